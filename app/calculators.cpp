@@ -1,0 +1,17 @@
+#include "app/calculators.h"
+
+#include "calc/steel/frmtablII1.h"
+
+QWidget* createCalculator(int number)
+{
+    switch (number) {
+    case 1:
+        return new frmtablII1;
+    default:
+        return nullptr;
+    }
+}
+
+QWidget* createReference() { return nullptr; }
+
+QWidget* createAbout() { return nullptr; }

@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+// Creates the calculator of material button `number` (1..11) as a new top-level window, or
+// returns nullptr while that calculator is not part of the program.
+QWidget* createCalculator(int number);
+
+// The program reference and the about window, or nullptr while they are not part of it.
+QWidget* createReference();
+QWidget* createAbout();

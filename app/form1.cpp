@@ -1,0 +1,81 @@
+#include "app/form1.h"
+
+#include "app/calculators.h"
+#include "platform/palette.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+namespace {
+const QColor lastOpenedColour(255, 255, 192);
+
+void bringForward(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const std::array<QPushButton*, calculatorCount> buttons = {ui.Command1, ui.Command2, ui.Command3, ui.Command4,
+                                                              ui.Command5, ui.Command6, ui.Command7, ui.Command8,
+                                                              ui.Command9, ui.Command10, ui.Command11};
+    for (int i = 0; i < calculatorCount; ++i) {
+        calculators[i].button = buttons[i];
+        connect(buttons[i], &QPushButton::clicked, this, [this, i] { openCalculator(i); });
+    }
+    ui.Command12->setIcon(QIcon(QStringLiteral(":/pictures/help.svg")));
+    ui.Command13->setIcon(QIcon(QStringLiteral(":/pictures/info.svg")));
+    for (auto* button : {ui.Command12, ui.Command13})
+        button->setIconSize(QSize(34, 34));
+    connect(ui.Command12, &QPushButton::clicked, this,
+            [this] { openWindow(reference, referenceOpened, createReference); });
+    connect(ui.Command13, &QPushButton::clicked, this, [this] { openWindow(about, aboutOpened, createAbout); });
+}
+
+void Form1::openWindow(QPointer<QWidget>& window, bool& opened, QWidget* (*create)())
+{
+    if (!window)
+        window = create();
+    if (!window)
+        return;
+    bringForward(window);
+    opened = true;
+}
+
+void Form1::openCalculator(int index)
+{
+    Calculator& chosen = calculators[index];
+    if (!chosen.window)
+        chosen.window = createCalculator(index + 1);
+    if (!chosen.window)
+        return;  // not part of the program yet
+    bringForward(chosen.window);
+    chosen.opened = true;
+
+    for (auto& calculator : calculators) {
+        if (&calculator == &chosen)
+            platform::setButtonBackground(calculator.button, lastOpenedColour);
+        else
+            platform::resetButtonBackground(calculator.button);
+    }
+    for (auto& calculator : calculators)
+        if (&calculator != &chosen && calculator.opened && calculator.window)
+            calculator.window->close();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    for (auto& calculator : calculators)
+        if (calculator.opened && calculator.window)
+            calculator.window->close();
+    if (referenceOpened && reference)
+        reference->close();
+    if (aboutOpened && about)
+        about->close();
+    event->accept();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui_Form1.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+// The main menu: one button per calculator, at most one calculator open at a time.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    static constexpr int calculatorCount = 11;
+    struct Calculator {
+        QPushButton* button = nullptr;
+        QPointer<QWidget> window;
+        bool opened = false;  // opened at least once during this run
+    };
+
+    void openCalculator(int index);
+    void openWindow(QPointer<QWidget>& window, bool& opened, QWidget* (*create)());
+
+    Ui::Form1 ui;
+    std::array<Calculator, calculatorCount> calculators;
+    QPointer<QWidget> reference;
+    QPointer<QWidget> about;
+    bool referenceOpened = false;
+    bool aboutOpened = false;
+};

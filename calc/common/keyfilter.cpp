@@ -1,0 +1,23 @@
+#include "calc/common/keyfilter.h"
+
+namespace calc {
+
+namespace {
+const QString listA = QStringLiteral(
+    "ЙЦУКЕНГЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮQWERTYUIOPASDFGHJKLZXCVBNM<>?!@#$%^&*()_+="
+    "qwertyuiop[]asdfghjkl;'zxcvbnmйцукенгшщзхъфывапролджэячсмитьбю");
+const QString listB = QStringLiteral(".,") + listA;
+}  // namespace
+
+QString forbiddenCharacters(KeyList list) { return list == KeyList::A ? listA : listB; }
+
+QChar filterTypedCharacter(QChar typed, KeyList list)
+{
+    if (forbiddenCharacters(list).contains(typed))
+        return QChar();
+    if (list == KeyList::A && typed == u',')
+        return QLatin1Char('.');
+    return typed;
+}
+
+}  // namespace calc

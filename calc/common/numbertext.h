@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace calc {
+
+// A number as the user sees it: up to 15 significant digits, no trailing zeros, no group
+// separator, the locale's decimal separator.
+QString numberText(double value);
+
+// A number as a state field or the diameter input keeps it: the same digits with ".".
+QString storedNumberText(double value);
+
+}  // namespace calc

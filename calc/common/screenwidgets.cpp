@@ -1,0 +1,44 @@
+#include "calc/common/screenwidgets.h"
+
+#include "calc/common/clickablelabel.h"
+#include "platform/documents.h"
+#include "platform/palette.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QIcon>
+#include <QRadioButton>
+
+namespace calc {
+
+void prepareCalculatorWindow(QWidget* window) { window->setAttribute(Qt::WA_DeleteOnClose); }
+
+void fillList(QComboBox* list, const QStringList& items)
+{
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+}
+
+FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond)
+{
+    return litresPerSecond->isChecked() ? FlowUnit::LitresPerSecond : FlowUnit::CubicMetresPerHour;
+}
+
+void showHelpPicture(QAbstractButton* button)
+{
+    button->setText(QString());
+    button->setIcon(QIcon(QStringLiteral(":/pictures/help.svg")));
+    button->setIconSize(button->size() * 0.8);
+}
+
+void makeDocumentLink(ClickableLabel* label, const QString& windowsPath, LinkStyle style)
+{
+    const bool darkBlue = style == LinkStyle::DarkBlueWithTooltip;
+    platform::setCaptionColour(label, darkBlue ? documentLinkDarkBlue : documentLinkBlue);
+    label->setToolTip(darkBlue ? QStringLiteral("Кликни для просмотра этого нормативного документа ") : QString());
+    label->setCursor(Qt::PointingHandCursor);
+    QObject::connect(label, &ClickableLabel::clicked, label, [windowsPath] { platform::openDocument(windowsPath); });
+}
+
+}  // namespace calc

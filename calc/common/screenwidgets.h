@@ -1,0 +1,42 @@
+#pragma once
+
+#include "calc/common/flowarithmetic.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QWidget;
+class ClickableLabel;
+
+namespace calc {
+
+// Button backgrounds of the calculators.
+inline const QColor classicRunColour(192, 255, 192);
+inline const QColor classicClearColour(255, 192, 192);
+inline const QColor buildingRunColour(128, 255, 128);
+inline const QColor buildingClearColour(255, 128, 128);
+inline const QColor documentLinkDarkBlue(0, 0, 192);
+inline const QColor documentLinkBlue(0, 0, 255);
+inline const QColor warningRed(255, 0, 0);
+
+// A calculator is a top-level window that forgets everything when it is closed.
+void prepareCalculatorWindow(QWidget* window);
+
+// Clears a list and fills it, leaving nothing selected.
+void fillList(QComboBox* list, const QStringList& items);
+
+FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond);
+
+// The green question-mark picture of every help button.
+void showHelpPicture(QAbstractButton* button);
+
+// Designation of a standard that opens its document when clicked.
+enum class LinkStyle { DarkBlueWithTooltip, BlueWithoutTooltip };
+void makeDocumentLink(ClickableLabel* label, const QString& windowsPath, LinkStyle style);
+
+}  // namespace calc

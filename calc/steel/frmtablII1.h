@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calc/steel/steelpanel.h"
+#include "ui_frmtablII1.h"
+
+#include <QWidget>
+
+// Table II-1: water-gas steel pipes, ГОСТ 3262-75.
+class frmtablII1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII1(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseOuterDiameter();
+    void chooseWall();
+    void toggleOtherDiameter();
+    void clearAll();
+    void calculate();
+
+    Ui::frmtablII1 ui;
+    calc::steel::SteelPanel* steel;
+};

@@ -1,0 +1,105 @@
+#include "calc/steel/steelhydraulics.h"
+
+#include <cmath>
+
+namespace calc::steel {
+
+namespace {
+struct TemperatureViscosity {
+    const char* temperature;
+    double viscosityE6;
+};
+constexpr TemperatureViscosity hotWater[] = {
+    {"40", 0.66}, {"45", 0.605}, {"50", 0.55}, {"55", 0.51}, {"60", 0.47}, {"65", 0.44},
+    {"70", 0.41}, {"75", 0.385}, {"80", 0.36}, {"85", 0.34}, {"90", 0.32}, {"95", 0.3},
+};
+
+struct SystemType {
+    const char* caption;
+    double k;
+};
+constexpr SystemType coldSystems[] = {
+    {"хозяйственно-питьевой водопровод жилых и общественных зданий", 0.3},
+    {"объединенный хоз-противопожарный жил. и общ.зданий или производственный", 0.2},
+    {"объединенный производственный противопожарный водопровод", 0.15},
+    {"противопожарный водопровод", 0.1},
+};
+constexpr SystemType hotSystems[] = {
+    {"подающий или циркуляционный распределительный трубопровод", 0.2},
+    {"в пределах теплопункта или водоразборн. стояков с полотенцесушителями", 0.5},
+    {"водоразб. стояков без полотенцесушителей и циркуляционных стояков", 0.1},
+};
+
+double regimeBoundary() { return 9.2 * std::pow(10.0, 5); }
+}  // namespace
+
+double nonNewFrictionFactor(double d, double v, double nu)
+{
+    if (v / nu >= regimeBoundary())
+        return 0.021 / std::pow(d, 0.3);
+    return (1.0 / std::pow(d, 0.3)) * std::pow(1.5 * std::pow(10.0, -6) + nu / v, 0.3);
+}
+
+double newFrictionFactor(double d, double v, double nu)
+{
+    return (0.312 / std::pow(d, 0.226)) * std::pow(1.9 * std::pow(10.0, -6) + nu / v, 0.226);
+}
+
+double slope(double d, double v, double nu, PipeCondition condition)
+{
+    const double lambda = condition == PipeCondition::NonNew ? nonNewFrictionFactor(d, v, nu) : newFrictionFactor(d, v, nu);
+    return (lambda / d) * v * v / 19.62;
+}
+
+QStringList hotWaterTemperatures()
+{
+    QStringList items;
+    for (const auto& row : hotWater)
+        items << QString::fromLatin1(row.temperature);
+    return items;
+}
+
+double hotWaterViscosityE6(const QString& temperature)
+{
+    for (const auto& row : hotWater)
+        if (temperature == QLatin1String(row.temperature))
+            return row.viscosityE6;
+    return 0.0;
+}
+
+QStringList systemTypes(SystemKind kind)
+{
+    QStringList items;
+    if (kind == SystemKind::ColdWater)
+        for (const auto& row : coldSystems)
+            items << QString::fromUtf8(row.caption);
+    else
+        for (const auto& row : hotSystems)
+            items << QString::fromUtf8(row.caption);
+    return items;
+}
+
+bool localLossShare(SystemKind kind, int position, double& k)
+{
+    const int count = kind == SystemKind::ColdWater ? int(std::size(coldSystems)) : int(std::size(hotSystems));
+    if (position < 0 || position >= count)
+        return false;
+    k = kind == SystemKind::ColdWater ? coldSystems[position].k : hotSystems[position].k;
+    return true;
+}
+
+QString velocityWarning(double v, int systemTypePosition)
+{
+    QString warning;
+    if (v > 3)
+        warning = QStringLiteral("Внимание! Скорость больше 3 м/с, рекомендуется увеличить диаметр");
+    if (systemTypePosition == fireFightingPosition) {
+        if (v > 10)
+            warning = QStringLiteral("Внимание! Скорость больше 10 м/с, рекомендуется увеличить диаметр");
+        else if (v < 10)
+            warning.clear();
+    }
+    return warning;
+}
+
+}  // namespace calc::steel

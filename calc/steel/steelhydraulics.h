@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace calc::steel {
+
+enum class PipeCondition { NonNew, New };
+
+// Friction factor λ of steel pipe; d in m, v in m/s, ν in m²/s.
+double nonNewFrictionFactor(double d, double v, double nu);
+double newFrictionFactor(double d, double v, double nu);
+
+// Hydraulic slope i = (λ/d)·v²/2g.
+double slope(double d, double v, double nu, PipeCondition condition);
+
+// Hot-water temperatures offered by the list, and ν·10^6 for one of them (0 outside the table).
+QStringList hotWaterTemperatures();
+double hotWaterViscosityE6(const QString& temperature);
+inline constexpr double coldWaterViscosityE6 = 1.3;
+
+// Types of water-supply system: the items of the list and the share k of local losses.
+enum class SystemKind { ColdWater, HotWater };
+QStringList systemTypes(SystemKind kind);
+// k of the item at this position; no value when the position is not in the list.
+bool localLossShare(SystemKind kind, int position, double& k);
+inline constexpr int fireFightingPosition = 3;
+
+// Velocity warning below the results; the fire-fighting supply allows up to 10 m/s.
+QString velocityWarning(double v, int systemTypePosition);
+
+}  // namespace calc::steel

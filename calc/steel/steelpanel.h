@@ -1,0 +1,87 @@
+#pragma once
+
+#include "calc/steel/steelhydraulics.h"
+
+#include <QObject>
+#include <QString>
+
+class NumericInput;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+namespace calc::steel {
+
+// The controls that both steel screens have under the same names.
+struct SteelControls {
+    QWidget* window;
+    NumericInput* Text1;
+    QRadioButton* Option1;
+    NumericInput* Text2;
+    QRadioButton* Option3;
+    QRadioButton* Option5;
+    QRadioButton* Option6;
+    QLabel* Label21_0;
+    QLabel* Label21_1;
+    QComboBox* Combo3;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label10;
+    QLabel* Label24;
+    QLabel* Label26;
+    QCheckBox* Check2;
+    QComboBox* Combo4;
+    NumericInput* Text3;
+};
+
+template <class Ui>
+SteelControls steelControls(QWidget* window, Ui& ui)
+{
+    return {window,         ui.Text1,     ui.Option1, ui.Text2,   ui.Option3, ui.Option5, ui.Option6,
+            ui.Label21_0,   ui.Label21_1, ui.Combo3,  ui.Label1,  ui.Label2,  ui.Label3,  ui.Label10,
+            ui.Label24,     ui.Label26,   ui.Check2,  ui.Combo4,  ui.Text3};
+}
+
+// The find procedure, the water and system choice and the section head loss with local losses
+// that the water-gas and the electric-welded steel screens share. Each screen wires its own
+// catalog and clear buttons and adds its own steps around these.
+class SteelPanel : public QObject {
+public:
+    explicit SteelPanel(const SteelControls& controls);
+
+    // State fields kept as text, read back through the value parse.
+    QString Label27;  // other-diameter flag
+    QString Label19;  // chosen outer diameter
+    QString Label20;  // chosen wall
+    QString Label16;  // 1000i of the last find
+    QString Label22;  // hot-water temperature
+    QString Label23;  // ν·10^6
+
+    void find();
+
+    enum class SectionOutcome { LengthError, NotComputable, WithLocalLosses, WithoutLocalLosses };
+    SectionOutcome calculate();
+
+    void clearSection();
+
+    // Unticks the local-loss box as a click would, and hides it.
+    void hideLocalLosses();
+    void showLocalLosses();
+
+    PipeCondition condition() const;
+
+private:
+    void chooseColdWater();
+    void chooseHotWater();
+    void chooseTemperature();
+    void chooseSystemType();
+    void toggleLocalLosses();
+    SystemKind systemKind() const;
+
+    SteelControls ui;
+};
+
+}  // namespace calc::steel

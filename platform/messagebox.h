@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// The only box the calculators ever show: modal, error icon, "ошибка ввода", one OK button.
+// Pieces of the text are joined by a carriage return; the box shows each as a line break.
+void showInputError(QWidget* parent, const QString& text);
+
+// Tests record the texts instead of showing a box. An empty function restores the box.
+using InputErrorSink = std::function<void(const QString& text)>;
+void setInputErrorSink(InputErrorSink sink);
+
+}  // namespace platform

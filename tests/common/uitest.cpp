@@ -1,0 +1,121 @@
+#include "tests/common/uitest.h"
+
+#include "platform/documents.h"
+#include "platform/messagebox.h"
+#include "platform/palette.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace uitest {
+namespace {
+QStringList messages;
+QList<QUrl> documents;
+}  // namespace
+
+void initialise()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    platform::setInputErrorSink([](const QString& text) { messages << text; });
+    platform::setDocumentOpener([](const QUrl& url) { documents << url; });
+    auto* watchdog = new QTimer(qApp);
+    QObject::connect(watchdog, &QTimer::timeout, qApp, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            qFatal("unexpected modal window: %s", qPrintable(modal->windowTitle()));
+        }
+    });
+    watchdog->start(200);
+}
+
+QStringList takeMessages() { return std::exchange(messages, {}); }
+
+QList<QUrl> takeOpenedDocuments() { return std::exchange(documents, {}); }
+
+void typeInto(QWidget* window, const char* name, const QString& text)
+{
+    QPointer<QLineEdit> input = child<QLineEdit>(window, name);
+    for (QChar c : text) {
+        if (c == u'\r') {
+            QTest::keyClick(input, Qt::Key_Return);
+            continue;
+        }
+        // ASCII codes of digits, capitals and punctuation are their Qt key codes.
+        const QChar upper = c.toUpper();
+        const int key = upper.unicode() < 0x7f ? upper.unicode() : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(input, &press);
+        QApplication::sendEvent(input, &release);
+        if (!input)
+            return;
+    }
+}
+
+void pasteInto(QWidget* window, const char* name, const QString& text)
+{
+    auto* input = child<QLineEdit>(window, name);
+    input->clear();
+    QGuiApplication::clipboard()->setText(text);
+    input->paste();
+}
+
+void click(QWidget* window, const char* name)
+{
+    auto* button = child<QAbstractButton>(window, name);
+    if (!button->isEnabled() || !button->isVisible())
+        qFatal("%s cannot be clicked", name);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+void choose(QWidget* window, const char* name, const QString& item)
+{
+    auto* list = child<QComboBox>(window, name);
+    const int index = list->findText(item);
+    if (index < 0)
+        qFatal("%s has no item %s", name, qPrintable(item));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+QString text(const QWidget* window, const char* name)
+{
+    QWidget* control = child<QWidget>(window, name);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* input = qobject_cast<QLineEdit*>(control))
+        return input->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* list = qobject_cast<QComboBox*>(control))
+        return list->currentText();
+    qFatal("%s has no text", name);
+}
+
+QString toolTip(const QWidget* window, const char* name) { return child<QWidget>(window, name)->toolTip(); }
+
+QColor captionColour(const QWidget* window, const char* name)
+{
+    return platform::captionColour(child<QWidget>(window, name));
+}
+
+QStringList items(const QWidget* window, const char* name)
+{
+    auto* list = child<QComboBox>(window, name);
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->itemText(i);
+    return result;
+}
+
+}  // namespace uitest

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+#include <QStringList>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+
+namespace uitest {
+
+// Set up once per test program: the Russian locale, the Fusion style, the message sink, the
+// document recorder and a watchdog that fails a test stuck behind an unexpected modal window.
+void initialise();
+
+// Input error texts shown since the last call, oldest first; the list is emptied.
+QStringList takeMessages();
+
+// Documents asked to open since the last call; the list is emptied.
+QList<QUrl> takeOpenedDocuments();
+
+// A named control of a window; fails the test when it is missing.
+template <class T>
+T* child(const QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("control %s not found", name);
+    return found;
+}
+
+// Types text as a user would, key by key, into a named input.
+void typeInto(QWidget* window, const char* name, const QString& text);
+// Empties an input and pastes text into it (the key filter does not see pasted text).
+void pasteInto(QWidget* window, const char* name, const QString& text);
+void click(QWidget* window, const char* name);
+// Chooses the list item with this text as a user would.
+void choose(QWidget* window, const char* name, const QString& item);
+QString text(const QWidget* window, const char* name);
+QString toolTip(const QWidget* window, const char* name);
+// Palette colour of a caption's text.
+QColor captionColour(const QWidget* window, const char* name);
+QStringList items(const QWidget* window, const char* name);
+
+}  // namespace uitest
+
+// Runs a Qt Test class after uitest::initialise().
+#define UITEST_MAIN(TestClass)                 \
+    int main(int argc, char** argv)            \
+    {                                          \
+        QApplication app(argc, argv);          \
+        uitest::initialise();                  \
+        TestClass test;                        \
+        return QTest::qExec(&test, argc, argv); \
+    }
