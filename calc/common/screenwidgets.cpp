@@ -1,6 +1,7 @@
 #include "calc/common/screenwidgets.h"
 
 #include "calc/common/clickablelabel.h"
+#include "help/formulahelp.h"
 #include "platform/documents.h"
 #include "platform/palette.h"
 
@@ -25,11 +26,12 @@ FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond)
     return litresPerSecond->isChecked() ? FlowUnit::LitresPerSecond : FlowUnit::CubicMetresPerHour;
 }
 
-void showHelpPicture(QAbstractButton* button)
+void setupHelpButton(QAbstractButton* button, int helpTable)
 {
     button->setText(QString());
     button->setIcon(QIcon(QStringLiteral(":/pictures/help.svg")));
     button->setIconSize(button->size() * 0.8);
+    QObject::connect(button, &QAbstractButton::clicked, button, [helpTable] { help::showFormulaHelp(helpTable); });
 }
 
 void makeDocumentLink(ClickableLabel* label, const QString& windowsPath, LinkStyle style)

@@ -32,8 +32,8 @@ void fillList(QComboBox* list, const QStringList& items);
 
 FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond);
 
-// The green question-mark picture of every help button.
-void showHelpPicture(QAbstractButton* button);
+// A help button: the green question-mark picture; a click shows the formula help of the table.
+void setupHelpButton(QAbstractButton* button, int helpTable);
 
 // Designation of a standard that opens its document when clicked.
 enum class LinkStyle { DarkBlueWithTooltip, BlueWithoutTooltip };

@@ -19,7 +19,7 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
         platform::setButtonBackground(button, classicRunColour);
     for (auto* button : {ui.Command1, ui.Command4})
         platform::setButtonBackground(button, classicClearColour);
-    showHelpPicture(ui.Command5);
+    setupHelpButton(ui.Command5, 1);
     makeDocumentLink(ui.Label11, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g3262.doc"),
                      LinkStyle::DarkBlueWithTooltip);
 
