@@ -1,12 +1,15 @@
 #include "app/calculators.h"
 
 #include "calc/steel/frmtablII1.h"
+#include "calc/steel/frmtablII2.h"
 
 QWidget* createCalculator(int number)
 {
     switch (number) {
     case 1:
         return new frmtablII1;
+    case 2:
+        return new frmtablII2;
     default:
         return nullptr;
     }
