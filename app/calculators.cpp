@@ -1,5 +1,6 @@
 #include "app/calculators.h"
 
+#include "calc/castiron_cement/frmtablII3.h"
 #include "calc/steel/frmtablII1.h"
 
 QWidget* createCalculator(int number)
@@ -7,6 +8,8 @@ QWidget* createCalculator(int number)
     switch (number) {
     case 1:
         return new frmtablII1;
+    case 3:
+        return new frmtablII3;
     default:
         return nullptr;
     }
