@@ -1,6 +1,7 @@
 #include "app/calculators.h"
 
 #include "calc/castiron_cement/frmtablII3.h"
+#include "calc/castiron_cement/frmtablII4.h"
 #include "calc/steel/frmtablII1.h"
 
 QWidget* createCalculator(int number)
@@ -10,6 +11,8 @@ QWidget* createCalculator(int number)
         return new frmtablII1;
     case 3:
         return new frmtablII3;
+    case 4:
+        return new frmtablII4;
     default:
         return nullptr;
     }
