@@ -2,6 +2,7 @@
 
 #include "calc/castiron_cement/frmtablII3.h"
 #include "calc/castiron_cement/frmtablII4.h"
+#include "calc/castiron_cement/frmtablII6.h"
 #include "calc/steel/frmtablII1.h"
 
 QWidget* createCalculator(int number)
@@ -13,6 +14,8 @@ QWidget* createCalculator(int number)
         return new frmtablII3;
     case 4:
         return new frmtablII4;
+    case 6:
+        return new frmtablII6;
     default:
         return nullptr;
     }
