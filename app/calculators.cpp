@@ -1,5 +1,6 @@
 #include "app/calculators.h"
 
+#include "calc/castiron_cement/frmtablII3.h"
 #include "calc/steel/frmtablII1.h"
 #include "calc/steel/frmtablII2.h"
 
@@ -10,6 +11,8 @@ QWidget* createCalculator(int number)
         return new frmtablII1;
     case 2:
         return new frmtablII2;
+    case 3:
+        return new frmtablII3;
     default:
         return nullptr;
     }
