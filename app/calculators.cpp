@@ -1,5 +1,7 @@
 #include "app/calculators.h"
 
+#include "calc/plastic_glass/frmtablII7.h"
+#include "calc/plastic_glass/frmtablII8.h"
 #include "calc/steel/frmtablII1.h"
 
 QWidget* createCalculator(int number)
@@ -7,6 +9,10 @@ QWidget* createCalculator(int number)
     switch (number) {
     case 1:
         return new frmtablII1;
+    case 7:
+        return new frmtablII7;
+    case 8:
+        return new frmtablII8;
     default:
         return nullptr;
     }
