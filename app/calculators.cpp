@@ -3,12 +3,15 @@
 #include "calc/plastic_glass/frmtablII7.h"
 #include "calc/plastic_glass/frmtablII8.h"
 #include "calc/steel/frmtablII1.h"
+#include "calc/steel/frmtablII2.h"
 
 QWidget* createCalculator(int number)
 {
     switch (number) {
     case 1:
         return new frmtablII1;
+    case 2:
+        return new frmtablII2;
     case 7:
         return new frmtablII7;
     case 8:
