@@ -3,19 +3,28 @@
 #include "calc/castiron_cement/frmtablII3.h"
 #include "calc/castiron_cement/frmtablII4.h"
 #include "calc/castiron_cement/frmtablII6.h"
+#include "calc/plastic_glass/frmtablII7.h"
+#include "calc/plastic_glass/frmtablII8.h"
 #include "calc/steel/frmtablII1.h"
+#include "calc/steel/frmtablII2.h"
 
 QWidget* createCalculator(int number)
 {
     switch (number) {
     case 1:
         return new frmtablII1;
+    case 2:
+        return new frmtablII2;
     case 3:
         return new frmtablII3;
     case 4:
         return new frmtablII4;
     case 6:
         return new frmtablII6;
+    case 7:
+        return new frmtablII7;
+    case 8:
+        return new frmtablII8;
     default:
         return nullptr;
     }

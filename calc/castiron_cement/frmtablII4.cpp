@@ -33,10 +33,7 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
 
-    for (auto* button : {ui.Command2, ui.Command3})
-        platform::setButtonBackground(button, classicRunColour);
-    for (auto* button : {ui.Command1, ui.Command4})
-        platform::setButtonBackground(button, classicClearColour);
+    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
     setupHelpButton(ui.Command5, 4);
     makeDocumentLink(ui.Label9, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g539.doc"),
                      LinkStyle::DarkBlueWithTooltip);
