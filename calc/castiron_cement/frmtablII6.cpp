@@ -1,23 +1,14 @@
 #include "calc/castiron_cement/frmtablII6.h"
 
-#include "calc/castiron_cement/classicscreen.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
 #include "calc/common/advicelabel.h"
-#include "calc/common/messages.h"
-#include "calc/common/numbertext.h"
 #include "calc/common/screenwidgets.h"
 #include "calc/common/valueparse.h"
-#include "platform/messagebox.h"
-#include "platform/palette.h"
-
-#include <cmath>
 
 using namespace calc;
-using namespace calc::reinforcedconcrete;
+using namespace calc::plastic_glass;
 
 namespace {
-
-const QString typedDiameterTip = QStringLiteral("расчетный внутренний диаметр");
 
 const AdviceWording adviceWording{
     .leadIn = [](int size) { return QStringLiteral("Применение трубы с условным проходом %1мм при расходе ").arg(size); },
@@ -32,6 +23,9 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this);
+    panel = new PlasticGlassPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
+                                   ui.Label2, ui.Text3, ui.Label10},
+                                  reinforcedconcrete::slope, QString());
 
     colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
     setupHelpButton(ui.Command5, 6);
@@ -43,11 +37,11 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
     connect(ui.Command2, &QPushButton::clicked, this, &frmtablII6::find);
     connect(ui.Command1, &QPushButton::clicked, this, &frmtablII6::clearAll);
     connect(ui.Command3, &QPushButton::clicked, this, &frmtablII6::calculate);
-    connect(ui.Command4, &QPushButton::clicked, this, &frmtablII6::clearSection);
+    connect(ui.Command4, &QPushButton::clicked, panel, &PlasticGlassPanel::clearSection);
     connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII6::find);
     connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII6::clearAll);
     connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII6::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, this, &frmtablII6::clearSection);
+    connect(ui.Text3, &NumericInput::blankTyped, panel, &PlasticGlassPanel::clearSection);
 
     load();
 }
@@ -57,7 +51,7 @@ void frmtablII6::load()
     ui.Combo1->clear();
     ui.Option1->setChecked(true);
     ui.Text2->setEnabled(false);
-    fillList(ui.Combo1, sizes());
+    fillList(ui.Combo1, reinforcedconcrete::sizes());
 }
 
 void frmtablII6::chooseSize()
@@ -77,47 +71,18 @@ void frmtablII6::toggleOtherDiameter()
         ui.Text2->setEnabled(false);
         ui.Combo1->setEnabled(true);
     }
-    fillList(ui.Combo1, sizes());
+    fillList(ui.Combo1, reinforcedconcrete::sizes());
 }
 
 void frmtablII6::find()
 {
-    using namespace calc::messages;
-    ui.Label10->clear();
-    const double typedFlow = parseValue(ui.Text1->text());
-    if (typedFlow <= 0)
-        return platform::showInputError(this, flowZero);
-
-    const double size = parseValue(ui.Text2->text());
-    if (ui.Check1->isChecked()) {
-        ui.Label3->setText(ui.Text2->text());
-        ui.Label6->setText(QStringLiteral("dp="));
-        ui.Label3->setToolTip(typedDiameterTip);
-        ui.Label6->setToolTip(typedDiameterTip);
-    } else {
-        ui.Label6->setText(QStringLiteral("d="));
-    }
-    if (size <= 0)
-        return platform::showInputError(this, diameterZero);
-
-    const double dp = size * std::pow(10.0, -3);
-    const double flow = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.Option1));
-    const double v = meanVelocity(flow, dp);
-    const double thousandI = 1000.0 * slope(dp, v);
-    if (!allFinite({3600.0 * flow, v, thousandI, thousandI * gravity}))
-        return platform::showInputError(this, notComputable);
-
-    ui.Text1->setToolTip(flowTooltip(flow));
-    ui.Label1->setText(velocityText(v));
-    ui.Label2->setText(thousandIText(thousandI));
-    Label16 = storedNumberText(thousandI);
-    ui.Label2->setToolTip(slopePressureTooltip(thousandI));
-    giveAdvice(flow, v, size);
+    if (const auto found = panel->find())
+        giveAdvice(found->flow, found->velocity, parseValue(ui.Text2->text()));
 }
 
 void frmtablII6::giveAdvice(double flow, double velocity, double size)
 {
-    EconomicAdvice advice(flow, economicRanges(), BoundRule::UpperIncluded);
+    EconomicAdvice advice(flow, reinforcedconcrete::economicRanges(), BoundRule::UpperIncluded);
     // 35 l/s, the open lower bound of the first band, counts as below the range.
     if (advice.litresPerSecond() <= 35)
         advice.recommend(advice.recommendationText(
@@ -136,22 +101,14 @@ void frmtablII6::giveAdvice(double flow, double velocity, double size)
 void frmtablII6::calculate()
 {
     find();
-    classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label16);
+    panel->showSectionHeadLoss();
 }
 
 void frmtablII6::clearAll()
 {
     ui.Text1->clear();
-    ui.Text3->clear();
-    for (auto* label : {ui.Label1, ui.Label2, ui.Label3, ui.Label6, ui.Label7, ui.Label10})
+    panel->clearSection();
+    for (auto* label : {ui.Label1, ui.Label2, ui.Label3, ui.Label6, ui.Label7})
         label->clear();
     ui.Label2->setToolTip(QString());
-    ui.Label10->setToolTip(QString());
-}
-
-void frmtablII6::clearSection()
-{
-    ui.Text3->clear();
-    ui.Label10->clear();
-    ui.Label10->setToolTip(QString());
 }

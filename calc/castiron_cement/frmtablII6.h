@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calc/plastic_glass/plasticglasspanel.h"
 #include "ui_frmtablII6.h"
 
 #include <QWidget>
 
-// Table II-6: reinforced-concrete pipes, ГОСТ 12586.0-83.
+// Table II-6: reinforced-concrete pipes, ГОСТ 12586.0-83. Its bore is its nominal size, so it
+// finds velocity and 1000i the way the glass-fibre and glass screens do.
 class frmtablII6 : public QWidget {
     Q_OBJECT
 public:
@@ -18,8 +20,7 @@ private:
     void giveAdvice(double flow, double velocity, double size);
     void calculate();
     void clearAll();
-    void clearSection();
 
     Ui::frmtablII6 ui;
-    QString Label16;  // 1000i of the last find
+    calc::plastic_glass::PlasticGlassPanel* panel;
 };

@@ -16,7 +16,10 @@ constexpr EconomicBand ranges[] = {
 
 QStringList sizes() { return {"500", "600", "700", "800", "900", "1000", "1200", "1400", "1600"}; }
 
-double slope(double dp, double v) { return 0.000802 * v * v / std::pow(dp, 1.19) * std::pow(1.0 + 3.51 / v, 0.19); }
+double slope(double velocity, double diameter)
+{
+    return 0.000802 * velocity * velocity / std::pow(diameter, 1.19) * std::pow(1.0 + 3.51 / velocity, 0.19);
+}
 
 std::span<const EconomicBand> economicRanges() { return ranges; }
 

@@ -10,8 +10,8 @@ namespace calc::reinforcedconcrete {
 
 QStringList sizes();
 
-// Hydraulic slope i of new and used pipes alike, surface coefficient 1; dp in m, v in m/s.
-double slope(double dp, double v);
+// Hydraulic slope i of new and used pipes alike, surface coefficient 1; v in m/s, d in m.
+double slope(double velocity, double diameter);
 
 // Economic flows by nominal size, upper bound included; the largest size takes every larger flow.
 std::span<const EconomicBand> economicRanges();
