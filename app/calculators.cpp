@@ -1,5 +1,6 @@
 #include "app/calculators.h"
 
+#include "calc/plastic_glass/frmtablII5.h"
 #include "calc/plastic_glass/frmtablII7.h"
 #include "calc/plastic_glass/frmtablII8.h"
 #include "calc/steel/frmtablII1.h"
@@ -12,6 +13,8 @@ QWidget* createCalculator(int number)
         return new frmtablII1;
     case 2:
         return new frmtablII2;
+    case 5:
+        return new frmtablII5;
     case 7:
         return new frmtablII7;
     case 8:
