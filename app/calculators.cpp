@@ -1,5 +1,6 @@
 #include "app/calculators.h"
 
+#include "calc/castiron_cement/frmtablII3.h"
 #include "calc/plastic_glass/frmtablII5.h"
 #include "calc/plastic_glass/frmtablII7.h"
 #include "calc/plastic_glass/frmtablII8.h"
@@ -13,6 +14,8 @@ QWidget* createCalculator(int number)
         return new frmtablII1;
     case 2:
         return new frmtablII2;
+    case 3:
+        return new frmtablII3;
     case 5:
         return new frmtablII5;
     case 7:
