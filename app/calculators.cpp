@@ -3,6 +3,7 @@
 #include "calc/castiron_cement/frmtablII3.h"
 #include "calc/castiron_cement/frmtablII4.h"
 #include "calc/castiron_cement/frmtablII6.h"
+#include "calc/plastic_glass/frmtablII5.h"
 #include "calc/plastic_glass/frmtablII7.h"
 #include "calc/plastic_glass/frmtablII8.h"
 #include "calc/steel/frmtablII1.h"
@@ -19,6 +20,8 @@ QWidget* createCalculator(int number)
         return new frmtablII3;
     case 4:
         return new frmtablII4;
+    case 5:
+        return new frmtablII5;
     case 6:
         return new frmtablII6;
     case 7:
