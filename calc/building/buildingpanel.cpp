@@ -138,6 +138,14 @@ void BuildingPanel::showVelocityAdvice(double v, SystemKind kind)
         ui.Label3->setToolTip(QString());
 }
 
+void fitButtonsToCaptions(QWidget* window)
+{
+    for (auto* box : window->findChildren<QCheckBox*>())
+        box->adjustSize();
+    for (auto* option : window->findChildren<QRadioButton*>())
+        option->adjustSize();
+}
+
 void emptyOnBlank(NumericInput* input) { QObject::connect(input, &NumericInput::blankTyped, input, &QLineEdit::clear); }
 
 }  // namespace calc::building

@@ -50,6 +50,10 @@ private:
     Material pipeMaterial = Material::Copper;
 };
 
+// Check boxes and options as wide as their captions, so that only a click on the caption or the
+// box ticks them.
+void fitButtonsToCaptions(QWidget* window);
+
 // A blank typed into a building-services input empties it first.
 void emptyOnBlank(NumericInput* input);
 

@@ -37,6 +37,7 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII10::toggleOtherDiameter);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII10::chooseOuterDiameter);
 
+    fitButtonsToCaptions(this);
     load();
 }
 

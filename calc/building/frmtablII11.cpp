@@ -28,6 +28,7 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII11::toggleOtherDiameter);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII11::chooseOuterDiameter);
 
+    fitButtonsToCaptions(this);
     load();
 }
 

@@ -47,6 +47,7 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     // The sum of the last calculation stays on screen after a reset.
     connect(panel.Command4, &QPushButton::clicked, ui.panel, &BuildingPanel::resetFittings);
 
+    fitButtonsToCaptions(this);
     load();
 }
 
