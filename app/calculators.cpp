@@ -1,5 +1,8 @@
 #include "app/calculators.h"
 
+#include "calc/building/frmtablII10.h"
+#include "calc/building/frmtablII11.h"
+#include "calc/building/frmtablII9.h"
 #include "calc/castiron_cement/frmtablII3.h"
 #include "calc/castiron_cement/frmtablII4.h"
 #include "calc/castiron_cement/frmtablII6.h"
@@ -28,6 +31,12 @@ QWidget* createCalculator(int number)
         return new frmtablII7;
     case 8:
         return new frmtablII8;
+    case 9:
+        return new frmtablII9;
+    case 10:
+        return new frmtablII10;
+    case 11:
+        return new frmtablII11;
     default:
         return nullptr;
     }
