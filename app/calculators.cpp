@@ -1,6 +1,7 @@
 #include "app/calculators.h"
 
 #include "calc/steel/frmtablII1.h"
+#include "help/helpwindows.h"
 
 QWidget* createCalculator(int number)
 {
@@ -12,6 +13,6 @@ QWidget* createCalculator(int number)
     }
 }
 
-QWidget* createReference() { return nullptr; }
+QWidget* createReference() { return help::createFrmspravka(); }
 
-QWidget* createAbout() { return nullptr; }
+QWidget* createAbout() { return help::createFrminfo(); }
