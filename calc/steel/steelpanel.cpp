@@ -3,7 +3,6 @@
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/numericinput.h"
-#include "calc/common/rounding.h"
 #include "calc/common/screenwidgets.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
@@ -98,21 +97,71 @@ SteelPanel::SectionOutcome SteelPanel::calculate()
         platform::showInputError(ui.window, messages::sectionLengthZero);
         return SectionOutcome::LengthError;
     }
-    const double thousandI = parseValue(Label16);
     const bool withLocalLosses = ui.Check2->isChecked();
-    const double factor = withLocalLosses ? 1.0 + k : 1.0;
-    const double headLoss = (thousandI / 1000.0) * length * factor;
-    const double pressure = gravity * thousandI * length * factor;
-    if (!allFinite({headLoss, pressure})) {
+    const SteelSectionHeadLoss loss = sectionHeadLoss(length, parseValue(Label16), k, withLocalLosses);
+    if (!allFinite({loss.headLoss, loss.pressure})) {
         platform::showInputError(ui.window, messages::notComputable);
         return SectionOutcome::NotComputable;
     }
     ui.Label24->setVisible(withLocalLosses);
-    ui.Label10->setText((withLocalLosses ? QStringLiteral("H = i·L·(1+k)= ") : QStringLiteral("H = i·L= "))
-                        + numberText(roundHalfEven(headLoss, 3)) + QStringLiteral(" м"));
-    ui.Label10->setToolTip(QStringLiteral("потери давления  ") + numberText(roundHalfEven(pressure, 2))
-                           + QStringLiteral(" Па"));
+    ui.Label10->setText(loss.text);
+    ui.Label10->setToolTip(loss.tooltip);
     return withLocalLosses ? SectionOutcome::WithLocalLosses : SectionOutcome::WithoutLocalLosses;
+}
+
+void SteelPanel::clearAll()
+{
+    ui.Label1->clear();
+    ui.Label2->clear();
+    ui.Label2->setToolTip(QString());
+    ui.Text1->clear();
+    ui.Text1->setToolTip(QString());
+    ui.Text3->clear();
+    ui.Label10->clear();
+    ui.Label10->setToolTip(QString());
+    ui.Label26->clear();
+    ui.Label24->clear();
+}
+
+double SteelPanel::chooseWall()
+{
+    Label20 = ui.Combo2->currentText();
+    const double wall = parseValue(Label20);
+    const double outer = parseValue(Label19);
+    // Non-new pipes lose 1 mm of bore to corrosion and deposits.
+    const double bore = condition() == PipeCondition::NonNew ? outer - 2 * wall - 1 : outer - 2 * wall;
+    ui.Text2->setText(storedNumberText(bore));
+    Label20 = storedNumberText(wall);
+    return bore;
+}
+
+void SteelPanel::enterTypedDiameterMode()
+{
+    Label27 = QStringLiteral("1");
+    ui.Text2->setEnabled(true);
+    ui.Text2->clear();
+    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
+        platform::setCaptionColour(caption, platform::Grey);
+    for (auto* caption : {ui.Label12_0, ui.Label12_1})
+        platform::setCaptionColour(caption, platform::Black);
+    ui.Combo1->clear();
+    ui.Combo2->clear();
+    ui.Combo1->setEnabled(false);
+    ui.Combo2->setEnabled(false);
+}
+
+void SteelPanel::returnToCatalog(const QStringList& outerDiameters)
+{
+    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
+        platform::setCaptionColour(caption, platform::Black);
+    for (auto* caption : {ui.Label12_0, ui.Label12_1})
+        platform::setCaptionColour(caption, platform::Grey);
+    Label27 = QStringLiteral("0");
+    ui.Text2->setEnabled(false);
+    ui.Combo1->setEnabled(true);
+    ui.Combo2->setEnabled(true);
+    fillList(ui.Combo1, outerDiameters);
+    ui.Combo2->clear();
 }
 
 void SteelPanel::clearSection()
