@@ -11,6 +11,7 @@
 #include "calc/plastic_glass/frmtablII8.h"
 #include "calc/steel/frmtablII1.h"
 #include "calc/steel/frmtablII2.h"
+#include "help/helpwindows.h"
 
 QWidget* createCalculator(int number)
 {
@@ -42,6 +43,6 @@ QWidget* createCalculator(int number)
     }
 }
 
-QWidget* createReference() { return nullptr; }
+QWidget* createReference() { return help::createFrmspravka(); }
 
-QWidget* createAbout() { return nullptr; }
+QWidget* createAbout() { return help::createFrminfo(); }
