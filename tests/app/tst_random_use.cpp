@@ -337,10 +337,10 @@ class RandomUse : public QObject {
 private slots:
     void initTestCase()
     {
-        // Bringing a window forward cannot raise it without a display; that is no fault.
+        // Without a display windows cannot be raised nor take size hints; that is no fault.
         static const QtMessageHandler shown = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (message != QLatin1StringView("This plugin does not support raise()"))
+                if (!message.startsWith(QLatin1StringView("This plugin does not support ")))
                     shown(type, context, message);
             });
         qInfo("random start value %llu (TALVERTABLE_RANDOM_START=%llu replays this run), %d actions per calculator",
@@ -375,7 +375,7 @@ private slots:
                                      .arg(action)
                                      .arg(randomStart())
                                      .arg(fault, user.recentActions())));
-            if (action % 64 == 0)
+            if (action % 256 == 0)
                 user.pause();
         }
     }
