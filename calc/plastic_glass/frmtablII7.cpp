@@ -40,7 +40,6 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 
 void frmtablII7::load()
 {
-    ui.Combo1->clear();
     ui.Option1->setChecked(true);
     ui.Text2->setEnabled(false);
     fillList(ui.Combo1, glassfibre::innerDiameters());

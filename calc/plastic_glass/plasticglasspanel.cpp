@@ -1,5 +1,6 @@
 #include "calc/plastic_glass/plasticglasspanel.h"
 
+#include "calc/castiron_cement/classicscreen.h"
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
@@ -66,11 +67,7 @@ std::optional<PlasticGlassPanel::Found> PlasticGlassPanel::find()
 
 void PlasticGlassPanel::showSectionHeadLoss()
 {
-    const auto loss = simpleSectionHeadLoss(parseValue(ui.length->text()), parseValue(Label16));
-    if (!allFinite({loss.headLoss, loss.pressure}))
-        return platform::showInputError(ui.window, messages::notComputable);
-    ui.headLoss->setText(loss.text);
-    ui.headLoss->setToolTip(loss.tooltip);
+    classic::showSectionHeadLoss(ui.window, ui.headLoss, ui.length->text(), Label16);
 }
 
 void PlasticGlassPanel::clearSection()

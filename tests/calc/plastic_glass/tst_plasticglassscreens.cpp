@@ -57,6 +57,13 @@ void tst_plasticglassscreens::screen()
     auto* help = child<QAbstractButton>(window.get(), "Command5");
     QVERIFY(!help->icon().isNull());
     QCOMPARE(help->text(), QString());
+    QTest::mouseClick(help, Qt::LeftButton);
+    QWidget* helpWindow = nullptr;
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (shown->isVisible() && shown->objectName() == QString("frmhelp%1").arg(number))
+            helpWindow = shown;
+    QVERIFY(helpWindow);
+    helpWindow->close();
 
     auto* label = child<QLabel>(window.get(), link.toLatin1().constData());
     QCOMPARE(label->text(), designation);
