@@ -118,6 +118,9 @@ private slots:
         QTest::addColumn<QString>("help");
         QTest::newRow("II-1") << 1 << "Command5" << "frmhelp1";
         QTest::newRow("II-2") << 2 << "Command5" << "frmhelp1";
+        QTest::newRow("II-3") << 3 << "Command5" << "frmhelp3";
+        QTest::newRow("II-7") << 7 << "Command5" << "frmhelp7";
+        QTest::newRow("II-8") << 8 << "Command5" << "frmhelp8";
     }
     void helpButtonOfCalculatorOutlivesIt()
     {
