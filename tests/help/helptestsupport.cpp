@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
@@ -73,11 +74,16 @@ QWidget* link(const QWidget* window, const QString& caption)
     qFatal("no link %s", qPrintable(caption));
 }
 
-PresentDocument::PresentDocument(const QString& fileName)
+QString documentPath(const QString& fileName)
 {
-    const QString folder = QApplication::applicationDirPath() + "/../share/talvertable/gost";
-    QDir().mkpath(folder);
-    filePath = QDir::cleanPath(folder + "/" + fileName);
+    return QDir::cleanPath(QApplication::applicationDirPath() + "/../share/talvertable/gost/" + fileName);
+}
+
+void removeDocument(const QString& fileName) { QFile::remove(documentPath(fileName)); }
+
+PresentDocument::PresentDocument(const QString& fileName) : filePath(documentPath(fileName))
+{
+    QDir().mkpath(QFileInfo(filePath).path());
     QFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot create %s", qPrintable(filePath));

@@ -25,6 +25,11 @@ QStringList captions(const QWidget* window);
 QList<QWidget*> links(const QWidget* window);
 QWidget* link(const QWidget* window, const QString& caption);
 
+// Where the document of this file name is looked for.
+QString documentPath(const QString& fileName);
+// Makes sure the document is not there.
+void removeDocument(const QString& fileName);
+
 // Creates a document in the document folder for the lifetime of this object.
 class PresentDocument {
 public:

@@ -310,6 +310,7 @@ private slots:
         QCOMPARE(platform::captionColour(designation), QColor(0, 0, 255));
         QVERIFY(designation->toolTip().isEmpty());
 
+        removeDocument(document);
         clickOn(designation);
         QVERIFY(uitest::takeOpenedDocuments().isEmpty());  // no document installed: nothing happens
         QVERIFY(!closed(window));

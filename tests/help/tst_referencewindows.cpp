@@ -124,6 +124,7 @@ private slots:
         QCOMPARE(link->parentWidget()->objectName(), paragraph);
         QVERIFY(link->parentWidget()->rect().contains(link->geometry()));
 
+        removeDocument(document);
         clickOn(link);
         QVERIFY(uitest::takeOpenedDocuments().isEmpty());
         const PresentDocument present(document);
