@@ -35,10 +35,7 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
 
-    for (auto* button : {ui.Command2, ui.Command3})
-        platform::setButtonBackground(button, classicRunColour);
-    for (auto* button : {ui.Command1, ui.Command4})
-        platform::setButtonBackground(button, classicClearColour);
+    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
     setupHelpButton(ui.Command5, 3);
     makeDocumentLink(ui.Label1, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g9583.doc"),
                      LinkStyle::DarkBlueWithTooltip);

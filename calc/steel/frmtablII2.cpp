@@ -4,7 +4,6 @@
 #include "calc/common/screenwidgets.h"
 #include "calc/common/valueparse.h"
 #include "calc/steel/electricweldedcatalog.h"
-#include "platform/palette.h"
 
 using namespace calc;
 using namespace calc::steel;
@@ -17,7 +16,6 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
     // Until a pipe is chosen the outer diameter and wall fields hold their design texts.
     steel->Label19 = QStringLiteral("Label19");
     steel->Label20 = QStringLiteral("Label20");
-    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
     setupHelpButton(ui.Command5, 1);
     makeDocumentLink(ui.Label11, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g10704.doc"),
                      LinkStyle::DarkBlueWithTooltip);
@@ -25,38 +23,13 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII2::toggleOtherDiameter);
-    // A new pipe condition asks for the wall (or the typed diameter) again.
-    connect(ui.Option3, &QRadioButton::toggled, ui.Text2, &QLineEdit::clear);
-    connect(ui.Command2, &QPushButton::clicked, steel, &SteelPanel::find);
-    connect(ui.Command1, &QPushButton::clicked, steel, &SteelPanel::clearAll);
     connect(ui.Command3, &QPushButton::clicked, this, &frmtablII2::calculate);
-    connect(ui.Command4, &QPushButton::clicked, steel, &SteelPanel::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, steel, &SteelPanel::find);
-    connect(ui.Text1, &NumericInput::blankTyped, steel, &SteelPanel::clearAll);
     connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII2::calculate);
 
     load();
 }
 
-void frmtablII2::load()
-{
-    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
-        platform::setCaptionColour(caption, platform::Black);
-    for (auto* caption : {ui.Label12_0, ui.Label12_1})
-        platform::setCaptionColour(caption, platform::Grey);
-    ui.Check1->setChecked(false);
-    ui.Text2->setEnabled(false);
-    ui.Option1->setChecked(true);
-    ui.Option3->setChecked(true);
-    ui.Option5->setChecked(true);
-    fillList(ui.Combo1, electricwelded::outerDiameters());
-    ui.Combo2->clear();
-    ui.Combo3->clear();
-    ui.Combo3->hide();
-    ui.Label21_0->hide();
-    ui.Label21_1->hide();
-    ui.Combo4->hide();
-}
+void frmtablII2::load() { steel->load(electricwelded::outerDiameters()); }
 
 void frmtablII2::chooseOuterDiameter()
 {

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
 
@@ -19,6 +20,14 @@ namespace calc::steel {
 SteelPanel::SteelPanel(const SteelControls& controls) : QObject(controls.window), ui(controls)
 {
     platform::setCaptionColour(ui.Label26, warningRed);
+    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
+    connect(ui.Command2, &QPushButton::clicked, this, &SteelPanel::find);
+    connect(ui.Command1, &QPushButton::clicked, this, &SteelPanel::clearAll);
+    connect(ui.Command4, &QPushButton::clicked, this, &SteelPanel::clearSection);
+    connect(ui.Text1, &NumericInput::enterPressed, this, &SteelPanel::find);
+    connect(ui.Text1, &NumericInput::blankTyped, this, &SteelPanel::clearAll);
+    // A new pipe condition asks for the wall (or the typed diameter) again.
+    connect(ui.Option3, &QRadioButton::toggled, ui.Text2, &QLineEdit::clear);
     connect(ui.Option5, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             chooseColdWater();
@@ -31,6 +40,26 @@ SteelPanel::SteelPanel(const SteelControls& controls) : QObject(controls.window)
     connect(ui.Combo4, &QComboBox::activated, this, &SteelPanel::chooseSystemType);
     connect(ui.Check2, &QCheckBox::clicked, this, &SteelPanel::toggleLocalLosses);
     connect(ui.Text3, &NumericInput::blankTyped, this, &SteelPanel::clearSection);
+}
+
+void SteelPanel::load(const QStringList& outerDiameters)
+{
+    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
+        platform::setCaptionColour(caption, platform::Black);
+    for (auto* caption : {ui.Label12_0, ui.Label12_1})
+        platform::setCaptionColour(caption, platform::Grey);
+    ui.Check1->setChecked(false);
+    ui.Text2->setEnabled(false);
+    ui.Option1->setChecked(true);
+    ui.Option3->setChecked(true);
+    ui.Option5->setChecked(true);
+    fillList(ui.Combo1, outerDiameters);
+    ui.Combo2->clear();
+    ui.Combo3->clear();
+    ui.Combo3->hide();
+    ui.Label21_0->hide();
+    ui.Label21_1->hide();
+    ui.Combo4->hide();
 }
 
 PipeCondition SteelPanel::condition() const

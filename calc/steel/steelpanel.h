@@ -10,6 +10,7 @@ class NumericInput;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -45,6 +46,10 @@ struct SteelControls {
     QCheckBox* Check2;
     QComboBox* Combo4;
     NumericInput* Text3;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
 };
 
 template <class Ui>
@@ -53,12 +58,13 @@ SteelControls steelControls(QWidget* window, Ui& ui)
     return {window,      ui.Label7_0,  ui.Label7_1, ui.Label7_3,  ui.Label7_4, ui.Combo1,  ui.Combo2,
             ui.Label12_0, ui.Label12_1, ui.Check1,   ui.Text1,     ui.Option1,  ui.Text2,   ui.Option3,
             ui.Option5,   ui.Option6,   ui.Label21_0, ui.Label21_1, ui.Combo3,   ui.Label1,  ui.Label2,
-            ui.Label3,    ui.Label10,   ui.Label24,  ui.Label26,   ui.Check2,   ui.Combo4,  ui.Text3};
+            ui.Label3,    ui.Label10,   ui.Label24,  ui.Label26,   ui.Check2,   ui.Combo4,  ui.Text3,
+            ui.Command1,  ui.Command2,  ui.Command3, ui.Command4};
 }
 
-// The find procedure, the water and system choice and the section head loss with local losses
-// that the water-gas and the electric-welded steel screens share. Each screen wires its own
-// catalog and clear buttons and adds its own steps around these.
+// The find procedure, the water and system choice, the clear buttons and the section head loss
+// with local losses that the water-gas and the electric-welded steel screens share. Each screen
+// wires its own catalog, other-diameter box and calculate button and adds its own steps.
 class SteelPanel : public QObject {
 public:
     explicit SteelPanel(const SteelControls& controls);
@@ -70,6 +76,9 @@ public:
     QString Label16;  // 1000i of the last find
     QString Label22;  // hot-water temperature
     QString Label23;  // ν·10^6
+
+    // Initial state of the shared controls, the first list filled with these outer diameters.
+    void load(const QStringList& outerDiameters);
 
     void find();
     // Main clear: the flow, the results and the section.

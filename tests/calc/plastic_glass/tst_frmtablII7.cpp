@@ -1,13 +1,9 @@
 #include "calc/common/messages.h"
 #include "calc/plastic_glass/frmtablII7.h"
-#include "platform/documents.h"
 #include "platform/palette.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <memory>
 
 using namespace uitest;
@@ -28,7 +24,6 @@ private slots:
     void blankInFlowClears();
     void otherDiameter();
     void notComputableDiameter();
-    void documentLink();
 
 private:
     std::unique_ptr<frmtablII7> window;
@@ -271,21 +266,6 @@ void tst_frmtablII7::notComputableDiameter()
     QCOMPARE(text(w(), "Label1"), QString("0,637"));
     QCOMPARE(text(w(), "Label2"), QString("2,403"));
     QCOMPARE(toolTip(w(), "Label2"), QString("потери давления на 1м   23,56 Па/м"));
-}
-
-void tst_frmtablII7::documentLink()
-{
-    const QString path = platform::localDocumentPath("c:\\Program Files\\TalverTable\\gost\\sp40_104_2001.doc");
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    auto* link = child<QLabel>(w(), "Label8");
-    QCOMPARE(link->text(), QString("СП 40-104-2001"));
-    QCOMPARE(link->toolTip(), QString("Кликни для просмотра этого нормативного документа "));
-    QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(takeOpenedDocuments(), QList<QUrl>{QUrl::fromLocalFile(path)});
-    QFile::remove(path);
 }
 
 UITEST_MAIN(tst_frmtablII7)

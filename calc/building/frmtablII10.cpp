@@ -1,0 +1,99 @@
+#include "calc/building/frmtablII10.h"
+
+#include "calc/building/buildingpanel.h"
+#include "calc/building/pexcatalog.h"
+#include "calc/building/polymerscreen.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/screenwidgets.h"
+#include "calc/common/valueparse.h"
+#include "platform/palette.h"
+
+using namespace calc;
+using namespace calc::building;
+
+namespace {
+// The series options from top to bottom.
+constexpr pex::Series seriesOrder[] = {pex::Series::Sdr13_6, pex::Series::Sdr11, pex::Series::Sdr9,
+                                       pex::Series::Sdr7_4, pex::Series::Sdr6};
+}  // namespace
+
+frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    prepareCalculatorWindow(this);
+    ui.panel->setMaterial(Material::Pex);
+    polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
+    setupHelpButton(ui.Command3, 10);
+    makeDocumentLink(ui.Label5, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_109_2005.doc"),
+                     LinkStyle::BlueWithoutTooltip);
+    ui.Label17->hide();
+    emptyOnBlank(ui.Text2);
+
+    for (auto* series : {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12})
+        connect(series, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                chooseSeries();
+        });
+    connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII10::toggleOtherDiameter);
+    connect(ui.Combo1, &QComboBox::activated, this, &frmtablII10::chooseOuterDiameter);
+
+    fitButtonsToCaptions(this);
+    load();
+}
+
+void frmtablII10::load()
+{
+    polymer->load();
+    ui.Option4->setChecked(true);
+    ui.Text2->setEnabled(false);
+    chooseSeries();
+    platform::setCaptionColour(ui.Label7, platform::Black);
+    platform::setCaptionColour(ui.Label8, platform::Grey);
+}
+
+static pex::Series selectedSeries(const Ui::frmtablII10& ui)
+{
+    const QRadioButton* options[] = {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12};
+    for (int i = 0; i < 5; ++i)
+        if (options[i]->isChecked())
+            return seriesOrder[i];
+    return pex::Series::Sdr13_6;
+}
+
+void frmtablII10::chooseSeries()
+{
+    ui.Text2->clear();
+    fillList(ui.Combo1, pex::outerDiameters(selectedSeries(ui)));
+}
+
+void frmtablII10::toggleOtherDiameter()
+{
+    ui.Text2->setEnabled(true);
+    ui.Text2->clear();
+    ui.Combo1->clear();
+    ui.Combo1->setEnabled(false);
+    ui.Frame9->setEnabled(false);
+    for (auto* series : {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12})
+        series->setEnabled(false);
+    platform::setCaptionColour(ui.Label7, platform::Grey);
+    platform::setCaptionColour(ui.Label8, platform::Black);
+    if (ui.Check13->isChecked())
+        return;
+    ui.Text2->setEnabled(false);
+    ui.Combo1->setEnabled(true);
+    ui.Frame9->setEnabled(true);
+    for (auto* series : {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12})
+        series->setEnabled(true);
+    platform::setCaptionColour(ui.Label7, platform::Black);
+    platform::setCaptionColour(ui.Label8, platform::Grey);
+    // SDR 13,6 comes back with its list, whichever series was chosen before.
+    ui.Option4->setChecked(true);
+    chooseSeries();
+}
+
+void frmtablII10::chooseOuterDiameter()
+{
+    ui.Label17->setText(ui.Combo1->currentText());
+    const double inner = pex::innerDiameter(parseValue(ui.Label17->text()), selectedSeries(ui));
+    ui.Text2->setText(storedNumberText(inner));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui_frmtablII10.h"
+
+#include <QWidget>
+
+namespace calc::building {
+class PolymerScreen;
+}
+
+// Table II-10: cross-linked polyethylene (PEX) pipes, СП 41-109-2005.
+class frmtablII10 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII10(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseSeries();
+    void toggleOtherDiameter();
+    void chooseOuterDiameter();
+
+    Ui::frmtablII10 ui;
+    calc::building::PolymerScreen* polymer;
+};

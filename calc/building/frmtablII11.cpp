@@ -1,0 +1,66 @@
+#include "calc/building/frmtablII11.h"
+
+#include "calc/building/buildingpanel.h"
+#include "calc/building/pexalpexcatalog.h"
+#include "calc/building/polymerscreen.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/screenwidgets.h"
+#include "calc/common/valueparse.h"
+#include "platform/palette.h"
+
+using namespace calc;
+using namespace calc::building;
+
+frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    prepareCalculatorWindow(this);
+    ui.panel->setMaterial(Material::PexAlPex);
+    polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
+    setupHelpButton(ui.Command3, 11);
+    makeDocumentLink(ui.Label5, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_102_98.doc"),
+                     LinkStyle::BlueWithoutTooltip);
+    makeDocumentLink(ui.Label15, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_102_2000.doc"),
+                     LinkStyle::BlueWithoutTooltip);
+    ui.Label17->hide();
+    emptyOnBlank(ui.Text2);
+
+    connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII11::toggleOtherDiameter);
+    connect(ui.Combo1, &QComboBox::activated, this, &frmtablII11::chooseOuterDiameter);
+
+    fitButtonsToCaptions(this);
+    load();
+}
+
+void frmtablII11::load()
+{
+    polymer->load();
+    ui.Text2->setEnabled(false);
+    fillList(ui.Combo1, pexalpex::outerDiameters());
+    platform::setCaptionColour(ui.Label7, platform::Black);
+    platform::setCaptionColour(ui.Label8, platform::Grey);
+}
+
+void frmtablII11::toggleOtherDiameter()
+{
+    ui.Text2->setEnabled(true);
+    ui.Text2->clear();
+    ui.Combo1->clear();
+    ui.Combo1->setEnabled(false);
+    platform::setCaptionColour(ui.Label7, platform::Grey);
+    platform::setCaptionColour(ui.Label8, platform::Black);
+    if (ui.Check13->isChecked())
+        return;
+    ui.Text2->setEnabled(false);
+    fillList(ui.Combo1, pexalpex::outerDiameters());
+    ui.Combo1->setEnabled(true);
+    platform::setCaptionColour(ui.Label7, platform::Black);
+    platform::setCaptionColour(ui.Label8, platform::Grey);
+}
+
+void frmtablII11::chooseOuterDiameter()
+{
+    ui.Label17->setText(ui.Combo1->currentText());
+    const double outer = parseValue(ui.Label17->text());
+    ui.Text2->setText(storedNumberText(pexalpex::innerDiameter(outer)));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui_frmtablII11.h"
+
+#include <QWidget>
+
+namespace calc::building {
+class PolymerScreen;
+}
+
+// Table II-11: metal-polymer PEX-AL-PEX pipes, СП 41-102-98 and СП 40-102-2000.
+class frmtablII11 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII11(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void toggleOtherDiameter();
+    void chooseOuterDiameter();
+
+    Ui::frmtablII11 ui;
+    calc::building::PolymerScreen* polymer;
+};
