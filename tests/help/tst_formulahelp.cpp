@@ -118,9 +118,12 @@ private slots:
         QTest::addColumn<QString>("help");
         QTest::newRow("II-1") << 1 << "Command5" << "frmhelp1";
         QTest::newRow("II-2") << 2 << "Command5" << "frmhelp1";
-        QTest::newRow("II-3") << 3 << "Command5" << "frmhelp3";
-        QTest::newRow("II-7") << 7 << "Command5" << "frmhelp7";
-        QTest::newRow("II-8") << 8 << "Command5" << "frmhelp8";
+        for (int table = 3; table <= 8; ++table)
+            QTest::newRow(qPrintable(QStringLiteral("II-%1").arg(table)))
+                << table << "Command5" << QStringLiteral("frmhelp%1").arg(table);
+        for (int table = 9; table <= 11; ++table)
+            QTest::newRow(qPrintable(QStringLiteral("II-%1").arg(table)))
+                << table << "Command3" << QStringLiteral("frmhelp%1").arg(table);
     }
     void helpButtonOfCalculatorOutlivesIt()
     {
