@@ -1,6 +1,6 @@
 #include "calc/castiron_cement/frmtablII4.h"
 
-#include "calc/castiron_cement/classicscreen.h"
+#include "calc/common/classicsection.h"
 #include "calc/common/advicelabel.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"

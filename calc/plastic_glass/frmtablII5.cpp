@@ -17,7 +17,7 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
     // The slope field reads as 0 until the first successful find.
-    panel = new PlasticGlassPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
+    panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
                                    ui.Label4, ui.Text3, ui.Label10},
                                   polyethyleneSlope, QStringLiteral("Label16"));
     materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
@@ -53,11 +53,11 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     connect(ui.Command2, &QPushButton::clicked, this, &frmtablII5::find);
     connect(ui.Command1, &QPushButton::clicked, this, &frmtablII5::clearAll);
     connect(ui.Command3, &QPushButton::clicked, this, &frmtablII5::calculate);
-    connect(ui.Command4, &QPushButton::clicked, panel, &PlasticGlassPanel::clearSection);
+    connect(ui.Command4, &QPushButton::clicked, panel, &SimpleFindPanel::clearSection);
     connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII5::find);
     connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII5::clearAll);
     connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII5::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, panel, &PlasticGlassPanel::clearSection);
+    connect(ui.Text3, &NumericInput::blankTyped, panel, &SimpleFindPanel::clearSection);
 
     load();
 }

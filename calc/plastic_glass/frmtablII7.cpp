@@ -12,7 +12,7 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this);
-    panel = new PlasticGlassPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
+    panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                    ui.Label2, ui.Text3, ui.Label10},
                                   glassFibreSlope, QString());
 
@@ -29,11 +29,11 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
     connect(ui.Command2, &QPushButton::clicked, this, &frmtablII7::find);
     connect(ui.Command1, &QPushButton::clicked, this, &frmtablII7::clearAll);
     connect(ui.Command3, &QPushButton::clicked, this, &frmtablII7::calculate);
-    connect(ui.Command4, &QPushButton::clicked, panel, &PlasticGlassPanel::clearSection);
+    connect(ui.Command4, &QPushButton::clicked, panel, &SimpleFindPanel::clearSection);
     connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII7::find);
     connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII7::clearAll);
     connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII7::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, panel, &PlasticGlassPanel::clearSection);
+    connect(ui.Text3, &NumericInput::blankTyped, panel, &SimpleFindPanel::clearSection);
 
     load();
 }
