@@ -22,6 +22,8 @@ PolymerScreen::PolymerScreen(BuildingPanel* panel, QRadioButton* coldWater, QRad
     onSelect(hotWater, &PolymerScreen::chooseHotWater);
     onSelect(heating, &PolymerScreen::chooseHeating);
     onSelect(ui.Option7, &PolymerScreen::chooseWater);
+    // A click on "вода" when it is already selected empties the carrier's inputs as well.
+    connect(ui.Option7, &QRadioButton::clicked, this, &PolymerScreen::chooseWater);
     connect(ui.Combo3, &QComboBox::activated, panel, &BuildingPanel::takeTemperature);
     connect(ui.Command1, &QPushButton::clicked, this, &PolymerScreen::calculate);
     connect(ui.Command2, &QPushButton::clicked, this, &PolymerScreen::clearAll);

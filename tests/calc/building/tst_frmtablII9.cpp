@@ -281,7 +281,6 @@ private slots:
         QCOMPARE(text(w, "Text18"), QStringLiteral("0.5"));
         QCOMPARE(text(w, "Label4"), QString());
 
-        click(w, "Option7");
         click(w, "Option8");
         QCOMPARE(text(w, "Text18"), QString());
         QVERIFY(enabled("Text3"));

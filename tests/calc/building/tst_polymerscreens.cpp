@@ -262,6 +262,15 @@ private slots:
         QCOMPARE(toolTip(w, "Label2"), QString());
         QCOMPARE(text(w, "Label4"), QStringLiteral("Потери давления на участке 17139,987 Па"));
         QCOMPARE(toolTip(w, "Label4"), QString());
+        click(w, "Option7");
+        QCOMPARE(text(w, "Text3"), QString());
+        QCOMPARE(text(w, "Text18"), QString());
+        click(w, "Option8");
+        QVERIFY(enabled("Text3"));
+        typeInto(w, "Text3", "1000");
+        click(w, "Option7");
+        QVERIFY(!enabled("Text3"));
+        QCOMPARE(text(w, "Text3"), QString());
     }
 
     void checkOrder_data()
