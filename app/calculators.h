@@ -6,6 +6,6 @@ class QWidget;
 // returns nullptr while that calculator is not part of the program.
 QWidget* createCalculator(int number);
 
-// The program reference and the about window, or nullptr while they are not part of it.
+// The program reference and the about window of the main menu.
 QWidget* createReference();
 QWidget* createAbout();

@@ -12,6 +12,14 @@
 
 namespace calc {
 
+void colourClassicButtons(QWidget* find, QWidget* calculate, QWidget* mainClear, QWidget* sectionClear)
+{
+    for (auto* button : {find, calculate})
+        platform::setButtonBackground(button, classicRunColour);
+    for (auto* button : {mainClear, sectionClear})
+        platform::setButtonBackground(button, classicClearColour);
+}
+
 void prepareCalculatorWindow(QWidget* window) { window->setAttribute(Qt::WA_DeleteOnClose); }
 
 void fillList(QComboBox* list, const QStringList& items)

@@ -24,6 +24,9 @@ inline const QColor documentLinkDarkBlue(0, 0, 192);
 inline const QColor documentLinkBlue(0, 0, 255);
 inline const QColor warningRed(255, 0, 0);
 
+// Find and calculate buttons green, clear buttons red, as on every classic screen.
+void colourClassicButtons(QWidget* find, QWidget* calculate, QWidget* mainClear, QWidget* sectionClear);
+
 // A calculator is a top-level window that forgets everything when it is closed.
 void prepareCalculatorWindow(QWidget* window);
 

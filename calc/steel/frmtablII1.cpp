@@ -4,7 +4,6 @@
 #include "calc/common/screenwidgets.h"
 #include "calc/common/valueparse.h"
 #include "calc/steel/watergascatalog.h"
-#include "platform/palette.h"
 
 using namespace calc;
 using namespace calc::steel;
@@ -14,11 +13,6 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
     steel = new SteelPanel(steelControls(this, ui));
-
-    for (auto* button : {ui.Command2, ui.Command3})
-        platform::setButtonBackground(button, classicRunColour);
-    for (auto* button : {ui.Command1, ui.Command4})
-        platform::setButtonBackground(button, classicClearColour);
     setupHelpButton(ui.Command5, 1);
     makeDocumentLink(ui.Label11, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g3262.doc"),
                      LinkStyle::DarkBlueWithTooltip);
@@ -26,14 +20,7 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII1::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII1::chooseWall);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII1::toggleOtherDiameter);
-    // A new pipe condition asks for the wall (or the typed diameter) again.
-    connect(ui.Option3, &QRadioButton::toggled, ui.Text2, &QLineEdit::clear);
-    connect(ui.Command2, &QPushButton::clicked, steel, &SteelPanel::find);
-    connect(ui.Command1, &QPushButton::clicked, this, &frmtablII1::clearAll);
     connect(ui.Command3, &QPushButton::clicked, this, &frmtablII1::calculate);
-    connect(ui.Command4, &QPushButton::clicked, steel, &SteelPanel::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, steel, &SteelPanel::find);
-    connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII1::clearAll);
     connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII1::calculate);
 
     load();
@@ -41,24 +28,9 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
 
 void frmtablII1::load()
 {
-    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
-        platform::setCaptionColour(caption, platform::Black);
-    for (auto* caption : {ui.Label12_0, ui.Label12_1})
-        platform::setCaptionColour(caption, platform::Grey);
+    steel->load(watergas::outerDiameters());
     ui.Label13_0->hide();
     ui.Label13_1->hide();
-    ui.Check1->setChecked(false);
-    ui.Text2->setEnabled(false);
-    ui.Option1->setChecked(true);
-    ui.Option3->setChecked(true);
-    ui.Option5->setChecked(true);
-    fillList(ui.Combo1, watergas::outerDiameters());
-    ui.Combo2->clear();
-    ui.Combo3->clear();
-    ui.Combo3->hide();
-    ui.Label21_0->hide();
-    ui.Label21_1->hide();
-    ui.Combo4->hide();
 }
 
 void frmtablII1::chooseOuterDiameter()
@@ -86,61 +58,21 @@ void frmtablII1::chooseOuterDiameter()
 
 void frmtablII1::chooseWall()
 {
-    steel->Label20 = ui.Combo2->currentText();
-    const double wall = parseValue(steel->Label20);
-    const double outer = parseValue(steel->Label19);
-    // Non-new pipes lose 1 mm of bore to corrosion and deposits.
-    const double bore = steel->condition() == PipeCondition::NonNew ? outer - 2 * wall - 1 : outer - 2 * wall;
-    ui.Text2->setText(storedNumberText(bore));
-    steel->Label20 = storedNumberText(wall);
-    ui.Label18->setText(watergas::series(parseValue(ui.Label17->text()), wall));
+    steel->chooseWall();
+    ui.Label18->setText(watergas::series(parseValue(ui.Label17->text()), parseValue(steel->Label20)));
 }
 
 void frmtablII1::toggleOtherDiameter()
 {
-    steel->Label27 = QStringLiteral("1");
-    ui.Text2->setEnabled(true);
-    ui.Text2->clear();
-    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
-        platform::setCaptionColour(caption, platform::Grey);
-    for (auto* caption : {ui.Label12_0, ui.Label12_1})
-        platform::setCaptionColour(caption, platform::Black);
+    steel->enterTypedDiameterMode();
     ui.Label13_0->hide();
     ui.Label13_1->hide();
     ui.Label17->clear();
     ui.Label18->clear();
-    ui.Combo1->clear();
-    ui.Combo2->clear();
-    ui.Combo1->setEnabled(false);
-    ui.Combo2->setEnabled(false);
-    if (!ui.Check1->isChecked()) {
-        for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
-            platform::setCaptionColour(caption, platform::Black);
-        for (auto* caption : {ui.Label12_0, ui.Label12_1})
-            platform::setCaptionColour(caption, platform::Grey);
-        steel->Label27 = QStringLiteral("0");
-        ui.Text2->setEnabled(false);
-        ui.Combo1->setEnabled(true);
-        ui.Combo2->setEnabled(true);
-        fillList(ui.Combo1, watergas::outerDiameters());
-        ui.Combo2->clear();
-    }
+    if (!ui.Check1->isChecked())
+        steel->returnToCatalog(watergas::outerDiameters());
     ui.Label4->setText(QStringLiteral("dp="));
     ui.Label3->clear();
-}
-
-void frmtablII1::clearAll()
-{
-    ui.Label1->clear();
-    ui.Label2->clear();
-    ui.Label2->setToolTip(QString());
-    ui.Text1->clear();
-    ui.Text1->setToolTip(QString());
-    ui.Text3->clear();
-    ui.Label10->clear();
-    ui.Label10->setToolTip(QString());
-    ui.Label26->clear();
-    ui.Label24->clear();
 }
 
 void frmtablII1::calculate()

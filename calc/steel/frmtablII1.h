@@ -16,7 +16,6 @@ private:
     void chooseOuterDiameter();
     void chooseWall();
     void toggleOtherDiameter();
-    void clearAll();
     void calculate();
 
     Ui::frmtablII1 ui;

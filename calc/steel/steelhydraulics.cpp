@@ -1,5 +1,9 @@
 #include "calc/steel/steelhydraulics.h"
 
+#include "calc/common/flowarithmetic.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/rounding.h"
+
 #include <cmath>
 
 namespace calc::steel {
@@ -86,6 +90,18 @@ bool localLossShare(SystemKind kind, int position, double& k)
         return false;
     k = kind == SystemKind::ColdWater ? coldSystems[position].k : hotSystems[position].k;
     return true;
+}
+
+SteelSectionHeadLoss sectionHeadLoss(double length, double thousandI, double k, bool withLocalLosses)
+{
+    const double factor = withLocalLosses ? 1.0 + k : 1.0;
+    SteelSectionHeadLoss loss;
+    loss.headLoss = (thousandI / 1000.0) * length * factor;
+    loss.pressure = gravity * thousandI * length * factor;
+    loss.text = (withLocalLosses ? QStringLiteral("H = i·L·(1+k)= ") : QStringLiteral("H = i·L= "))
+                + numberText(roundHalfEven(loss.headLoss, 3)) + QStringLiteral(" м");
+    loss.tooltip = QStringLiteral("потери давления  ") + numberText(roundHalfEven(loss.pressure, 2)) + QStringLiteral(" Па");
+    return loss;
 }
 
 QString velocityWarning(double v, int systemTypePosition)

@@ -26,6 +26,15 @@ QStringList systemTypes(SystemKind kind);
 bool localLossShare(SystemKind kind, int position, double& k);
 inline constexpr int fireFightingPosition = 3;
 
+// Head loss of a section from 1000i, with local losses as a share k of the friction loss.
+struct SteelSectionHeadLoss {
+    double headLoss;  // m
+    double pressure;  // Pa
+    QString text;     // "H = i·L·(1+k)= 0,26 м"
+    QString tooltip;  // "потери давления  2549,73 Па"
+};
+SteelSectionHeadLoss sectionHeadLoss(double length, double thousandI, double k, bool withLocalLosses);
+
 // Velocity warning below the results; the fire-fighting supply allows up to 10 m/s.
 QString velocityWarning(double v, int systemTypePosition);
 

@@ -3,7 +3,6 @@
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/numericinput.h"
-#include "calc/common/rounding.h"
 #include "calc/common/screenwidgets.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
@@ -12,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
 
@@ -20,6 +20,14 @@ namespace calc::steel {
 SteelPanel::SteelPanel(const SteelControls& controls) : QObject(controls.window), ui(controls)
 {
     platform::setCaptionColour(ui.Label26, warningRed);
+    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
+    connect(ui.Command2, &QPushButton::clicked, this, &SteelPanel::find);
+    connect(ui.Command1, &QPushButton::clicked, this, &SteelPanel::clearAll);
+    connect(ui.Command4, &QPushButton::clicked, this, &SteelPanel::clearSection);
+    connect(ui.Text1, &NumericInput::enterPressed, this, &SteelPanel::find);
+    connect(ui.Text1, &NumericInput::blankTyped, this, &SteelPanel::clearAll);
+    // A new pipe condition asks for the wall (or the typed diameter) again.
+    connect(ui.Option3, &QRadioButton::toggled, ui.Text2, &QLineEdit::clear);
     connect(ui.Option5, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             chooseColdWater();
@@ -32,6 +40,26 @@ SteelPanel::SteelPanel(const SteelControls& controls) : QObject(controls.window)
     connect(ui.Combo4, &QComboBox::activated, this, &SteelPanel::chooseSystemType);
     connect(ui.Check2, &QCheckBox::clicked, this, &SteelPanel::toggleLocalLosses);
     connect(ui.Text3, &NumericInput::blankTyped, this, &SteelPanel::clearSection);
+}
+
+void SteelPanel::load(const QStringList& outerDiameters)
+{
+    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
+        platform::setCaptionColour(caption, platform::Black);
+    for (auto* caption : {ui.Label12_0, ui.Label12_1})
+        platform::setCaptionColour(caption, platform::Grey);
+    ui.Check1->setChecked(false);
+    ui.Text2->setEnabled(false);
+    ui.Option1->setChecked(true);
+    ui.Option3->setChecked(true);
+    ui.Option5->setChecked(true);
+    fillList(ui.Combo1, outerDiameters);
+    ui.Combo2->clear();
+    ui.Combo3->clear();
+    ui.Combo3->hide();
+    ui.Label21_0->hide();
+    ui.Label21_1->hide();
+    ui.Combo4->hide();
 }
 
 PipeCondition SteelPanel::condition() const
@@ -98,21 +126,71 @@ SteelPanel::SectionOutcome SteelPanel::calculate()
         platform::showInputError(ui.window, messages::sectionLengthZero);
         return SectionOutcome::LengthError;
     }
-    const double thousandI = parseValue(Label16);
     const bool withLocalLosses = ui.Check2->isChecked();
-    const double factor = withLocalLosses ? 1.0 + k : 1.0;
-    const double headLoss = (thousandI / 1000.0) * length * factor;
-    const double pressure = gravity * thousandI * length * factor;
-    if (!allFinite({headLoss, pressure})) {
+    const SteelSectionHeadLoss loss = sectionHeadLoss(length, parseValue(Label16), k, withLocalLosses);
+    if (!allFinite({loss.headLoss, loss.pressure})) {
         platform::showInputError(ui.window, messages::notComputable);
         return SectionOutcome::NotComputable;
     }
     ui.Label24->setVisible(withLocalLosses);
-    ui.Label10->setText((withLocalLosses ? QStringLiteral("H = i·L·(1+k)= ") : QStringLiteral("H = i·L= "))
-                        + numberText(roundHalfEven(headLoss, 3)) + QStringLiteral(" м"));
-    ui.Label10->setToolTip(QStringLiteral("потери давления  ") + numberText(roundHalfEven(pressure, 2))
-                           + QStringLiteral(" Па"));
+    ui.Label10->setText(loss.text);
+    ui.Label10->setToolTip(loss.tooltip);
     return withLocalLosses ? SectionOutcome::WithLocalLosses : SectionOutcome::WithoutLocalLosses;
+}
+
+void SteelPanel::clearAll()
+{
+    ui.Label1->clear();
+    ui.Label2->clear();
+    ui.Label2->setToolTip(QString());
+    ui.Text1->clear();
+    ui.Text1->setToolTip(QString());
+    ui.Text3->clear();
+    ui.Label10->clear();
+    ui.Label10->setToolTip(QString());
+    ui.Label26->clear();
+    ui.Label24->clear();
+}
+
+double SteelPanel::chooseWall()
+{
+    Label20 = ui.Combo2->currentText();
+    const double wall = parseValue(Label20);
+    const double outer = parseValue(Label19);
+    // Non-new pipes lose 1 mm of bore to corrosion and deposits.
+    const double bore = condition() == PipeCondition::NonNew ? outer - 2 * wall - 1 : outer - 2 * wall;
+    ui.Text2->setText(storedNumberText(bore));
+    Label20 = storedNumberText(wall);
+    return bore;
+}
+
+void SteelPanel::enterTypedDiameterMode()
+{
+    Label27 = QStringLiteral("1");
+    ui.Text2->setEnabled(true);
+    ui.Text2->clear();
+    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
+        platform::setCaptionColour(caption, platform::Grey);
+    for (auto* caption : {ui.Label12_0, ui.Label12_1})
+        platform::setCaptionColour(caption, platform::Black);
+    ui.Combo1->clear();
+    ui.Combo2->clear();
+    ui.Combo1->setEnabled(false);
+    ui.Combo2->setEnabled(false);
+}
+
+void SteelPanel::returnToCatalog(const QStringList& outerDiameters)
+{
+    for (auto* caption : {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4})
+        platform::setCaptionColour(caption, platform::Black);
+    for (auto* caption : {ui.Label12_0, ui.Label12_1})
+        platform::setCaptionColour(caption, platform::Grey);
+    Label27 = QStringLiteral("0");
+    ui.Text2->setEnabled(false);
+    ui.Combo1->setEnabled(true);
+    ui.Combo2->setEnabled(true);
+    fillList(ui.Combo1, outerDiameters);
+    ui.Combo2->clear();
 }
 
 void SteelPanel::clearSection()

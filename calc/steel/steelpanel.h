@@ -4,11 +4,13 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class NumericInput;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -17,6 +19,15 @@ namespace calc::steel {
 // The controls that both steel screens have under the same names.
 struct SteelControls {
     QWidget* window;
+    QLabel* Label7_0;
+    QLabel* Label7_1;
+    QLabel* Label7_3;
+    QLabel* Label7_4;
+    QComboBox* Combo1;
+    QComboBox* Combo2;
+    QLabel* Label12_0;
+    QLabel* Label12_1;
+    QCheckBox* Check1;
     NumericInput* Text1;
     QRadioButton* Option1;
     NumericInput* Text2;
@@ -35,19 +46,25 @@ struct SteelControls {
     QCheckBox* Check2;
     QComboBox* Combo4;
     NumericInput* Text3;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
 };
 
 template <class Ui>
 SteelControls steelControls(QWidget* window, Ui& ui)
 {
-    return {window,         ui.Text1,     ui.Option1, ui.Text2,   ui.Option3, ui.Option5, ui.Option6,
-            ui.Label21_0,   ui.Label21_1, ui.Combo3,  ui.Label1,  ui.Label2,  ui.Label3,  ui.Label10,
-            ui.Label24,     ui.Label26,   ui.Check2,  ui.Combo4,  ui.Text3};
+    return {window,      ui.Label7_0,  ui.Label7_1, ui.Label7_3,  ui.Label7_4, ui.Combo1,  ui.Combo2,
+            ui.Label12_0, ui.Label12_1, ui.Check1,   ui.Text1,     ui.Option1,  ui.Text2,   ui.Option3,
+            ui.Option5,   ui.Option6,   ui.Label21_0, ui.Label21_1, ui.Combo3,   ui.Label1,  ui.Label2,
+            ui.Label3,    ui.Label10,   ui.Label24,  ui.Label26,   ui.Check2,   ui.Combo4,  ui.Text3,
+            ui.Command1,  ui.Command2,  ui.Command3, ui.Command4};
 }
 
-// The find procedure, the water and system choice and the section head loss with local losses
-// that the water-gas and the electric-welded steel screens share. Each screen wires its own
-// catalog and clear buttons and adds its own steps around these.
+// The find procedure, the water and system choice, the clear buttons and the section head loss
+// with local losses that the water-gas and the electric-welded steel screens share. Each screen
+// wires its own catalog, other-diameter box and calculate button and adds its own steps.
 class SteelPanel : public QObject {
 public:
     explicit SteelPanel(const SteelControls& controls);
@@ -60,7 +77,21 @@ public:
     QString Label22;  // hot-water temperature
     QString Label23;  // ν·10^6
 
+    // Initial state of the shared controls, the first list filled with these outer diameters.
+    void load(const QStringList& outerDiameters);
+
     void find();
+    // Main clear: the flow, the results and the section.
+    void clearAll();
+
+    // Wall chosen from the list: stores it and writes the calculation diameter into the
+    // diameter input; returns that diameter (mm).
+    double chooseWall();
+
+    // The other-diameter box: the typed-diameter state that every click passes through, and the
+    // way back to the catalog when the box is unticked.
+    void enterTypedDiameterMode();
+    void returnToCatalog(const QStringList& outerDiameters);
 
     enum class SectionOutcome { LengthError, NotComputable, WithLocalLosses, WithoutLocalLosses };
     SectionOutcome calculate();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "calc/castiron_cement/castiron.h"
+#include "ui_frmtablII3.h"
+
+#include <QWidget>
+#include <optional>
+
+// Table II-3: cast-iron pipes, ГОСТ 9583-75 and ГОСТ 21053-75.
+class frmtablII3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII3(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseClass();
+    void toggleOtherDiameter();
+    void find();
+    void giveAdvice(double flow, std::optional<double> catalogSize);
+    void calculate();
+    void clearAll();
+    void clearSection();
+    calc::castiron::Condition condition() const;
+
+    Ui::frmtablII3 ui;
+    QString Label15;  // 1000i of the last find
+};

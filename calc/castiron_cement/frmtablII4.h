@@ -1,0 +1,33 @@
+#pragma once
+
+#include "calc/castiron_cement/asbestoscement.h"
+#include "ui_frmtablII4.h"
+
+#include <QWidget>
+
+// Table II-4: asbestos-cement pipes, ГОСТ 539-80.
+class frmtablII4 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII4(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseType1();
+    void chooseType2();
+    void chooseType3();
+    void chooseSize();
+    void toggleOtherDiameter();
+    void find();
+    void giveAdvice(double flow, double size);
+    void calculate();
+    void clearAll();
+    void clearSection();
+    bool anyClassChosen() const;
+    calc::asbestoscement::PressureClass pressureClass() const;
+    int sizeType() const;
+    QList<QRadioButton*> classAndTypeOptions() const;
+
+    Ui::frmtablII4 ui;
+    QString Label14;  // 1000i of the last find
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "calc/plastic_glass/plasticglasspanel.h"
+#include "ui_frmtablII6.h"
+
+#include <QWidget>
+
+// Table II-6: reinforced-concrete pipes, ГОСТ 12586.0-83. Its bore is its nominal size, so it
+// finds velocity and 1000i the way the glass-fibre and glass screens do.
+class frmtablII6 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII6(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseSize();
+    void toggleOtherDiameter();
+    void find();
+    void giveAdvice(double flow, double velocity, double size);
+    void calculate();
+    void clearAll();
+
+    Ui::frmtablII6 ui;
+    calc::plastic_glass::PlasticGlassPanel* panel;
+};

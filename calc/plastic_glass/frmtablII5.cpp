@@ -1,0 +1,190 @@
+#include "calc/plastic_glass/frmtablII5.h"
+
+#include "calc/common/advicelabel.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/screenwidgets.h"
+#include "calc/common/valueparse.h"
+#include "calc/plastic_glass/plasticglasshydraulics.h"
+#include "calc/plastic_glass/polyethyleneadvice.h"
+#include "platform/palette.h"
+
+using namespace calc;
+using namespace calc::plastic_glass;
+namespace pe = calc::plastic_glass::polyethylene;
+
+frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    prepareCalculatorWindow(this);
+    // The slope field reads as 0 until the first successful find.
+    panel = new PlasticGlassPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
+                                   ui.Label4, ui.Text3, ui.Label10},
+                                  polyethyleneSlope, QStringLiteral("Label16"));
+    materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
+    seriesOptions = {ui.Option5, ui.Option6,  ui.Option7,  ui.Option8, ui.Option9,
+                     ui.Option10, ui.Option11, ui.Option12, ui.Option13};
+
+    for (auto* button : {ui.Command2, ui.Command3})
+        platform::setButtonBackground(button, classicRunColour);
+    for (auto* button : {ui.Command1, ui.Command4})
+        platform::setButtonBackground(button, classicClearColour);
+    setupHelpButton(ui.Command5, 5);
+    makeDocumentLink(ui.Label17, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g18599.doc"),
+                     LinkStyle::DarkBlueWithTooltip);
+
+    for (std::size_t k = 0; k < materialOptions.size(); ++k) {
+        const Material material = pe::materials[k];
+        materialOptions[k]->setText(pe::caption(material));
+        connect(materialOptions[k], &QRadioButton::toggled, this, [this, material](bool on) {
+            if (on)
+                chooseMaterial(material);
+        });
+    }
+    for (std::size_t k = 0; k < seriesOptions.size(); ++k) {
+        const Series series = pe::allSeries[k];
+        seriesOptions[k]->setText(pe::caption(series));
+        connect(seriesOptions[k], &QRadioButton::toggled, this, [this, series](bool on) {
+            if (on)
+                chooseSeries(series);
+        });
+    }
+    connect(ui.Combo1, &QComboBox::activated, this, &frmtablII5::chooseSize);
+    connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII5::toggleOtherDiameter);
+    connect(ui.Command2, &QPushButton::clicked, this, &frmtablII5::find);
+    connect(ui.Command1, &QPushButton::clicked, this, &frmtablII5::clearAll);
+    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII5::calculate);
+    connect(ui.Command4, &QPushButton::clicked, panel, &PlasticGlassPanel::clearSection);
+    connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII5::find);
+    connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII5::clearAll);
+    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII5::calculate);
+    connect(ui.Text3, &NumericInput::blankTyped, panel, &PlasticGlassPanel::clearSection);
+
+    load();
+}
+
+void frmtablII5::load()
+{
+    ui.Option14->setChecked(true);
+    ui.Check1->setChecked(false);
+    ui.Text2->setEnabled(false);
+    selectMaterial(Material::PE32);
+    platform::setCaptionColour(ui.Label5, platform::Grey);
+    platform::setCaptionColour(ui.Label2, platform::Black);
+}
+
+QRadioButton* frmtablII5::option(Series series) const { return seriesOptions[static_cast<std::size_t>(series)]; }
+
+frmtablII5::Material frmtablII5::chosenMaterial() const
+{
+    for (std::size_t k = 0; k < materialOptions.size(); ++k)
+        if (materialOptions[k]->isChecked())
+            return pe::materials[k];
+    return Material::PE32;
+}
+
+std::optional<frmtablII5::Series> frmtablII5::chosenSeries() const
+{
+    for (Series series : pe::allSeries)
+        if (option(series)->isChecked() && option(series)->isEnabled())
+            return series;
+    return std::nullopt;
+}
+
+// Selecting an option from code runs its click action; an option already selected runs it here.
+void frmtablII5::selectMaterial(Material material)
+{
+    QRadioButton* materialOption = materialOptions[static_cast<std::size_t>(material)];
+    if (materialOption->isChecked())
+        chooseMaterial(material);
+    else
+        materialOption->setChecked(true);
+}
+
+void frmtablII5::chooseMaterial(Material material)
+{
+    if (material == Material::PE32) {
+        ui.Frame2->setEnabled(true);
+        ui.Frame3->setEnabled(true);
+        for (auto* materialOption : materialOptions)
+            materialOption->setEnabled(true);
+    }
+    ui.Combo1->clear();
+    ui.Text2->clear();
+    const Series series = pe::defaultSeries(material);
+    option(series)->setChecked(true);
+    const auto offered = pe::enabledSeries(material);
+    for (Series each : pe::allSeries)
+        option(each)->setEnabled(offered.contains(each));
+    fillList(ui.Combo1, pe::sizes(material, series));
+}
+
+void frmtablII5::chooseSeries(Series series)
+{
+    // The diameter input keeps the previous pipe until a new size is chosen.
+    fillList(ui.Combo1, pe::sizes(chosenMaterial(), series));
+}
+
+void frmtablII5::chooseSize()
+{
+    ui.Text2->clear();
+    const auto series = chosenSeries();
+    const double inner = series ? pe::innerDiameter(*series, ui.Combo1->currentText()) : 0.0;
+    ui.Text2->setText(storedNumberText(inner));
+    if (!ui.Check1->isChecked()) {
+        ui.Label1->setText(ui.Combo1->currentText());
+        ui.Label7->setText(QStringLiteral("d="));
+        for (auto* label : {ui.Label1, ui.Label7})
+            label->setToolTip(QStringLiteral("условный проход"));
+    }
+}
+
+void frmtablII5::toggleOtherDiameter()
+{
+    clearAll();
+    ui.Combo1->clear();
+    ui.Text2->setEnabled(true);
+    ui.Combo1->setEnabled(false);
+    platform::setCaptionColour(ui.Label2, platform::Grey);
+    platform::setCaptionColour(ui.Label5, platform::Black);
+    for (auto* materialOption : materialOptions)
+        materialOption->setEnabled(false);
+    for (auto* seriesOption : seriesOptions)
+        seriesOption->setEnabled(false);
+    ui.Frame2->setEnabled(false);
+    ui.Frame3->setEnabled(false);
+    if (!ui.Check1->isChecked()) {
+        // Back to the catalog always means ПЭ32 and its default series.
+        ui.Text2->setEnabled(false);
+        platform::setCaptionColour(ui.Label2, platform::Black);
+        platform::setCaptionColour(ui.Label5, platform::Grey);
+        selectMaterial(Material::PE32);
+        ui.Combo1->setEnabled(true);
+    }
+}
+
+void frmtablII5::find()
+{
+    const auto found = panel->find();
+    if (!found)
+        return;
+    showAdvice(ui.Label8, pe::economicAdvice(found->flow, found->velocity, parseValue(ui.Label1->text())));
+}
+
+void frmtablII5::calculate()
+{
+    find();
+    panel->showSectionHeadLoss();
+}
+
+void frmtablII5::clearAll()
+{
+    ui.Label8->clear();
+    ui.Label1->clear();
+    ui.Label7->clear();
+    ui.Text1->clear();
+    ui.Text1->setToolTip(QString());
+    ui.Text2->clear();
+    ui.Label3->clear();
+    ui.Label4->clear();
+    ui.Label4->setToolTip(QString());
+}

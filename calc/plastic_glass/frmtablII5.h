@@ -1,0 +1,40 @@
+#pragma once
+
+#include "calc/plastic_glass/plasticglasspanel.h"
+#include "calc/plastic_glass/polyethylenecatalog.h"
+#include "ui_frmtablII5.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+// Table II-5: polyethylene pressure pipes, ГОСТ 18599-2001.
+class frmtablII5 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII5(QWidget* parent = nullptr);
+
+private:
+    using Material = calc::plastic_glass::polyethylene::Material;
+    using Series = calc::plastic_glass::polyethylene::Series;
+
+    void load();
+    void selectMaterial(Material material);
+    void chooseMaterial(Material material);
+    void chooseSeries(Series series);
+    void chooseSize();
+    void toggleOtherDiameter();
+    void find();
+    void calculate();
+    void clearAll();
+
+    QRadioButton* option(Series series) const;
+    Material chosenMaterial() const;
+    // The selected series, when its option is also enabled.
+    std::optional<Series> chosenSeries() const;
+
+    Ui::frmtablII5 ui;
+    calc::plastic_glass::PlasticGlassPanel* panel;
+    std::array<QRadioButton*, 4> materialOptions;
+    std::array<QRadioButton*, 9> seriesOptions;
+};

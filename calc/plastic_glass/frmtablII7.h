@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calc/plastic_glass/plasticglasspanel.h"
+#include "ui_frmtablII7.h"
+
+#include <QWidget>
+
+// Table II-7: glass-fibre reinforced plastic pipes, СП 40-104-2001.
+class frmtablII7 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII7(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseDiameter();
+    void toggleOtherDiameter();
+    void find();
+    void calculate();
+    void clearAll();
+
+    Ui::frmtablII7 ui;
+    calc::plastic_glass::PlasticGlassPanel* panel;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "calc/plastic_glass/plasticglasspanel.h"
+#include "platform/palette.h"
+#include "ui_frmtablII8.h"
+
+#include <QWidget>
+
+// Table II-8: glass pipes, ГОСТ 8894-86.
+class frmtablII8 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII8(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseOuterDiameter();
+    void toggleOtherDiameter();
+    void find();
+    void calculate();
+    void clearAll();
+    void colourCatalogRows(platform::PaletteIndex catalog, platform::PaletteIndex typed);
+
+    Ui::frmtablII8 ui;
+    calc::plastic_glass::PlasticGlassPanel* panel;
+};

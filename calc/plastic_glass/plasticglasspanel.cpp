@@ -1,0 +1,83 @@
+#include "calc/plastic_glass/plasticglasspanel.h"
+
+#include "calc/common/flowarithmetic.h"
+#include "calc/common/messages.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/numericinput.h"
+#include "calc/common/screenwidgets.h"
+#include "calc/common/valueparse.h"
+#include "platform/messagebox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <cmath>
+
+namespace calc::plastic_glass {
+
+PlasticGlassPanel::PlasticGlassPanel(const PanelControls& controls, SlopeFormula slopeFormula,
+                                     const QString& initialSlopeText)
+    : QObject(controls.window), Label16(initialSlopeText), ui(controls), slope(slopeFormula)
+{
+}
+
+std::optional<PlasticGlassPanel::Found> PlasticGlassPanel::find()
+{
+    using namespace calc::messages;
+    ui.headLoss->clear();
+    const double typedFlow = parseValue(ui.flow->text());
+    if (typedFlow <= 0) {
+        platform::showInputError(ui.window, flowZero);
+        return std::nullopt;
+    }
+    const double diameterMm = parseValue(ui.diameter->text());
+    if (!ui.otherDiameter->isChecked()) {
+        ui.diameterPrefix->setText(QStringLiteral("d="));
+    } else {
+        ui.diameterShown->setText(ui.diameter->text());
+        ui.diameterPrefix->setText(QStringLiteral("dp="));
+        for (auto* label : {ui.diameterShown, ui.diameterPrefix})
+            label->setToolTip(QStringLiteral("расчетный внутренний диаметр"));
+    }
+    if (diameterMm <= 0) {
+        platform::showInputError(ui.window, diameterZero);
+        return std::nullopt;
+    }
+
+    const double d = diameterMm * std::pow(10.0, -3);
+    const double q = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.litresPerSecond));
+    if (!allFinite({1000.0 * q, 3600.0 * q})) {
+        platform::showInputError(ui.window, notComputable);
+        return std::nullopt;
+    }
+    ui.flow->setToolTip(flowTooltip(q));
+    const double v = meanVelocity(q, d);
+    const double thousandI = 1000.0 * slope(v, d);
+    if (!allFinite({v, thousandI, thousandI * gravity})) {
+        platform::showInputError(ui.window, notComputable);
+        return std::nullopt;
+    }
+
+    ui.velocity->setText(velocityText(v));
+    ui.thousandI->setText(thousandIText(thousandI));
+    Label16 = storedNumberText(thousandI);
+    ui.thousandI->setToolTip(slopePressureTooltip(thousandI));
+    return Found{q, v};
+}
+
+void PlasticGlassPanel::showSectionHeadLoss()
+{
+    const auto loss = simpleSectionHeadLoss(parseValue(ui.length->text()), parseValue(Label16));
+    if (!allFinite({loss.headLoss, loss.pressure}))
+        return platform::showInputError(ui.window, messages::notComputable);
+    ui.headLoss->setText(loss.text);
+    ui.headLoss->setToolTip(loss.tooltip);
+}
+
+void PlasticGlassPanel::clearSection()
+{
+    ui.length->clear();
+    ui.headLoss->clear();
+    ui.headLoss->setToolTip(QString());
+}
+
+}  // namespace calc::plastic_glass

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class NumericInput;
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+namespace calc::plastic_glass {
+
+// The controls of the find and of the section that the plastic and glass screens share;
+// each screen names its own labels.
+struct PanelControls {
+    QWidget* window;
+    NumericInput* flow;             // Text1
+    QRadioButton* litresPerSecond;  // "л/сек"
+    NumericInput* diameter;         // Text2, mm
+    QCheckBox* otherDiameter;       // Check1
+    QLabel* diameterPrefix;         // "d=" or "dp="
+    QLabel* diameterShown;
+    QLabel* velocity;
+    QLabel* thousandI;
+    NumericInput* length;           // Text3
+    QLabel* headLoss;               // Label10
+};
+
+using SlopeFormula = double (*)(double velocity, double diameter);
+
+// Velocity and 1000i of a flow in a pipe of the diameter input, and the section head loss.
+class PlasticGlassPanel : public QObject {
+public:
+    PlasticGlassPanel(const PanelControls& controls, SlopeFormula slope, const QString& initialSlopeText);
+
+    QString Label16;  // 1000i of the last find, unrounded
+
+    struct Found {
+        double flow;      // m³/s
+        double velocity;  // m/s
+    };
+    // Shows v and 1000i; nothing when an input error stops it.
+    std::optional<Found> find();
+
+    // The section head loss from the 1000i of the last successful find.
+    void showSectionHeadLoss();
+    void clearSection();
+
+private:
+    PanelControls ui;
+    SlopeFormula slope;
+};
+
+}  // namespace calc::plastic_glass

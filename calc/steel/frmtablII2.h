@@ -1,0 +1,23 @@
+#pragma once
+
+#include "calc/steel/steelpanel.h"
+#include "ui_frmtablII2.h"
+
+#include <QWidget>
+
+// Table II-2: electric-welded steel pipes, ГОСТ 10704-91.
+class frmtablII2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmtablII2(QWidget* parent = nullptr);
+
+private:
+    void load();
+    void chooseOuterDiameter();
+    void chooseWall();
+    void toggleOtherDiameter();
+    void calculate();
+
+    Ui::frmtablII2 ui;
+    calc::steel::SteelPanel* steel;
+};
