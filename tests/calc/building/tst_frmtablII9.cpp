@@ -418,6 +418,7 @@ private slots:
         QTest::addColumn<QString>("label1");
         QTest::newRow("negative typed viscosity") << "0.2" << "-1" << "Скорость v=1,507 м/с";
         QTest::newRow("flow too large for a number") << "1e999" << "1" << "";
+        QTest::newRow("flow too large in cubic metres per hour") << "1e308" << "1" << "";
     }
     void undefinedResultsAreRefused()
     {

@@ -441,6 +441,20 @@ private slots:
             QCOMPARE(text(w, field), QString());
     }
 
+    // 1e308 л/сек is a number, but not in м куб/ч: the flow tooltip would read "inf".
+    void flowTooLargeForItsTooltipIsRefused_data() { addScreens(); }
+    void flowTooLargeForItsTooltipIsRefused()
+    {
+        QFETCH(int, table);
+        open(table);
+        section("13.15", "", "10");
+        pasteInto(w, "Text1", "1e308");
+        click(w, "Command1");
+        QCOMPARE(takeMessages(), QStringList{notComputable});
+        QCOMPARE(toolTip(w, "Text1"), QString());
+        QCOMPARE(text(w, "Label1"), QString());
+    }
+
     void documentLinks_data()
     {
         QTest::addColumn<int>("table");

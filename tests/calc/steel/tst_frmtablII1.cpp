@@ -360,6 +360,7 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::newRow("huge flow") << "Text1" << "1e999";
         QTest::newRow("400 digits of flow") << "Text1" << QString(400, u'9');
+        QTest::newRow("flow too large in cubic metres per hour") << "Text1" << "1e308";
         QTest::newRow("huge section length") << "Text3" << "1e308";
     }
     void notComputableKeepsEarlierResults()

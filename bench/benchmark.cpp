@@ -1,0 +1,194 @@
+// Figures for bench/run.sh.
+//   talvertable_bench startup PROGRAM RUNS
+//       starts PROGRAM RUNS times with the shown probe preloaded and prints the medians of the
+//       time from the start of the process to its first shown window (ms) and of its peak
+//       resident memory (KiB): "<ms> <KiB>".
+//   talvertable_bench open RUNS
+//       opens each calculator of the main menu RUNS times and prints, per calculator, the median
+//       and the first time from the click on its button to the calculator shown:
+//       "II-<n> <median ms> <first ms>", or "II-<n> -" when the button opens nothing yet.
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+qint64 monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+struct StartRun {
+    double milliseconds;
+    double peakKilobytes;
+};
+
+std::optional<StartRun> startOnce(QByteArray program, const QByteArray& reportFile)
+{
+    QFile::remove(QString::fromLocal8Bit(reportFile));
+    QByteArrayList environment;
+    for (char** variable = environ; *variable; ++variable) {
+        const QByteArray entry(*variable);
+        if (!entry.startsWith("LD_PRELOAD=") && !entry.startsWith("TALVERTABLE_BENCH_SHOWN="))
+            environment << entry;
+    }
+    environment << QByteArray("LD_PRELOAD=" SHOWN_PROBE_LIBRARY) << "TALVERTABLE_BENCH_SHOWN=" + reportFile;
+    std::vector<char*> environmentPointers;
+    for (QByteArray& entry : environment)
+        environmentPointers.push_back(entry.data());
+    environmentPointers.push_back(nullptr);
+    char* arguments[] = {program.data(), nullptr};
+
+    const qint64 started = monotonicNanoseconds();
+    pid_t child = 0;
+    if (posix_spawn(&child, program.constData(), nullptr, nullptr, arguments, environmentPointers.data()) != 0)
+        return std::nullopt;
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    QFile report(QString::fromLocal8Bit(reportFile));
+    if (!report.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 shown = report.readAll().toLongLong();
+    return StartRun{double(shown - started) / 1e6, double(usage.ru_maxrss)};
+}
+
+int startup(const QByteArray& program, int runs)
+{
+    const QByteArray reportFile =
+        QDir::temp().filePath(QStringLiteral("talvertable-bench-shown-%1").arg(getpid())).toLocal8Bit();
+    std::vector<double> times;
+    std::vector<double> memories;
+    // The first start only fills the file cache.
+    for (int run = 0; run <= runs; ++run) {
+        const std::optional<StartRun> result = startOnce(program, reportFile);
+        if (!result) {
+            std::fprintf(stderr, "%s did not show a window\n", program.constData());
+            return 1;
+        }
+        if (run == 0)
+            continue;
+        times.push_back(result->milliseconds);
+        memories.push_back(result->peakKilobytes);
+    }
+    QFile::remove(QString::fromLocal8Bit(reportFile));
+    std::printf("%.1f %.0f\n", median(times), median(memories));
+    return 0;
+}
+
+// Notes the last window that became exposed.
+class ExposeWatch : public QObject {
+public:
+    QWindow* exposed = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose)
+            if (auto* window = qobject_cast<QWindow*>(watched); window && window->isExposed())
+                exposed = window;
+        return false;
+    }
+};
+
+// Waits until the window has been exposed; it paints while handling that event.
+bool waitShown(const ExposeWatch& watch, const QWindow* window)
+{
+    QTimer wakeUp;
+    wakeUp.start(20);
+    QElapsedTimer waited;
+    waited.start();
+    while (watch.exposed != window) {
+        if (waited.elapsed() > 10000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+QWidget* shownCalculator(int number)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("frmtablII%1").arg(number) && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+int openTimes(int runs)
+{
+    ExposeWatch watch;
+    qApp->installEventFilter(&watch);
+    auto* menu = new Form1;
+    menu->show();
+    if (!waitShown(watch, menu->windowHandle()))
+        return 1;
+    for (int number = 1; number <= 11; ++number) {
+        auto* button = menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            button->click();
+            QWidget* calculator = shownCalculator(number);
+            if (!calculator)
+                break;
+            if (!waitShown(watch, calculator->windowHandle()))
+                return 1;
+            times.push_back(double(clock.nsecsElapsed()) / 1e6);
+            calculator->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+        if (times.empty())
+            std::printf("II-%d -\n", number);
+        else
+            std::printf("II-%d %.1f %.1f\n", number, median(times), times.front());
+        std::fflush(stdout);
+    }
+    menu->close();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (mode == "startup" && argc == 4)
+        return startup(argv[2], std::max(1, atoi(argv[3])));
+    if (mode == "open" && argc == 3) {
+        QApplication app(argc, argv);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        return openTimes(std::max(1, atoi(argv[2])));
+    }
+    std::fprintf(stderr, "usage: %s startup PROGRAM RUNS | open RUNS\n", argv[0]);
+    return 2;
+}

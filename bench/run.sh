@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Start-up time, peak memory and calculator opening times of a Release build, each the median
+# of RUNS runs (default 15, at least 10), under a virtual X display when xvfb-run is there.
+#   bash bench/run.sh [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+if [ "$runs" -lt 10 ]; then
+  echo "at least 10 runs" >&2
+  exit 2
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  if command -v xvfb-run >/dev/null; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  fi
+  export QT_QPA_PLATFORM=offscreen
+fi
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+dir=${BENCH_BUILD_DIR:-build-bench}
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$dir" -j2 --target talvertable talvertable_bench talvertable_bench_bare >/dev/null
+bench="$dir/bin/talvertable_bench"
+
+read -r app_ms app_kib <<<"$("$bench" startup "$dir/bin/talvertable" "$runs")"
+read -r bare_ms bare_kib <<<"$("$bench" startup "$dir/bin/talvertable_bench_bare" "$runs")"
+echo "Display: ${QT_QPA_PLATFORM:-xcb}${DISPLAY:+ on $DISPLAY}; $(nproc) cores; median of $runs runs"
+echo
+awk -v am="$app_ms" -v ak="$app_kib" -v bm="$bare_ms" -v bk="$bare_kib" 'BEGIN {
+  printf "Start-up to the shown main menu   time, ms   peak RSS, MiB\n"
+  printf "  talvertable                     %8.1f   %13.1f\n", am, ak / 1024
+  printf "  bare Qt Widgets window          %8.1f   %13.1f\n", bm, bk / 1024
+  printf "  ratio (target at most 1.3)      %8.2f   %13.2f\n", am / bm, ak / bk
+  printf "  %s\n", (am / bm <= 1.3 && ak / bk <= 1.3) ? "targets met" : "TARGET MISSED"
+}'
+echo
+echo "Opening a calculator from the main menu (click to shown; target under 30 ms)"
+"$bench" open "$runs" | awk '
+  $2 == "-" { printf "  %-6s not in the program yet\n", $1; next }
+  { printf "  %-6s median %6.1f ms   first %6.1f ms   %s\n", $1, $2, $3, $2 < 30 ? "ok" : "TARGET MISSED" }'

@@ -1,0 +1,385 @@
+// Random use of every calculator opened from the main menu: typing, pasting, clicking,
+// choosing, closing and reopening at random must never crash a window nor put "nan" or "inf"
+// into any caption, tooltip, input, list or message.
+//
+// TALVERTABLE_RANDOM_START   replays a run: its value is printed when the test starts.
+// TALVERTABLE_RANDOM_ACTIONS actions per calculator (20000 by default).
+// TALVERTABLE_RANDOM_TRACE   when set, prints every action before it is done.
+#include "app/form1.h"
+#include "calc/common/clickablelabel.h"
+#include "tests/common/uitest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+constexpr int calculatorCount = 11;
+constexpr int recentActionsKept = 15;
+
+quint64 randomStart()
+{
+    static const quint64 value = [] {
+        bool given = false;
+        const quint64 fromEnvironment = qEnvironmentVariable("TALVERTABLE_RANDOM_START").toULongLong(&given);
+        return given ? fromEnvironment : quint64(QDateTime::currentMSecsSinceEpoch());
+    }();
+    return value;
+}
+
+int actionsPerCalculator()
+{
+    bool given = false;
+    const int count = qEnvironmentVariableIntValue("TALVERTABLE_RANDOM_ACTIONS", &given);
+    return given && count > 0 ? count : 20000;
+}
+
+// Texts that break number parsers and formulas when pasted past the key filter.
+QStringList breakingTexts()
+{
+    QString manyDigits;
+    while (manyDigits.size() < 400)
+        manyDigits += QStringLiteral("1234567890");
+    return {QString(),
+            QStringLiteral("0"),
+            QStringLiteral("-0"),
+            QStringLiteral("1e308"),
+            QStringLiteral("-1e308"),
+            QStringLiteral("1e-320"),
+            QStringLiteral("1e999"),
+            manyDigits,
+            QStringLiteral("1.2.3"),
+            QStringLiteral(",5"),
+            QStringLiteral("-1"),
+            QStringLiteral("-"),
+            QStringLiteral("."),
+            QStringLiteral("0.0000001"),
+            QStringLiteral("99999999")};
+}
+
+const QString digits = QStringLiteral("0123456789");
+const QString marks = QStringLiteral(".,-");
+const QString latinLetters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+const QString cyrillicLetters =
+    QStringLiteral("абвгдеёжзийклмнопрстуфхцчшщъыьэюяАБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+// A user who types these letters may see "nan" or "inf" in an input through their own doing.
+const QString lettersOfNonFiniteWords = QStringLiteral("nafiNAFI");
+
+bool holdsNonFinite(const QString& text)
+{
+    return text.contains(QLatin1StringView("nan"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1StringView("inf"), Qt::CaseInsensitive);
+}
+
+template <class T>
+QList<T*> usable(const QWidget* window)
+{
+    QList<T*> found;
+    for (T* control : window->findChildren<T*>())
+        if (control->isEnabled() && control->isVisible())
+            found << control;
+    return found;
+}
+
+QString calculatorName(int number) { return QStringLiteral("frmtablII%1").arg(number); }
+
+QWidget* shownCalculator(int number)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == calculatorName(number) && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void deleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// One user working one calculator of the main menu at random.
+class RandomUser {
+public:
+    RandomUser(Form1* menu, int number)
+        : menu(menu), number(number), random(randomStart() ^ (quint64(number) * 0x9e3779b97f4a7c15ULL))
+    {
+    }
+
+    bool open()
+    {
+        act(QStringLiteral("open from the menu"), [this] { openFromMenu(); });
+        return window;
+    }
+
+    // Does one random action; returns what went wrong, or nothing.
+    QString actOnce()
+    {
+        const int roll = below(100);
+        if (roll < 34)
+            typeSomething();
+        else if (roll < 48)
+            pasteSomething();
+        else if (roll < 80)
+            clickSomething();
+        else if (roll < 97)
+            chooseSomething();
+        else if (roll < 99)
+            clickLink();
+        else
+            act(QStringLiteral("close and reopen"), [this] {
+                window->close();
+                deleteClosedWindows();
+                openFromMenu();
+            });
+        if (!window)
+            act(QStringLiteral("reopen the closed window"), [this] { openFromMenu(); });
+        if (!window)
+            return QStringLiteral("the main menu no longer opens the calculator");
+        return fault();
+    }
+
+    // Lets the event loop run, as it does between a user's actions, and closes the windows the
+    // calculator opened besides itself (help), so that they do not pile up.
+    void pause()
+    {
+        for (QWidget* other : QApplication::topLevelWidgets())
+            if (other != menu && other != window && other->isVisible())
+                other->close();
+        QCoreApplication::processEvents();
+        deleteClosedWindows();
+    }
+
+    // The last actions, oldest first, to replay a failure by hand.
+    QString recentActions() const { return recent.join(QLatin1Char('\n')); }
+
+private:
+    int below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random); }
+
+    template <class T>
+    T* any(const QList<T*>& choices)
+    {
+        return choices.isEmpty() ? nullptr : choices.at(below(int(choices.size())));
+    }
+
+    template <class Action>
+    void act(const QString& description, Action action)
+    {
+        if (qEnvironmentVariableIsSet("TALVERTABLE_RANDOM_TRACE"))
+            std::fprintf(stderr, "%s\n", qPrintable(description));
+        recent << description;
+        if (recent.size() > recentActionsKept)
+            recent.removeFirst();
+        action();
+    }
+
+    void openFromMenu()
+    {
+        typedByUser.clear();
+        auto* button = menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
+        QTest::mouseClick(button, Qt::LeftButton);
+        window = shownCalculator(number);
+    }
+
+    QChar anyCharacter()
+    {
+        const int roll = below(100);
+        const auto from = [this](const QString& set) { return set.at(below(int(set.size()))); };
+        if (roll < 50)
+            return from(digits);
+        if (roll < 65)
+            return from(marks);
+        if (roll < 73)
+            return from(latinLetters);
+        if (roll < 81)
+            return from(cyrillicLetters);
+        if (roll < 84)
+            return QLatin1Char(' ');
+        return QLatin1Char('\r');
+    }
+
+    // Inputs of the window; a list's own editor has no name and is not one of them.
+    QList<QLineEdit*> inputs() const
+    {
+        QList<QLineEdit*> named;
+        for (QLineEdit* input : usable<QLineEdit>(window))
+            if (!input->objectName().isEmpty())
+                named << input;
+        return named;
+    }
+
+    void typeSomething()
+    {
+        QLineEdit* input = any(inputs());
+        if (!input)
+            return;
+        QString keys;
+        for (int length = 1 + below(6); keys.size() < length;)
+            keys += anyCharacter();
+        const QByteArray name = input->objectName().toLatin1();
+        act(QStringLiteral("type \"%1\" into %2").arg(QString(keys).replace(u'\r', QStringLiteral("\\r")), name),
+            [&] {
+                // Key by key, as long as a user could still type there.
+                QPointer<QLineEdit> target(input);
+                for (QChar key : keys) {
+                    if (!window || !target || !target->isEnabled() || !target->isVisible())
+                        return;
+                    uitest::typeInto(window, name.constData(), QString(key));
+                }
+                if (target && std::any_of(keys.begin(), keys.end(),
+                                          [](QChar key) { return lettersOfNonFiniteWords.contains(key); }))
+                    typedByUser.insert(target, target->text());
+            });
+    }
+
+    void pasteSomething()
+    {
+        QLineEdit* input = any(inputs());
+        if (!input)
+            return;
+        const QStringList texts = breakingTexts();
+        const QString text = texts.at(below(int(texts.size())));
+        const bool thenEnter = below(2) == 0;
+        const QByteArray name = input->objectName().toLatin1();
+        act(QStringLiteral("paste \"%1\" into %2%3").arg(text, name, thenEnter ? QStringLiteral(" and press Enter") : QString()),
+            [&] {
+                uitest::pasteInto(window, name.constData(), text);
+                if (thenEnter && window)
+                    uitest::typeInto(window, name.constData(), QStringLiteral("\r"));
+            });
+    }
+
+    void clickSomething()
+    {
+        QAbstractButton* button = any(usable<QAbstractButton>(window));
+        if (!button)
+            return;
+        act(QStringLiteral("click %1").arg(button->objectName()), [&] {
+            // Check boxes and options take a click on their box, not anywhere on their width.
+            const bool boxed = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+            const QPoint where = boxed ? QPoint(6, button->height() / 2) : button->rect().center();
+            QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+        });
+    }
+
+    void chooseSomething()
+    {
+        QList<QComboBox*> lists;
+        for (QComboBox* list : usable<QComboBox>(window))
+            if (list->count() > 0)
+                lists << list;
+        QComboBox* list = any(lists);
+        if (!list)
+            return;
+        const int index = below(list->count());
+        act(QStringLiteral("choose \"%1\" in %2").arg(list->itemText(index), list->objectName()), [&] {
+            list->setCurrentIndex(index);
+            emit list->activated(index);
+        });
+    }
+
+    void clickLink()
+    {
+        ClickableLabel* link = any(usable<ClickableLabel>(window));
+        if (!link)
+            return;
+        act(QStringLiteral("click %1").arg(link->objectName()),
+            [&] { QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center()); });
+        uitest::takeOpenedDocuments();
+    }
+
+    QString fault()
+    {
+        for (const QString& message : uitest::takeMessages())
+            if (holdsNonFinite(message))
+                return QStringLiteral("message \"%1\"").arg(message);
+        if (holdsNonFinite(window->windowTitle()))
+            return QStringLiteral("title \"%1\"").arg(window->windowTitle());
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            if (holdsNonFinite(control->toolTip()))
+                return QStringLiteral("tooltip of %1 holds \"%2\"").arg(control->objectName(), control->toolTip());
+            QStringList shown;
+            if (auto* label = qobject_cast<const QLabel*>(control))
+                shown << label->text();
+            else if (auto* input = qobject_cast<const QLineEdit*>(control)) {
+                if (typedByUser.value(input) != input->text())
+                    shown << input->text();
+            } else if (auto* button = qobject_cast<const QAbstractButton*>(control))
+                shown << button->text();
+            else if (auto* list = qobject_cast<const QComboBox*>(control))
+                for (int i = 0; i < list->count(); ++i)
+                    shown << list->itemText(i);
+            for (const QString& text : shown)
+                if (holdsNonFinite(text))
+                    return QStringLiteral("%1 holds \"%2\"").arg(control->objectName(), text);
+        }
+        return {};
+    }
+
+    QPointer<Form1> menu;
+    const int number;
+    std::mt19937_64 random;
+    QPointer<QWidget> window;
+    QHash<const QLineEdit*, QString> typedByUser;  // inputs that hold letters the user typed
+    QStringList recent;
+};
+
+}  // namespace
+
+class RandomUse : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // Without a display windows cannot be raised nor take size hints; that is no fault.
+        static const QtMessageHandler shown = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.startsWith(QLatin1StringView("This plugin does not support ")))
+                    shown(type, context, message);
+            });
+        qInfo("random start value %llu (TALVERTABLE_RANDOM_START=%llu replays this run), %d actions per calculator",
+              randomStart(), randomStart(), actionsPerCalculator());
+    }
+
+    void calculatorSurvivesRandomUse_data()
+    {
+        QTest::addColumn<int>("number");
+        for (int number = 1; number <= calculatorCount; ++number)
+            QTest::newRow(qPrintable(QStringLiteral("II-%1").arg(number))) << number;
+    }
+
+    void calculatorSurvivesRandomUse()
+    {
+        QFETCH(int, number);
+        QPointer<Form1> menu = new Form1;
+        menu->show();
+        const auto closeMenu = qScopeGuard([&] {
+            if (menu)
+                menu->close();
+            deleteClosedWindows();
+        });
+        RandomUser user(menu, number);
+        if (!user.open())
+            QSKIP("this calculator is not part of the program yet");
+        const int actions = actionsPerCalculator();
+        for (int action = 1; action <= actions; ++action) {
+            const QString fault = user.actOnce();
+            if (!fault.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("action %1 of random start value %2: %3\nlast actions:\n%4")
+                                     .arg(action)
+                                     .arg(randomStart())
+                                     .arg(fault, user.recentActions())));
+            if (action % 256 == 0)
+                user.pause();
+        }
+    }
+};
+
+UITEST_MAIN(RandomUse)
+#include "tst_random_use.moc"
