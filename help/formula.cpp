@@ -12,6 +12,13 @@ constexpr qreal fractionGap = 2;     // between a bar and its numerator or denom
 constexpr qreal fractionOverhang = 2;
 constexpr qreal viewMargin = 3;
 
+// A numerator or denominator of more than one term is bracketed when written on one line.
+QString grouped(const QString& term)
+{
+    const bool compound = term.contains(QLatin1Char(' ')) || term.contains(QChar(0xB7));
+    return compound ? QLatin1Char('(') + term + QLatin1Char(')') : term;
+}
+
 QFont sized(qreal pointSize)
 {
     QFont font = QApplication::font();
@@ -31,6 +38,7 @@ public:
     {
         drawing.texts.append({font(fonts), origin, content});
     }
+    QString linear() const override { return content; }
 
 private:
     const QFont& font(const Fonts& fonts) const { return exponent ? fonts.exponent : fonts.base; }
@@ -54,6 +62,7 @@ public:
         base->draw(fonts, origin, drawing);
         exponent.draw(fonts, origin + QPointF(b.width + 1, -raise(fonts, b)), drawing);
     }
+    QString linear() const override { return base->linear() + QLatin1Char('^') + exponent.linear(); }
 
 private:
     // The exponent's baseline sits this far above the base's: near the top of a tall base.
@@ -88,6 +97,7 @@ public:
         denominator->draw(fonts, {origin.x() + (width - d.width) / 2, bar + fractionGap + d.ascent}, drawing);
         drawing.rules.append(QLineF(origin.x() + 1, bar, origin.x() + width - 1, bar));
     }
+    QString linear() const override { return grouped(numerator->linear()) + QLatin1Char('/') + grouped(denominator->linear()); }
 
 private:
     // The bar stands at the middle of the lower-case letters, like a minus sign.
@@ -113,6 +123,7 @@ public:
         inner->draw(fonts, origin + QPointF(s.open, 0), drawing);
         drawing.texts.append({s.font, parenthesisBaseline + QPointF(s.open + s.inner.width, 0), QStringLiteral(")")});
     }
+    QString linear() const override { return QLatin1Char('(') + inner->linear() + QLatin1Char(')'); }
 
 private:
     struct Shape {
@@ -166,6 +177,13 @@ public:
             origin.rx() += part->measure(fonts).width;
         }
     }
+    QString linear() const override
+    {
+        QString written;
+        for (const Part& part : parts)
+            written += part->linear();
+        return written;
+    }
 
 private:
     QList<Part> parts;
@@ -181,6 +199,7 @@ public:
         part->draw(fonts, origin, drawing);
         drawing.inert.append(QRectF(origin.x(), origin.y() - b.ascent, b.width, b.ascent + b.descent));
     }
+    QString linear() const override { return part->linear(); }
 
 private:
     Part part;
@@ -207,6 +226,7 @@ Part inert(Part part) { return std::make_shared<Inert>(std::move(part)); }
 FormulaView::FormulaView(Part formula, QWidget* parent) : QWidget(parent), formula(std::move(formula)), fonts(standardFonts())
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAccessibleName(this->formula->linear());
 }
 
 QSize FormulaView::sizeHint() const

@@ -42,6 +42,8 @@ class Node {
 public:
     virtual ~Node() = default;
     virtual Box measure(const Fonts& fonts) const = 0;
+    // The part written on one line, "^" before an exponent and "/" for a fraction bar.
+    virtual QString linear() const = 0;
     // Draws the part with its baseline starting at `origin`.
     virtual void draw(const Fonts& fonts, QPointF origin, Drawing& drawing) const = 0;
 };
@@ -58,6 +60,7 @@ Part row(std::initializer_list<Part> parts);
 Part inert(Part part);
 
 // A typeset formula on one line, drawn with fraction bars, raised exponents and tall parentheses.
+// Its accessible name is the formula written on one line.
 class FormulaView : public QWidget {
     Q_OBJECT
 public:

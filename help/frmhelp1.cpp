@@ -7,8 +7,7 @@ namespace help {
 
 using namespace formula;
 
-// Steel pipes. The intro line and the symbols i and λ ignore clicks, so that reading the
-// formulas with the mouse does not close the window.
+// Steel pipes, tables II-1 and II-2. The intro line and the symbols i and λ do not react to clicks.
 QWidget* createFrmhelp1()
 {
     auto* page = new HelpPage(QStringLiteral("frmhelp1"), QStringLiteral("для стальных труб"));

@@ -34,10 +34,8 @@ BuildingPanel::BuildingPanel(QWidget* parent) : QWidget(parent)
             emptyOnBlank(count);
         }
     }
-    connect(ui.Option8, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            chooseOtherCarrier();
-    });
+    // A click on "другой" when it is already selected opens the inputs again.
+    connect(ui.Option8, &QRadioButton::clicked, this, &BuildingPanel::chooseOtherCarrier);
 }
 
 void BuildingPanel::setMaterial(Material material)

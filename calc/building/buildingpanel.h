@@ -54,6 +54,16 @@ private:
 // box ticks them.
 void fitButtonsToCaptions(QWidget* window);
 
+// Runs an option's action whenever it becomes selected, by a click or from code.
+template <class Receiver>
+void onSelected(QRadioButton* option, Receiver* receiver, void (Receiver::*action)())
+{
+    QObject::connect(option, &QRadioButton::toggled, receiver, [receiver, action](bool on) {
+        if (on)
+            (receiver->*action)();
+    });
+}
+
 // A blank typed into a building-services input empties it first.
 void emptyOnBlank(NumericInput* input);
 

@@ -30,10 +30,7 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     emptyOnBlank(ui.Text2);
 
     for (auto* series : {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12})
-        connect(series, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                chooseSeries();
-        });
+        onSelected(series, this, &frmtablII10::chooseSeries);
     connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII10::toggleOtherDiameter);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII10::chooseOuterDiameter);
 

@@ -27,16 +27,10 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     ui.Label8->hide();
     emptyOnBlank(ui.Text2);
 
-    const auto onSelect = [this](QRadioButton* option, void (frmtablII9::*action)()) {
-        connect(option, &QRadioButton::toggled, this, [this, action](bool on) {
-            if (on)
-                (this->*action)();
-        });
-    };
-    onSelect(ui.Option1, &frmtablII9::chooseColdWater);
-    onSelect(ui.Option2, &frmtablII9::chooseHotWater);
-    onSelect(ui.Option3, &frmtablII9::chooseHotWater);
-    onSelect(ui.Option4, &frmtablII9::chooseHeating);
+    onSelected(ui.Option1, this, &frmtablII9::chooseColdWater);
+    onSelected(ui.Option2, this, &frmtablII9::chooseHotWater);
+    onSelected(ui.Option3, this, &frmtablII9::chooseHotWater);
+    onSelected(ui.Option4, this, &frmtablII9::chooseHeating);
     auto& panel = ui.panel->ui;
     connect(panel.Combo3, &QComboBox::activated, this, &frmtablII9::chooseTemperature);
     connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII9::toggleOtherDiameter);

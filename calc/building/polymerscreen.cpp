@@ -12,16 +12,12 @@ PolymerScreen::PolymerScreen(BuildingPanel* panel, QRadioButton* coldWater, QRad
       innerDiameter(innerDiameter)
 {
     auto& ui = panel->ui;
-    const auto onSelect = [this](QRadioButton* option, void (PolymerScreen::*action)()) {
-        connect(option, &QRadioButton::toggled, this, [this, action](bool on) {
-            if (on)
-                (this->*action)();
-        });
-    };
-    onSelect(coldWater, &PolymerScreen::chooseColdWater);
-    onSelect(hotWater, &PolymerScreen::chooseHotWater);
-    onSelect(heating, &PolymerScreen::chooseHeating);
-    onSelect(ui.Option7, &PolymerScreen::chooseWater);
+    onSelected(coldWater, this, &PolymerScreen::chooseColdWater);
+    onSelected(hotWater, this, &PolymerScreen::chooseHotWater);
+    onSelected(heating, this, &PolymerScreen::chooseHeating);
+    onSelected(ui.Option7, this, &PolymerScreen::chooseWater);
+    // A click on "вода" when it is already selected empties the carrier's inputs as well.
+    connect(ui.Option7, &QRadioButton::clicked, this, &PolymerScreen::chooseWater);
     connect(ui.Combo3, &QComboBox::activated, panel, &BuildingPanel::takeTemperature);
     connect(ui.Command1, &QPushButton::clicked, this, &PolymerScreen::calculate);
     connect(ui.Command2, &QPushButton::clicked, this, &PolymerScreen::clearAll);

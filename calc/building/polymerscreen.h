@@ -27,7 +27,6 @@ private:
     void chooseColdWater();
     void chooseHotWater();
     void chooseHeating();
-    void chooseTemperatureKind(SystemKind kind);
     void selectWaterOnly();
     void chooseWater();
     void clearResults();

@@ -1,6 +1,6 @@
 #include "calc/castiron_cement/frmtablII3.h"
 
-#include "calc/castiron_cement/classicscreen.h"
+#include "calc/common/classicsection.h"
 #include "calc/common/advicelabel.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
@@ -35,7 +35,6 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
 
-    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
     setupHelpButton(ui.Command5, 3);
     makeDocumentLink(ui.Label1, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g9583.doc"),
                      LinkStyle::DarkBlueWithTooltip);
@@ -47,14 +46,9 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
         });
     connect(ui.Combo1, &QComboBox::activated, this, [this] { ui.Label5->setText(ui.Combo1->currentText()); });
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII3::toggleOtherDiameter);
-    connect(ui.Command2, &QPushButton::clicked, this, &frmtablII3::find);
-    connect(ui.Command1, &QPushButton::clicked, this, &frmtablII3::clearAll);
-    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII3::calculate);
-    connect(ui.Command4, &QPushButton::clicked, this, &frmtablII3::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII3::find);
-    connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII3::clearAll);
-    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII3::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, this, &frmtablII3::clearSection);
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                           [this] { clearSection(); }});
 
     load();
 }

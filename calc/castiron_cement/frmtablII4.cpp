@@ -1,6 +1,6 @@
 #include "calc/castiron_cement/frmtablII4.h"
 
-#include "calc/castiron_cement/classicscreen.h"
+#include "calc/common/classicsection.h"
 #include "calc/common/advicelabel.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
@@ -33,7 +33,6 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
 
-    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
     setupHelpButton(ui.Command5, 4);
     makeDocumentLink(ui.Label9, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g539.doc"),
                      LinkStyle::DarkBlueWithTooltip);
@@ -51,14 +50,9 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
         onSelected(option, &frmtablII4::clearAll);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII4::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII4::toggleOtherDiameter);
-    connect(ui.Command2, &QPushButton::clicked, this, &frmtablII4::find);
-    connect(ui.Command1, &QPushButton::clicked, this, &frmtablII4::clearAll);
-    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII4::calculate);
-    connect(ui.Command4, &QPushButton::clicked, this, &frmtablII4::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII4::find);
-    connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII4::clearAll);
-    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII4::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, this, &frmtablII4::clearSection);
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                           [this] { clearSection(); }});
 
     load();
 }

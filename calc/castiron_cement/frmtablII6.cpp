@@ -6,7 +6,6 @@
 #include "calc/common/valueparse.h"
 
 using namespace calc;
-using namespace calc::plastic_glass;
 
 namespace {
 
@@ -23,25 +22,19 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this);
-    panel = new PlasticGlassPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
+    panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                    ui.Label2, ui.Text3, ui.Label10},
                                   reinforcedconcrete::slope, QString());
 
-    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
     setupHelpButton(ui.Command5, 6);
     makeDocumentLink(ui.Label12, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g12586.doc"),
                      LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII6::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII6::toggleOtherDiameter);
-    connect(ui.Command2, &QPushButton::clicked, this, &frmtablII6::find);
-    connect(ui.Command1, &QPushButton::clicked, this, &frmtablII6::clearAll);
-    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII6::calculate);
-    connect(ui.Command4, &QPushButton::clicked, panel, &PlasticGlassPanel::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII6::find);
-    connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII6::clearAll);
-    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII6::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, panel, &PlasticGlassPanel::clearSection);
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                           [this] { panel->clearSection(); }});
 
     load();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/plastic_glass/plasticglasspanel.h"
+#include "calc/common/simplefindpanel.h"
 #include "ui_frmtablII6.h"
 
 #include <QWidget>
@@ -22,5 +22,5 @@ private:
     void clearAll();
 
     Ui::frmtablII6 ui;
-    calc::plastic_glass::PlasticGlassPanel* panel;
+    calc::SimpleFindPanel* panel;
 };

@@ -1,6 +1,7 @@
 #include "calc/common/screenwidgets.h"
 
 #include "calc/common/clickablelabel.h"
+#include "calc/common/numericinput.h"
 #include "help/formulahelp.h"
 #include "platform/documents.h"
 #include "platform/palette.h"
@@ -12,12 +13,20 @@
 
 namespace calc {
 
-void colourClassicButtons(QWidget* find, QWidget* calculate, QWidget* mainClear, QWidget* sectionClear)
+void connectClassicButtons(QObject* context, const ClassicButtons& buttons, const ClassicActions& actions)
 {
-    for (auto* button : {find, calculate})
+    for (auto* button : {buttons.find, buttons.calculate})
         platform::setButtonBackground(button, classicRunColour);
-    for (auto* button : {mainClear, sectionClear})
+    for (auto* button : {buttons.mainClear, buttons.sectionClear})
         platform::setButtonBackground(button, classicClearColour);
+    QObject::connect(buttons.find, &QAbstractButton::clicked, context, actions.find);
+    QObject::connect(buttons.mainClear, &QAbstractButton::clicked, context, actions.mainClear);
+    QObject::connect(buttons.calculate, &QAbstractButton::clicked, context, actions.calculate);
+    QObject::connect(buttons.sectionClear, &QAbstractButton::clicked, context, actions.sectionClear);
+    QObject::connect(buttons.flow, &NumericInput::enterPressed, context, actions.find);
+    QObject::connect(buttons.flow, &NumericInput::blankTyped, context, actions.mainClear);
+    QObject::connect(buttons.length, &NumericInput::enterPressed, context, actions.calculate);
+    QObject::connect(buttons.length, &NumericInput::blankTyped, context, actions.sectionClear);
 }
 
 void prepareCalculatorWindow(QWidget* window) { window->setAttribute(Qt::WA_DeleteOnClose); }

@@ -5,13 +5,16 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QObject;
 class QRadioButton;
 class QWidget;
 class ClickableLabel;
+class NumericInput;
 
 namespace calc {
 
@@ -24,8 +27,23 @@ inline const QColor documentLinkDarkBlue(0, 0, 192);
 inline const QColor documentLinkBlue(0, 0, 255);
 inline const QColor warningRed(255, 0, 0);
 
-// Find and calculate buttons green, clear buttons red, as on every classic screen.
-void colourClassicButtons(QWidget* find, QWidget* calculate, QWidget* mainClear, QWidget* sectionClear);
+// The buttons of a classic screen (II-1 to II-8) and the inputs whose keys run them.
+struct ClassicButtons {
+    QAbstractButton* find;
+    QAbstractButton* mainClear;
+    QAbstractButton* calculate;
+    QAbstractButton* sectionClear;
+    NumericInput* flow;    // Enter runs find, a blank the main clear
+    NumericInput* length;  // Enter runs calculate, a blank the section clear
+};
+struct ClassicActions {
+    std::function<void()> find;
+    std::function<void()> mainClear;
+    std::function<void()> calculate;
+    std::function<void()> sectionClear;
+};
+// Colours the buttons (find and calculate green, clears red) and connects them and the keys.
+void connectClassicButtons(QObject* context, const ClassicButtons& buttons, const ClassicActions& actions);
 
 // A calculator is a top-level window that forgets everything when it is closed.
 void prepareCalculatorWindow(QWidget* window);

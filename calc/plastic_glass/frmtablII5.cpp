@@ -17,17 +17,13 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
     // The slope field reads as 0 until the first successful find.
-    panel = new PlasticGlassPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
+    panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
                                    ui.Label4, ui.Text3, ui.Label10},
                                   polyethyleneSlope, QStringLiteral("Label16"));
     materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
     seriesOptions = {ui.Option5, ui.Option6,  ui.Option7,  ui.Option8, ui.Option9,
                      ui.Option10, ui.Option11, ui.Option12, ui.Option13};
 
-    for (auto* button : {ui.Command2, ui.Command3})
-        platform::setButtonBackground(button, classicRunColour);
-    for (auto* button : {ui.Command1, ui.Command4})
-        platform::setButtonBackground(button, classicClearColour);
     setupHelpButton(ui.Command5, 5);
     makeDocumentLink(ui.Label17, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g18599.doc"),
                      LinkStyle::DarkBlueWithTooltip);
@@ -50,14 +46,9 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     }
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII5::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII5::toggleOtherDiameter);
-    connect(ui.Command2, &QPushButton::clicked, this, &frmtablII5::find);
-    connect(ui.Command1, &QPushButton::clicked, this, &frmtablII5::clearAll);
-    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII5::calculate);
-    connect(ui.Command4, &QPushButton::clicked, panel, &PlasticGlassPanel::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII5::find);
-    connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII5::clearAll);
-    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII5::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, panel, &PlasticGlassPanel::clearSection);
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                           [this] { panel->clearSection(); }});
 
     load();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/plastic_glass/plasticglasspanel.h"
+#include "calc/common/simplefindpanel.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 #include "ui_frmtablII5.h"
 
@@ -34,7 +34,7 @@ private:
     std::optional<Series> chosenSeries() const;
 
     Ui::frmtablII5 ui;
-    calc::plastic_glass::PlasticGlassPanel* panel;
+    calc::SimpleFindPanel* panel;
     std::array<QRadioButton*, 4> materialOptions;
     std::array<QRadioButton*, 9> seriesOptions;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/plastic_glass/plasticglasspanel.h"
+#include "calc/common/simplefindpanel.h"
 #include "ui_frmtablII7.h"
 
 #include <QWidget>
@@ -20,5 +20,5 @@ private:
     void clearAll();
 
     Ui::frmtablII7 ui;
-    calc::plastic_glass::PlasticGlassPanel* panel;
+    calc::SimpleFindPanel* panel;
 };

@@ -12,28 +12,19 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this);
-    panel = new PlasticGlassPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
+    panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                    ui.Label2, ui.Text3, ui.Label10},
                                   glassSlope, QString());
 
-    for (auto* button : {ui.Command2, ui.Command3})
-        platform::setButtonBackground(button, classicRunColour);
-    for (auto* button : {ui.Command1, ui.Command4})
-        platform::setButtonBackground(button, classicClearColour);
     setupHelpButton(ui.Command5, 8);
     makeDocumentLink(ui.Label17, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g8894.doc"),
                      LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII8::chooseOuterDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII8::toggleOtherDiameter);
-    connect(ui.Command2, &QPushButton::clicked, this, &frmtablII8::find);
-    connect(ui.Command1, &QPushButton::clicked, this, &frmtablII8::clearAll);
-    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII8::calculate);
-    connect(ui.Command4, &QPushButton::clicked, panel, &PlasticGlassPanel::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, this, &frmtablII8::find);
-    connect(ui.Text1, &NumericInput::blankTyped, this, &frmtablII8::clearAll);
-    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII8::calculate);
-    connect(ui.Text3, &NumericInput::blankTyped, panel, &PlasticGlassPanel::clearSection);
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                           [this] { panel->clearSection(); }});
 
     load();
 }

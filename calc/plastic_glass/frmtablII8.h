@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/plastic_glass/plasticglasspanel.h"
+#include "calc/common/simplefindpanel.h"
 #include "platform/palette.h"
 #include "ui_frmtablII8.h"
 
@@ -22,5 +22,5 @@ private:
     void colourCatalogRows(platform::PaletteIndex catalog, platform::PaletteIndex typed);
 
     Ui::frmtablII8 ui;
-    calc::plastic_glass::PlasticGlassPanel* panel;
+    calc::SimpleFindPanel* panel;
 };

@@ -12,7 +12,7 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this);
-    steel = new SteelPanel(steelControls(this, ui));
+    steel = new SteelPanel(steelControls(this, ui), [this] { calculate(); });
     setupHelpButton(ui.Command5, 1);
     makeDocumentLink(ui.Label11, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g3262.doc"),
                      LinkStyle::DarkBlueWithTooltip);
@@ -20,8 +20,6 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII1::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII1::chooseWall);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII1::toggleOtherDiameter);
-    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII1::calculate);
-    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII1::calculate);
 
     load();
 }

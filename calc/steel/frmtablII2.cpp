@@ -12,7 +12,7 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this);
-    steel = new SteelPanel(steelControls(this, ui));
+    steel = new SteelPanel(steelControls(this, ui), [this] { calculate(); });
     // Until a pipe is chosen the outer diameter and wall fields hold their design texts.
     steel->Label19 = QStringLiteral("Label19");
     steel->Label20 = QStringLiteral("Label20");
@@ -23,8 +23,6 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII2::toggleOtherDiameter);
-    connect(ui.Command3, &QPushButton::clicked, this, &frmtablII2::calculate);
-    connect(ui.Text3, &NumericInput::enterPressed, this, &frmtablII2::calculate);
 
     load();
 }

@@ -17,15 +17,12 @@
 
 namespace calc::steel {
 
-SteelPanel::SteelPanel(const SteelControls& controls) : QObject(controls.window), ui(controls)
+SteelPanel::SteelPanel(const SteelControls& controls, std::function<void()> calculateOnScreen)
+    : QObject(controls.window), ui(controls)
 {
     platform::setCaptionColour(ui.Label26, warningRed);
-    colourClassicButtons(ui.Command2, ui.Command3, ui.Command1, ui.Command4);
-    connect(ui.Command2, &QPushButton::clicked, this, &SteelPanel::find);
-    connect(ui.Command1, &QPushButton::clicked, this, &SteelPanel::clearAll);
-    connect(ui.Command4, &QPushButton::clicked, this, &SteelPanel::clearSection);
-    connect(ui.Text1, &NumericInput::enterPressed, this, &SteelPanel::find);
-    connect(ui.Text1, &NumericInput::blankTyped, this, &SteelPanel::clearAll);
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+                          {[this] { find(); }, [this] { clearAll(); }, calculateOnScreen, [this] { clearSection(); }});
     // A new pipe condition asks for the wall (or the typed diameter) again.
     connect(ui.Option3, &QRadioButton::toggled, ui.Text2, &QLineEdit::clear);
     connect(ui.Option5, &QRadioButton::toggled, this, [this](bool on) {
@@ -39,7 +36,6 @@ SteelPanel::SteelPanel(const SteelControls& controls) : QObject(controls.window)
     connect(ui.Combo3, &QComboBox::activated, this, &SteelPanel::chooseTemperature);
     connect(ui.Combo4, &QComboBox::activated, this, &SteelPanel::chooseSystemType);
     connect(ui.Check2, &QCheckBox::clicked, this, &SteelPanel::toggleLocalLosses);
-    connect(ui.Text3, &NumericInput::blankTyped, this, &SteelPanel::clearSection);
 }
 
 void SteelPanel::load(const QStringList& outerDiameters)

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class NumericInput;
 class QCheckBox;
@@ -67,7 +68,9 @@ SteelControls steelControls(QWidget* window, Ui& ui)
 // wires its own catalog, other-diameter box and calculate button and adds its own steps.
 class SteelPanel : public QObject {
 public:
-    explicit SteelPanel(const SteelControls& controls);
+    // The calculate button and Enter in the section length run the screen's own calculate,
+    // which adds its steps around calculate() below.
+    SteelPanel(const SteelControls& controls, std::function<void()> calculateOnScreen);
 
     // State fields kept as text, read back through the value parse.
     QString Label27;  // other-diameter flag

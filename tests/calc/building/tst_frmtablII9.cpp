@@ -259,6 +259,21 @@ private slots:
         QCOMPARE(text(w, "Text18"), QStringLiteral("0.41"));
     }
 
+    void heatingTakesTheDensityOfTheKeptTemperature()
+    {
+        click(w, "Option2");
+        choose(w, "Combo3", "80");
+        QCOMPARE(text(w, "Text3"), QString());
+        click(w, "Option4");
+        QCOMPARE(text(w, "Text3"), QStringLiteral("970"));
+        QCOMPARE(text(w, "Text18"), QString());
+        QVERIFY(!enabled("Text3"));
+        click(w, "Option1");
+        QVERIFY(!enabled("Frame5"));
+        QVERIFY(items(w, "Combo3").isEmpty());
+        QCOMPARE(text(w, "Label12"), QStringLiteral("80"));
+    }
+
     void heatingWithAnotherCarrier()
     {
         click(w, "Option4");
@@ -281,7 +296,6 @@ private slots:
         QCOMPARE(text(w, "Text18"), QStringLiteral("0.5"));
         QCOMPARE(text(w, "Label4"), QString());
 
-        click(w, "Option7");
         click(w, "Option8");
         QCOMPARE(text(w, "Text18"), QString());
         QVERIFY(enabled("Text3"));

@@ -1,4 +1,5 @@
 #include "calc/building/frmtablII10.h"
+#include "calc/building/fittingdrawing.h"
 #include "calc/building/frmtablII11.h"
 #include "tests/calc/building/documentlink.h"
 #include "tests/common/uitest.h"
@@ -83,6 +84,14 @@ private slots:
         QCOMPARE(child<QComboBox>(w, "Combo1")->currentIndex(), -1);
         QCOMPARE(toolTip(w, "Label5"), QString());
         QCOMPARE(captionColour(w, "Label5"), QColor(0, 0, 255));
+        for (int row = 1; row <= 12; ++row) {
+            const QString name = QStringLiteral("fittingDrawing_%1").arg(row);
+            const QString drawing = w->findChild<FittingDrawing*>(name)->resource();
+            QVERIFY2(QFile::exists(drawing), qPrintable(name));
+        }
+        QCOMPARE(w->findChild<FittingDrawing*>(QStringLiteral("fittingDrawing_12"))->resource(),
+                 table == 10 ? QStringLiteral(":/building/fittings/u-bend.svg")
+                             : QStringLiteral(":/building/fittings/compression-nut.svg"));
         if (table == 10) {
             QCOMPARE(w->windowTitle(), QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"));
             QVERIFY(selected("Option4"));
@@ -262,6 +271,15 @@ private slots:
         QCOMPARE(toolTip(w, "Label2"), QString());
         QCOMPARE(text(w, "Label4"), QStringLiteral("Потери давления на участке 17139,987 Па"));
         QCOMPARE(toolTip(w, "Label4"), QString());
+        click(w, "Option7");
+        QCOMPARE(text(w, "Text3"), QString());
+        QCOMPARE(text(w, "Text18"), QString());
+        click(w, "Option8");
+        QVERIFY(enabled("Text3"));
+        typeInto(w, "Text3", "1000");
+        click(w, "Option7");
+        QVERIFY(!enabled("Text3"));
+        QCOMPARE(text(w, "Text3"), QString());
     }
 
     void checkOrder_data()

@@ -38,6 +38,7 @@ private slots:
     void calculateBeforeAnyFind();
     void notComputable_data();
     void notComputable();
+    void sectionNotComputable();
 
 private:
     QRadioButton* option(const char* name) { return child<QRadioButton>(w(), name); }
@@ -383,6 +384,19 @@ void tst_frmtablII5::notComputable()
     QCOMPARE(text(w(), "Label8"),
              QString("При расходе 5л/сек =18м куб/ч рекомендуется использовать трубу диаметром 90мм"));
     QCOMPARE(text(w(), "Label10"), QString("h = i · L = 0,604 м"));
+}
+
+void tst_frmtablII5::sectionNotComputable()
+{
+    choose(w(), "Combo1", "110");
+    typeInto(w(), "Text1", "5");
+    typeInto(w(), "Text3", "100\r");
+    pasteInto(w(), "Text3", "1e307");
+    click(w(), "Command3");
+    QCOMPARE(takeMessages(), QStringList{calc::messages::notComputable});
+    // The find ran first and emptied the caption; the last tooltip stays.
+    QCOMPARE(text(w(), "Label10"), QString());
+    QCOMPARE(toolTip(w(), "Label10"), QString("потери давления  5221,22 Па"));
 }
 
 UITEST_MAIN(tst_frmtablII5)

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -379,22 +377,6 @@ private slots:
         QCOMPARE(text(w, "Label2"), QString("806,866"));
         QCOMPARE(toolTip(w, "Text1"), QString("Расход 0,3л/сек= 1,08м куб/ч"));
         QCOMPARE(toolTip(w, "Label10"), QString("потери давления  197816,2 Па"));
-    }
-
-    void documentLinkOpensOnlyAnExistingFile()
-    {
-        const QString folder = QApplication::applicationDirPath() + "/../share/talvertable/gost";
-        QDir().mkpath(folder);
-        const QString path = QDir::cleanPath(folder + "/g3262.doc");
-        QFile::remove(path);
-        QTest::mouseClick(child<QWidget>(w, "Label11"), Qt::LeftButton);
-        QVERIFY(takeOpenedDocuments().isEmpty());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        QTest::mouseClick(child<QWidget>(w, "Label11"), Qt::LeftButton);
-        QCOMPARE(takeOpenedDocuments(), QList<QUrl>{QUrl::fromLocalFile(path)});
-        QFile::remove(path);
     }
 };
 

@@ -10,10 +10,10 @@ class QLabel;
 class QRadioButton;
 class QWidget;
 
-namespace calc::plastic_glass {
+namespace calc {
 
-// The controls of the find and of the section that the plastic and glass screens share;
-// each screen names its own labels.
+// The controls of the find and of the section of the screens whose find reads the diameter
+// input as it stands (II-5 to II-8); each screen names its own labels.
 struct PanelControls {
     QWidget* window;
     NumericInput* flow;             // Text1
@@ -30,10 +30,10 @@ struct PanelControls {
 
 using SlopeFormula = double (*)(double velocity, double diameter);
 
-// Velocity and 1000i of a flow in a pipe of the diameter input, and the section head loss.
-class PlasticGlassPanel : public QObject {
+// Velocity and 1000i of a flow in a pipe of the diameter input, and the simple section head loss.
+class SimpleFindPanel : public QObject {
 public:
-    PlasticGlassPanel(const PanelControls& controls, SlopeFormula slope, const QString& initialSlopeText);
+    SimpleFindPanel(const PanelControls& controls, SlopeFormula slope, const QString& initialSlopeText);
 
     QString Label16;  // 1000i of the last find, unrounded
 
@@ -53,4 +53,4 @@ private:
     SlopeFormula slope;
 };
 
-}  // namespace calc::plastic_glass
+}  // namespace calc

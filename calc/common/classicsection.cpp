@@ -1,4 +1,4 @@
-#include "calc/castiron_cement/classicscreen.h"
+#include "calc/common/classicsection.h"
 
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"

@@ -5,7 +5,7 @@
 class QLabel;
 class QWidget;
 
-// Steps that the cast-iron, asbestos-cement and reinforced-concrete screens take alike.
+// Steps that the classic screens of tables II-3 to II-8 take alike.
 namespace calc::classic {
 
 // A size value label shows its number with the locale's separator; read it back as shown.

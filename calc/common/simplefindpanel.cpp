@@ -1,5 +1,6 @@
-#include "calc/plastic_glass/plasticglasspanel.h"
+#include "calc/common/simplefindpanel.h"
 
+#include "calc/common/classicsection.h"
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
@@ -12,15 +13,15 @@
 #include <QLabel>
 #include <cmath>
 
-namespace calc::plastic_glass {
+namespace calc {
 
-PlasticGlassPanel::PlasticGlassPanel(const PanelControls& controls, SlopeFormula slopeFormula,
+SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, SlopeFormula slopeFormula,
                                      const QString& initialSlopeText)
     : QObject(controls.window), Label16(initialSlopeText), ui(controls), slope(slopeFormula)
 {
 }
 
-std::optional<PlasticGlassPanel::Found> PlasticGlassPanel::find()
+std::optional<SimpleFindPanel::Found> SimpleFindPanel::find()
 {
     using namespace calc::messages;
     ui.headLoss->clear();
@@ -64,20 +65,16 @@ std::optional<PlasticGlassPanel::Found> PlasticGlassPanel::find()
     return Found{q, v};
 }
 
-void PlasticGlassPanel::showSectionHeadLoss()
+void SimpleFindPanel::showSectionHeadLoss()
 {
-    const auto loss = simpleSectionHeadLoss(parseValue(ui.length->text()), parseValue(Label16));
-    if (!allFinite({loss.headLoss, loss.pressure}))
-        return platform::showInputError(ui.window, messages::notComputable);
-    ui.headLoss->setText(loss.text);
-    ui.headLoss->setToolTip(loss.tooltip);
+    classic::showSectionHeadLoss(ui.window, ui.headLoss, ui.length->text(), Label16);
 }
 
-void PlasticGlassPanel::clearSection()
+void SimpleFindPanel::clearSection()
 {
     ui.length->clear();
     ui.headLoss->clear();
     ui.headLoss->setToolTip(QString());
 }
 
-}  // namespace calc::plastic_glass
+}  // namespace calc
