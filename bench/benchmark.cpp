@@ -1,8 +1,9 @@
 // Figures for bench/run.sh.
-//   talvertable_bench startup PROGRAM RUNS
-//       starts PROGRAM RUNS times with the shown probe preloaded and prints the medians of the
-//       time from the start of the process to its first shown window (ms) and of its peak
-//       resident memory (KiB): "<ms> <KiB>".
+//   talvertable_bench startup RUNS PROGRAM...
+//       starts each PROGRAM RUNS times, in turns so that a change of the machine's load
+//       touches all alike, with the shown probe preloaded, and prints per PROGRAM the medians
+//       of the time from the start of the process to its first shown window (ms) and of its
+//       peak resident memory (KiB): "<ms> <KiB>".
 //   talvertable_bench open RUNS
 //       opens each calculator of the main menu RUNS times and prints, per calculator, the median
 //       and the first time from the click on its button to the calculator shown:
@@ -81,26 +82,30 @@ std::optional<StartRun> startOnce(QByteArray program, const QByteArray& reportFi
     return StartRun{double(shown - started) / 1e6, double(usage.ru_maxrss)};
 }
 
-int startup(const QByteArray& program, int runs)
+int startup(const QByteArrayList& programs, int runs)
 {
     const QByteArray reportFile =
         QDir::temp().filePath(QStringLiteral("talvertable-bench-shown-%1").arg(getpid())).toLocal8Bit();
-    std::vector<double> times;
-    std::vector<double> memories;
-    // The first start only fills the file cache.
-    for (int run = 0; run <= runs; ++run) {
-        const std::optional<StartRun> result = startOnce(program, reportFile);
-        if (!result) {
-            std::fprintf(stderr, "%s did not show a window\n", program.constData());
-            return 1;
+    std::vector<std::vector<double>> times(programs.size());
+    std::vector<std::vector<double>> memories(programs.size());
+    // The first rounds only warm up the file cache and the display server.
+    constexpr int warmUpRounds = 3;
+    for (int run = -warmUpRounds; run < runs; ++run) {
+        for (qsizetype i = 0; i < programs.size(); ++i) {
+            const std::optional<StartRun> result = startOnce(programs[i], reportFile);
+            if (!result) {
+                std::fprintf(stderr, "%s did not show a window\n", programs[i].constData());
+                return 1;
+            }
+            if (run < 0)
+                continue;
+            times[i].push_back(result->milliseconds);
+            memories[i].push_back(result->peakKilobytes);
         }
-        if (run == 0)
-            continue;
-        times.push_back(result->milliseconds);
-        memories.push_back(result->peakKilobytes);
     }
     QFile::remove(QString::fromLocal8Bit(reportFile));
-    std::printf("%.1f %.0f\n", median(times), median(memories));
+    for (qsizetype i = 0; i < programs.size(); ++i)
+        std::printf("%.1f %.0f\n", median(times[i]), median(memories[i]));
     return 0;
 }
 
@@ -182,13 +187,17 @@ int openTimes(int runs)
 int main(int argc, char* argv[])
 {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    if (mode == "startup" && argc == 4)
-        return startup(argv[2], std::max(1, atoi(argv[3])));
+    if (mode == "startup" && argc >= 4) {
+        QByteArrayList programs;
+        for (int i = 3; i < argc; ++i)
+            programs << argv[i];
+        return startup(programs, std::max(1, atoi(argv[2])));
+    }
     if (mode == "open" && argc == 3) {
         QApplication app(argc, argv);
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         return openTimes(std::max(1, atoi(argv[2])));
     }
-    std::fprintf(stderr, "usage: %s startup PROGRAM RUNS | open RUNS\n", argv[0]);
+    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS\n", argv[0]);
     return 2;
 }
