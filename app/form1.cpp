@@ -2,9 +2,9 @@
 
 #include "app/calculators.h"
 #include "platform/palette.h"
+#include "platform/pictures.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 
 namespace {
 const QColor lastOpenedColour(255, 255, 192);
@@ -28,10 +28,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
         calculators[i].button = buttons[i];
         connect(buttons[i], &QPushButton::clicked, this, [this, i] { openCalculator(i); });
     }
-    ui.Command12->setIcon(QIcon(QStringLiteral(":/pictures/help.svg")));
-    ui.Command13->setIcon(QIcon(QStringLiteral(":/pictures/info.svg")));
+    const QSize iconSize(34, 34);
+    ui.Command12->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
+    ui.Command13->setIcon(platform::svgIcon(QStringLiteral(":/pictures/info.svg"), iconSize));
     for (auto* button : {ui.Command12, ui.Command13})
-        button->setIconSize(QSize(34, 34));
+        button->setIconSize(iconSize);
     connect(ui.Command12, &QPushButton::clicked, this,
             [this] { openWindow(reference, referenceOpened, createReference); });
     connect(ui.Command13, &QPushButton::clicked, this, [this] { openWindow(about, aboutOpened, createAbout); });

@@ -23,8 +23,8 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
-                                   ui.Label2, ui.Text3, ui.Label10},
-                                  reinforcedconcrete::slope, QString());
+                                 ui.Label2, ui.Text3, ui.Label10},
+                                reinforcedconcrete::slope, QString());
 
     setupHelpButton(ui.Command5, 6);
     makeDocumentLink(ui.Label12, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g12586.doc"),

@@ -5,10 +5,10 @@
 #include "help/formulahelp.h"
 #include "platform/documents.h"
 #include "platform/palette.h"
+#include "platform/pictures.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QIcon>
 #include <QRadioButton>
 
 namespace calc {
@@ -46,8 +46,9 @@ FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond)
 void setupHelpButton(QAbstractButton* button, int helpTable)
 {
     button->setText(QString());
-    button->setIcon(QIcon(QStringLiteral(":/pictures/help.svg")));
-    button->setIconSize(button->size() * 0.8);
+    const QSize iconSize = button->size() * 0.8;
+    button->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
+    button->setIconSize(iconSize);
     QObject::connect(button, &QAbstractButton::clicked, button, [helpTable] { help::showFormulaHelp(helpTable); });
 }
 

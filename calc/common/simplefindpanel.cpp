@@ -16,7 +16,7 @@
 namespace calc {
 
 SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, SlopeFormula slopeFormula,
-                                     const QString& initialSlopeText)
+                                 const QString& initialSlopeText)
     : QObject(controls.window), Label16(initialSlopeText), ui(controls), slope(slopeFormula)
 {
 }

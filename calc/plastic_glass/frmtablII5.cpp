@@ -18,8 +18,8 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     prepareCalculatorWindow(this);
     // The slope field reads as 0 until the first successful find.
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
-                                   ui.Label4, ui.Text3, ui.Label10},
-                                  polyethyleneSlope, QStringLiteral("Label16"));
+                                 ui.Label4, ui.Text3, ui.Label10},
+                                polyethyleneSlope, QStringLiteral("Label16"));
     materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
     seriesOptions = {ui.Option5, ui.Option6,  ui.Option7,  ui.Option8, ui.Option9,
                      ui.Option10, ui.Option11, ui.Option12, ui.Option13};

@@ -12,8 +12,8 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
-                                   ui.Label2, ui.Text3, ui.Label10},
-                                  glassFibreSlope, QString());
+                                 ui.Label2, ui.Text3, ui.Label10},
+                                glassFibreSlope, QString());
 
     setupHelpButton(ui.Command5, 7);
     makeDocumentLink(ui.Label8, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_104_2001.doc"),

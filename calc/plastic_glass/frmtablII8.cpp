@@ -13,8 +13,8 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     prepareCalculatorWindow(this);
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
-                                   ui.Label2, ui.Text3, ui.Label10},
-                                  glassSlope, QString());
+                                 ui.Label2, ui.Text3, ui.Label10},
+                                glassSlope, QString());
 
     setupHelpButton(ui.Command5, 8);
     makeDocumentLink(ui.Label17, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g8894.doc"),
