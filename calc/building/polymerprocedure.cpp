@@ -32,7 +32,7 @@ void runPolymerProcedure(BuildingPanel& panel, SystemKind kind, const QString& i
 
     const double d = diameterMm * std::pow(10.0, -3);
     const double q = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.Option5));
-    if (!allFinite({d, q, 3600.0 * q, length}))  // the flow tooltip shows 3600·q
+    if (!allFinite({d, length}) || !flowIsShowable(q))
         return notComputable();
     ui.Text1->setToolTip(flowTooltip(q));
     const double v = meanVelocity(q, d);

@@ -112,7 +112,7 @@ void frmtablII3::find()
     const double flow = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.Option5));
     const double v = meanVelocity(flow, dpMm * std::pow(10.0, -3));
     const double thousandI = 1000.0 * slope(dpMm * std::pow(10.0, -3), v, condition());
-    if (!allFinite({size, 3600.0 * flow, v, thousandI, thousandI * gravity}))
+    if (!flowIsShowable(flow) || !allFinite({size, v, thousandI, thousandI * gravity}))
         return platform::showInputError(this, notComputable);
 
     ui.Label5->setText(numberText(size));

@@ -189,7 +189,7 @@ void frmtablII4::find()
     const double flow = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.Option8));
     const double v = meanVelocity(flow, dpMm * std::pow(10.0, -3));
     const double thousandI = 1000.0 * slope(dpMm * std::pow(10.0, -3), v);
-    if (!allFinite({size, 3600.0 * flow, v, thousandI, thousandI * gravity}))
+    if (!flowIsShowable(flow) || !allFinite({size, v, thousandI, thousandI * gravity}))
         return platform::showInputError(this, notComputable);
 
     ui.Label3->setText(numberText(size));

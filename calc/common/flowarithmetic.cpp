@@ -22,6 +22,8 @@ QString flowTooltip(double flow)
            + numberText(roundHalfEven(3600.0 * flow, 8)) + QStringLiteral("м куб/ч");
 }
 
+bool flowIsShowable(double flow) { return allFinite({flow, 1000.0 * flow, 3600.0 * flow}); }
+
 QString slopePressureTooltip(double thousandI)
 {
     return QStringLiteral("потери давления на 1м   ") + numberText(roundHalfEven(thousandI * gravity, 2))

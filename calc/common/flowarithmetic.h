@@ -20,6 +20,10 @@ double meanVelocity(double flow, double diameterMetres);
 // "Расход 2,5л/сек= 9м куб/ч"
 QString flowTooltip(double flow);
 
+// Whether a flow (m³/s) and its figures in the flow tooltip can be shown as numbers: the m³/h
+// figure overflows first.
+bool flowIsShowable(double flow);
+
 // Tooltip of the 1000i value: "потери давления на 1м   98,07 Па/м"
 QString slopePressureTooltip(double thousandI);
 

@@ -46,7 +46,7 @@ std::optional<SimpleFindPanel::Found> SimpleFindPanel::find()
 
     const double d = diameterMm * std::pow(10.0, -3);
     const double q = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.litresPerSecond));
-    if (!allFinite({1000.0 * q, 3600.0 * q})) {
+    if (!flowIsShowable(q)) {
         platform::showInputError(ui.window, notComputable);
         return std::nullopt;
     }

@@ -88,8 +88,7 @@ void SteelPanel::find()
 
     const double d = diameterMm * std::pow(10.0, -3);
     const double q = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.Option1));
-    // The tooltip shows the flow in м куб/ч too, the largest of its numbers.
-    if (!allFinite({q, 3600.0 * q}))
+    if (!flowIsShowable(q))
         return platform::showInputError(ui.window, notComputable);
     ui.Text1->setToolTip(flowTooltip(q));
     const double v = meanVelocity(q, d);

@@ -131,6 +131,22 @@ private slots:
         QCOMPARE(flowTooltip(q), tooltip);
     }
 
+    void flowShowable_data()
+    {
+        QTest::addColumn<double>("flow");
+        QTest::addColumn<bool>("showable");
+        QTest::newRow("ordinary") << 0.001 << true;
+        QTest::newRow("m3/h figure just fits") << 4.9e304 << true;
+        QTest::newRow("m3/h figure overflows") << 5e304 << false;
+        QTest::newRow("infinite") << qInf() << false;
+    }
+    void flowShowable()
+    {
+        QFETCH(double, flow);
+        QFETCH(bool, showable);
+        QCOMPARE(flowIsShowable(flow), showable);
+    }
+
     void velocityOfOneLitreInTenCentimetres()
     {
         QCOMPARE(velocityText(meanVelocity(0.001, 0.1)), QString("0,127"));
