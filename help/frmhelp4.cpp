@@ -5,23 +5,12 @@
 
 namespace help {
 
-using namespace formula;
-
 // Asbestos-cement pipes.
 QWidget* createFrmhelp4()
 {
     auto* page = new HelpPage(QStringLiteral("frmhelp4"), QStringLiteral("асбецементные трубы ГОСТ 539-80"));
     page->addLine(QStringLiteral("Для гидравлического расчета асбестоцементных труб используют формулу:"));
-    page->addFormula(row({text(QStringLiteral("i = 0,000561 · ")),
-                          fraction(power(QStringLiteral("v"), QStringLiteral("2")),
-                                   power(QStringLiteral("dp"), QStringLiteral("1,190"))),
-                          text(QStringLiteral(" · ")),
-                          power(parenthesised(row({text(QStringLiteral("1 + ")),
-                                                   fraction(QStringLiteral("3,51"), QStringLiteral("v"))})),
-                                QStringLiteral("0,190"))}),
-                     40);
-    page->addSpace(6);
-    addSlopeLegend(*page);
+    addSlopeFormula(*page, cementSlope(QStringLiteral("i = 0,000561 · ")));
     page->addSpace(6);
     page->addNote(QStringLiteral(
         "    Как показал опыт эксплуатации асбетоцементных водопроводных труб, заметного возрастания их "

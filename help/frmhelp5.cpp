@@ -5,19 +5,12 @@
 
 namespace help {
 
-using namespace formula;
-
 // Plastic pipes.
 QWidget* createFrmhelp5()
 {
     auto* page = new HelpPage(QStringLiteral("frmhelp5"), QStringLiteral(" пластмассовые трубы ГОСТ 18599-2001"));
     page->addLine(QStringLiteral("Для гидравлического расчета пластмассовых труб используют формулу:"));
-    page->addFormula(row({text(QStringLiteral("i = 0,000685 · ")),
-                          fraction(power(QStringLiteral("v"), QStringLiteral("1,774")),
-                                   power(QStringLiteral("dp"), QStringLiteral("1,226")))}),
-                     40);
-    page->addSpace(6);
-    addSlopeLegend(*page);
+    addSlopeFormula(*page, smoothPipeSlope(QStringLiteral("i = 0,000685 · ")));
     page->addSpace(6);
     page->addNote(QStringLiteral(
         "  Благодаря высокой коррозионной стойкости пластмассовых труб увеличения их сопротивления в процессе "

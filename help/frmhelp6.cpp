@@ -5,23 +5,12 @@
 
 namespace help {
 
-using namespace formula;
-
 // Reinforced-concrete pipes.
 QWidget* createFrmhelp6()
 {
     auto* page = new HelpPage(QStringLiteral("frmhelp6"), QStringLiteral("трубы железобетонные ГОСТ 12586.0-83"));
     page->addLine(QStringLiteral("Для гидравлического расчета железобетонных труб используют формулу:"));
-    page->addFormula(row({text(QStringLiteral("i = 0,000802 · φ · ")),
-                          fraction(power(QStringLiteral("v"), QStringLiteral("2")),
-                                   power(QStringLiteral("dp"), QStringLiteral("1,190"))),
-                          text(QStringLiteral(" · ")),
-                          power(parenthesised(row({text(QStringLiteral("1 + ")),
-                                                   fraction(QStringLiteral("3,51"), QStringLiteral("v"))})),
-                                QStringLiteral("0,190"))}),
-                     40);
-    page->addSpace(6);
-    addSlopeLegend(*page);
+    addSlopeFormula(*page, cementSlope(QStringLiteral("i = 0,000802 · φ · ")));
     page->addLegend(QStringLiteral("φ -"),
                     QStringLiteral("коэффициент, зависящий от качества внутренней поверхности стенки трубы. "
                                    "Принимаем   "),

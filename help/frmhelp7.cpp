@@ -15,11 +15,8 @@ QWidget* createFrmhelp7()
     page->addFormula(row({text(QStringLiteral("i = λ · ")),
                           fraction(power(QStringLiteral("v"), QStringLiteral("2")), text(QStringLiteral("2g · dp")))}),
                      40);
-    page->addFormula(row({text(QStringLiteral("λ = 0,0146 · ")),
-                          power(parenthesised(text(QStringLiteral("v · dp"))), QStringLiteral("—0,226"))}),
-                     40);
-    page->addSpace(6);
-    addSlopeLegend(*page);
+    addSlopeFormula(*page, row({text(QStringLiteral("λ = 0,0146 · ")),
+                                power(parenthesised(text(QStringLiteral("v · dp"))), QStringLiteral("—0,226"))}));
     page->addLegend(QStringLiteral("λ -"), QStringLiteral("коэффициент сопротивления трения по длине"));
     page->addLegend(QStringLiteral("g -"), QStringLiteral("ускорение свободного падения"));
     page->addSpace(6);

@@ -5,19 +5,12 @@
 
 namespace help {
 
-using namespace formula;
-
 // Glass pipes.
 QWidget* createFrmhelp8()
 {
     auto* page = new HelpPage(QStringLiteral("frmhelp8"), QStringLiteral("трубы стеклянные ГОСТ 8894-86"));
     page->addLine(QStringLiteral("Для гидравлического расчета стеклянных труб используют формулу:"));
-    page->addFormula(row({text(QStringLiteral("i = 0,000745 · ")),
-                          fraction(power(QStringLiteral("v"), QStringLiteral("1,774")),
-                                   power(QStringLiteral("dp"), QStringLiteral("1,226")))}),
-                     40);
-    page->addSpace(6);
-    addSlopeLegend(*page);
+    addSlopeFormula(*page, smoothPipeSlope(QStringLiteral("i = 0,000745 · ")));
     page->addSpace(6);
     page->addNote(QStringLiteral(
         "  Стеклянные трубы весьма стойки против коррозии, благодаря чему приведенная выше формула справедлива как "

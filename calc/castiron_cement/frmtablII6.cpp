@@ -47,24 +47,12 @@ void frmtablII6::load()
     fillList(ui.Combo1, reinforcedconcrete::sizes());
 }
 
-void frmtablII6::chooseSize()
-{
-    ui.Label3->setText(ui.Combo1->currentText());
-    ui.Text2->setText(ui.Combo1->currentText());
-}
+void frmtablII6::chooseSize() { panel->chooseListedDiameter(ui.Combo1); }
 
-// The diameter input keeps its text both ways: a chosen size can be edited, a typed one stays
-// until a size is chosen.
 void frmtablII6::toggleOtherDiameter()
 {
     clearAll();
-    ui.Text2->setEnabled(true);
-    ui.Combo1->setEnabled(false);
-    if (!ui.Check1->isChecked()) {
-        ui.Text2->setEnabled(false);
-        ui.Combo1->setEnabled(true);
-    }
-    fillList(ui.Combo1, reinforcedconcrete::sizes());
+    panel->switchDiameterSource(ui.Combo1, reinforcedconcrete::sizes());
 }
 
 void frmtablII6::find()

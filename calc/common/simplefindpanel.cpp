@@ -10,6 +10,7 @@
 #include "platform/messagebox.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <cmath>
 
@@ -63,6 +64,23 @@ std::optional<SimpleFindPanel::Found> SimpleFindPanel::find()
     Label16 = storedNumberText(thousandI);
     ui.thousandI->setToolTip(slopePressureTooltip(thousandI));
     return Found{q, v};
+}
+
+void SimpleFindPanel::chooseListedDiameter(const QComboBox* list)
+{
+    ui.diameterShown->setText(list->currentText());
+    ui.diameter->setText(list->currentText());
+}
+
+void SimpleFindPanel::switchDiameterSource(QComboBox* list, const QStringList& items)
+{
+    ui.diameter->setEnabled(true);
+    list->setEnabled(false);
+    if (!ui.otherDiameter->isChecked()) {
+        ui.diameter->setEnabled(false);
+        list->setEnabled(true);
+    }
+    fillList(list, items);
 }
 
 void SimpleFindPanel::showSectionHeadLoss()

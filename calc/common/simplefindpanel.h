@@ -2,10 +2,12 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class NumericInput;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QRadioButton;
 class QWidget;
@@ -43,6 +45,12 @@ public:
     };
     // Shows v and 1000i; nothing when an input error stops it.
     std::optional<Found> find();
+
+    // II-6 and II-7 list calculation diameters: the chosen item is shown and becomes the diameter.
+    void chooseListedDiameter(const QComboBox* list);
+    // Their other-diameter box: a typed value stays in the diameter input both ways, and the list
+    // is refilled either way.
+    void switchDiameterSource(QComboBox* list, const QStringList& items);
 
     // The section head loss from the 1000i of the last successful find.
     void showSectionHeadLoss();

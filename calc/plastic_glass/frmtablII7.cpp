@@ -36,23 +36,12 @@ void frmtablII7::load()
     ui.Check1->setChecked(false);
 }
 
-void frmtablII7::chooseDiameter()
-{
-    // The list holds inner diameters: the item itself is the calculation diameter.
-    ui.Label3->setText(ui.Combo1->currentText());
-    ui.Text2->setText(ui.Combo1->currentText());
-}
+void frmtablII7::chooseDiameter() { panel->chooseListedDiameter(ui.Combo1); }
 
 void frmtablII7::toggleOtherDiameter()
 {
     clearAll();
-    ui.Text2->setEnabled(true);
-    ui.Combo1->setEnabled(false);
-    if (!ui.Check1->isChecked()) {
-        ui.Text2->setEnabled(false);
-        ui.Combo1->setEnabled(true);
-    }
-    fillList(ui.Combo1, glassfibre::innerDiameters());
+    panel->switchDiameterSource(ui.Combo1, glassfibre::innerDiameters());
 }
 
 void frmtablII7::find() { panel->find(); }

@@ -64,7 +64,8 @@ private slots:
         // 60 m/s on copper with ν = 10^−6 is past 500·ν/Δ = 50 m/s.
         const FrictionFactor f = calc::building::frictionFactor(0.013, 60, 1e-6, 1e-5);
         QCOMPARE(f.b, 2.0);
-        verifyNear(f.lambda, 1 / (4 * std::pow(std::log10(3.7 * 0.013 / 1e-5), 2)), 1e-12);
+        // λ = 1/(4·lg²(3,7·d/Δ))
+        verifyNear(f.lambda, 0.0184390362150111, 1e-12);
     }
 
     void undefinedFrictionFactor()
