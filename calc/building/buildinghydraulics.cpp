@@ -133,7 +133,10 @@ double copperSupplySlope(double reynolds, double v, double d)
     return 0.051 * ((lgRe + 6.52 * lgD) / (115 * lgD * lgD) + (0.66 * lgD + 0.1 * lgRe) / (lgD * lgRe)) * v * v / d;
 }
 
-double heatingSpecificLoss(double lambda, double v, double d) { return std::pow(10.0, 3) * lambda * v * v / (2 * d); }
+double heatingSpecificLoss(double lambda, double v, double d, double density)
+{
+    return density * lambda * v * v / (2 * d);
+}
 
 double slopePressure(double slope) { return 1000 * 9.80665 * slope; }
 

@@ -56,8 +56,8 @@ double polymerSlope(double lambda, double v, double d);
 double copperSlope(double nu, double v, double d);
 // Copper, hot-water supply.
 double copperSupplySlope(double reynolds, double v, double d);
-// Specific pressure loss of a heating pipe, R = 10³·λ·v²/(2d) Па/м.
-double heatingSpecificLoss(double lambda, double v, double d);
+// Specific pressure loss of a heating pipe, R = ρ·λ·v²/(2d) Па/м, with the heat carrier's density ρ.
+double heatingSpecificLoss(double lambda, double v, double d, double density);
 // Pressure per metre of a slope, 1000·g·i Па/м.
 double slopePressure(double slope);
 

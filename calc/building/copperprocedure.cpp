@@ -96,7 +96,8 @@ void runCopperProcedure(BuildingPanel& panel, const CopperPipe& pipe)
     if (kind == SystemKind::HotWaterSupply) {
         slope = copperSupplySlope(friction.reynolds, v, d);
         headLoss = sectionHeadLoss(slope, length, sum, v);
-        if (!allFinite({slope, slopePressure(slope), headLoss, slopePressure(headLoss)}))
+        // The supply formula falls to zero and below for large bores, where it no longer holds.
+        if (!(slope > 0) || !allFinite({slope, slopePressure(slope), headLoss, slopePressure(headLoss)}))
             return notComputable();
         ui.Label4->setText(headLossResult(copper, headLoss));
         ui.Label2->setText(slopeResult(copper, kind, slope));
@@ -105,14 +106,12 @@ void runCopperProcedure(BuildingPanel& panel, const CopperPipe& pipe)
     }
 
     // λ and R are worked out whatever the system: an input that leaves them undefined is refused.
-    const double specificLoss = heatingSpecificLoss(friction.lambda, v, d);
-    if (!allFinite({friction.b, friction.lambda, specificLoss}))
+    if (!allFinite({friction.b, friction.lambda, heatingSpecificLoss(friction.lambda, v, d, 1.0)}))
         return notComputable();
     if (kind != SystemKind::Heating)
         return;
 
-    ui.Label2->setText(heatingLossResult(copper, specificLoss));
-    ui.Label2->setToolTip(QString());
+    // R takes the same density as the local losses, so it is shown once the density is known.
     double density = 0;
     if (water) {
         density = heatingWaterDensity(t);
@@ -122,9 +121,12 @@ void runCopperProcedure(BuildingPanel& panel, const CopperPipe& pipe)
     }
     if (density == 0)
         return fail(messages::densityMissing(copper));
+    const double specificLoss = heatingSpecificLoss(friction.lambda, v, d, density);
     const double pressureDrop = specificLoss * length + localPressureLoss(sum, v, density);
-    if (!allFinite({pressureDrop}))
+    if (!allFinite({specificLoss, pressureDrop}))
         return notComputable();
+    ui.Label2->setText(heatingLossResult(copper, specificLoss));
+    ui.Label2->setToolTip(QString());
     ui.Label4->setText(heatingDropResult(copper, pressureDrop));
     ui.Label4->setToolTip(QString());
     panel.showVelocityAdvice(v, kind);

@@ -96,7 +96,7 @@ void runPolymerProcedure(BuildingPanel& panel, SystemKind kind, const QString& i
         if (density == 0)
             return fail(messages::densityMissing(material));
     }
-    const double specificLoss = heatingSpecificLoss(friction.lambda, v, d);
+    const double specificLoss = heatingSpecificLoss(friction.lambda, v, d, density);
     const double pressureDrop = specificLoss * length + localPressureLoss(sum, v, density);
     if (!allFinite({specificLoss, pressureDrop}))
         return notComputable();

@@ -20,4 +20,15 @@ QChar filterTypedCharacter(QChar typed, KeyList list)
     return typed;
 }
 
+QString filterTypedText(const QString& typed, KeyList list)
+{
+    QString kept;
+    for (const QChar c : typed) {
+        const QChar filtered = c.isPrint() || c.isSurrogate() ? filterTypedCharacter(c, list) : QChar();
+        if (!filtered.isNull())
+            kept.append(filtered);
+    }
+    return kept;
+}
+
 }  // namespace calc

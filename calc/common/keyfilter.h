@@ -14,4 +14,8 @@ QString forbiddenCharacters(KeyList list);
 // or a null QChar when it is discarded.
 QChar filterTypedCharacter(QChar typed, KeyList list);
 
+// Text that arrives as one key or from an input method, filtered character by character with the
+// same rule; characters that are not printable are dropped too.
+QString filterTypedText(const QString& typed, KeyList list);
+
 }  // namespace calc

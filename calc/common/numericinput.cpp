@@ -1,5 +1,6 @@
 #include "calc/common/numericinput.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -12,8 +13,14 @@ void NumericInput::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString typed = event->text();
-    if (typed.size() != 1 || !typed.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier)) {
+    if (typed.isEmpty() || (event->modifiers() & Qt::ControlModifier)
+        || (typed.size() == 1 && !typed.at(0).isPrint())) {
         QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (typed.size() > 1) {
+        // Several characters in one key (a compose sequence, a keyboard macro): no shortcuts.
+        insert(calc::filterTypedText(typed, keyList));
         return;
     }
     const QChar kept = calc::filterTypedCharacter(typed.at(0), keyList);
@@ -27,4 +34,16 @@ void NumericInput::keyPressEvent(QKeyEvent* event)
             return;
     }
     insert(QString(kept));
+}
+
+void NumericInput::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(calc::filterTypedText(event->commitString(), keyList), event->replacementStart(),
+                             event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
 }

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 
 namespace calc {
@@ -29,7 +30,13 @@ void connectClassicButtons(QObject* context, const ClassicButtons& buttons, cons
     QObject::connect(buttons.length, &NumericInput::blankTyped, context, actions.sectionClear);
 }
 
-void prepareCalculatorWindow(QWidget* window) { window->setAttribute(Qt::WA_DeleteOnClose); }
+void prepareCalculatorWindow(QWidget* window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Labels show typed and computed text: markup in it must appear as typed and load nothing.
+    for (auto* label : window->findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+}
 
 void fillList(QComboBox* list, const QStringList& items)
 {

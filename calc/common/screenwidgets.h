@@ -45,7 +45,8 @@ struct ClassicActions {
 // Colours the buttons (find and calculate green, clears red) and connects them and the keys.
 void connectClassicButtons(QObject* context, const ClassicButtons& buttons, const ClassicActions& actions);
 
-// A calculator is a top-level window that forgets everything when it is closed.
+// A calculator is a top-level window that forgets everything when it is closed; its labels
+// show their text as it is. Called once its form is set up.
 void prepareCalculatorWindow(QWidget* window);
 
 // Clears a list and fills it, leaving nothing selected.

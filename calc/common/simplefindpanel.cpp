@@ -47,7 +47,7 @@ std::optional<SimpleFindPanel::Found> SimpleFindPanel::find()
 
     const double d = diameterMm * std::pow(10.0, -3);
     const double q = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.litresPerSecond));
-    if (!flowIsShowable(q)) {
+    if (!std::isfinite(d) || !flowIsShowable(q)) {
         platform::showInputError(ui.window, notComputable);
         return std::nullopt;
     }

@@ -19,6 +19,12 @@ class tst_classicscreens : public QObject {
 private slots:
     void screen_data();
     void screen();
+    void labelsShowTextAsItIs_data();
+    void labelsShowTextAsItIs();
+    void typedDiameterShownAsTyped_data();
+    void typedDiameterShownAsTyped();
+    void infiniteTypedDiameterIsRefused_data();
+    void infiniteTypedDiameterIsRefused();
 };
 
 void tst_classicscreens::screen_data()
@@ -94,6 +100,90 @@ void tst_classicscreens::screen()
     QCOMPARE(takeOpenedDocuments(), QList<QUrl>{QUrl::fromLocalFile(path)});
     QFile::remove(path);
     QCOMPARE(takeMessages(), QStringList());
+}
+
+void tst_classicscreens::labelsShowTextAsItIs_data()
+{
+    QTest::addColumn<int>("number");
+    for (int number = 1; number <= 11; ++number)
+        QTest::newRow(qPrintable(QString("II-%1").arg(number))) << number;
+}
+
+// Every label of a calculator, its results and the labels of a shared panel alike.
+void tst_classicscreens::labelsShowTextAsItIs()
+{
+    QFETCH(int, number);
+    std::unique_ptr<QWidget> window(createCalculator(number));
+    const auto labels = window->findChildren<QLabel*>();
+    QVERIFY(labels.size() > 10);
+    for (const QLabel* label : labels)
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+}
+
+void tst_classicscreens::typedDiameterShownAsTyped_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("diameter");
+    const QStringList markup{"50<b>x</b>", "50<img src=\"/etc/hostname\">", "50&amp;"};
+    for (const QString& text : markup) {
+        QTest::newRow(qPrintable("II-5 " + text)) << 5 << "Label1" << text;
+        QTest::newRow(qPrintable("II-6 " + text)) << 6 << "Label3" << text;
+        QTest::newRow(qPrintable("II-7 " + text)) << 7 << "Label3" << text;
+        QTest::newRow(qPrintable("II-8 " + text)) << 8 << "Label3" << text;
+    }
+}
+
+// A pasted diameter is shown as the user pasted it: its markup neither formats nor loads anything.
+void tst_classicscreens::typedDiameterShownAsTyped()
+{
+    QFETCH(int, number);
+    QFETCH(QString, shown);
+    QFETCH(QString, diameter);
+    std::unique_ptr<QWidget> window(createCalculator(number));
+    window->show();
+    click(window.get(), "Check1");
+    pasteInto(window.get(), "Text2", diameter);
+    typeInto(window.get(), "Text1", "1");
+    click(window.get(), "Command2");
+    takeMessages();
+    auto* label = child<QLabel>(window.get(), shown.toLatin1().constData());
+    QCOMPARE(label->text(), diameter);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+}
+
+void tst_classicscreens::infiniteTypedDiameterIsRefused_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("velocity");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("II-5") << 5 << "Label3" << "Label8";
+    QTest::newRow("II-8") << 8 << "Label1" << "";
+}
+
+// An earlier result stays when a diameter too large for a number is typed.
+void tst_classicscreens::infiniteTypedDiameterIsRefused()
+{
+    QFETCH(int, number);
+    QFETCH(QString, velocity);
+    QFETCH(QString, advice);
+    std::unique_ptr<QWidget> window(createCalculator(number));
+    window->show();
+    click(window.get(), "Check1");
+    typeInto(window.get(), "Text2", "100");
+    typeInto(window.get(), "Text1", "1");
+    click(window.get(), "Command2");
+    QCOMPARE(takeMessages(), QStringList());
+    const QByteArray velocityName = velocity.toLatin1();
+    QCOMPARE(text(window.get(), velocityName.constData()), QStringLiteral("0,127"));
+    const QString adviceBefore = advice.isEmpty() ? QString() : text(window.get(), advice.toLatin1().constData());
+
+    pasteInto(window.get(), "Text2", "1e999");
+    click(window.get(), "Command2");
+    QCOMPARE(takeMessages(), QStringList{QStringLiteral("расчет невозможен!\r проверьте введенные значения")});
+    QCOMPARE(text(window.get(), velocityName.constData()), QStringLiteral("0,127"));
+    if (!advice.isEmpty())
+        QCOMPARE(text(window.get(), advice.toLatin1().constData()), adviceBefore);
 }
 
 UITEST_MAIN(tst_classicscreens)

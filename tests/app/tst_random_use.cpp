@@ -65,8 +65,14 @@ QStringList breakingTexts()
             QStringLiteral("-"),
             QStringLiteral("."),
             QStringLiteral("0.0000001"),
-            QStringLiteral("99999999")};
+            QStringLiteral("99999999"),
+            QStringLiteral("50<b>x</b>"),
+            QStringLiteral("50<img src=\"/etc/hostname\">"),
+            QStringLiteral("5&amp;0")};
 }
+
+// Markup that a label would format or load if it took its text as rich text.
+bool looksLikeMarkup(const QString& text) { return text.contains(u'<') || text.contains(u'&'); }
 
 const QString digits = QStringLiteral("0123456789");
 const QString marks = QStringLiteral(".,-");
@@ -309,8 +315,11 @@ private:
             if (holdsNonFinite(control->toolTip()))
                 return QStringLiteral("tooltip of %1 holds \"%2\"").arg(control->objectName(), control->toolTip());
             QStringList shown;
-            if (auto* label = qobject_cast<const QLabel*>(control))
+            if (auto* label = qobject_cast<const QLabel*>(control)) {
+                if (looksLikeMarkup(label->text()) && label->textFormat() != Qt::PlainText)
+                    return QStringLiteral("%1 takes \"%2\" as markup").arg(control->objectName(), label->text());
                 shown << label->text();
+            }
             else if (auto* input = qobject_cast<const QLineEdit*>(control)) {
                 if (typedByUser.value(input) != input->text())
                     shown << input->text();

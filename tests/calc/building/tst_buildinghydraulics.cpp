@@ -85,7 +85,10 @@ private slots:
         verifyNear(copperSlope(1.3e-6, velocity(0.2, 13), 0.013), 0.25379, 0.00001);
         // Supply at 90 °C: ν = 0.36·10^−6, Re ≈ 54412.
         verifyNear(copperSupplySlope(54411.946, velocity(0.2, 13), 0.013), 0.604454, 0.000001);
-        verifyNear(heatingSpecificLoss(0.02475040576463412, velocity(0.2, 13), 0.013), 2161.30, 0.01);
+        // R takes the carrier's density: 1000 kg/m³, water at 90 °C (970), a glycol (1050).
+        verifyNear(heatingSpecificLoss(0.02475040576463412, velocity(0.2, 13), 0.013, 1000), 2161.30, 0.01);
+        verifyNear(heatingSpecificLoss(0.02475040576463412, velocity(0.2, 13), 0.013, 970), 2096.46, 0.01);
+        verifyNear(heatingSpecificLoss(0.02475040576463412, velocity(0.2, 13), 0.013, 1050), 2269.36, 0.01);
         verifyNear(slopePressure(0.25379), 2488.83, 0.01);
     }
 

@@ -55,6 +55,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("huge exponent") << "1e999";
         QTest::newRow("400 digits") << QString(400, u'9');
+        QTest::newRow("401 digits and a small exponent") << QString("1") + QString(400, u'0') + "e-5";
+        QTest::newRow("tiny fraction with a huge exponent") << QString("0.") + QString(10, u'0') + "1e400";
+        QTest::newRow("exponent beyond any integer") << QString("1e") + QString(30, u'9');
     }
     void parseOverflowIsInfinite()
     {
@@ -64,6 +67,20 @@ private slots:
     }
 
     void tinyNumberIsNotNegative() { QVERIFY(parseValue("1e-320") >= 0.0); }
+
+    void parseUnderflowIsZero_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("323 zeros after the point") << QString("0.") + QString(323, u'0') + "1";
+        QTest::newRow("negative huge exponent") << "-5e-999";
+        QTest::newRow("many digits and a huge negative exponent") << QString(400, u'9') + "e-800";
+        QTest::newRow("exponent beyond any integer") << QString("1e-") + QString(30, u'9');
+    }
+    void parseUnderflowIsZero()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(parseValue(text), 0.0);
+    }
 
     void rounding_data()
     {
@@ -78,6 +95,8 @@ private slots:
         QTest::newRow("1.20004 three") << 1.20004 << 3 << 1.2;
         QTest::newRow("98.0665 two") << 98.0665 << 2 << 98.07;
         QTest::newRow("eight decimals") << 0.123456789 << 8 << 0.12345679;
+        QTest::newRow("scale too small to hold") << 5.0 << -400 << 5.0;
+        QTest::newRow("scale too large to hold") << 0.125 << 400 << 0.125;
     }
     void rounding()
     {
@@ -100,6 +119,9 @@ private slots:
         QTest::newRow("negative") << -0.05 << "-0,05" << "-0.05";
         QTest::newRow("negative zero") << -0.0 << "0" << "0";
         QTest::newRow("fifteen digits") << (1.0 / 3.0) << "0,333333333333333" << "0.333333333333333";
+        QTest::newRow("infinity shows nothing") << HUGE_VAL << "" << "";
+        QTest::newRow("minus infinity shows nothing") << -HUGE_VAL << "" << "";
+        QTest::newRow("NaN shows nothing") << std::nan("") << "" << "";
     }
     void numberTexts()
     {
