@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of the input path and runs each for a while (FUZZ_SECONDS, 20 by
+# default) from the seed corpus in tests/fuzz/corpus. A crash or a failed check fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh clang libclang-rt-14-dev
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+seconds=${FUZZ_SECONDS:-20}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for target in valueparse keyfilter numbertext; do
+  mkdir -p "$work/$target"
+  echo "fuzzing $target for $seconds s"
+  # Findings are written into the work folder, never into the repository.
+  if ! (cd "$work" && "$OLDPWD/build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
+      -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1 "$work/$target" "$OLDPWD/tests/fuzz/corpus/$target" \
+      >"$work/$target.log" 2>&1); then
+    cat "$work/$target.log"
+    echo "fuzz_$target found a fault" >&2
+    exit 1
+  fi
+  grep -E '^(Done|stat::number_of_executed_units)' "$work/$target.log" || true
+done
