@@ -12,9 +12,9 @@ QWidget* createFrmhelp10()
         "  Гидравлический расчет трубопроводов из сшитого полиэтилена (PEX) производится на основании п.3.4   "
         "СП 41-109-2005   и   п.3.5   СП 40-102-2000 "));
     basis->linkOver(QStringLiteral("СП 41-109-2005"), QStringLiteral("СП 41-109-2005"),
-                    QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_109_2005.doc"));
+                    QStringLiteral("sp41_109_2005.doc"));
     basis->linkOver(QStringLiteral("СП 40-102-2000"), QStringLiteral("СП 40-102-2000"),
-                    QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_102_2000.doc"));
+                    QStringLiteral("sp40_102_2000.doc"));
     page->addNote(QStringLiteral("  Сортамент труб из \"сшитого\" полиэтилена (PEX) принят по табл.1 СП 41-109-2005"));
     page->addNote(QStringLiteral(
         "   При расчете (PEX) труб произвольного диаметра установите флажок \"другой\" внутренний диаметр и введите "

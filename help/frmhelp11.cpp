@@ -13,9 +13,9 @@ QWidget* createFrmhelp11()
         "   Гидравлический расчет металлополимерных трубопроводов (PEX-AL-PEX)  производится на основании п.3.4   "
         "СП 41-109-2005   и   п.3.5   СП 40-102-2000 "));
     basis->linkOver(QStringLiteral("СП 41-109-2005"), QStringLiteral("СП 41-102-98"),
-                    QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_102_98.doc"));
+                    QStringLiteral("sp41_102_98.doc"));
     basis->linkOver(QStringLiteral("СП 40-102-2000"), QStringLiteral("СП 40-102-2000"),
-                    QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_102_2000.doc"));
+                    QStringLiteral("sp40_102_2000.doc"));
     page->addNote(QStringLiteral(
         "   При расчете металлополимерных труб произвольного диаметра установите флажок \"другой\" внутренний "
         "диаметр и введите значение соответствующего расчетного внутреннего диаметра, мм.   "));

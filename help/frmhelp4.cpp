@@ -21,7 +21,7 @@ QWidget* createFrmhelp4()
         "установите флажок \"другой\" диаметр и в окно ввода введите соответствующее значение расчетного "
         "внутреннего диаметра. "));
     diameters->linkOver(QStringLiteral("ГОСТ 539-80"), QStringLiteral("ГОСТ 539-80"),
-                        QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g539.doc"));
+                        QStringLiteral("g539.doc"));
     return page;
 }
 

@@ -21,7 +21,7 @@ QWidget* createFrmhelp5()
         "к ГОСТ 18559-2001 установите флажок \"не по ГОСТу\"  и в окно ввода введите соответствующее значение "
         "расчетного внутреннего диаметра. "));
     diameters->linkOver(QStringLiteral("ГОСТ 18599-2001"), QStringLiteral("ГОСТ 18599-2001"),
-                        QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g18599.doc"));
+                        QStringLiteral("g18599.doc"));
     return page;
 }
 

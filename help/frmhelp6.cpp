@@ -25,7 +25,7 @@ QWidget* createFrmhelp6()
         "к ГОСТ 12586.0-83 установите флажок \"другой\"  и в окно ввода введите соответствующее значение "
         "расчетного внутреннего диаметра. "));
     diameters->linkOver(QStringLiteral("ГОСТ 12586.0-83"), QStringLiteral("ГОСТ12586.0-83"),
-                        QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g12586.doc"));
+                        QStringLiteral("g12586.doc"));
     return page;
 }
 

@@ -29,7 +29,7 @@ QWidget* createFrmhelp7()
         "труб произвольного диаметра установите флажок \"другой\"  и в окно ввода введите соответствующее значение "
         "расчетного внутреннего диаметра. "));
     diameters->linkOver(QStringLiteral("СП40-104-2001"), QStringLiteral("СП40-104-2001"),
-                        QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_104_2001.doc"));
+                        QStringLiteral("sp40_104_2001.doc"));
     return page;
 }
 

@@ -20,7 +20,7 @@ QWidget* createFrmhelp8()
         "8894-86 установите флажок \"другой\"  и в окно ввода введите соответствующее значение расчетного "
         "внутреннего диаметра. "));
     diameters->linkOver(QStringLiteral("ГОСТ 8894-86"), QStringLiteral("ГОСТ 8894-86"),
-                        QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g8894.doc"));
+                        QStringLiteral("g8894.doc"));
     return page;
 }
 

@@ -11,7 +11,7 @@ QWidget* createFrmhelp9()
     NoteLabel* basis = page->addNote(
         QStringLiteral("   Гидравлический расчет медных трубопроводов производится на основании п.3.4 "));
     basis->linkAfter(QStringLiteral("СП 40-108-2004"), basis->font(),
-                     QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_108_2004.doc"));
+                     QStringLiteral("sp40_108_2004.doc"));
     page->addNote(QStringLiteral(
         "   Сортамент труб (наружный диаметр, толщина стенки)  принят по табл.3 СП 40-108-2004 "));
     page->addNote(QStringLiteral(

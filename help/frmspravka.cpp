@@ -1,4 +1,4 @@
-#include "calc/common/clickablelabel.h"
+#include "widgets/clickablelabel.h"
 #include "help/helppage.h"
 #include "help/helpwindows.h"
 #include "help/notelabel.h"
@@ -14,11 +14,11 @@ NoteLabel* addParagraph(HelpPage& page, int element, const QString& text)
     return paragraph;
 }
 
-void addLinkAfter(NoteLabel* paragraph, const char* name, const QString& caption, const QString& windowsPath)
+void addLinkAfter(NoteLabel* paragraph, const char* name, const QString& caption, const QString& documentFile)
 {
     QFont small = paragraph->font();
     small.setPointSizeF(smallPointSize);
-    ClickableLabel* link = paragraph->linkAfter(caption, small, windowsPath);
+    ClickableLabel* link = paragraph->linkAfter(caption, small, documentFile);
     link->setObjectName(QString::fromLatin1(name));
     link->setToolTip(QStringLiteral("кликни для просмотра"));
 }
@@ -45,22 +45,22 @@ QWidget* createFrmspravka()
                               QStringLiteral(" Гидравлический расчет стеклопластиковых труб производится согласно "
                                              "нормативного документа ")),
                  "Label3", QStringLiteral("СП 40-104-2001"),
-                 QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_104_2001.doc"));
+                 QStringLiteral("sp40_104_2001.doc"));
     addLinkAfter(addParagraph(*page, 2,
                               QStringLiteral(" Гидравлический расчет медных труб производится согласно нормативного "
                                              "документа ")),
                  "Label4", QStringLiteral("СП 40-108-2004"),
-                 QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_108_2004.doc"));
+                 QStringLiteral("sp40_108_2004.doc"));
     addLinkAfter(addParagraph(*page, 3,
                               QStringLiteral(" Гидравлический расчет труб из сшитого полиэтилена (PEX)  производится "
                                              "согласно нормативного документа ")),
                  "Label5", QStringLiteral("СП 41-109-2005"),
-                 QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_109_2005.doc"));
+                 QStringLiteral("sp41_109_2005.doc"));
     addLinkAfter(addParagraph(*page, 4,
                               QStringLiteral(" Гидравлический расчет металлополимерных  производится согласно "
                                              "нормативного документа ")),
                  "Label6", QStringLiteral("СП 41-102-98"),
-                 QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_102_98.doc"));
+                 QStringLiteral("sp41_102_98.doc"));
     page->addSpace(6);
 
     addParagraph(*page, 5,

@@ -1,6 +1,6 @@
 #include "help/helppage.h"
 
-#include "calc/common/clickablelabel.h"
+#include "widgets/clickablelabel.h"
 #include "help/notelabel.h"
 
 #include <QHBoxLayout>

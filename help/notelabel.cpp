@@ -1,7 +1,7 @@
 #include "help/notelabel.h"
 
-#include "calc/common/clickablelabel.h"
-#include "calc/common/screenwidgets.h"
+#include "widgets/clickablelabel.h"
+#include "widgets/documentlink.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -18,7 +18,7 @@ NoteLabel::NoteLabel(const QString& text, int width, QWidget* parent) : QLabel(t
     layOut();
 }
 
-ClickableLabel* NoteLabel::linkOver(const QString& designation, const QString& caption, const QString& windowsPath)
+ClickableLabel* NoteLabel::linkOver(const QString& designation, const QString& caption, const QString& documentFile)
 {
     const int start = int(text().indexOf(designation));
     Q_ASSERT(start >= 0);
@@ -26,16 +26,16 @@ ClickableLabel* NoteLabel::linkOver(const QString& designation, const QString& c
     for (int i = start; i < start + designation.size(); ++i)
         if (laidOutText[i] == QLatin1Char(' '))
             laidOutText[i] = QChar::Nbsp;
-    ClickableLabel* link = newLink(caption, windowsPath);
+    ClickableLabel* link = newLink(caption, documentFile);
     link->setAutoFillBackground(true);  // hides the designation written beneath
     overlays.append({link, start, int(designation.size())});
     layOut();
     return link;
 }
 
-ClickableLabel* NoteLabel::linkAfter(const QString& caption, const QFont& captionFont, const QString& windowsPath)
+ClickableLabel* NoteLabel::linkAfter(const QString& caption, const QFont& captionFont, const QString& documentFile)
 {
-    ClickableLabel* link = newLink(caption, windowsPath);
+    ClickableLabel* link = newLink(caption, documentFile);
     link->setFont(captionFont);
     placeAfter(link);
     return link;
@@ -59,11 +59,11 @@ void NoteLabel::placeAfter(QLabel* follower, int gap)
     follower->show();
 }
 
-ClickableLabel* NoteLabel::newLink(const QString& caption, const QString& windowsPath)
+ClickableLabel* NoteLabel::newLink(const QString& caption, const QString& documentFile)
 {
     auto* link = new ClickableLabel(this);
     link->setText(caption);
-    calc::makeDocumentLink(link, windowsPath, calc::LinkStyle::BlueWithoutTooltip);
+    widgets::makeDocumentLink(link, documentFile, widgets::LinkStyle::BlueWithoutTooltip);
     return link;
 }
 

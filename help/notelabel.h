@@ -16,9 +16,9 @@ public:
     NoteLabel(const QString& text, int width, QWidget* parent = nullptr);
 
     // A blue link over the first place where `designation` is written; its caption may differ.
-    ClickableLabel* linkOver(const QString& designation, const QString& caption, const QString& windowsPath);
+    ClickableLabel* linkOver(const QString& designation, const QString& caption, const QString& documentFile);
     // A blue link right after the last word, on the next line if it does not fit.
-    ClickableLabel* linkAfter(const QString& caption, const QFont& captionFont, const QString& windowsPath);
+    ClickableLabel* linkAfter(const QString& caption, const QFont& captionFont, const QString& documentFile);
     // Puts a caption of its own right after the last word, `gap` blanks away.
     void placeAfter(QLabel* follower, int gap = 0);
 
@@ -33,7 +33,7 @@ private:
         int start;
         int length;
     };
-    ClickableLabel* newLink(const QString& caption, const QString& windowsPath);
+    ClickableLabel* newLink(const QString& caption, const QString& documentFile);
     void layOut();
     QRectF placeOf(int start, int length) const;
 

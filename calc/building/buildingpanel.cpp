@@ -2,8 +2,8 @@
 
 #include "calc/building/buildingtexts.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/numericinput.h"
-#include "calc/common/screenwidgets.h"
+#include "widgets/numericinput.h"
+#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
 
 namespace calc::building {

@@ -5,7 +5,7 @@
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
 

@@ -4,7 +4,8 @@
 #include "calc/building/pexcatalog.h"
 #include "calc/building/polymerscreen.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/palette.h"
 
@@ -24,8 +25,8 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     ui.panel->setMaterial(Material::Pex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     setupHelpButton(ui.Command3, 10);
-    makeDocumentLink(ui.Label5, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_109_2005.doc"),
-                     LinkStyle::BlueWithoutTooltip);
+    widgets::makeDocumentLink(ui.Label5, QStringLiteral("sp41_109_2005.doc"),
+                     widgets::LinkStyle::BlueWithoutTooltip);
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
 

@@ -4,7 +4,8 @@
 #include "calc/building/pexalpexcatalog.h"
 #include "calc/building/polymerscreen.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/palette.h"
 
@@ -18,10 +19,10 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     setupHelpButton(ui.Command3, 11);
-    makeDocumentLink(ui.Label5, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp41_102_98.doc"),
-                     LinkStyle::BlueWithoutTooltip);
-    makeDocumentLink(ui.Label15, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_102_2000.doc"),
-                     LinkStyle::BlueWithoutTooltip);
+    widgets::makeDocumentLink(ui.Label5, QStringLiteral("sp41_102_98.doc"),
+                     widgets::LinkStyle::BlueWithoutTooltip);
+    widgets::makeDocumentLink(ui.Label15, QStringLiteral("sp40_102_2000.doc"),
+                     widgets::LinkStyle::BlueWithoutTooltip);
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
 

@@ -4,7 +4,8 @@
 #include "calc/building/coppercatalog.h"
 #include "calc/building/copperprocedure.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/palette.h"
 
@@ -21,8 +22,8 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     prepareCalculatorWindow(this);
     ui.panel->setMaterial(Material::Copper);
     setupHelpButton(ui.Command3, 9);
-    makeDocumentLink(ui.Label21, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_108_2004.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label21, QStringLiteral("sp40_108_2004.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
     ui.Label7->hide();
     ui.Label8->hide();
     emptyOnBlank(ui.Text2);

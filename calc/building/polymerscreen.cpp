@@ -2,7 +2,7 @@
 
 #include "calc/building/buildingpanel.h"
 #include "calc/building/polymerprocedure.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
 
 namespace calc::building {
 

@@ -1,10 +1,11 @@
 #include "calc/castiron_cement/frmtablII3.h"
 
-#include "calc/common/classicsection.h"
-#include "calc/common/advicelabel.h"
+#include "calc/screen/classicsection.h"
+#include "calc/screen/advicelabel.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
@@ -36,8 +37,8 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
     prepareCalculatorWindow(this);
 
     setupHelpButton(ui.Command5, 3);
-    makeDocumentLink(ui.Label1, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g9583.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label1, QStringLiteral("g9583.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     for (auto* option : {ui.Option3, ui.Option4})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {

@@ -1,10 +1,11 @@
 #include "calc/castiron_cement/frmtablII4.h"
 
-#include "calc/common/classicsection.h"
-#include "calc/common/advicelabel.h"
+#include "calc/screen/classicsection.h"
+#include "calc/screen/advicelabel.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
@@ -34,8 +35,8 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
     prepareCalculatorWindow(this);
 
     setupHelpButton(ui.Command5, 4);
-    makeDocumentLink(ui.Label9, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g539.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label9, QStringLiteral("g539.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     const auto onSelected = [this](QRadioButton* option, void (frmtablII4::*action)()) {
         connect(option, &QRadioButton::toggled, this, [this, action](bool on) {
@@ -154,7 +155,7 @@ void frmtablII4::toggleOtherDiameter()
     ui.Text2->setEnabled(false);
     ui.Text2->clear();
     platform::setCaptionColour(ui.Label13, platform::Black);
-    platform::setCaptionColour(ui.Label9, documentLinkDarkBlue);
+    platform::setCaptionColour(ui.Label9, widgets::documentLinkDarkBlue);
     ui.Combo1->setEnabled(true);
     ui.Frame1->setEnabled(true);
     ui.Frame2->setEnabled(true);

@@ -1,8 +1,9 @@
 #include "calc/castiron_cement/frmtablII6.h"
 
 #include "calc/castiron_cement/reinforcedconcrete.h"
-#include "calc/common/advicelabel.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/advicelabel.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 
 using namespace calc;
@@ -27,8 +28,8 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
                                 reinforcedconcrete::slope, QString());
 
     setupHelpButton(ui.Command5, 6);
-    makeDocumentLink(ui.Label12, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g12586.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label12, QStringLiteral("g12586.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII6::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII6::toggleOtherDiameter);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/common/simplefindpanel.h"
+#include "calc/screen/simplefindpanel.h"
 #include "ui_frmtablII6.h"
 
 #include <QWidget>

@@ -1,8 +1,9 @@
 #include "calc/plastic_glass/frmtablII5.h"
 
-#include "calc/common/advicelabel.h"
+#include "calc/screen/advicelabel.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "calc/plastic_glass/plasticglasshydraulics.h"
 #include "calc/plastic_glass/polyethyleneadvice.h"
@@ -25,8 +26,8 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
                      ui.Option10, ui.Option11, ui.Option12, ui.Option13};
 
     setupHelpButton(ui.Command5, 5);
-    makeDocumentLink(ui.Label17, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g18599.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label17, QStringLiteral("g18599.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     for (std::size_t k = 0; k < materialOptions.size(); ++k) {
         const Material material = pe::materials[k];

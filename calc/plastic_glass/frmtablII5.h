@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/common/simplefindpanel.h"
+#include "calc/screen/simplefindpanel.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 #include "ui_frmtablII5.h"
 

@@ -1,6 +1,7 @@
 #include "calc/plastic_glass/frmtablII7.h"
 
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/plasticglasshydraulics.h"
 
@@ -16,8 +17,8 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
                                 glassFibreSlope, QString());
 
     setupHelpButton(ui.Command5, 7);
-    makeDocumentLink(ui.Label8, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\sp40_104_2001.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label8, QStringLiteral("sp40_104_2001.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII7::chooseDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII7::toggleOtherDiameter);

@@ -1,7 +1,8 @@
 #include "calc/plastic_glass/frmtablII8.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/plasticglasshydraulics.h"
 
@@ -17,8 +18,8 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
                                 glassSlope, QString());
 
     setupHelpButton(ui.Command5, 8);
-    makeDocumentLink(ui.Label17, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g8894.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label17, QStringLiteral("g8894.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII8::chooseOuterDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII8::toggleOtherDiameter);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/common/simplefindpanel.h"
+#include "calc/screen/simplefindpanel.h"
 #include "platform/palette.h"
 #include "ui_frmtablII8.h"
 

@@ -1,7 +1,8 @@
 #include "calc/steel/frmtablII1.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "calc/steel/watergascatalog.h"
 
@@ -14,8 +15,8 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
     prepareCalculatorWindow(this);
     steel = new SteelPanel(steelControls(this, ui), [this] { calculate(); });
     setupHelpButton(ui.Command5, 1);
-    makeDocumentLink(ui.Label11, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g3262.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label11, QStringLiteral("g3262.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII1::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII1::chooseWall);

@@ -1,7 +1,8 @@
 #include "calc/steel/frmtablII2.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
+#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "calc/steel/electricweldedcatalog.h"
 
@@ -17,8 +18,8 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
     steel->Label19 = QStringLiteral("Label19");
     steel->Label20 = QStringLiteral("Label20");
     setupHelpButton(ui.Command5, 1);
-    makeDocumentLink(ui.Label11, QStringLiteral("c:\\Program Files\\TalverTable\\gost\\g10704.doc"),
-                     LinkStyle::DarkBlueWithTooltip);
+    widgets::makeDocumentLink(ui.Label11, QStringLiteral("g10704.doc"),
+                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);

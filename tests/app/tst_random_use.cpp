@@ -6,7 +6,7 @@
 // TALVERTABLE_RANDOM_ACTIONS actions per calculator (20000 by default).
 // TALVERTABLE_RANDOM_TRACE   when set, prints every action before it is done.
 #include "app/form1.h"
-#include "calc/common/clickablelabel.h"
+#include "widgets/clickablelabel.h"
 #include "tests/common/uitest.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #include "tests/help/helptestsupport.h"
 
-#include "calc/common/clickablelabel.h"
+#include "widgets/clickablelabel.h"
 
 #include <QApplication>
 #include <QDir>

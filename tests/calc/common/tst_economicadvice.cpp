@@ -1,4 +1,4 @@
-#include "calc/common/advicelabel.h"
+#include "calc/screen/advicelabel.h"
 #include "calc/common/economicadvice.h"
 #include "platform/palette.h"
 #include "tests/common/uitest.h"

@@ -1,4 +1,4 @@
-#include "calc/common/numericinput.h"
+#include "widgets/numericinput.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>

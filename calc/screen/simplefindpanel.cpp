@@ -1,11 +1,11 @@
-#include "calc/common/simplefindpanel.h"
+#include "calc/screen/simplefindpanel.h"
 
-#include "calc/common/classicsection.h"
+#include "calc/screen/classicsection.h"
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/numericinput.h"
-#include "calc/common/screenwidgets.h"
+#include "widgets/numericinput.h"
+#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
 

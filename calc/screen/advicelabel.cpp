@@ -1,4 +1,4 @@
-#include "calc/common/advicelabel.h"
+#include "calc/screen/advicelabel.h"
 
 #include "platform/palette.h"
 

@@ -1,9 +1,7 @@
-#include "calc/common/screenwidgets.h"
+#include "calc/screen/screenwidgets.h"
 
-#include "calc/common/clickablelabel.h"
-#include "calc/common/numericinput.h"
+#include "widgets/numericinput.h"
 #include "help/formulahelp.h"
-#include "platform/documents.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
 
@@ -57,15 +55,6 @@ void setupHelpButton(QAbstractButton* button, int helpTable)
     button->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
     button->setIconSize(iconSize);
     QObject::connect(button, &QAbstractButton::clicked, button, [helpTable] { help::showFormulaHelp(helpTable); });
-}
-
-void makeDocumentLink(ClickableLabel* label, const QString& windowsPath, LinkStyle style)
-{
-    const bool darkBlue = style == LinkStyle::DarkBlueWithTooltip;
-    platform::setCaptionColour(label, darkBlue ? documentLinkDarkBlue : documentLinkBlue);
-    label->setToolTip(darkBlue ? QStringLiteral("Кликни для просмотра этого нормативного документа ") : QString());
-    label->setCursor(Qt::PointingHandCursor);
-    QObject::connect(label, &ClickableLabel::clicked, label, [windowsPath] { platform::openDocument(windowsPath); });
 }
 
 }  // namespace calc

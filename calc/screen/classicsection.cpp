@@ -1,4 +1,4 @@
-#include "calc/common/classicsection.h"
+#include "calc/screen/classicsection.h"
 
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"

@@ -1,4 +1,4 @@
-#include "calc/common/clickablelabel.h"
+#include "widgets/clickablelabel.h"
 
 #include <QMouseEvent>
 

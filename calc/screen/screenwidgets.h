@@ -13,7 +13,6 @@ class QLabel;
 class QObject;
 class QRadioButton;
 class QWidget;
-class ClickableLabel;
 class NumericInput;
 
 namespace calc {
@@ -23,8 +22,6 @@ inline const QColor classicRunColour(192, 255, 192);
 inline const QColor classicClearColour(255, 192, 192);
 inline const QColor buildingRunColour(128, 255, 128);
 inline const QColor buildingClearColour(255, 128, 128);
-inline const QColor documentLinkDarkBlue(0, 0, 192);
-inline const QColor documentLinkBlue(0, 0, 255);
 inline const QColor warningRed(255, 0, 0);
 
 // The buttons of a classic screen (II-1 to II-8) and the inputs whose keys run them.
@@ -56,9 +53,5 @@ FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond);
 
 // A help button: the green question-mark picture; a click shows the formula help of the table.
 void setupHelpButton(QAbstractButton* button, int helpTable);
-
-// Designation of a standard that opens its document when clicked.
-enum class LinkStyle { DarkBlueWithTooltip, BlueWithoutTooltip };
-void makeDocumentLink(ClickableLabel* label, const QString& windowsPath, LinkStyle style);
 
 }  // namespace calc
