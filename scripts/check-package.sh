@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Checks the package built by scripts/build-package.sh as a packager would: lintian --pedantic,
+# the desktop entry and the AppStream metainfo. Fails on any error or warning.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${PACKAGE_BUILD_DIR:-build-package}
+
+missing=()
+for p in lintian appstream desktop-file-utils; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+changes=("$out"/talvertable_*.changes)
+if [ ${#changes[@]} -ne 1 ] || [ ! -f "${changes[0]}" ]; then
+  echo "expected one talvertable_*.changes in $out, found: ${changes[*]}" >&2
+  exit 1
+fi
+# The .changes names the .deb, its debug symbols and the build record: lintian checks them all.
+lintian --pedantic --display-info --fail-on error,warning "${changes[0]}"
+
+tree=$(mktemp -d)
+trap 'rm -rf "$tree"' EXIT
+dpkg-deb -x "$out"/talvertable_*.deb "$tree"
+desktop=("$tree"/usr/share/applications/*.desktop)
+# desktop-file-validate fails only on errors; a warning is a line of output.
+report=$(desktop-file-validate "${desktop[@]}" 2>&1) || { echo "$report" >&2; exit 1; }
+if [ -n "$report" ]; then
+  echo "$report" >&2
+  exit 1
+fi
+# validate-tree also checks that the metainfo's launchable names an installed desktop entry.
+appstreamcli validate --pedantic --strict --no-net "$tree"/usr/share/metainfo/*.metainfo.xml
+appstreamcli validate-tree --pedantic --strict --no-net "$tree"
+echo "lintian, desktop-file-validate and appstreamcli: no error or warning"
