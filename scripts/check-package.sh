@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the package built by scripts/build-package.sh as a packager would: lintian --pedantic,
-# the desktop entry and the AppStream metainfo. Fails on any error or warning.
+# the desktop entry and the AppStream metainfo, failing on any error or warning; and that the
+# program, the man page and the metainfo state the package's version.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${PACKAGE_BUILD_DIR:-build-package}
@@ -25,9 +26,28 @@ fi
 # The .changes names the .deb, its debug symbols and the build record: lintian checks them all.
 lintian --pedantic --display-info --fail-on error,warning "${changes[0]}"
 
+deb=("$out"/talvertable_*.deb)
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
-dpkg-deb -x "$out"/talvertable_*.deb "$tree"
+dpkg-deb -x "${deb[0]}" "$tree"
+
+# The packaged program, its man page and its metainfo all state the package's version.
+version=$(dpkg-deb -f "${deb[0]}" Version)
+printed=$("$tree"/usr/bin/talvertable --version)
+if [ "$printed" != "talvertable $version" ]; then
+  echo "talvertable --version printed '$printed', the package is $version" >&2
+  exit 1
+fi
+title=$(zcat "$tree"/usr/share/man/man1/talvertable.1.gz | sed -n 1p)
+if [[ "$title" != *"\"talvertable $version\""* ]]; then
+  echo "the man page does not state version $version" >&2
+  exit 1
+fi
+if ! grep -qF "<release version=\"$version\"" "$tree"/usr/share/metainfo/*.metainfo.xml; then
+  echo "the metainfo has no release $version" >&2
+  exit 1
+fi
+
 desktop=("$tree"/usr/share/applications/*.desktop)
 # desktop-file-validate fails only on errors; a warning is a line of output.
 report=$(desktop-file-validate "${desktop[@]}" 2>&1) || { echo "$report" >&2; exit 1; }
