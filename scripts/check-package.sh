@@ -6,17 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${PACKAGE_BUILD_DIR:-build-package}
 
-missing=()
-for p in lintian appstream desktop-file-utils; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh lintian appstream desktop-file-utils
 
 changes=("$out"/talvertable_*.changes)
 if [ ${#changes[@]} -ne 1 ] || [ ! -f "${changes[0]}" ]; then
