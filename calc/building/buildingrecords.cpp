@@ -11,7 +11,7 @@ namespace calc::building {
 namespace {
 
 // The system, its temperature and the heat carrier, from the system's position among `kinds`.
-QList<Condition> systemConditions(Material material, const QStringList& captions, const QList<SystemKind>& kinds,
+QList<TableCondition> systemConditions(Material material, const QStringList& captions, const QList<SystemKind>& kinds,
                                   int systemPosition)
 {
     auto kindAt = [kinds, systemPosition](const ConditionChoices& earlier) {
@@ -74,7 +74,7 @@ TableRecord pexRecord()
 {
     const QStringList series{QStringLiteral("SDR 13,6 (S6,3)"), QStringLiteral("SDR 11 (S5)"), QStringLiteral("SDR 9 (4)"),
                              QStringLiteral("SDR 7,4 (S3,2)"), QStringLiteral("SDR 6 (2,5)")};
-    QList<Condition> conditions{fixedCondition(QStringLiteral("серия"), series, 0)};
+    QList<TableCondition> conditions{fixedCondition(QStringLiteral("серия"), series, 0)};
     conditions += systemConditions(Material::Pex, polymerSystems, polymerKinds, 1);
     return {10,
             QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"),

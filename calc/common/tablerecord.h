@@ -12,7 +12,7 @@ namespace calc {
 using ConditionChoices = QList<int>;
 
 // A choice a user makes on a calculator that changes its list of sizes or its formula.
-struct Condition {
+struct TableCondition {
     QString caption;  // what is chosen, in a few words: "трубы", "класс", "система"
     // The items offered, as the screen shows them, for the choices made before this condition.
     std::function<QStringList(const ConditionChoices& earlier)> choices;
@@ -38,7 +38,7 @@ struct TableRecord {
     QString title;   // the calculator's window title
     QList<StandardDocument> documents;  // the links of the calculator, first the one of its catalog
     int helpWindow = 0;                 // N of its formula help window frmhelpN
-    QList<Condition> conditions;
+    QList<TableCondition> conditions;
     // The catalog sizes in list order for these choices; empty where a choice the catalog needs
     // is missing.
     std::function<QList<CatalogSize>(const ConditionChoices& chosen)> sizes;
@@ -51,7 +51,7 @@ inline int choiceAt(const ConditionChoices& chosen, int position)
 }
 
 // A condition whose items do not depend on earlier choices.
-inline Condition fixedCondition(const QString& caption, const QStringList& items, int initial)
+inline TableCondition fixedCondition(const QString& caption, const QStringList& items, int initial)
 {
     return {caption, [items](const ConditionChoices&) { return items; }, initial};
 }

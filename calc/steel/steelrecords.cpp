@@ -11,7 +11,7 @@ namespace {
 
 enum Position { State, System, Temperature, SystemType };
 
-QList<Condition> steelConditions()
+QList<TableCondition> steelConditions()
 {
     return {fixedCondition(QStringLiteral("трубы"), {QStringLiteral("неновые"), QStringLiteral("новые")}, 0),
             fixedCondition(QStringLiteral("система"),
