@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -85,6 +86,14 @@ bool HelpPage::closesAt(QPoint point) const
     if (auto* view = qobject_cast<const formula::FormulaView*>(target))
         return view->reactsAt(view->mapFrom(this, point));
     return true;
+}
+
+void HelpPage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HelpPage::mouseReleaseEvent(QMouseEvent* event)

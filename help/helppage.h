@@ -12,8 +12,8 @@ namespace help {
 
 class NoteLabel;
 
-// A read-only window of explanations, top to bottom. A click on its background or on any of
-// its texts closes it, except on document links and on the parts told to ignore clicks.
+// A read-only window of explanations, top to bottom. Esc closes it, and so does a click on its
+// background or on any of its texts, except on document links and on the parts told to ignore clicks.
 class HelpPage : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +34,7 @@ public:
     bool closesAt(QPoint point) const;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

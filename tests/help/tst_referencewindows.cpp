@@ -187,6 +187,33 @@ private slots:
         QVERIFY(closed(window));
     }
 
+    // Esc closes the reference, the about window and a calculator's formula help; other keys do not.
+    void escapeCloses_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("reference") << "Command12" << "frmspravka";
+        QTest::newRow("about") << "Command13" << "frminfo";
+        QTest::newRow("formula help") << "" << "frmhelp5";
+    }
+    void escapeCloses()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        if (button.isEmpty()) {
+            uitest::click(menu, "Command5");
+            uitest::click(theWindow("frmtablII5"), "Command5");
+        } else {
+            uitest::click(menu, qPrintable(button));
+        }
+        QPointer<QWidget> window = theWindow(name);
+        QTest::keyClick(window, Qt::Key_Space);
+        QTest::keyClick(window, Qt::Key_Escape, Qt::ShiftModifier);
+        QVERIFY(window && window->isVisible());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(closed(window));
+    }
+
     void closingMenuKeepsOnlyHelpWindows()
     {
         uitest::click(menu, "Command1");
