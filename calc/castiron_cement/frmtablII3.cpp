@@ -4,8 +4,8 @@
 #include "calc/screen/advicelabel.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
@@ -34,11 +34,7 @@ const AdviceWording adviceWording{
 frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
-
-    setupHelpButton(ui.Command5, 3);
-    widgets::makeDocumentLink(ui.Label1, QStringLiteral("g9583.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
+    prepareCalculatorWindow(this, table(3), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip});
 
     for (auto* option : {ui.Option3, ui.Option4})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {

@@ -4,8 +4,8 @@
 #include "calc/screen/advicelabel.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
@@ -32,11 +32,7 @@ const AdviceWording adviceWording{
 frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
-
-    setupHelpButton(ui.Command5, 4);
-    widgets::makeDocumentLink(ui.Label9, QStringLiteral("g539.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
+    prepareCalculatorWindow(this, table(4), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip});
 
     const auto onSelected = [this](QRadioButton* option, void (frmtablII4::*action)()) {
         connect(option, &QRadioButton::toggled, this, [this, action](bool on) {

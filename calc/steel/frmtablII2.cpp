@@ -1,8 +1,8 @@
 #include "calc/steel/frmtablII2.h"
 
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/steel/electricweldedcatalog.h"
 
 using namespace calc;
@@ -11,11 +11,8 @@ using namespace calc::steel;
 frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(2), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
     steel.connectControls([this] { calculate(); });
-    setupHelpButton(ui.Command5, 1);
-    widgets::makeDocumentLink(ui.Label11, QStringLiteral("g10704.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);
