@@ -13,7 +13,7 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this, table(1), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
-    steel = new SteelPanel(steelControls(this, ui), [this] { calculate(); });
+    steel.connectControls([this] { calculate(); });
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII1::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII1::chooseWall);
@@ -24,56 +24,49 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
 
 void frmtablII1::load()
 {
-    steel->load(watergas::outerDiameters());
+    steel.load(watergas::outerDiameters());
     ui.Label13_0->hide();
     ui.Label13_1->hide();
 }
 
 void frmtablII1::chooseOuterDiameter()
 {
-    steel->Label19 = ui.Combo1->currentText();
+    const double outer = steel.chooseOuterDiameter();
     ui.Label18->clear();
-    steel->Label20.clear();
     ui.Label13_0->show();
     ui.Label13_1->show();
-    ui.Text2->clear();
-
-    const double outer = parseValue(steel->Label19);
-    if (outer > 80)
-        steel->hideLocalLosses();
-    if (outer < 80)
-        steel->showLocalLosses();
-
-    fillList(ui.Combo2, watergas::walls(outer));
     const double nominal = watergas::nominalSize(outer);
     ui.Label17->setText(numberText(nominal));
     ui.Label4->setText(QStringLiteral("d="));
     ui.Label3->setText(numberText(nominal));
-    steel->Label19 = storedNumberText(outer);
 }
 
 void frmtablII1::chooseWall()
 {
-    steel->chooseWall();
-    ui.Label18->setText(watergas::series(parseValue(ui.Label17->text()), parseValue(steel->Label20)));
+    const auto chosen = steel.chooseWall();
+    ui.Label18->setText(watergas::series(parseValue(ui.Label17->text()), chosen.wall));
 }
 
 void frmtablII1::toggleOtherDiameter()
 {
-    steel->enterTypedDiameterMode();
+    steel.enterTypedDiameterMode();
     ui.Label13_0->hide();
     ui.Label13_1->hide();
     ui.Label17->clear();
     ui.Label18->clear();
-    if (!ui.Check1->isChecked())
-        steel->returnToCatalog(watergas::outerDiameters());
+    if (!ui.Check1->isChecked()) {
+        steel.returnToCatalog();
+        fillList(ui.Combo1, watergas::outerDiameters());
+    }
     ui.Label4->setText(QStringLiteral("dp="));
     ui.Label3->clear();
 }
 
 void frmtablII1::calculate()
 {
-    const auto outcome = steel->calculate();
-    if (outcome == SteelPanel::SectionOutcome::LengthError || outcome == SteelPanel::SectionOutcome::WithoutLocalLosses)
-        ui.Label24->clear();
+    const SteelResult result = steel.calculate();
+    // Unlike II-2, this screen empties the "k=" text after a length error and when it is hidden.
+    const auto& section = *result.section;
+    if (section.failed == Check::LengthZero || (!section.failed && !ui.Frame3->withLocalLosses()))
+        ui.Frame3->clearShare();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/steel/steelpanel.h"
+#include "calc/steel/watergascatalog.h"
 #include "ui_frmtablII1.h"
 
 #include <QWidget>
@@ -19,5 +20,5 @@ private:
     void calculate();
 
     Ui::frmtablII1 ui;
-    calc::steel::SteelPanel* steel;
+    calc::steel::SteelPanel<Ui::frmtablII1> steel{this, ui, calc::steel::watergas::walls};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/steel/electricweldedcatalog.h"
 #include "calc/steel/steelpanel.h"
 #include "ui_frmtablII2.h"
 
@@ -19,5 +20,5 @@ private:
     void calculate();
 
     Ui::frmtablII2 ui;
-    calc::steel::SteelPanel* steel;
+    calc::steel::SteelPanel<Ui::frmtablII2> steel{this, ui, calc::steel::electricwelded::walls};
 };

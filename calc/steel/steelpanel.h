@@ -1,76 +1,224 @@
 #pragma once
 
-#include "calc/steel/steelhydraulics.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/valueparse.h"
+#include "calc/screen/screenwidgets.h"
+#include "calc/steel/steelcalculation.h"
+#include "calc/steel/steelsectionframe.h"
+#include "platform/messagebox.h"
+#include "platform/palette.h"
+#include "widgets/diameterswitch.h"
 
-#include <QObject>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
-
-class NumericInput;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-class QWidget;
 
 namespace calc::steel {
 
-// The controls that both steel screens have under the same names.
-struct SteelControls {
-    QWidget* window;
-    QLabel* Label7_0;
-    QLabel* Label7_1;
-    QLabel* Label7_3;
-    QLabel* Label7_4;
-    QComboBox* Combo1;
-    QComboBox* Combo2;
-    QLabel* Label12_0;
-    QLabel* Label12_1;
-    QCheckBox* Check1;
-    NumericInput* Text1;
-    QRadioButton* Option1;
-    NumericInput* Text2;
-    QRadioButton* Option3;
-    QRadioButton* Option5;
-    QRadioButton* Option6;
-    QLabel* Label21_0;
-    QLabel* Label21_1;
-    QComboBox* Combo3;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label10;
-    QLabel* Label24;
-    QLabel* Label26;
-    QCheckBox* Check2;
-    QComboBox* Combo4;
-    NumericInput* Text3;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-};
+// The input error box of each check of a steel calculation.
+QString inputErrorText(Check check);
 
-template <class Ui>
-SteelControls steelControls(QWidget* window, Ui& ui)
-{
-    return {window,      ui.Label7_0,  ui.Label7_1, ui.Label7_3,  ui.Label7_4, ui.Combo1,  ui.Combo2,
-            ui.Label12_0, ui.Label12_1, ui.Check1,   ui.Text1,     ui.Option1,  ui.Text2,   ui.Option3,
-            ui.Option5,   ui.Option6,   ui.Label21_0, ui.Label21_1, ui.Combo3,   ui.Label1,  ui.Label2,
-            ui.Label3,    ui.Label10,   ui.Label24,  ui.Label26,   ui.Check2,   ui.Combo4,  ui.Text3,
-            ui.Command1,  ui.Command2,  ui.Command3, ui.Command4};
-}
-
-// The find procedure, the water and system choice, the clear buttons and the section head loss
-// with local losses that the water-gas and the electric-welded steel screens share. Each screen
-// wires its own catalog, other-diameter box and calculate button and adds its own steps.
-class SteelPanel : public QObject {
+// The handler steps that the water-gas and the electric-welded steel screens share, on the
+// controls that both forms name alike; it keeps the screens' state fields. Each screen connects
+// its own catalog lists and other-diameter box and adds its own steps around these.
+template <class Form>
+class SteelPanel {
 public:
+    using WallList = QStringList (*)(double outerDiameter);
+
+    SteelPanel(QWidget* window, Form& ui, WallList walls) : window(window), ui(ui), walls(walls) {}
+
     // The calculate button and Enter in the section length run the screen's own calculate,
     // which adds its steps around calculate() below.
-    SteelPanel(const SteelControls& controls, std::function<void()> calculateOnScreen);
+    void connectControls(std::function<void()> calculateOnScreen)
+    {
+        platform::setCaptionColour(ui.Label26, warningRed);
+        ui.Frame3->connectButtons(ui.Command2, ui.Command1, ui.Text1, [this] { find(); }, [this] { clearAll(); });
+        QObject::connect(ui.Frame3, &SteelSectionFrame::calculateRequested, window, std::move(calculateOnScreen));
+        QObject::connect(ui.Frame3, &SteelSectionFrame::cleared, ui.Label26, &QLabel::clear);
+        // A new pipe condition asks for the wall (or the typed diameter) again.
+        QObject::connect(ui.Option3, &QRadioButton::toggled, ui.Text2, &QLineEdit::clear);
+        QObject::connect(ui.Option5, &QRadioButton::toggled, window, [this](bool on) {
+            if (on)
+                chooseColdWater();
+        });
+        QObject::connect(ui.Option6, &QRadioButton::toggled, window, [this](bool on) {
+            if (on)
+                chooseHotWater();
+        });
+        QObject::connect(ui.Combo3, &QComboBox::activated, window, [this] { chooseTemperature(); });
+    }
+
+    // Initial state of the shared controls, the first list filled with these outer diameters.
+    void load(const QStringList& outerDiameters)
+    {
+        ui.Check1->setChecked(false);
+        diameterSwitch().returnToCatalog();
+        ui.Option1->setChecked(true);
+        ui.Option3->setChecked(true);
+        ui.Option5->setChecked(true);
+        fillList(ui.Combo1, outerDiameters);
+        ui.Combo2->clear();
+        ui.Combo3->clear();
+        ui.Combo3->hide();
+        ui.Label21_0->hide();
+        ui.Label21_1->hide();
+    }
+
+    void find()
+    {
+        const SteelInput asked = input();
+        showFound(asked, steel::calculate(asked));
+    }
+
+    SteelResult calculate()
+    {
+        SteelInput asked = input();
+        asked.section = SteelSectionInput{ui.Frame3->length(), ui.Frame3->withLocalLosses(), parseValue(Label16)};
+        const SteelResult result = steel::calculate(asked);
+        showFound(asked, result);
+        ui.Frame3->showSection(*result.section);
+        if (result.section->failed)
+            platform::showInputError(window, inputErrorText(*result.section->failed));
+        return result;
+    }
+
+    // Main clear: the flow, the results and the section.
+    void clearAll()
+    {
+        ui.Label1->clear();
+        ui.Label2->clear();
+        ui.Label2->setToolTip(QString());
+        ui.Text1->clear();
+        ui.Text1->setToolTip(QString());
+        ui.Frame3->clear();
+    }
+
+    // Outer diameter chosen from the list: stores it, offers its walls and shows the local-loss
+    // box for the sizes it is made for; returns the diameter (mm).
+    double chooseOuterDiameter()
+    {
+        const double outer = parseValue(ui.Combo1->currentText());
+        Label19 = storedNumberText(outer);
+        Label20.clear();
+        ui.Text2->clear();
+        fillList(ui.Combo2, walls(outer));
+        // No catalog size equals 80.
+        if (outer > 80)
+            ui.Frame3->hideLocalLosses();
+        if (outer < 80)
+            ui.Frame3->showLocalLosses();
+        return outer;
+    }
+
+    struct ChosenWall {
+        double wall;  // mm
+        double bore;  // calculation diameter, mm
+    };
+    // Wall chosen from the list: stores it and writes the calculation diameter into the diameter input.
+    ChosenWall chooseWall()
+    {
+        const double wall = parseValue(ui.Combo2->currentText());
+        const double bore = calculationDiameter(parseValue(Label19), wall, condition());
+        ui.Text2->setText(storedNumberText(bore));
+        Label20 = storedNumberText(wall);
+        return {wall, bore};
+    }
+
+    // The other-diameter box: the typed-diameter state that every click passes through, and the
+    // way back to the catalog when the box is unticked; the screen refills its first list.
+    void enterTypedDiameterMode()
+    {
+        Label27 = QStringLiteral("1");
+        diameterSwitch().enterTypedDiameterMode();
+    }
+    void returnToCatalog()
+    {
+        diameterSwitch().returnToCatalog();
+        Label27 = QStringLiteral("0");
+    }
+
+private:
+    widgets::DiameterSwitch diameterSwitch() const
+    {
+        widgets::DiameterSwitch box;
+        box.diameter = ui.Text2;
+        box.lists = {ui.Combo1, ui.Combo2};
+        box.catalogCaptions = {ui.Label7_0, ui.Label7_1, ui.Label7_3, ui.Label7_4};
+        box.typedCaptions = {ui.Label12_0, ui.Label12_1};
+        return box;
+    }
+
+    PipeCondition condition() const { return ui.Option3->isChecked() ? PipeCondition::NonNew : PipeCondition::New; }
+
+    SteelInput input() const
+    {
+        SteelInput asked;
+        asked.condition = condition();
+        asked.system = ui.Option5->isChecked() ? SystemKind::ColdWater : SystemKind::HotWater;
+        asked.systemTypePosition = ui.Frame3->systemTypePosition();
+        asked.temperature = parseValue(Label22);
+        asked.viscosityE6 = parseValue(Label23);
+        asked.typedDiameter = parseValue(Label27) == 1;
+        asked.outerDiameter = parseValue(Label19);
+        asked.wall = parseValue(Label20);
+        asked.diameterMm = parseValue(ui.Text2->text());
+        asked.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)};
+        return asked;
+    }
+
+    void showFound(const SteelInput& asked, const SteelResult& result)
+    {
+        const Figures& figures = result.figures;
+        if (figures.flow)
+            ui.Text1->setToolTip(flowTooltip(*figures.flow));
+        if (result.failed)
+            return platform::showInputError(window, inputErrorText(*result.failed));
+        ui.Label1->setText(velocityText(*figures.velocity));
+        ui.Label2->setText(thousandIText(*figures.thousandI));
+        ui.Frame3->clearHeadLossText();
+        Label16 = storedNumberText(*figures.thousandI);
+        ui.Label2->setToolTip(slopePressureTooltip(*figures.thousandI));
+        ui.Label26->setText(result.velocityWarning);
+        if (asked.typedDiameter)
+            ui.Label3->setText(numberText(*figures.diameterMm));
+    }
+
+    void chooseColdWater()
+    {
+        ui.Label21_0->hide();
+        ui.Label21_1->hide();
+        Label22.clear();
+        ui.Combo3->clear();
+        ui.Combo3->hide();
+        Label23 = storedNumberText(coldWaterViscosityE6);
+        ui.Frame3->showSystemTypes(SystemKind::ColdWater);
+    }
+
+    void chooseHotWater()
+    {
+        ui.Label21_0->show();
+        ui.Label21_1->show();
+        ui.Combo3->show();
+        fillList(ui.Combo3, hotWaterTemperatures());
+        ui.Frame3->showSystemTypes(SystemKind::HotWater);
+    }
+
+    void chooseTemperature()
+    {
+        Label22 = ui.Combo3->currentText();
+        Label23 = storedNumberText(hotWaterViscosityE6(Label22));
+    }
+
+    QWidget* window;
+    Form& ui;
+    WallList walls;
 
     // State fields kept as text, read back through the value parse.
     QString Label27;  // other-diameter flag
@@ -79,43 +227,6 @@ public:
     QString Label16;  // 1000i of the last find
     QString Label22;  // hot-water temperature
     QString Label23;  // ν·10^6
-
-    // Initial state of the shared controls, the first list filled with these outer diameters.
-    void load(const QStringList& outerDiameters);
-
-    void find();
-    // Main clear: the flow, the results and the section.
-    void clearAll();
-
-    // Wall chosen from the list: stores it and writes the calculation diameter into the
-    // diameter input; returns that diameter (mm).
-    double chooseWall();
-
-    // The other-diameter box: the typed-diameter state that every click passes through, and the
-    // way back to the catalog when the box is unticked.
-    void enterTypedDiameterMode();
-    void returnToCatalog(const QStringList& outerDiameters);
-
-    enum class SectionOutcome { LengthError, NotComputable, WithLocalLosses, WithoutLocalLosses };
-    SectionOutcome calculate();
-
-    void clearSection();
-
-    // Unticks the local-loss box as a click would, and hides it.
-    void hideLocalLosses();
-    void showLocalLosses();
-
-    PipeCondition condition() const;
-
-private:
-    void chooseColdWater();
-    void chooseHotWater();
-    void chooseTemperature();
-    void chooseSystemType();
-    void toggleLocalLosses();
-    SystemKind systemKind() const;
-
-    SteelControls ui;
 };
 
 }  // namespace calc::steel

@@ -1,4 +1,3 @@
-#include "calc/common/messages.h"
 #include "calc/steel/frmtablII1.h"
 #include "platform/palette.h"
 #include "tests/common/uitest.h"
@@ -6,12 +5,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
 
 using namespace uitest;
-namespace messages = calc::messages;
+
+// The input error boxes of the steel screens, as the user reads them.
+namespace {
+const QString flowZero = QString("расход не должен равняться нулю!\r введите значение расхода");
+const QString noDiameterChosen = QString("Вы не выбрали диаметр!\r введите значение диаметра в мм");
+const QString noWallChosen = QString("Диаметр выбран!\rА как насчет толщины стенки?\rвведите значение толщины стенки, мм");
+const QString calculationDiameterZero = QString("диаметр не может равняться нулю!\r введите значение расчетного диаметра в мм");
+const QString noTemperature = QString("Вы не ввели температуру!\r Введите значение температуры,°C ");
+const QString sectionLengthZero = QString("Длина участка не может равняться нулю!\r введите значение длины участка в м");
+const QString notComputable = QString("расчет невозможен!\r проверьте введенные значения");
+}  // namespace
 
 class FrmtablII1Test : public QObject {
     Q_OBJECT
@@ -67,6 +77,18 @@ private slots:
         QCOMPARE(platform::buttonBackground(child<QWidget>(w, "Command4")), QColor(255, 192, 192));
         for (const char* name : {"Text1", "Text3", "Label1", "Label2", "Label3", "Label4", "Label10", "Label24", "Label26"})
             QVERIFY2(text(w, name).isEmpty(), name);
+    }
+
+    void sectionFrameKeepsItsPlaceAndControls()
+    {
+        auto* frame = child<QGroupBox>(w, "Frame3");
+        QCOMPARE(frame->title(), QString("Потери напора на участке, м"));
+        QCOMPARE(frame->geometry(), QRect(10, 395, 640, 170));
+        QCOMPARE(child<QWidget>(w, "Command3")->geometry(), QRect(270, 25, 130, 30));
+        QCOMPARE(text(w, "Label9"), QString("Длина участка L="));
+        QCOMPARE(text(w, "Check2"), QString("учесть потери на местные сопротивления"));
+        for (const char* name : {"Label9", "Text3", "Label15", "Command3", "Command4", "Check2", "Label24", "Combo4", "Label10"})
+            QVERIFY2(child<QWidget>(w, name)->parentWidget() == frame, name);
     }
 
     void catalogGivesCalculationDiameter_data()
@@ -142,12 +164,12 @@ private slots:
         QTest::addColumn<bool>("other");
         QTest::addColumn<bool>("hot");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no flow before anything") << "" << "" << "" << false << true << messages::flowZero;
-        QTest::newRow("zero flow") << "0" << "21.3" << "2.8" << false << false << messages::flowZero;
-        QTest::newRow("no outer diameter") << "1" << "" << "" << false << true << messages::noDiameterChosen;
-        QTest::newRow("no wall") << "1" << "21.3" << "" << false << true << messages::noWallChosen;
-        QTest::newRow("typed diameter missing") << "1" << "" << "" << true << true << messages::calculationDiameterZero;
-        QTest::newRow("hot water without temperature") << "1" << "21.3" << "2.8" << false << true << messages::noTemperature;
+        QTest::newRow("no flow before anything") << "" << "" << "" << false << true << flowZero;
+        QTest::newRow("zero flow") << "0" << "21.3" << "2.8" << false << false << flowZero;
+        QTest::newRow("no outer diameter") << "1" << "" << "" << false << true << noDiameterChosen;
+        QTest::newRow("no wall") << "1" << "21.3" << "" << false << true << noWallChosen;
+        QTest::newRow("typed diameter missing") << "1" << "" << "" << true << true << calculationDiameterZero;
+        QTest::newRow("hot water without temperature") << "1" << "21.3" << "2.8" << false << true << noTemperature;
     }
     void inputErrorsInOrder()
     {
@@ -173,9 +195,11 @@ private slots:
 
     void messageTexts()
     {
-        QCOMPARE(messages::noWallChosen,
+        using calc::Check;
+        QCOMPARE(calc::steel::inputErrorText(Check::NoWallChosen),
                  QString("Диаметр выбран!\rА как насчет толщины стенки?\rвведите значение толщины стенки, мм"));
-        QCOMPARE(messages::noTemperature, QString("Вы не ввели температуру!\r Введите значение температуры,°C "));
+        QCOMPARE(calc::steel::inputErrorText(Check::TemperatureMissing),
+                 QString("Вы не ввели температуру!\r Введите значение температуры,°C "));
     }
 
     void temperatureErrorKeepsEarlierResultsAndNewTooltip()
@@ -187,7 +211,7 @@ private slots:
         QCOMPARE(items(w, "Combo4").size(), 3);
         child<QLineEdit>(w, "Text1")->clear();
         typeInto(w, "Text1", "1\r");
-        QCOMPARE(takeMessages(), QStringList{messages::noTemperature});
+        QCOMPARE(takeMessages(), QStringList{noTemperature});
         QCOMPARE(toolTip(w, "Text1"), QString("Расход 1л/сек= 3,6м куб/ч"));
         QCOMPARE(text(w, "Label1"), QString("1,768"));
     }
@@ -212,7 +236,7 @@ private slots:
         click(w, "Option4");
         QCOMPARE(text(w, "Text2"), QString());
         typeInto(w, "Text1", "1\r");
-        QCOMPARE(takeMessages(), QStringList{messages::calculationDiameterZero});
+        QCOMPARE(takeMessages(), QStringList{calculationDiameterZero});
     }
 
     void largeOuterDiameterHidesLocalLosses()
@@ -264,7 +288,7 @@ private slots:
         QCOMPARE(text(w, "Label1"), QString("1,273"));
         // The earlier pipe choice is still remembered, so only the diameter is missing.
         typeInto(w, "Text1", "\r");
-        QCOMPARE(takeMessages(), QStringList{messages::calculationDiameterZero});
+        QCOMPARE(takeMessages(), QStringList{calculationDiameterZero});
     }
 
     void mainClearEmptiesResultsKeepsChoices()
@@ -316,14 +340,14 @@ private slots:
     {
         click(w, "Check2");
         typeInto(w, "Text3", "\r");
-        QCOMPARE(takeMessages(), QStringList({messages::flowZero, messages::sectionLengthZero}));
+        QCOMPARE(takeMessages(), QStringList({flowZero, sectionLengthZero}));
         QCOMPARE(text(w, "Label24"), QString());
     }
 
     void sectionWithoutFindShowsZero()
     {
         typeInto(w, "Text3", "10\r");
-        QCOMPARE(takeMessages(), QStringList{messages::flowZero});
+        QCOMPARE(takeMessages(), QStringList{flowZero});
         QCOMPARE(text(w, "Label10"), QString("H = i·L= 0 м"));
     }
 
@@ -332,7 +356,7 @@ private slots:
         choosePipe("21.3", "2.8");
         typeInto(w, "Text1", "1");
         typeInto(w, "Text3", "-5\r");
-        QCOMPARE(takeMessages(), QStringList{messages::sectionLengthZero});
+        QCOMPARE(takeMessages(), QStringList{sectionLengthZero});
     }
 
     // The section clear used to forget the chosen system type while the list still showed it.
@@ -372,7 +396,7 @@ private slots:
         typeInto(w, "Text3", "25\r");
         pasteInto(w, input.toLatin1(), pasted);
         click(w, input == "Text1" ? "Command2" : "Command3");
-        QCOMPARE(takeMessages(), QStringList{messages::notComputable});
+        QCOMPARE(takeMessages(), QStringList{notComputable});
         QCOMPARE(text(w, "Label1"), QString("1,768"));
         QCOMPARE(text(w, "Label2"), QString("806,866"));
         QCOMPARE(toolTip(w, "Text1"), QString("Расход 0,3л/сек= 1,08м куб/ч"));

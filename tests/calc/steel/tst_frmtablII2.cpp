@@ -1,15 +1,21 @@
-#include "calc/common/messages.h"
 #include "calc/steel/frmtablII2.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
 
 using namespace uitest;
-namespace messages = calc::messages;
+
+// The input error boxes of the steel screens, as the user reads them.
+namespace {
+const QString noDiameterChosen = QString("Вы не выбрали диаметр!\r введите значение диаметра в мм");
+const QString noWallChosen = QString("Диаметр выбран!\rА как насчет толщины стенки?\rвведите значение толщины стенки, мм");
+const QString sectionLengthZero = QString("Длина участка не может равняться нулю!\r введите значение длины участка в м");
+}  // namespace
 
 class FrmtablII2Test : public QObject {
     Q_OBJECT
@@ -39,6 +45,9 @@ private slots:
         QVERIFY(!w->findChild<QWidget*>("Label13_0"));
         QVERIFY(!w->findChild<QWidget*>("Label17"));
         QVERIFY(!w->findChild<QWidget*>("Label18"));
+        QCOMPARE(child<QGroupBox>(w, "Frame3")->title(), QString("Потери напора на участке, м"));
+        QCOMPARE(child<QWidget>(w, "Frame3")->geometry(), QRect(10, 395, 640, 170));
+        QCOMPARE(child<QWidget>(w, "Text3")->parentWidget(), child<QWidget>(w, "Frame3"));
     }
 
     void wallGivesCalculationDiameter_data()
@@ -101,10 +110,10 @@ private slots:
     void noPipeChosen()
     {
         typeInto(w, "Text1", "1\r");
-        QCOMPARE(takeMessages(), QStringList{messages::noDiameterChosen});
+        QCOMPARE(takeMessages(), QStringList{noDiameterChosen});
         choose(w, "Combo1", "57");
         typeInto(w, "Text1", "\r");
-        QCOMPARE(takeMessages(), QStringList{messages::noWallChosen});
+        QCOMPARE(takeMessages(), QStringList{noWallChosen});
     }
 
     void otherDiameterEmptiesFlowAndResults()
@@ -135,7 +144,7 @@ private slots:
         typeInto(w, "Text1", "2");
         click(w, "Check2");
         click(w, "Command3");
-        QCOMPARE(takeMessages(), QStringList{messages::sectionLengthZero});
+        QCOMPARE(takeMessages(), QStringList{sectionLengthZero});
         QCOMPARE(text(w, "Label24"), QString("k=0,3"));
         click(w, "Check2");
         typeInto(w, "Text3", "10\r");

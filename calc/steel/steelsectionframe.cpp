@@ -1,0 +1,77 @@
+#include "calc/steel/steelsectionframe.h"
+
+#include "calc/common/valueparse.h"
+#include "calc/screen/screenwidgets.h"
+
+using namespace calc;
+using namespace calc::steel;
+
+SteelSectionFrame::SteelSectionFrame(QWidget* parent) : QGroupBox(parent)
+{
+    ui.setupUi(this);
+    ui.Combo4->hide();
+    connect(ui.Combo4, &QComboBox::activated, ui.Label24, &QLabel::clear);
+    connect(ui.Check2, &QCheckBox::clicked, this, &SteelSectionFrame::toggleLocalLosses);
+}
+
+void SteelSectionFrame::connectButtons(QAbstractButton* find, QAbstractButton* mainClear, NumericInput* flow,
+                                       std::function<void()> findAction, std::function<void()> mainClearAction)
+{
+    connectClassicButtons(this, {find, mainClear, ui.Command3, ui.Command4, flow, ui.Text3},
+                          {std::move(findAction), std::move(mainClearAction), [this] { emit calculateRequested(); },
+                           [this] { clear(); }});
+}
+
+double SteelSectionFrame::length() const { return parseValue(ui.Text3->text()); }
+
+bool SteelSectionFrame::withLocalLosses() const { return ui.Check2->isChecked(); }
+
+int SteelSectionFrame::systemTypePosition() const { return ui.Combo4->currentIndex(); }
+
+void SteelSectionFrame::showSystemTypes(SystemKind kind)
+{
+    fillList(ui.Combo4, systemTypes(kind));
+    ui.Combo4->setCurrentIndex(0);
+    ui.Label24->clear();
+}
+
+void SteelSectionFrame::hideLocalLosses()
+{
+    if (ui.Check2->isChecked()) {
+        ui.Check2->setChecked(false);
+        toggleLocalLosses();
+    }
+    ui.Check2->hide();
+}
+
+void SteelSectionFrame::showLocalLosses() { ui.Check2->show(); }
+
+void SteelSectionFrame::clearHeadLossText() { ui.Label10->clear(); }
+
+void SteelSectionFrame::showSection(const SteelSection& section)
+{
+    ui.Label24->setText(section.shareText);
+    if (section.failed)
+        return;
+    ui.Label24->setVisible(ui.Check2->isChecked());
+    ui.Label10->setText(section.text);
+    ui.Label10->setToolTip(section.tooltip);
+}
+
+void SteelSectionFrame::clearShare() { ui.Label24->clear(); }
+
+void SteelSectionFrame::clear()
+{
+    ui.Label10->clear();
+    ui.Label10->setToolTip(QString());
+    ui.Text3->clear();
+    ui.Label24->clear();
+    // The system type is read from the list itself, so the clear has no stored position to lose.
+    emit cleared();
+}
+
+void SteelSectionFrame::toggleLocalLosses()
+{
+    ui.Combo4->setVisible(ui.Check2->isChecked());
+    clear();
+}

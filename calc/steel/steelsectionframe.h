@@ -1,0 +1,51 @@
+#pragma once
+
+#include "calc/steel/steelcalculation.h"
+#include "ui_steelsectionframe.h"
+
+#include <QGroupBox>
+#include <functional>
+
+class NumericInput;
+class QAbstractButton;
+
+// The section frame of both steel screens: the section length, the local-loss box with the
+// system-type list, the "k=" display and the section head loss.
+class SteelSectionFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit SteelSectionFrame(QWidget* parent = nullptr);
+
+    // Colours and connects the screen's find and main clear buttons and flow keys together with
+    // this frame's calculate and section clear, as every classic screen has them.
+    void connectButtons(QAbstractButton* find, QAbstractButton* mainClear, NumericInput* flow,
+                        std::function<void()> findAction, std::function<void()> mainClearAction);
+
+    double length() const;
+    bool withLocalLosses() const;
+    int systemTypePosition() const;
+
+    // The system types of a system kind, the first one chosen.
+    void showSystemTypes(calc::steel::SystemKind kind);
+    // Unticks the local-loss box as a click would, and hides it.
+    void hideLocalLosses();
+    void showLocalLosses();
+
+    // A find empties the head loss caption; its tooltip stays until the next section.
+    void clearHeadLossText();
+    // "k=" in any case; the head loss when the section passed its checks.
+    void showSection(const calc::steel::SteelSection& section);
+    void clearShare();
+    // The section clear.
+    void clear();
+
+signals:
+    void calculateRequested();
+    // Every section clear: the screen empties what belongs to it outside the frame.
+    void cleared();
+
+private:
+    void toggleLocalLosses();
+
+    Ui::SteelSectionFrame ui;
+};
