@@ -11,36 +11,30 @@
 #include "calc/plastic_glass/frmtablII8.h"
 #include "calc/steel/frmtablII1.h"
 #include "calc/steel/frmtablII2.h"
+#include "calc/registry/tables.h"
 #include "help/helpwindows.h"
+
+#include <array>
+
+namespace {
+
+template <class Calculator>
+QWidget* create()
+{
+    return new Calculator;
+}
+
+}  // namespace
 
 QWidget* createCalculator(int number)
 {
-    switch (number) {
-    case 1:
-        return new frmtablII1;
-    case 2:
-        return new frmtablII2;
-    case 3:
-        return new frmtablII3;
-    case 4:
-        return new frmtablII4;
-    case 5:
-        return new frmtablII5;
-    case 6:
-        return new frmtablII6;
-    case 7:
-        return new frmtablII7;
-    case 8:
-        return new frmtablII8;
-    case 9:
-        return new frmtablII9;
-    case 10:
-        return new frmtablII10;
-    case 11:
-        return new frmtablII11;
-    default:
-        return nullptr;
-    }
+    using Create = QWidget* (*)();
+    // The windows of the tables of calc::tables(), in the same order.
+    static constexpr std::array<Create, calc::tableCount> windows = {
+        create<frmtablII1>, create<frmtablII2>, create<frmtablII3>,  create<frmtablII4>,
+        create<frmtablII5>, create<frmtablII6>, create<frmtablII7>,  create<frmtablII8>,
+        create<frmtablII9>, create<frmtablII10>, create<frmtablII11>};
+    return number >= 1 && number <= calc::tableCount ? windows[number - 1]() : nullptr;
 }
 
 QWidget* createReference() { return help::createFrmspravka(); }

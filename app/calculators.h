@@ -2,8 +2,8 @@
 
 class QWidget;
 
-// Creates the calculator of material button `number` (1..11) as a new top-level window, or
-// returns nullptr while that calculator is not part of the program.
+// Creates the calculator of table `number` (1 to calc::tableCount) as a new top-level window;
+// nullptr for another number.
 QWidget* createCalculator(int number);
 
 // The program reference and the about window of the main menu.

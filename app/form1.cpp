@@ -21,10 +21,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    const std::array<QPushButton*, calculatorCount> buttons = {ui.Command1, ui.Command2, ui.Command3, ui.Command4,
+    const std::array<QPushButton*, calc::tableCount> buttons = {ui.Command1, ui.Command2, ui.Command3, ui.Command4,
                                                               ui.Command5, ui.Command6, ui.Command7, ui.Command8,
                                                               ui.Command9, ui.Command10, ui.Command11};
-    for (int i = 0; i < calculatorCount; ++i) {
+    for (int i = 0; i < calc::tableCount; ++i) {
         calculators[i].button = buttons[i];
         connect(buttons[i], &QPushButton::clicked, this, [this, i] { openCalculator(i); });
     }

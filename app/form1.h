@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/registry/tables.h"
 #include "ui_Form1.h"
 
 #include <QPointer>
@@ -16,7 +17,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    static constexpr int calculatorCount = 11;
     struct Calculator {
         QPushButton* button = nullptr;
         QPointer<QWidget> window;
@@ -27,7 +27,7 @@ private:
     void openWindow(QPointer<QWidget>& window, bool& opened, QWidget* (*create)());
 
     Ui::Form1 ui;
-    std::array<Calculator, calculatorCount> calculators;
+    std::array<Calculator, calc::tableCount> calculators;
     QPointer<QWidget> reference;
     QPointer<QWidget> about;
     bool referenceOpened = false;

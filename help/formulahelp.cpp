@@ -8,20 +8,19 @@
 
 namespace help {
 
-void showFormulaHelp(int table)
+void showFormulaHelp(int helpWindow)
 {
     using Create = QWidget* (*)();
-    // Table II-2 shares the steel window of table II-1.
+    // There is no frmhelp2: table II-2 shares the steel window frmhelp1.
     static constexpr std::array<Create, 12> creators = {
-        nullptr,         createFrmhelp1, createFrmhelp1, createFrmhelp3, createFrmhelp4,  createFrmhelp5,
+        nullptr,        createFrmhelp1, nullptr,        createFrmhelp3, createFrmhelp4,  createFrmhelp5,
         createFrmhelp6, createFrmhelp7, createFrmhelp8, createFrmhelp9, createFrmhelp10, createFrmhelp11};
     static std::array<QPointer<QWidget>, 12> windows;
-    if (table < 1 || table >= int(creators.size()))
+    if (helpWindow < 0 || helpWindow >= int(creators.size()) || !creators[helpWindow])
         return;
-    const int kind = table == 2 ? 1 : table;
-    QPointer<QWidget>& window = windows[kind];
+    QPointer<QWidget>& window = windows[helpWindow];
     if (!window)
-        window = creators[kind]();
+        window = creators[helpWindow]();
     window->show();
     window->raise();
     window->activateWindow();

@@ -4,8 +4,8 @@
 #include "calc/building/pexcatalog.h"
 #include "calc/building/polymerscreen.h"
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/palette.h"
 
@@ -21,12 +21,9 @@ constexpr pex::Series seriesOrder[] = {pex::Series::Sdr13_6, pex::Series::Sdr11,
 frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(10), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
     ui.panel->setMaterial(Material::Pex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
-    setupHelpButton(ui.Command3, 10);
-    widgets::makeDocumentLink(ui.Label5, QStringLiteral("sp41_109_2005.doc"),
-                     widgets::LinkStyle::BlueWithoutTooltip);
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
 

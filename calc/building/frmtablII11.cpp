@@ -4,8 +4,8 @@
 #include "calc/building/pexalpexcatalog.h"
 #include "calc/building/polymerscreen.h"
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/palette.h"
 
@@ -15,14 +15,9 @@ using namespace calc::building;
 frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(11), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
-    setupHelpButton(ui.Command3, 11);
-    widgets::makeDocumentLink(ui.Label5, QStringLiteral("sp41_102_98.doc"),
-                     widgets::LinkStyle::BlueWithoutTooltip);
-    widgets::makeDocumentLink(ui.Label15, QStringLiteral("sp40_102_2000.doc"),
-                     widgets::LinkStyle::BlueWithoutTooltip);
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
 

@@ -4,8 +4,8 @@
 #include "calc/building/coppercatalog.h"
 #include "calc/building/copperprocedure.h"
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "platform/palette.h"
 
@@ -19,11 +19,8 @@ const QString hotWaterTemperatureHint = QStringLiteral("для систем ГВ
 frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(9), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip});
     ui.panel->setMaterial(Material::Copper);
-    setupHelpButton(ui.Command3, 9);
-    widgets::makeDocumentLink(ui.Label21, QStringLiteral("sp40_108_2004.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
     ui.Label7->hide();
     ui.Label8->hide();
     emptyOnBlank(ui.Text2);

@@ -3,9 +3,9 @@
 #include "calc/castiron_cement/castironcalculation.h"
 #include "calc/common/messages.h"
 #include "calc/common/valueparse.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 
 using namespace calc;
 using namespace calc::castiron;
@@ -13,15 +13,11 @@ using namespace calc::castiron;
 frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(3), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},
                       .typedCaptions = {ui.Label12, ui.Label13}, .catalogOnly = {ui.Option3, ui.Option4}};
     findControls = {.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .diameter = ui.Text2,
                     .flow = ui.Text1, .velocity = ui.Label3, .thousandI = ui.Label4, .advice = ui.Label7};
-
-    setupHelpButton(ui.Command5, 3);
-    widgets::makeDocumentLink(ui.Label1, QStringLiteral("g9583.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     for (auto* option : {ui.Option3, ui.Option4})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {

@@ -3,6 +3,7 @@
 #include "calc/castiron_cement/asbestoscementcalculation.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
@@ -21,16 +22,12 @@ const QString noSizeChosen = QStringLiteral(
 frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(4), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},
                       .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
                                       ui.Option7, ui.Frame1, ui.Frame2}};
     findControls = {.window = this, .sizeCaption = ui.Label4, .size = ui.Label3, .diameter = ui.Text2,
                     .flow = ui.Text1, .velocity = ui.Label1, .thousandI = ui.Label2, .advice = ui.Label7};
-
-    setupHelpButton(ui.Command5, 4);
-    widgets::makeDocumentLink(ui.Label9, QStringLiteral("g539.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     const auto onSelected = [this](QRadioButton* option, void (frmtablII4::*action)()) {
         connect(option, &QRadioButton::toggled, this, [this, action](bool on) {

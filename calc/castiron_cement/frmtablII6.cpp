@@ -2,8 +2,8 @@
 
 #include "calc/castiron_cement/reinforcedconcrete.h"
 #include "calc/screen/advicelabel.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 
 using namespace calc;
@@ -22,14 +22,10 @@ const AdviceWording adviceWording{
 frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(6), {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 reinforcedconcrete::slope, QString());
-
-    setupHelpButton(ui.Command5, 6);
-    widgets::makeDocumentLink(ui.Label12, QStringLiteral("g12586.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII6::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII6::toggleOtherDiameter);

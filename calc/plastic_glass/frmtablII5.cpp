@@ -2,8 +2,8 @@
 
 #include "calc/screen/advicelabel.h"
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "calc/plastic_glass/plasticglasshydraulics.h"
 #include "calc/plastic_glass/polyethyleneadvice.h"
@@ -16,7 +16,7 @@ namespace pe = calc::plastic_glass::polyethylene;
 frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(5), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
     // The slope field reads as 0 until the first successful find.
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
                                  ui.Label4, ui.Text3, ui.Label10},
@@ -24,10 +24,6 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
     seriesOptions = {ui.Option5, ui.Option6,  ui.Option7,  ui.Option8, ui.Option9,
                      ui.Option10, ui.Option11, ui.Option12, ui.Option13};
-
-    setupHelpButton(ui.Command5, 5);
-    widgets::makeDocumentLink(ui.Label17, QStringLiteral("g18599.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     for (std::size_t k = 0; k < materialOptions.size(); ++k) {
         const Material material = pe::materials[k];

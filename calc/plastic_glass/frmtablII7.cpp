@@ -1,7 +1,7 @@
 #include "calc/plastic_glass/frmtablII7.h"
 
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/plasticglasshydraulics.h"
 
@@ -11,14 +11,10 @@ using namespace calc::plastic_glass;
 frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(7), {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 glassFibreSlope, QString());
-
-    setupHelpButton(ui.Command5, 7);
-    widgets::makeDocumentLink(ui.Label8, QStringLiteral("sp40_104_2001.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII7::chooseDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII7::toggleOtherDiameter);

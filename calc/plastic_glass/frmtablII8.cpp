@@ -1,8 +1,8 @@
 #include "calc/plastic_glass/frmtablII8.h"
 
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/plasticglasshydraulics.h"
 
@@ -12,14 +12,10 @@ using namespace calc::plastic_glass;
 frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(8), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 glassSlope, QString());
-
-    setupHelpButton(ui.Command5, 8);
-    widgets::makeDocumentLink(ui.Label17, QStringLiteral("g8894.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII8::chooseOuterDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII8::toggleOtherDiameter);

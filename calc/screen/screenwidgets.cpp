@@ -28,12 +28,30 @@ void connectClassicButtons(QObject* context, const ClassicButtons& buttons, cons
     QObject::connect(buttons.length, &NumericInput::blankTyped, context, actions.sectionClear);
 }
 
-void prepareCalculatorWindow(QWidget* window)
+namespace {
+
+void setupHelpButton(QAbstractButton* button, int helpWindow)
+{
+    button->setText(QString());
+    const QSize iconSize = button->size() * 0.8;
+    button->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
+    button->setIconSize(iconSize);
+    QObject::connect(button, &QAbstractButton::clicked, button, [helpWindow] { help::showFormulaHelp(helpWindow); });
+}
+
+}  // namespace
+
+void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(record.title);
     // Labels show typed and computed text: markup in it must appear as typed and load nothing.
     for (auto* label : window->findChildren<QLabel*>())
         label->setTextFormat(Qt::PlainText);
+    setupHelpButton(parts.helpButton, record.helpWindow);
+    Q_ASSERT(parts.documentLinks.size() == record.documents.size());
+    for (qsizetype k = 0; k < parts.documentLinks.size(); ++k)
+        widgets::makeDocumentLink(parts.documentLinks.at(k), record.documents.at(k).file, parts.linkStyle);
 }
 
 void fillList(QComboBox* list, const QStringList& items)
@@ -46,15 +64,6 @@ void fillList(QComboBox* list, const QStringList& items)
 FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond)
 {
     return litresPerSecond->isChecked() ? FlowUnit::LitresPerSecond : FlowUnit::CubicMetresPerHour;
-}
-
-void setupHelpButton(QAbstractButton* button, int helpTable)
-{
-    button->setText(QString());
-    const QSize iconSize = button->size() * 0.8;
-    button->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
-    button->setIconSize(iconSize);
-    QObject::connect(button, &QAbstractButton::clicked, button, [helpTable] { help::showFormulaHelp(helpTable); });
 }
 
 }  // namespace calc

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "calc/common/flowarithmetic.h"
+#include "calc/common/tablerecord.h"
+#include "widgets/documentlink.h"
 
 #include <QColor>
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -14,6 +17,7 @@ class QObject;
 class QRadioButton;
 class QWidget;
 class NumericInput;
+class ClickableLabel;
 
 namespace calc {
 
@@ -42,16 +46,21 @@ struct ClassicActions {
 // Colours the buttons (find and calculate green, clears red) and connects them and the keys.
 void connectClassicButtons(QObject* context, const ClassicButtons& buttons, const ClassicActions& actions);
 
-// A calculator is a top-level window that forgets everything when it is closed; its labels
-// show their text as it is. Called once its form is set up.
-void prepareCalculatorWindow(QWidget* window);
+// The parts of a calculator window that its table's record sets up.
+struct TableWindowParts {
+    QAbstractButton* helpButton;
+    QList<ClickableLabel*> documentLinks;  // in the order of the record's documents
+    widgets::LinkStyle linkStyle;
+};
+
+// A calculator is a top-level window titled by its table that forgets everything when it is
+// closed; its labels show their text as it is; its help button (the green question-mark picture)
+// shows its formula help; its links open its documents. Called once its form is set up.
+void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts);
 
 // Clears a list and fills it, leaving nothing selected.
 void fillList(QComboBox* list, const QStringList& items);
 
 FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond);
-
-// A help button: the green question-mark picture; a click shows the formula help of the table.
-void setupHelpButton(QAbstractButton* button, int helpTable);
 
 }  // namespace calc

@@ -1,8 +1,8 @@
 #include "calc/steel/frmtablII1.h"
 
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "calc/steel/watergascatalog.h"
 
@@ -12,11 +12,8 @@ using namespace calc::steel;
 frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(1), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
     steel = new SteelPanel(steelControls(this, ui), [this] { calculate(); });
-    setupHelpButton(ui.Command5, 1);
-    widgets::makeDocumentLink(ui.Label11, QStringLiteral("g3262.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII1::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII1::chooseWall);

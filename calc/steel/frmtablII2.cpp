@@ -1,8 +1,8 @@
 #include "calc/steel/frmtablII2.h"
 
 #include "calc/common/numbertext.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
-#include "widgets/documentlink.h"
 #include "calc/common/valueparse.h"
 #include "calc/steel/electricweldedcatalog.h"
 
@@ -12,14 +12,11 @@ using namespace calc::steel;
 frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this);
+    prepareCalculatorWindow(this, table(2), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
     steel = new SteelPanel(steelControls(this, ui), [this] { calculate(); });
     // Until a pipe is chosen the outer diameter and wall fields hold their design texts.
     steel->Label19 = QStringLiteral("Label19");
     steel->Label20 = QStringLiteral("Label20");
-    setupHelpButton(ui.Command5, 1);
-    widgets::makeDocumentLink(ui.Label11, QStringLiteral("g10704.doc"),
-                     widgets::LinkStyle::DarkBlueWithTooltip);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);

@@ -6,6 +6,7 @@
 // TALVERTABLE_RANDOM_ACTIONS actions per calculator (20000 by default).
 // TALVERTABLE_RANDOM_TRACE   when set, prints every action before it is done.
 #include "app/form1.h"
+#include "calc/registry/tables.h"
 #include "widgets/clickablelabel.h"
 #include "tests/common/uitest.h"
 
@@ -25,7 +26,6 @@
 
 namespace {
 
-constexpr int calculatorCount = 11;
 constexpr int recentActionsKept = 15;
 
 quint64 randomStart()
@@ -363,7 +363,7 @@ private slots:
     void calculatorSurvivesRandomUse_data()
     {
         QTest::addColumn<int>("number");
-        for (int number = 1; number <= calculatorCount; ++number)
+        for (int number = 1; number <= calc::tableCount; ++number)
             QTest::newRow(qPrintable(QStringLiteral("II-%1").arg(number))) << number;
     }
 

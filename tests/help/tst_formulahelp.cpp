@@ -1,4 +1,5 @@
 #include "app/calculators.h"
+#include "calc/registry/tables.h"
 #include "help/formula.h"
 #include "help/formulahelp.h"
 #include "platform/palette.h"
@@ -14,9 +15,12 @@ using help::formula::FormulaView;
 namespace {
 QString windowOfTable(int table) { return QStringLiteral("frmhelp%1").arg(table == 2 ? 1 : table); }
 
+// A table's help window as its calculator's help button shows it.
+void showHelpOfTable(int table) { help::showFormulaHelp(calc::table(table).helpWindow); }
+
 QWidget* shownHelp(int table)
 {
-    help::showFormulaHelp(table);
+    showHelpOfTable(table);
     return theWindow(windowOfTable(table));
 }
 
@@ -84,7 +88,7 @@ private slots:
         QFETCH(int, first);
         QFETCH(int, second);
         QPointer<QWidget> window = shownHelp(first);
-        help::showFormulaHelp(second);
+        showHelpOfTable(second);
         QCOMPARE(openWindows(windowOfTable(first)), QList<QWidget*>{window.data()});
     }
 
@@ -96,14 +100,15 @@ private slots:
         QVERIFY(shownHelp(5));
     }
 
-    void tablesWithoutWindowShowNothing_data()
+    void numbersWithoutWindowShowNothing_data()
     {
         QTest::addColumn<int>("table");
         QTest::newRow("0") << 0;
+        QTest::newRow("2, the steel window is 1") << 2;
         QTest::newRow("12") << 12;
         QTest::newRow("-1") << -1;
     }
-    void tablesWithoutWindowShowNothing()
+    void numbersWithoutWindowShowNothing()
     {
         QFETCH(int, table);
         const int before = int(QApplication::topLevelWidgets().size());

@@ -1,0 +1,90 @@
+#include "calc/castiron_cement/castironrecords.h"
+
+#include "calc/castiron_cement/asbestoscement.h"
+#include "calc/castiron_cement/castiron.h"
+#include "calc/castiron_cement/reinforcedconcrete.h"
+#include "calc/common/valueparse.h"
+
+namespace calc {
+
+namespace {
+
+// Sizes whose calculation diameter is the nominal size itself.
+QList<CatalogSize> boreSizes(const QStringList& items)
+{
+    QList<CatalogSize> sizes;
+    for (const QString& item : items)
+        sizes.append({item, parseValue(item)});
+    return sizes;
+}
+
+}  // namespace
+
+TableRecord castIronRecord()
+{
+    using namespace castiron;
+    return {3,
+            QStringLiteral("для чугунных труб d=50...1200мм (ГОСТ 9583-75 и ГОСТ 21053-75)"),
+            {{QStringLiteral("ГОСТ 9583-75"), QStringLiteral("g9583.doc")}},
+            3,
+            {fixedCondition(QStringLiteral("класс"),
+                            {QStringLiteral("Класс ЛА"), QStringLiteral("Класс А")}, 0),
+             fixedCondition(QStringLiteral("трубы"), {QStringLiteral("неновые"), QStringLiteral("новые")}, 0)},
+            [](const ConditionChoices& chosen) {
+                const int pipeClass = choiceAt(chosen, 0);
+                const int state = choiceAt(chosen, 1);
+                QList<CatalogSize> sizes;
+                if (pipeClass < 0 || state < 0)
+                    return sizes;
+                const auto condition = state == 0 ? castiron::Condition::NonNew : castiron::Condition::New;
+                for (const QString& item : castiron::sizes(pipeClass == 0 ? PipeClass::LA : PipeClass::A))
+                    if (const Pipe* pipe = findPipe(parseValue(item)))
+                        sizes.append({item, calculationDiameter(*pipe, condition)});
+                return sizes;
+            }};
+}
+
+TableRecord asbestosCementRecord()
+{
+    using namespace asbestoscement;
+    const QStringList classes{QStringLiteral("ВТ6"), QStringLiteral("ВТ9"), QStringLiteral("ВТ12"),
+                              QStringLiteral("ВТ15")};
+    return {4,
+            QStringLiteral("для асбестоцементных труб ВТ6, ВТ9, ВТ12, ВТ15 (ГОСТ 539-80)"),
+            {{QStringLiteral("ГОСТ 539-80"), QStringLiteral("g539.doc")}},
+            4,
+            {fixedCondition(QStringLiteral("тип труб по размерам"),
+                            {QStringLiteral("Тип 1"), QStringLiteral("Тип 2"), QStringLiteral("Тип 3")}, 0),
+             // Type 1 pipes are not made in ВТ15.
+             {QStringLiteral("класс"),
+              [classes](const ConditionChoices& earlier) {
+                  return choiceAt(earlier, 0) == 0 ? classes.mid(0, 3) : classes;
+              },
+              0}},
+            [](const ConditionChoices& chosen) {
+                const int type = choiceAt(chosen, 0) + 1;
+                const int pressureClass = choiceAt(chosen, 1);
+                QList<CatalogSize> sizes;
+                if (type < 1 || pressureClass < 0)
+                    return sizes;
+                // A size the catalog does not hold in this class and type is calculated with its
+                // nominal size, as the calculator does.
+                for (const QString& item : asbestoscement::sizes(type)) {
+                    const int inner = innerDiameter(parseValue(item), PressureClass(pressureClass), type);
+                    sizes.append({item, inner > 0 ? double(inner) : parseValue(item)});
+                }
+                return sizes;
+            }};
+}
+
+TableRecord reinforcedConcreteRecord()
+{
+    return {6,
+            QStringLiteral("для  железебетонных труб  ГОСТ 12586.0-83"),
+            {{QStringLiteral("ГОСТ 12586.0-83"), QStringLiteral("g12586.doc")}},
+            6,
+            {},
+            [](const ConditionChoices&) { return boreSizes(reinforcedconcrete::sizes()); }};
+}
+
+}  // namespace calc

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace calc {
+
+// The choice made for each condition of a table, by the position of the choice in its list, in
+// the order of the table's conditions; -1 (or a missing entry) where nothing is chosen.
+using ConditionChoices = QList<int>;
+
+// A choice a user makes on a calculator that changes its list of sizes or its formula.
+struct TableCondition {
+    QString caption;  // what is chosen, in a few words: "трубы", "класс", "система"
+    // The items offered, as the screen shows them, for the choices made before this condition.
+    std::function<QStringList(const ConditionChoices& earlier)> choices;
+    int initial = -1;  // chosen when the calculator opens
+};
+
+// A catalog size as the lists show it (outer diameter and wall joined by " × ") and the diameter
+// the calculation takes for it.
+struct CatalogSize {
+    QString designation;
+    double calculationDiameterMm = 0;
+};
+
+// A standard's designation as its link shows it and its document in the document folder.
+struct StandardDocument {
+    QString designation;
+    QString file;
+};
+
+// What the program knows of one table II-1 … II-11 apart from its screen.
+struct TableRecord {
+    int number = 0;  // 1 for II-1
+    QString title;   // the calculator's window title
+    QList<StandardDocument> documents;  // the links of the calculator, first the one of its catalog
+    int helpWindow = 0;                 // N of its formula help window frmhelpN
+    QList<TableCondition> conditions;
+    // The catalog sizes in list order for these choices; empty where a choice the catalog needs
+    // is missing.
+    std::function<QList<CatalogSize>(const ConditionChoices& chosen)> sizes;
+};
+
+// The choice at a position, -1 where there is none.
+inline int choiceAt(const ConditionChoices& chosen, int position)
+{
+    return position >= 0 && position < chosen.size() ? chosen.at(position) : -1;
+}
+
+// A condition whose items do not depend on earlier choices.
+inline TableCondition fixedCondition(const QString& caption, const QStringList& items, int initial)
+{
+    return {caption, [items](const ConditionChoices&) { return items; }, initial};
+}
+
+}  // namespace calc

@@ -1,0 +1,74 @@
+#include "calc/plastic_glass/plasticrecords.h"
+
+#include "calc/common/valueparse.h"
+#include "calc/plastic_glass/glasscatalogs.h"
+#include "calc/plastic_glass/polyethylenecatalog.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace calc {
+
+TableRecord polyethyleneRecord()
+{
+    namespace pe = plastic_glass::polyethylene;
+    QStringList materials;
+    for (pe::Material material : pe::materials)
+        materials << pe::caption(material);
+    QStringList series;
+    for (pe::Series each : pe::allSeries)
+        series << pe::caption(each);
+    const int firstMaterialSeries =
+        int(std::distance(std::begin(pe::allSeries),
+                          std::find(std::begin(pe::allSeries), std::end(pe::allSeries), pe::defaultSeries(pe::materials[0]))));
+    return {5,
+            QStringLiteral(" для пластмассовых труб (ГОСТ 18599-2001)"),
+            {{QStringLiteral("ГОСТ 18599-2001"), QStringLiteral("g18599.doc")}},
+            5,
+            {fixedCondition(QStringLiteral("полиэтилен"), materials, 0),
+             fixedCondition(QStringLiteral("серия"), series, firstMaterialSeries)},
+            [](const ConditionChoices& chosen) {
+                const int material = choiceAt(chosen, 0);
+                const int seriesPosition = choiceAt(chosen, 1);
+                QList<CatalogSize> sizes;
+                if (material < 0 || material >= int(std::size(pe::materials)) || seriesPosition < 0
+                    || seriesPosition >= int(std::size(pe::allSeries)))
+                    return sizes;
+                const pe::Series series = pe::allSeries[seriesPosition];
+                for (const QString& item : pe::sizes(pe::materials[material], series))
+                    sizes.append({item, pe::innerDiameter(series, item)});
+                return sizes;
+            }};
+}
+
+TableRecord glassFibreRecord()
+{
+    return {7,
+            QStringLiteral("для  стеклопластиковых труб СП 40-104-2001"),
+            {{QStringLiteral("СП 40-104-2001"), QStringLiteral("sp40_104_2001.doc")}},
+            7,
+            {},
+            [](const ConditionChoices&) {
+                QList<CatalogSize> sizes;
+                for (const QString& item : plastic_glass::glassfibre::innerDiameters())
+                    sizes.append({item, parseValue(item)});
+                return sizes;
+            }};
+}
+
+TableRecord glassRecord()
+{
+    return {8,
+            QStringLiteral("для стеклянных труб ГОСТ 8894-86"),
+            {{QStringLiteral("ГОСТ 8894-86"), QStringLiteral("g8894.doc")}},
+            8,
+            {},
+            [](const ConditionChoices&) {
+                QList<CatalogSize> sizes;
+                for (const QString& item : plastic_glass::glass::outerDiameters())
+                    sizes.append({item, plastic_glass::glass::innerDiameter(item)});
+                return sizes;
+            }};
+}
+
+}  // namespace calc
