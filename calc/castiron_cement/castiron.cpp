@@ -65,12 +65,12 @@ QString diameterTooltip(const Pipe& pipe, Condition condition)
     return QStringLiteral("условный проход d=%1мм; внутренний диаметр равен расчетному dв=dp=%2мм").arg(size, inner);
 }
 
+double newPipeLambda(double dp, double v) { return 0.0144 / std::pow(dp, 0.284) * std::pow(1.0 + 2.36 / v, 0.284); }
+
 double slope(double dp, double v, Condition condition)
 {
-    if (condition == Condition::New) {
-        const double lambda = 0.0144 / std::pow(dp, 0.284) * std::pow(1.0 + 2.36 / v, 0.284);
-        return lambda / dp * v * v / 19.62;
-    }
+    if (condition == Condition::New)
+        return newPipeLambda(dp, v) / dp * v * v / 19.62;
     if (v >= 1.2)
         return 0.00107 * v * v / std::pow(dp, 1.3);
     return 0.000912 * v * v / std::pow(dp, 1.3) * std::pow(1.0 + 0.867 / v, 0.3);

@@ -31,6 +31,9 @@ double calculationDiameter(const Pipe& pipe, Condition condition);
 // Tooltip of the diameter input for a catalog pipe.
 QString diameterTooltip(const Pipe& pipe, Condition condition);
 
+// Friction factor λ of new pipes; dp in m, v in m/s.
+double newPipeLambda(double dp, double v);
+
 // Hydraulic slope i; dp in m, v in m/s.
 double slope(double dp, double v, Condition condition);
 

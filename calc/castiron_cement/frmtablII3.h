@@ -1,10 +1,11 @@
 #pragma once
 
 #include "calc/castiron_cement/castiron.h"
+#include "calc/castiron_cement/nominalsizescreen.h"
 #include "ui_frmtablII3.h"
+#include "widgets/diameterswitch.h"
 
 #include <QWidget>
-#include <optional>
 
 // Table II-3: cast-iron pipes, ГОСТ 9583-75 and ГОСТ 21053-75.
 class frmtablII3 : public QWidget {
@@ -17,12 +18,13 @@ private:
     void chooseClass();
     void toggleOtherDiameter();
     void find();
-    void giveAdvice(double flow, std::optional<double> catalogSize);
     void calculate();
     void clearAll();
     void clearSection();
     calc::castiron::Condition condition() const;
 
     Ui::frmtablII3 ui;
+    widgets::DiameterSwitch diameterSwitch;
+    calc::nominalsize::FindControls findControls;
     QString Label15;  // 1000i of the last find
 };

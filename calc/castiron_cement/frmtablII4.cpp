@@ -1,16 +1,13 @@
 #include "calc/castiron_cement/frmtablII4.h"
 
-#include "calc/screen/classicsection.h"
-#include "calc/screen/advicelabel.h"
-#include "calc/common/messages.h"
+#include "calc/castiron_cement/asbestoscementcalculation.h"
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
-#include "platform/messagebox.h"
+#include "calc/registry/tables.h"
+#include "calc/screen/classicsection.h"
+#include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
-
-#include <cmath>
+#include "widgets/documentlink.h"
 
 using namespace calc;
 using namespace calc::asbestoscement;
@@ -20,19 +17,17 @@ namespace {
 const QString noSizeChosen = QStringLiteral(
     "диаметр не может равняться нулю!\r введите значение диаметра в мм\r(кликни по значению в выпадающем списке)");
 
-const AdviceWording adviceWording{
-    .leadIn = [](int size) { return QStringLiteral("Применение трубы с условным проходом %1мм при расходе ").arg(size); },
-    .justifiedEnding = [](int) { return QStringLiteral("экономически обосновано"); },
-    .separator = QStringLiteral("м куб/ч "),
-    .recommendation = [](int size) { return QStringLiteral("рекомендуется использовать трубу с условным проходом %1мм").arg(size); },
-};
-
 }  // namespace
 
 frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     prepareCalculatorWindow(this, table(4), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip});
+    diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},
+                      .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
+                                      ui.Option7, ui.Frame1, ui.Frame2}};
+    findControls = {.window = this, .sizeCaption = ui.Label4, .size = ui.Label3, .diameter = ui.Text2,
+                    .flow = ui.Text1, .velocity = ui.Label1, .thousandI = ui.Label2, .advice = ui.Label7};
 
     const auto onSelected = [this](QRadioButton* option, void (frmtablII4::*action)()) {
         connect(option, &QRadioButton::toggled, this, [this, action](bool on) {
@@ -77,11 +72,6 @@ int frmtablII4::sizeType() const
     if (ui.Option3->isChecked())
         return 3;
     return 1;
-}
-
-QList<QRadioButton*> frmtablII4::classAndTypeOptions() const
-{
-    return {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6, ui.Option7};
 }
 
 void frmtablII4::load()
@@ -133,95 +123,38 @@ void frmtablII4::chooseSize()
     ui.Text2->setText(storedNumberText(inner));
 }
 
+// The document link greys with the catalog but comes back in its link colour, not in black.
 void frmtablII4::toggleOtherDiameter()
 {
-    ui.Text2->setEnabled(true);
-    ui.Text2->clear();
-    for (auto* option : classAndTypeOptions())
-        option->setEnabled(false);
+    diameterSwitch.enterTypedDiameterMode();
     platform::setCaptionColour(ui.Label9, platform::Grey);
-    platform::setCaptionColour(ui.Label13, platform::Grey);
-    ui.Combo1->clear();
-    ui.Combo1->setEnabled(false);
-    ui.Frame1->setEnabled(false);
-    ui.Frame2->setEnabled(false);
     if (ui.Check1->isChecked())
         return;
 
-    ui.Text2->setEnabled(false);
-    ui.Text2->clear();
-    platform::setCaptionColour(ui.Label13, platform::Black);
+    diameterSwitch.returnToCatalog();
     platform::setCaptionColour(ui.Label9, widgets::documentLinkDarkBlue);
-    ui.Combo1->setEnabled(true);
-    ui.Frame1->setEnabled(true);
-    ui.Frame2->setEnabled(true);
-    for (auto* option : classAndTypeOptions())
-        option->setEnabled(true);
+    // Selected from code, the class and type options run their clicks, which clear the results.
     ui.Option4->setChecked(true);
     load();
 }
 
 void frmtablII4::find()
 {
-    using namespace calc::messages;
-    const double typedFlow = parseValue(ui.Text1->text());
-    if (typedFlow <= 0)
-        return platform::showInputError(this, flowZero);
-
-    const bool typedDiameter = ui.Check1->isChecked();
-    ui.Label4->setText(QStringLiteral("dp="));
-    double size = 0;
-    if (!typedDiameter) {
-        size = classic::shownNumber(ui.Label3->text());
-        ui.Label4->setText(QStringLiteral("d="));
-    } else {
-        size = parseValue(ui.Text2->text());
-    }
-    if (size <= 0)
-        return platform::showInputError(this, noSizeChosen);
-
-    // A size without a pipe of the chosen class and type is calculated as its own bore.
-    const int inner = typedDiameter ? 0 : innerDiameter(size, pressureClass(), sizeType());
-    const double dpMm = inner > 0 ? inner : size;
-    const double flow = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.Option8));
-    const double v = meanVelocity(flow, dpMm * std::pow(10.0, -3));
-    const double thousandI = 1000.0 * slope(dpMm * std::pow(10.0, -3), v);
-    if (!flowIsShowable(flow) || !allFinite({size, v, thousandI, thousandI * gravity}))
-        return platform::showInputError(this, notComputable);
-
-    ui.Label3->setText(numberText(size));
-    if (inner > 0)
-        ui.Text2->setToolTip(pipeTooltip(int(size), pressureClass(), sizeType()));
-    ui.Text2->setText(storedNumberText(dpMm));
-    ui.Text1->setToolTip(flowTooltip(flow));
-    ui.Label1->setText(velocityText(v));
-    ui.Label2->setText(thousandIText(thousandI));
-    Label14 = storedNumberText(thousandI);
-    ui.Label2->setToolTip(slopePressureTooltip(thousandI));
-    giveAdvice(flow, size);
-}
-
-void frmtablII4::giveAdvice(double flow, double size)
-{
-    EconomicAdvice advice(flow, economicRanges(), BoundRule::UpperIncluded);
-    if (advice.inBand(100) && size == 100)
-        advice.setText(QStringLiteral(" "));
-    // 5 l/s, the open lower bound of the first band, counts as below the range.
-    if (advice.litresPerSecond() <= 5)
-        advice.recommend(advice.recommendationText(
-            QStringLiteral("м куб/ч "), QStringLiteral("рекомендуется использовать трубу с условным проходом менее 100мм")));
-    advice.applySizeRules(size, adviceWording, {.recommendationOnly = 100});
-    if (advice.litresPerSecond() > 689)
-        advice.recommend(QStringLiteral("Большая скорость! ")
-                         + advice.recommendationText(QStringLiteral("м куб/ч "),
-                                                     QStringLiteral(" рекомендуется использовать трубу с диаметром более 500мм")));
-    showAdvice(ui.Label7, advice.writes());
+    CalculationInput input;
+    input.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option8)};
+    input.typedDiameter = ui.Check1->isChecked();
+    // The chosen size is read back from Label3 as it shows it.
+    input.size = input.typedDiameter ? parseValue(ui.Text2->text()) : classic::shownNumber(ui.Label3->text());
+    input.pressureClass = pressureClass();
+    input.type = sizeType();
+    nominalsize::showFind(findControls, asbestoscement::calculate(input), noSizeChosen, Label14);
 }
 
 void frmtablII4::calculate()
 {
     find();
-    classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label14);
+    // A failed find leaves the 1000i of the last successful one, which the section then uses.
+    nominalsize::showSection(this, ui.Label10, nominalsize::section(parseValue(ui.Text3->text()), parseValue(Label14)));
 }
 
 void frmtablII4::clearAll()

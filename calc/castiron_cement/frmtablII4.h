@@ -1,7 +1,9 @@
 #pragma once
 
 #include "calc/castiron_cement/asbestoscement.h"
+#include "calc/castiron_cement/nominalsizescreen.h"
 #include "ui_frmtablII4.h"
+#include "widgets/diameterswitch.h"
 
 #include <QWidget>
 
@@ -19,15 +21,15 @@ private:
     void chooseSize();
     void toggleOtherDiameter();
     void find();
-    void giveAdvice(double flow, double size);
     void calculate();
     void clearAll();
     void clearSection();
     bool anyClassChosen() const;
     calc::asbestoscement::PressureClass pressureClass() const;
     int sizeType() const;
-    QList<QRadioButton*> classAndTypeOptions() const;
 
     Ui::frmtablII4 ui;
+    widgets::DiameterSwitch diameterSwitch;
+    calc::nominalsize::FindControls findControls;
     QString Label14;  // 1000i of the last find
 };

@@ -1,5 +1,4 @@
 #include "calc/castiron_cement/frmtablII3.h"
-#include "calc/common/messages.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -13,6 +12,10 @@ const QColor green(0, 128, 0);
 const QColor red(255, 0, 0);
 const QColor grey(128, 128, 128);
 const QColor black(0, 0, 0);
+
+const QString flowZero = QStringLiteral("расход не должен равняться нулю!\r введите значение расхода");
+const QString notComputable = QStringLiteral("расчет невозможен!\r проверьте введенные значения");
+const QString diameterZero = QStringLiteral("диаметр не может равняться нулю!\r введите значение диаметра в мм");
 
 std::unique_ptr<frmtablII3> openScreen()
 {
@@ -287,11 +290,11 @@ void TestFrmtablII3::failedFindKeepsResults_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("sizeCaption");
 
-    QTest::newRow("empty flow") << "" << false << "" << calc::messages::flowZero << "d=";
-    QTest::newRow("zero flow") << "0" << false << "" << calc::messages::flowZero << "d=";
-    QTest::newRow("flow too large to compute") << "1e400" << false << "" << calc::messages::notComputable << "d=";
-    QTest::newRow("empty typed diameter") << "10" << true << "" << calc::messages::diameterZero << "dp=";
-    QTest::newRow("typed diameter too large") << "10" << true << "1e300" << calc::messages::notComputable << "dp=";
+    QTest::newRow("empty flow") << "" << false << "" << flowZero << "d=";
+    QTest::newRow("zero flow") << "0" << false << "" << flowZero << "d=";
+    QTest::newRow("flow too large to compute") << "1e400" << false << "" << notComputable << "d=";
+    QTest::newRow("empty typed diameter") << "10" << true << "" << diameterZero << "dp=";
+    QTest::newRow("typed diameter too large") << "10" << true << "1e300" << notComputable << "dp=";
 }
 
 void TestFrmtablII3::failedFindKeepsResults()
@@ -332,13 +335,13 @@ void TestFrmtablII3::sectionHeadLoss()
     pasteInto(w.get(), "Text1", "");
     pasteInto(w.get(), "Text3", "20");
     click(w.get(), "Command3");
-    QCOMPARE(takeMessages(), QStringList({calc::messages::flowZero}));
+    QCOMPARE(takeMessages(), QStringList({flowZero}));
     QCOMPARE(text(w.get(), "Label10"), QStringLiteral("h = i · L = 0,623 м"));
     QCOMPARE(toolTip(w.get(), "Label10"), QStringLiteral("потери давления  6111,87 Па"));
 
     pasteInto(w.get(), "Text3", "1e306");
     click(w.get(), "Command3");
-    QCOMPARE(takeMessages(), QStringList({calc::messages::flowZero, calc::messages::notComputable}));
+    QCOMPARE(takeMessages(), QStringList({flowZero, notComputable}));
     QCOMPARE(text(w.get(), "Label10"), QStringLiteral("h = i · L = 0,623 м"));
 
     typeInto(w.get(), "Text3", " ");

@@ -1,5 +1,4 @@
 #include "calc/castiron_cement/frmtablII4.h"
-#include "calc/common/messages.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -13,6 +12,9 @@ const QColor green(0, 128, 0);
 const QColor red(255, 0, 0);
 const QColor grey(128, 128, 128);
 const QColor black(0, 0, 0);
+
+const QString flowZero = QStringLiteral("расход не должен равняться нулю!\r введите значение расхода");
+const QString notComputable = QStringLiteral("расчет невозможен!\r проверьте введенные значения");
 const QColor darkBlue(0, 0, 192);
 
 const QString noSizeChosen = QStringLiteral(
@@ -291,10 +293,10 @@ void TestFrmtablII4::failedFindKeepsResults_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("sizeCaption");
 
-    QTest::newRow("empty flow") << "" << false << "" << calc::messages::flowZero << "d=";
-    QTest::newRow("flow too large to compute") << "1e400" << false << "" << calc::messages::notComputable << "d=";
+    QTest::newRow("empty flow") << "" << false << "" << flowZero << "d=";
+    QTest::newRow("flow too large to compute") << "1e400" << false << "" << notComputable << "d=";
     QTest::newRow("zero typed diameter") << "30" << true << "0" << noSizeChosen << "dp=";
-    QTest::newRow("typed diameter too large") << "30" << true << "1e300" << calc::messages::notComputable << "dp=";
+    QTest::newRow("typed diameter too large") << "30" << true << "1e300" << notComputable << "dp=";
 }
 
 void TestFrmtablII4::failedFindKeepsResults()
@@ -326,7 +328,7 @@ void TestFrmtablII4::sectionAndClearButtons()
 {
     auto w = openScreen();
     click(w.get(), "Command2");
-    QCOMPARE(takeMessages(), QStringList({calc::messages::flowZero}));
+    QCOMPARE(takeMessages(), QStringList({flowZero}));
     typeInto(w.get(), "Text1", "30\r");
     QCOMPARE(takeMessages(), QStringList({noSizeChosen}));
 

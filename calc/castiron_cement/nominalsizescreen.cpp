@@ -1,0 +1,56 @@
+#include "calc/castiron_cement/nominalsizescreen.h"
+
+#include "calc/common/messages.h"
+#include "calc/common/numbertext.h"
+#include "calc/screen/advicelabel.h"
+#include "platform/messagebox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace calc::nominalsize {
+namespace {
+
+QString message(Check check, const QString& diameterZero)
+{
+    switch (check) {
+    case Check::FlowZero:
+        return messages::flowZero;
+    case Check::DiameterZero:
+        return diameterZero;
+    default:
+        return messages::notComputable;
+    }
+}
+
+}  // namespace
+
+void showFind(const FindControls& ui, const Result& result, const QString& diameterZero, QString& slopeText)
+{
+    if (result.sizeCaption)
+        ui.sizeCaption->setText(*result.sizeCaption);
+    if (result.failed)
+        return platform::showInputError(ui.window, message(*result.failed, diameterZero));
+
+    const Figures& figures = result.figures;
+    ui.size->setText(numberText(*result.size));
+    if (result.diameterTooltip)
+        ui.diameter->setToolTip(*result.diameterTooltip);
+    ui.diameter->setText(storedNumberText(*figures.diameterMm));
+    ui.flow->setToolTip(flowTooltip(*figures.flow));
+    ui.velocity->setText(velocityText(*figures.velocity));
+    ui.thousandI->setText(thousandIText(*figures.thousandI));
+    showAdvice(ui.advice, result.advice);
+    slopeText = storedNumberText(*figures.thousandI);
+    ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
+}
+
+void showSection(QWidget* window, QLabel* headLoss, const Section& section)
+{
+    if (section.failed)
+        return platform::showInputError(window, messages::notComputable);
+    headLoss->setText(section.loss.text);
+    headLoss->setToolTip(section.loss.tooltip);
+}
+
+}  // namespace calc::nominalsize
