@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/screen/simplefindpanel.h"
+#include "widgets/diameterswitch.h"
 #include "ui_frmtablII6.h"
 
 #include <QWidget>
@@ -17,10 +18,10 @@ private:
     void chooseSize();
     void toggleOtherDiameter();
     void find();
-    void giveAdvice(double flow, double velocity, double size);
     void calculate();
     void clearAll();
 
     Ui::frmtablII6 ui;
     calc::SimpleFindPanel* panel;
+    widgets::DiameterSwitch otherDiameter;
 };

@@ -12,6 +12,13 @@ constexpr EconomicBand ranges[] = {
     {1600, 2697, std::numeric_limits<double>::infinity()},
 };
 
+const AdviceWording wording{
+    .leadIn = [](int size) { return QStringLiteral("Применение трубы с условным проходом %1мм при расходе ").arg(size); },
+    .justifiedEnding = [](int) { return QStringLiteral("экономически обосновано.  "); },
+    .separator = QStringLiteral("м куб/ч, "),
+    .recommendation = [](int size) { return QStringLiteral("рекомендуется использовать трубу с условным проходом %1мм").arg(size); },
+};
+
 }  // namespace
 
 QStringList sizes() { return {"500", "600", "700", "800", "900", "1000", "1200", "1400", "1600"}; }
@@ -22,5 +29,23 @@ double slope(double velocity, double diameter)
 }
 
 std::span<const EconomicBand> economicRanges() { return ranges; }
+
+AdviceLabelWrites economicAdvice(double flow, double velocity, double size)
+{
+    EconomicAdvice advice(flow, ranges, BoundRule::UpperIncluded);
+    // 35 l/s, the open lower bound of the first band, counts as below the range.
+    if (advice.litresPerSecond() <= 35)
+        advice.recommend(advice.recommendationText(
+            wording.separator, QStringLiteral("рекомендуется использовать трубу с условным проходом меньше 500мм")));
+    if (advice.inBand(500) && size == 500) {
+        advice.setColour(justifiedColour);
+        advice.empty();
+    }
+    // Another size in the band of 500 gets its recommendation, as every larger band does.
+    advice.applySizeRules(size, wording, {.recommendationOnly = 500});
+    if (advice.litresPerSecond() > 2697 && velocity > 5)
+        advice.recommend(QStringLiteral(" Большая скорость! Рекомендуется использовать трубу с условным проходом более 1600мм"));
+    return advice.writes();
+}
 
 }  // namespace calc::reinforcedconcrete

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/economicadvice.h"
+#include "calc/simple/simplecalculation.h"
 
 #include <QStringList>
 #include <span>
@@ -15,5 +16,11 @@ double slope(double velocity, double diameter);
 
 // Economic flows by nominal size, upper bound included; the largest size takes every larger flow.
 std::span<const EconomicBand> economicRanges();
+
+// The economic advice of a find: flow in m³/s, velocity in m/s, and the diameter of the
+// calculation, which counts as a nominal size when it equals one.
+AdviceLabelWrites economicAdvice(double flow, double velocity, double size);
+
+inline constexpr simple::Material material{slope, economicAdvice};
 
 }  // namespace calc::reinforcedconcrete

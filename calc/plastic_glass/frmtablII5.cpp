@@ -5,9 +5,7 @@
 #include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
-#include "calc/plastic_glass/plasticglasshydraulics.h"
-#include "calc/plastic_glass/polyethyleneadvice.h"
-#include "platform/palette.h"
+#include "calc/plastic_glass/plasticglassmaterials.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -20,10 +18,19 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     // The slope field reads as 0 until the first successful find.
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
                                  ui.Label4, ui.Text3, ui.Label10},
-                                polyethyleneSlope, QStringLiteral("Label16"));
+                                polyethyleneMaterial, QStringLiteral("Label16"));
     materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
     seriesOptions = {ui.Option5, ui.Option6,  ui.Option7,  ui.Option8, ui.Option9,
                      ui.Option10, ui.Option11, ui.Option12, ui.Option13};
+    otherDiameter.diameter = ui.Text2;
+    otherDiameter.lists = {ui.Combo1};
+    otherDiameter.catalogCaptions = {ui.Label2};
+    otherDiameter.typedCaptions = {ui.Label5};
+    otherDiameter.catalogOnly = {ui.Frame2, ui.Frame3};
+    for (auto* materialOption : materialOptions)
+        otherDiameter.catalogOnly << materialOption;
+    for (auto* seriesOption : seriesOptions)
+        otherDiameter.catalogOnly << seriesOption;
 
     for (std::size_t k = 0; k < materialOptions.size(); ++k) {
         const Material material = pe::materials[k];
@@ -54,10 +61,8 @@ void frmtablII5::load()
 {
     ui.Option14->setChecked(true);
     ui.Check1->setChecked(false);
-    ui.Text2->setEnabled(false);
+    otherDiameter.returnToCatalog();
     selectMaterial(Material::PE32);
-    platform::setCaptionColour(ui.Label5, platform::Grey);
-    platform::setCaptionColour(ui.Label2, platform::Black);
 }
 
 QRadioButton* frmtablII5::option(Series series) const { return seriesOptions[static_cast<std::size_t>(series)]; }
@@ -129,33 +134,23 @@ void frmtablII5::chooseSize()
 void frmtablII5::toggleOtherDiameter()
 {
     clearAll();
-    ui.Combo1->clear();
-    ui.Text2->setEnabled(true);
-    ui.Combo1->setEnabled(false);
-    platform::setCaptionColour(ui.Label2, platform::Grey);
-    platform::setCaptionColour(ui.Label5, platform::Black);
-    for (auto* materialOption : materialOptions)
-        materialOption->setEnabled(false);
-    for (auto* seriesOption : seriesOptions)
-        seriesOption->setEnabled(false);
-    ui.Frame2->setEnabled(false);
-    ui.Frame3->setEnabled(false);
+    otherDiameter.enterTypedDiameterMode();
     if (!ui.Check1->isChecked()) {
-        // Back to the catalog always means ПЭ32 and its default series.
-        ui.Text2->setEnabled(false);
-        platform::setCaptionColour(ui.Label2, platform::Black);
-        platform::setCaptionColour(ui.Label5, platform::Grey);
+        otherDiameter.returnToCatalog();
+        // Back to the catalog always means ПЭ32 and its default series; its selection leaves
+        // only that material's series enabled.
         selectMaterial(Material::PE32);
-        ui.Combo1->setEnabled(true);
     }
 }
 
 void frmtablII5::find()
 {
-    const auto found = panel->find();
-    if (!found)
-        return;
-    showAdvice(ui.Label8, pe::economicAdvice(found->flow, found->velocity, parseValue(ui.Label1->text())));
+    simple::Input input = panel->input();
+    // The advice compares the diameter shown with the results: the chosen outer diameter, or
+    // the typed one, which the find shows there in typed-diameter mode.
+    input.comparedSize = ui.Check1->isChecked() ? input.diameterMm : parseValue(ui.Label1->text());
+    if (const auto advice = panel->find(input).advice)
+        showAdvice(ui.Label8, *advice);
 }
 
 void frmtablII5::calculate()

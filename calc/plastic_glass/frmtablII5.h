@@ -2,6 +2,7 @@
 
 #include "calc/screen/simplefindpanel.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
+#include "widgets/diameterswitch.h"
 #include "ui_frmtablII5.h"
 
 #include <QWidget>
@@ -37,4 +38,5 @@ private:
     calc::SimpleFindPanel* panel;
     std::array<QRadioButton*, 4> materialOptions;
     std::array<QRadioButton*, 9> seriesOptions;
+    widgets::DiameterSwitch otherDiameter;
 };

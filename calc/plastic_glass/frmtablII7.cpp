@@ -3,7 +3,7 @@
 #include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/plastic_glass/glasscatalogs.h"
-#include "calc/plastic_glass/plasticglasshydraulics.h"
+#include "calc/plastic_glass/plasticglassmaterials.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -14,7 +14,12 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
     prepareCalculatorWindow(this, table(7), {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
-                                glassFibreSlope, QString());
+                                glassFibreMaterial, QString());
+    // The list holds calculation diameters, so a typed one and the list stay in both modes;
+    // no captions change colour.
+    otherDiameter.diameter = ui.Text2;
+    otherDiameter.lists = {ui.Combo1};
+    otherDiameter.keepsTypedValue = true;
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII7::chooseDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII7::toggleOtherDiameter);
@@ -33,15 +38,22 @@ void frmtablII7::load()
     ui.Check1->setChecked(false);
 }
 
-void frmtablII7::chooseDiameter() { panel->chooseListedDiameter(ui.Combo1); }
+void frmtablII7::chooseDiameter()
+{
+    ui.Label3->setText(ui.Combo1->currentText());
+    ui.Text2->setText(ui.Combo1->currentText());
+}
 
 void frmtablII7::toggleOtherDiameter()
 {
     clearAll();
-    panel->switchDiameterSource(ui.Combo1, glassfibre::innerDiameters());
+    otherDiameter.enterTypedDiameterMode();
+    if (!ui.Check1->isChecked())
+        otherDiameter.returnToCatalog();
+    fillList(ui.Combo1, glassfibre::innerDiameters());
 }
 
-void frmtablII7::find() { panel->find(); }
+void frmtablII7::find() { panel->find(panel->input()); }
 
 void frmtablII7::calculate()
 {

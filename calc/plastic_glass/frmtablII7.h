@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/screen/simplefindpanel.h"
+#include "widgets/diameterswitch.h"
 #include "ui_frmtablII7.h"
 
 #include <QWidget>
@@ -21,4 +22,5 @@ private:
 
     Ui::frmtablII7 ui;
     calc::SimpleFindPanel* panel;
+    widgets::DiameterSwitch otherDiameter;
 };

@@ -4,7 +4,7 @@
 #include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/plastic_glass/glasscatalogs.h"
-#include "calc/plastic_glass/plasticglasshydraulics.h"
+#include "calc/plastic_glass/plasticglassmaterials.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -15,7 +15,11 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
     prepareCalculatorWindow(this, table(8), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
-                                glassSlope, QString());
+                                glassMaterial, QString());
+    otherDiameter.diameter = ui.Text2;
+    otherDiameter.lists = {ui.Combo1};
+    otherDiameter.catalogCaptions = {ui.Label7, ui.Label8};
+    otherDiameter.typedCaptions = {ui.Label9, ui.Label11};
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII8::chooseOuterDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII8::toggleOtherDiameter);
@@ -28,19 +32,10 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 
 void frmtablII8::load()
 {
-    colourCatalogRows(platform::Black, platform::Grey);
+    otherDiameter.returnToCatalog();
     ui.Check1->setChecked(false);
-    ui.Text2->setEnabled(false);
     ui.Option1->setChecked(true);
     fillList(ui.Combo1, glass::outerDiameters());
-}
-
-void frmtablII8::colourCatalogRows(platform::PaletteIndex catalog, platform::PaletteIndex typed)
-{
-    for (auto* caption : {ui.Label7, ui.Label8})
-        platform::setCaptionColour(caption, catalog);
-    for (auto* caption : {ui.Label9, ui.Label11})
-        platform::setCaptionColour(caption, typed);
 }
 
 void frmtablII8::chooseOuterDiameter()
@@ -54,20 +49,15 @@ void frmtablII8::chooseOuterDiameter()
 
 void frmtablII8::toggleOtherDiameter()
 {
-    colourCatalogRows(platform::Grey, platform::Black);
-    ui.Combo1->clear();
-    ui.Text2->setEnabled(true);
-    ui.Text2->clear();
-    ui.Combo1->setEnabled(false);
+    // The results of an earlier find stay in both modes.
+    otherDiameter.enterTypedDiameterMode();
     if (!ui.Check1->isChecked()) {
-        ui.Text2->setEnabled(false);
-        colourCatalogRows(platform::Black, platform::Grey);
-        ui.Combo1->setEnabled(true);
+        otherDiameter.returnToCatalog();
         fillList(ui.Combo1, glass::outerDiameters());
     }
 }
 
-void frmtablII8::find() { panel->find(); }
+void frmtablII8::find() { panel->find(panel->input()); }
 
 void frmtablII8::calculate()
 {

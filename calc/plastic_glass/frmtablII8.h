@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/screen/simplefindpanel.h"
-#include "platform/palette.h"
+#include "widgets/diameterswitch.h"
 #include "ui_frmtablII8.h"
 
 #include <QWidget>
@@ -19,8 +19,8 @@ private:
     void find();
     void calculate();
     void clearAll();
-    void colourCatalogRows(platform::PaletteIndex catalog, platform::PaletteIndex typed);
 
     Ui::frmtablII8 ui;
     calc::SimpleFindPanel* panel;
+    widgets::DiameterSwitch otherDiameter;
 };

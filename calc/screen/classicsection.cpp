@@ -1,8 +1,8 @@
 #include "calc/screen/classicsection.h"
 
-#include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"
 #include "calc/common/valueparse.h"
+#include "calc/simple/simplecalculation.h"
 #include "platform/localenumbers.h"
 #include "platform/messagebox.h"
 
@@ -17,11 +17,11 @@ double shownNumber(const QString& text)
 
 void showSectionHeadLoss(QWidget* window, QLabel* result, const QString& length, const QString& slopeText)
 {
-    const SectionHeadLoss loss = simpleSectionHeadLoss(parseValue(length), parseValue(slopeText));
-    if (!allFinite({loss.headLoss, loss.pressure}))
+    const simple::Result section = simple::sectionHeadLoss(parseValue(length), parseValue(slopeText));
+    if (section.failed)
         return platform::showInputError(window, messages::notComputable);
-    result->setText(loss.text);
-    result->setToolTip(loss.tooltip);
+    result->setText(section.headLossText);
+    result->setToolTip(section.headLossTooltip);
 }
 
 }  // namespace calc::classic

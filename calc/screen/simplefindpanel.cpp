@@ -1,7 +1,6 @@
 #include "calc/screen/simplefindpanel.h"
 
 #include "calc/screen/classicsection.h"
-#include "calc/common/flowarithmetic.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
 #include "widgets/numericinput.h"
@@ -10,77 +9,69 @@
 #include "platform/messagebox.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <cmath>
 
 namespace calc {
 
-SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, SlopeFormula slopeFormula,
+namespace {
+
+QString message(Check check)
+{
+    switch (check) {
+    case Check::FlowZero:
+        return messages::flowZero;
+    case Check::DiameterZero:
+        return messages::diameterZero;
+    default:  // NotComputable, the only other check of the calculation
+        return messages::notComputable;
+    }
+}
+
+}  // namespace
+
+SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const simple::Material& tableMaterial,
                                  const QString& initialSlopeText)
-    : QObject(controls.window), Label16(initialSlopeText), ui(controls), slope(slopeFormula)
+    : QObject(controls.window), Label16(initialSlopeText), ui(controls), material(tableMaterial)
 {
 }
 
-std::optional<SimpleFindPanel::Found> SimpleFindPanel::find()
+simple::Input SimpleFindPanel::input() const
 {
-    using namespace calc::messages;
+    return {.material = material,
+            .flow = {parseValue(ui.flow->text()), chosenFlowUnit(ui.litresPerSecond)},
+            .diameterMm = parseValue(ui.diameter->text())};
+}
+
+simple::Result SimpleFindPanel::find(const simple::Input& input)
+{
     ui.headLoss->clear();
-    const double typedFlow = parseValue(ui.flow->text());
-    if (typedFlow <= 0) {
-        platform::showInputError(ui.window, flowZero);
-        return std::nullopt;
+    const simple::Result result = simple::calculate(input);
+    const Figures& figures = result.figures;
+    if (figures.diameterMm)
+        showDiameter();
+    if (figures.flow)
+        ui.flow->setToolTip(flowTooltip(*figures.flow));
+    if (result.failed) {
+        platform::showInputError(ui.window, message(*result.failed));
+        return result;
     }
-    const double diameterMm = parseValue(ui.diameter->text());
+    ui.velocity->setText(velocityText(*figures.velocity));
+    ui.thousandI->setText(thousandIText(*figures.thousandI));
+    Label16 = storedNumberText(*figures.thousandI);
+    ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
+    return result;
+}
+
+void SimpleFindPanel::showDiameter()
+{
     if (!ui.otherDiameter->isChecked()) {
         ui.diameterPrefix->setText(QStringLiteral("d="));
-    } else {
-        ui.diameterShown->setText(ui.diameter->text());
-        ui.diameterPrefix->setText(QStringLiteral("dp="));
-        for (auto* label : {ui.diameterShown, ui.diameterPrefix})
-            label->setToolTip(QStringLiteral("расчетный внутренний диаметр"));
+        return;
     }
-    if (diameterMm <= 0) {
-        platform::showInputError(ui.window, diameterZero);
-        return std::nullopt;
-    }
-
-    const double d = diameterMm * std::pow(10.0, -3);
-    const double q = flowCubicMetresPerSecond(typedFlow, chosenFlowUnit(ui.litresPerSecond));
-    if (!std::isfinite(d) || !flowIsShowable(q)) {
-        platform::showInputError(ui.window, notComputable);
-        return std::nullopt;
-    }
-    ui.flow->setToolTip(flowTooltip(q));
-    const double v = meanVelocity(q, d);
-    const double thousandI = 1000.0 * slope(v, d);
-    if (!allFinite({v, thousandI, thousandI * gravity})) {
-        platform::showInputError(ui.window, notComputable);
-        return std::nullopt;
-    }
-
-    ui.velocity->setText(velocityText(v));
-    ui.thousandI->setText(thousandIText(thousandI));
-    Label16 = storedNumberText(thousandI);
-    ui.thousandI->setToolTip(slopePressureTooltip(thousandI));
-    return Found{q, v};
-}
-
-void SimpleFindPanel::chooseListedDiameter(const QComboBox* list)
-{
-    ui.diameterShown->setText(list->currentText());
-    ui.diameter->setText(list->currentText());
-}
-
-void SimpleFindPanel::switchDiameterSource(QComboBox* list, const QStringList& items)
-{
-    ui.diameter->setEnabled(true);
-    list->setEnabled(false);
-    if (!ui.otherDiameter->isChecked()) {
-        ui.diameter->setEnabled(false);
-        list->setEnabled(true);
-    }
-    fillList(list, items);
+    ui.diameterShown->setText(ui.diameter->text());
+    ui.diameterPrefix->setText(QStringLiteral("dp="));
+    for (auto* label : {ui.diameterShown, ui.diameterPrefix})
+        label->setToolTip(QStringLiteral("расчетный внутренний диаметр"));
 }
 
 void SimpleFindPanel::showSectionHeadLoss()

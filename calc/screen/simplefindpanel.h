@@ -1,13 +1,12 @@
 #pragma once
 
+#include "calc/simple/simplecalculation.h"
+
 #include <QObject>
 #include <QString>
-#include <QStringList>
-#include <optional>
 
 class NumericInput;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QRadioButton;
 class QWidget;
@@ -30,35 +29,28 @@ struct PanelControls {
     QLabel* headLoss;               // Label10
 };
 
-using SlopeFormula = double (*)(double velocity, double diameter);
-
-// Velocity and 1000i of a flow in a pipe of the diameter input, and the simple section head loss.
+// Reads these screens' inputs into their calculation and shows what it gives.
 class SimpleFindPanel : public QObject {
 public:
-    SimpleFindPanel(const PanelControls& controls, SlopeFormula slope, const QString& initialSlopeText);
+    SimpleFindPanel(const PanelControls& controls, const simple::Material& material, const QString& initialSlopeText);
 
-    QString Label16;  // 1000i of the last find, unrounded
+    QString Label16;  // 1000i of the last successful find, unrounded
 
-    struct Found {
-        double flow;      // m³/s
-        double velocity;  // m/s
-    };
-    // Shows v and 1000i; nothing when an input error stops it.
-    std::optional<Found> find();
-
-    // II-6 and II-7 list calculation diameters: the chosen item is shown and becomes the diameter.
-    void chooseListedDiameter(const QComboBox* list);
-    // Their other-diameter box: a typed value stays in the diameter input both ways, and the list
-    // is refilled either way.
-    void switchDiameterSource(QComboBox* list, const QStringList& items);
+    // The flow and the diameter input as they stand; each screen that advises names its compared size.
+    simple::Input input() const;
+    // Empties the section caption, calculates and shows v and 1000i, or the input error that
+    // stopped it after what the find shows before that check.
+    simple::Result find(const simple::Input& input);
 
     // The section head loss from the 1000i of the last successful find.
     void showSectionHeadLoss();
     void clearSection();
 
 private:
+    void showDiameter();
+
     PanelControls ui;
-    SlopeFormula slope;
+    simple::Material material;
 };
 
 }  // namespace calc

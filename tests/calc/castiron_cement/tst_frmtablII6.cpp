@@ -1,5 +1,4 @@
 #include "calc/castiron_cement/frmtablII6.h"
-#include "calc/common/messages.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -8,6 +7,10 @@
 using namespace uitest;
 
 namespace {
+// The input error texts, as the user reads them.
+const QString flowZeroMessage = "расход не должен равняться нулю!\r введите значение расхода";
+const QString diameterZeroMessage = "диаметр не может равняться нулю!\r введите значение диаметра в мм";
+const QString notComputableMessage = "расчет невозможен!\r проверьте введенные значения";
 
 const QColor green(0, 128, 0);
 const QColor red(255, 0, 0);
@@ -204,10 +207,10 @@ void TestFrmtablII6::failedFindKeepsResults_data()
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty flow") << "" << "600" << calc::messages::flowZero;
-    QTest::newRow("flow too large to compute") << "1e400" << "600" << calc::messages::notComputable;
-    QTest::newRow("zero diameter") << "500" << "0" << calc::messages::diameterZero;
-    QTest::newRow("diameter too large to compute") << "500" << "1e300" << calc::messages::notComputable;
+    QTest::newRow("empty flow") << "" << "600" << flowZeroMessage;
+    QTest::newRow("flow too large to compute") << "1e400" << "600" << notComputableMessage;
+    QTest::newRow("zero diameter") << "500" << "0" << diameterZeroMessage;
+    QTest::newRow("diameter too large to compute") << "500" << "1e300" << notComputableMessage;
 }
 
 void TestFrmtablII6::failedFindKeepsResults()
@@ -242,11 +245,11 @@ void TestFrmtablII6::sectionAfterFailedFind()
 
     pasteInto(w.get(), "Text1", "");
     click(w.get(), "Command3");
-    QCOMPARE(takeMessages(), QStringList({calc::messages::flowZero}));
+    QCOMPARE(takeMessages(), QStringList({flowZeroMessage}));
     QCOMPARE(text(w.get(), "Label10"), QStringLiteral("h = i · L = 0,057 м"));
 
     click(w.get(), "Command2");
-    QCOMPARE(takeMessages(), QStringList({calc::messages::flowZero}));
+    QCOMPARE(takeMessages(), QStringList({flowZeroMessage}));
     QCOMPARE(text(w.get(), "Label10"), QString());
     QCOMPARE(toolTip(w.get(), "Label10"), QStringLiteral("потери давления  556,01 Па"));
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "calc/plastic_glass/plasticglasshydraulics.h"
+#include "calc/plastic_glass/polyethyleneadvice.h"
+#include "calc/simple/simplecalculation.h"
+
+// The materials of tables II-5, II-7 and II-8 as their calculation takes them.
+namespace calc::plastic_glass {
+
+inline constexpr simple::Material polyethyleneMaterial{polyethyleneSlope, polyethylene::economicAdvice};
+inline constexpr simple::Material glassFibreMaterial{glassFibreSlope};
+inline constexpr simple::Material glassMaterial{glassSlope};
+
+}  // namespace calc::plastic_glass
