@@ -1,12 +1,12 @@
 #include "calc/building/frmtablII10.h"
 
 #include "calc/building/buildingpanel.h"
+#include "calc/building/buildingrecords.h"
 #include "calc/building/pexcatalog.h"
 #include "calc/building/polymerscreen.h"
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
 
 using namespace calc;
@@ -21,7 +21,7 @@ constexpr pex::Series seriesOrder[] = {pex::Series::Sdr13_6, pex::Series::Sdr11,
 frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(10), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
+    prepareCalculatorWindow(this, calc::building::pexRecord(), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
     ui.panel->setMaterial(Material::Pex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     ui.Label17->hide();

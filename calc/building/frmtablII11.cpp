@@ -1,12 +1,12 @@
 #include "calc/building/frmtablII11.h"
 
 #include "calc/building/buildingpanel.h"
+#include "calc/building/buildingrecords.h"
 #include "calc/building/pexalpexcatalog.h"
 #include "calc/building/polymerscreen.h"
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
 
 using namespace calc;
@@ -15,7 +15,7 @@ using namespace calc::building;
 frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(11), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
+    prepareCalculatorWindow(this, calc::building::pexAlPexRecord(), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     ui.Label17->hide();

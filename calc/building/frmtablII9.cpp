@@ -1,12 +1,12 @@
 #include "calc/building/frmtablII9.h"
 
 #include "calc/building/buildingpanel.h"
+#include "calc/building/buildingrecords.h"
 #include "calc/building/coppercatalog.h"
 #include "calc/building/copperprocedure.h"
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
 
 using namespace calc;
@@ -19,7 +19,7 @@ const QString hotWaterTemperatureHint = QStringLiteral("для систем ГВ
 frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(9), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip});
     ui.panel->setMaterial(Material::Copper);
     ui.Label7->hide();
     ui.Label8->hide();

@@ -1,9 +1,9 @@
 #include "calc/castiron_cement/frmtablII3.h"
 
 #include "calc/castiron_cement/castironcalculation.h"
+#include "calc/castiron_cement/castironrecords.h"
 #include "calc/common/messages.h"
 #include "calc/common/valueparse.h"
-#include "calc/registry/tables.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 
@@ -13,7 +13,7 @@ using namespace calc::castiron;
 frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(3), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::castIronRecord(), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},
                       .typedCaptions = {ui.Label12, ui.Label13}, .catalogOnly = {ui.Option3, ui.Option4}};
     findControls = {.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .diameter = ui.Text2,

@@ -1,9 +1,9 @@
 #include "calc/castiron_cement/frmtablII4.h"
 
 #include "calc/castiron_cement/asbestoscementcalculation.h"
+#include "calc/castiron_cement/castironrecords.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
-#include "calc/registry/tables.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
@@ -22,7 +22,7 @@ const QString noSizeChosen = QStringLiteral(
 frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(4), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::asbestosCementRecord(), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},
                       .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
                                       ui.Option7, ui.Frame1, ui.Frame2}};

@@ -1,8 +1,8 @@
 #include "calc/castiron_cement/frmtablII6.h"
 
+#include "calc/castiron_cement/castironrecords.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
 #include "calc/screen/advicelabel.h"
-#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
 
 using namespace calc;
@@ -10,7 +10,7 @@ using namespace calc;
 frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(6), {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::reinforcedConcreteRecord(), {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 reinforcedconcrete::material, QString());

@@ -1,11 +1,11 @@
 #include "calc/plastic_glass/frmtablII5.h"
 
-#include "calc/screen/advicelabel.h"
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
 #include "calc/plastic_glass/plasticglassmaterials.h"
+#include "calc/plastic_glass/plasticrecords.h"
+#include "calc/screen/advicelabel.h"
+#include "calc/screen/screenwidgets.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -14,7 +14,7 @@ namespace pe = calc::plastic_glass::polyethylene;
 frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(5), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::polyethyleneRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
     // The slope field reads as 0 until the first successful find.
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
                                  ui.Label4, ui.Text3, ui.Label10},

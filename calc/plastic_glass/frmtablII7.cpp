@@ -1,9 +1,9 @@
 #include "calc/plastic_glass/frmtablII7.h"
 
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/plasticglassmaterials.h"
+#include "calc/plastic_glass/plasticrecords.h"
+#include "calc/screen/screenwidgets.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -11,7 +11,7 @@ using namespace calc::plastic_glass;
 frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(7), {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::glassFibreRecord(), {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 glassFibreMaterial, QString());

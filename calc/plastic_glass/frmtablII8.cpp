@@ -1,10 +1,10 @@
 #include "calc/plastic_glass/frmtablII8.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/plasticglassmaterials.h"
+#include "calc/plastic_glass/plasticrecords.h"
+#include "calc/screen/screenwidgets.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -12,7 +12,7 @@ using namespace calc::plastic_glass;
 frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(8), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::glassRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 glassMaterial, QString());

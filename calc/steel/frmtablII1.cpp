@@ -1,9 +1,9 @@
 #include "calc/steel/frmtablII1.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/screenwidgets.h"
+#include "calc/steel/steelrecords.h"
 #include "calc/steel/watergascatalog.h"
 
 using namespace calc;
@@ -12,7 +12,7 @@ using namespace calc::steel;
 frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(1), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::steel::waterGasRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
     steel.connectControls([this] { calculate(); });
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII1::chooseOuterDiameter);

@@ -1,9 +1,9 @@
 #include "calc/steel/frmtablII2.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/registry/tables.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/steel/electricweldedcatalog.h"
+#include "calc/steel/steelrecords.h"
 
 using namespace calc;
 using namespace calc::steel;
@@ -11,7 +11,7 @@ using namespace calc::steel;
 frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, table(2), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
     steel.connectControls([this] { calculate(); });
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);

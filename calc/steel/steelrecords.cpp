@@ -2,6 +2,7 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/steel/electricweldedcatalog.h"
+#include "calc/steel/steelcalculation.h"
 #include "calc/steel/steelhydraulics.h"
 #include "calc/steel/watergascatalog.h"
 
@@ -28,7 +29,7 @@ QList<TableCondition> steelConditions()
              -1}};
 }
 
-// Every wall of every outer diameter; non-new pipes lose 1 mm of bore to deposits.
+// Every wall of every outer diameter.
 QList<CatalogSize> steelSizes(const ConditionChoices& chosen, const QStringList& outerDiameters,
                               QStringList (*walls)(double))
 {
@@ -38,7 +39,8 @@ QList<CatalogSize> steelSizes(const ConditionChoices& chosen, const QStringList&
     QList<CatalogSize> sizes;
     for (const QString& outer : outerDiameters)
         for (const QString& wall : walls(parseValue(outer))) {
-            const double bore = parseValue(outer) - 2 * parseValue(wall) - (state == 0 ? 1 : 0);
+            const double bore = calculationDiameter(parseValue(outer), parseValue(wall),
+                                                    state == 0 ? PipeCondition::NonNew : PipeCondition::New);
             sizes.append({outer + QStringLiteral(" × ") + wall, bore});
         }
     return sizes;
