@@ -34,12 +34,10 @@ QList<TableCondition> systemConditions(Material material, const QStringList& cap
              0}};
 }
 
-QList<CatalogSize> sizesOf(const QStringList& outerDiameters, double (*inner)(double))
+// The lists hold outer diameters; the inner one is the calculation diameter.
+QList<CatalogSize> outerDiameterSizes(const QStringList& outerDiameters, const std::function<double(double)>& inner)
 {
-    QList<CatalogSize> sizes;
-    for (const QString& outer : outerDiameters)
-        sizes.append({outer, inner(parseValue(outer))});
-    return sizes;
+    return sizesOfItems(outerDiameters, [inner](const QString& outer) { return inner(parseValue(outer)); });
 }
 
 const QStringList polymerSystems{QStringLiteral("холодного водоснабжения"), QStringLiteral(" горячего водоснабжения"),
@@ -83,13 +81,11 @@ TableRecord pexRecord()
             conditions,
             [](const ConditionChoices& chosen) {
                 const int position = choiceAt(chosen, 0);
-                QList<CatalogSize> sizes;
                 if (position < 0 || position > int(pex::Series::Sdr6))
-                    return sizes;
+                    return QList<CatalogSize>();
                 const auto series = pex::Series(position);
-                for (const QString& outer : pex::outerDiameters(series))
-                    sizes.append({outer, pex::innerDiameter(parseValue(outer), series)});
-                return sizes;
+                return outerDiameterSizes(pex::outerDiameters(series),
+                                          [series](double outer) { return pex::innerDiameter(outer, series); });
             }};
 }
 
@@ -104,7 +100,7 @@ TableRecord pexAlPexRecord()
                              {QStringLiteral("Холодного водоснабжения"), QStringLiteral("Горячего водоснабжения"),
                               QStringLiteral("Отопления")},
                              polymerKinds, 0),
-            [](const ConditionChoices&) { return sizesOf(pexalpex::outerDiameters(), pexalpex::innerDiameter); }};
+            [](const ConditionChoices&) { return outerDiameterSizes(pexalpex::outerDiameters(), pexalpex::innerDiameter); }};
 }
 
 }  // namespace calc::building

@@ -7,19 +7,6 @@
 
 namespace calc {
 
-namespace {
-
-// Sizes whose calculation diameter is the nominal size itself.
-QList<CatalogSize> boreSizes(const QStringList& items)
-{
-    QList<CatalogSize> sizes;
-    for (const QString& item : items)
-        sizes.append({item, parseValue(item)});
-    return sizes;
-}
-
-}  // namespace
-
 TableRecord castIronRecord()
 {
     using namespace castiron;
@@ -84,7 +71,7 @@ TableRecord reinforcedConcreteRecord()
             {{QStringLiteral("ГОСТ 12586.0-83"), QStringLiteral("g12586.doc")}},
             6,
             {},
-            [](const ConditionChoices&) { return boreSizes(reinforcedconcrete::sizes()); }};
+            [](const ConditionChoices&) { return sizesOfItems(reinforcedconcrete::sizes(), parseValue); }};
 }
 
 }  // namespace calc

@@ -56,4 +56,13 @@ inline TableCondition fixedCondition(const QString& caption, const QStringList& 
     return {caption, [items](const ConditionChoices&) { return items; }, initial};
 }
 
+// The catalog sizes of a list whose items are the sizes themselves.
+inline QList<CatalogSize> sizesOfItems(const QStringList& items, const std::function<double(const QString&)>& diameterMm)
+{
+    QList<CatalogSize> sizes;
+    for (const QString& item : items)
+        sizes.append({item, diameterMm(item)});
+    return sizes;
+}
+
 }  // namespace calc

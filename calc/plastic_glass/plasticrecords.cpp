@@ -30,14 +30,12 @@ TableRecord polyethyleneRecord()
             [](const ConditionChoices& chosen) {
                 const int material = choiceAt(chosen, 0);
                 const int seriesPosition = choiceAt(chosen, 1);
-                QList<CatalogSize> sizes;
                 if (material < 0 || material >= int(std::size(pe::materials)) || seriesPosition < 0
                     || seriesPosition >= int(std::size(pe::allSeries)))
-                    return sizes;
+                    return QList<CatalogSize>();
                 const pe::Series series = pe::allSeries[seriesPosition];
-                for (const QString& item : pe::sizes(pe::materials[material], series))
-                    sizes.append({item, pe::innerDiameter(series, item)});
-                return sizes;
+                return sizesOfItems(pe::sizes(pe::materials[material], series),
+                                    [series](const QString& item) { return pe::innerDiameter(series, item); });
             }};
 }
 
@@ -49,10 +47,7 @@ TableRecord glassFibreRecord()
             7,
             {},
             [](const ConditionChoices&) {
-                QList<CatalogSize> sizes;
-                for (const QString& item : plastic_glass::glassfibre::innerDiameters())
-                    sizes.append({item, parseValue(item)});
-                return sizes;
+                return sizesOfItems(plastic_glass::glassfibre::innerDiameters(), parseValue);
             }};
 }
 
@@ -64,10 +59,7 @@ TableRecord glassRecord()
             8,
             {},
             [](const ConditionChoices&) {
-                QList<CatalogSize> sizes;
-                for (const QString& item : plastic_glass::glass::outerDiameters())
-                    sizes.append({item, plastic_glass::glass::innerDiameter(item)});
-                return sizes;
+                return sizesOfItems(plastic_glass::glass::outerDiameters(), plastic_glass::glass::innerDiameter);
             }};
 }
 
