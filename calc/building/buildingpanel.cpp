@@ -2,9 +2,12 @@
 
 #include "calc/building/buildingtexts.h"
 #include "calc/common/numbertext.h"
-#include "widgets/numericinput.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/advicelabel.h"
+#include "calc/screen/screenwidgets.h"
+#include "platform/messagebox.h"
+#include "ui_buildingpanel.h"
+#include "widgets/numericinput.h"
 
 namespace calc::building {
 
@@ -12,128 +15,249 @@ namespace {
 const QColor sumColour(0, 64, 0);
 }  // namespace
 
-BuildingPanel::BuildingPanel(QWidget* parent) : QWidget(parent)
+BuildingPanel::BuildingPanel(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::BuildingPanel>())
 {
-    ui.setupUi(this);
-    ui.Label12->hide();
-    platform::setCaptionColour(ui.Label10, sumColour);
-    platform::setCaptionColour(ui.Label11, sumColour);
-    platform::setButtonBackground(ui.Command1, buildingRunColour);
-    platform::setButtonBackground(ui.Command2, buildingClearColour);
+    ui->setupUi(this);
+    fittingBoxes = {ui->Check1, ui->Check2, ui->Check3, ui->Check4,  ui->Check5,  ui->Check6,
+                    ui->Check7, ui->Check8, ui->Check9, ui->Check10, ui->Check11, ui->Check12};
+    fittingCounts = {ui->Text4,  ui->Text5,  ui->Text6,  ui->Text7,  ui->Text8,  ui->Text9,
+                     ui->Text10, ui->Text11, ui->Text12, ui->Text13, ui->Text14, ui->Text15};
+    fittingDrawings = {ui->fittingDrawing_1, ui->fittingDrawing_2,  ui->fittingDrawing_3,  ui->fittingDrawing_4,
+                       ui->fittingDrawing_5, ui->fittingDrawing_6,  ui->fittingDrawing_7,  ui->fittingDrawing_8,
+                       ui->fittingDrawing_9, ui->fittingDrawing_10, ui->fittingDrawing_11, ui->fittingDrawing_12};
 
-    for (auto* input : {ui.Text1, ui.Text3, ui.Text16, ui.Text17, ui.Text18})
+    ui->Label12->hide();
+    platform::setCaptionColour(ui->Label10, sumColour);
+    platform::setCaptionColour(ui->Label11, sumColour);
+    platform::setButtonBackground(ui->Command1, buildingRunColour);
+    platform::setButtonBackground(ui->Command2, buildingClearColour);
+
+    for (auto* input : {ui->Text1, ui->Text3, ui->Text16, ui->Text17, ui->Text18})
         emptyOnBlank(input);
-    for (int row = 1; row <= fittingRows + 2; ++row) {
-        if (row == fittingRows + 1)
-            continue;  // no thirteenth box: "другие " is Check14
-        auto* box = findChild<QCheckBox*>(QStringLiteral("Check%1").arg(row));
-        connect(box, &QCheckBox::clicked, this, [this, row] { toggleFitting(row); });
-        if (row <= fittingRows) {
-            auto* count = findChild<NumericInput*>(QStringLiteral("Text%1").arg(row + 3));
-            count->setKeyList(KeyList::B);
-            emptyOnBlank(count);
-        }
+    for (int row = 0; row < fittingRows; ++row) {
+        connect(fittingBoxes[row], &QCheckBox::clicked, this, [this, row] { toggleFitting(row); });
+        fittingCounts[row]->setKeyList(KeyList::B);
+        emptyOnBlank(fittingCounts[row]);
     }
+    connect(ui->Check14, &QCheckBox::clicked, this, &BuildingPanel::toggleOtherResistance);
     // A click on "другой" when it is already selected opens the inputs again.
-    connect(ui.Option8, &QRadioButton::clicked, this, &BuildingPanel::chooseOtherCarrier);
+    connect(ui->Option8, &QRadioButton::clicked, this, &BuildingPanel::chooseOtherCarrier);
+    connect(ui->Option7, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit waterChosen();
+    });
+    connect(ui->Option7, &QRadioButton::clicked, this, &BuildingPanel::waterChosen);
+    connect(ui->Combo3, &QComboBox::activated, this, &BuildingPanel::temperatureChosen);
+    connect(ui->Command1, &QPushButton::clicked, this, &BuildingPanel::calculateClicked);
+    connect(ui->Command2, &QPushButton::clicked, this, &BuildingPanel::clearClicked);
+    connect(ui->Command4, &QPushButton::clicked, this, &BuildingPanel::resetClicked);
 }
+
+BuildingPanel::~BuildingPanel() = default;
 
 void BuildingPanel::setMaterial(Material material)
 {
     pipeMaterial = material;
-    for (int row = 1; row <= fittingRows; ++row) {
-        findChild<QCheckBox*>(QStringLiteral("Check%1").arg(row))->setText(fittingCaption(material, row));
-        findChild<FittingDrawing*>(QStringLiteral("fittingDrawing_%1").arg(row))->load(fittingDrawing(material, row));
+    for (int row = 0; row < fittingRows; ++row) {
+        fittingBoxes[row]->setText(fittingCaption(material, row + 1));
+        fittingDrawings[row]->load(fittingDrawing(material, row + 1));
     }
-    ui.Label14_5->setText(material == Material::PexAlPex ? QStringLiteral("x10⁻⁶ м²/с") : QStringLiteral("·10⁻⁶ м²/с"));
+    ui->Label14_5->setText(material == Material::PexAlPex ? QStringLiteral("x10⁻⁶ м²/с") : QStringLiteral("·10⁻⁶ м²/с"));
 }
 
-void BuildingPanel::toggleFitting(int row)
+void BuildingPanel::selectLitresPerSecond() { ui->Option5->setChecked(true); }
+
+void BuildingPanel::selectWater() { ui->Option7->setChecked(true); }
+
+bool BuildingPanel::waterSelected() const { return ui->Option7->isChecked(); }
+
+void BuildingPanel::setTemperaturePanelEnabled(bool enabled) { ui->Frame4->setEnabled(enabled); }
+
+void BuildingPanel::setTemperatureListEnabled(bool enabled) { ui->Combo3->setEnabled(enabled); }
+
+void BuildingPanel::fillTemperatures(const QStringList& items) { fillList(ui->Combo3, items); }
+
+void BuildingPanel::clearTemperatures() { ui->Combo3->clear(); }
+
+void BuildingPanel::setTemperatureListTooltip(const QString& tooltip) { ui->Combo3->setToolTip(tooltip); }
+
+void BuildingPanel::takeTemperature() { ui->Label12->setText(ui->Combo3->currentText()); }
+
+void BuildingPanel::forgetTemperature() { ui->Label12->clear(); }
+
+double BuildingPanel::temperature() const { return parseValue(ui->Label12->text()); }
+
+void BuildingPanel::setTemperatureCaptions(platform::PaletteIndex colour)
 {
-    const bool other = row == fittingRows + 2;
-    auto* box = findChild<QCheckBox*>(QStringLiteral("Check%1").arg(row));
-    auto* input = other ? ui.Text17 : findChild<NumericInput*>(QStringLiteral("Text%1").arg(row + 3));
-    input->setEnabled(box->isChecked());
+    for (auto* caption : {ui->Label13_0, ui->Label13_1})
+        platform::setCaptionColour(caption, colour);
 }
 
-void BuildingPanel::disableCounts()
+void BuildingPanel::setCarrierPanelEnabled(bool enabled) { ui->Frame5->setEnabled(enabled); }
+
+void BuildingPanel::setCarrierOptionsEnabled(bool enabled)
 {
-    for (int row = 1; row <= fittingRows; ++row)
-        findChild<NumericInput*>(QStringLiteral("Text%1").arg(row + 3))->setEnabled(false);
-    ui.Text17->setEnabled(false);
+    ui->Option7->setEnabled(enabled);
+    ui->Option8->setEnabled(enabled);
 }
 
-void BuildingPanel::resetFittings()
+void BuildingPanel::disableDensityInput() { ui->Text3->setEnabled(false); }
+
+void BuildingPanel::disableCarrierInputs()
 {
-    for (int row = 1; row <= fittingRows; ++row) {
-        findChild<QCheckBox*>(QStringLiteral("Check%1").arg(row))->setChecked(false);
-        toggleFitting(row);
-        findChild<NumericInput*>(QStringLiteral("Text%1").arg(row + 3))->setText(QStringLiteral("1"));
-    }
-    ui.Check14->setChecked(false);
-    toggleFitting(fittingRows + 2);
-    ui.Text17->clear();
+    ui->Text3->setEnabled(false);
+    ui->Text18->setEnabled(false);
+}
+
+void BuildingPanel::emptyCarrierInputs()
+{
+    ui->Text3->clear();
+    ui->Text18->clear();
+}
+
+void BuildingPanel::showCarrierDensity(double density) { ui->Text3->setText(storedNumberText(density)); }
+
+void BuildingPanel::showCarrierViscosity(double viscosityE6) { ui->Text18->setText(storedNumberText(viscosityE6)); }
+
+void BuildingPanel::setCarrierCaptions(platform::PaletteIndex colour)
+{
+    for (auto* caption : {ui->Label14_0, ui->Label14_1, ui->Label14_2, ui->Label14_3, ui->Label14_4, ui->Label14_5})
+        platform::setCaptionColour(caption, colour);
 }
 
 void BuildingPanel::chooseOtherCarrier()
 {
-    for (auto* input : {ui.Text3, ui.Text18}) {
+    for (auto* input : {ui->Text3, ui->Text18}) {
         input->setEnabled(true);
         input->clear();
     }
 }
 
-void BuildingPanel::takeTemperature() { ui.Label12->setText(ui.Combo3->currentText()); }
+void BuildingPanel::toggleFitting(int row) { fittingCounts[row]->setEnabled(fittingBoxes[row]->isChecked()); }
 
-void BuildingPanel::setTemperatureCaptions(platform::PaletteIndex colour)
+void BuildingPanel::toggleOtherResistance() { ui->Text17->setEnabled(ui->Check14->isChecked()); }
+
+void BuildingPanel::disableCounts()
 {
-    for (auto* caption : {ui.Label13_0, ui.Label13_1})
-        platform::setCaptionColour(caption, colour);
+    for (auto* count : fittingCounts)
+        count->setEnabled(false);
+    ui->Text17->setEnabled(false);
 }
 
-void BuildingPanel::setCarrierCaptions(platform::PaletteIndex colour)
+void BuildingPanel::resetFittings()
 {
-    for (auto* caption : {ui.Label14_0, ui.Label14_1, ui.Label14_2, ui.Label14_3, ui.Label14_4, ui.Label14_5})
-        platform::setCaptionColour(caption, colour);
-}
-
-double BuildingPanel::localResistanceSum() const
-{
-    double counts[fittingRows];
-    for (int row = 1; row <= fittingRows; ++row) {
-        const bool ticked = findChild<QCheckBox*>(QStringLiteral("Check%1").arg(row))->isChecked();
-        const auto* count = findChild<NumericInput*>(QStringLiteral("Text%1").arg(row + 3));
-        counts[row - 1] = ticked ? parseValue(count->text()) : 0;
+    for (int row = 0; row < fittingRows; ++row) {
+        fittingBoxes[row]->setChecked(false);
+        toggleFitting(row);
+        fittingCounts[row]->setText(QStringLiteral("1"));
     }
-    const double other = ui.Check14->isChecked() ? parseValue(ui.Text17->text()) : 0;
-    return building::localResistanceSum(pipeMaterial, counts, other);
+    ui->Check14->setChecked(false);
+    toggleOtherResistance();
+    ui->Text17->clear();
+}
+
+void BuildingPanel::clearResultCaptions()
+{
+    for (auto* result : {ui->Label1, ui->Label2, ui->Label3, ui->Label4})
+        result->clear();
+}
+
+void BuildingPanel::clearResultTooltips(std::initializer_list<Result> results)
+{
+    QLabel* const labels[] = {ui->Label1, ui->Label2, ui->Label3, ui->Label4};
+    for (Result result : results)
+        labels[static_cast<int>(result)]->setToolTip(QString());
 }
 
 void BuildingPanel::showLocalResistanceSum(double sum)
 {
-    ui.Label10->show();
-    ui.Label11->show();
-    ui.Label10->setText(numberText(sum));
+    ui->Label10->show();
+    ui->Label11->show();
+    ui->Label10->setText(numberText(sum));
 }
 
 void BuildingPanel::hideLocalResistanceSum()
 {
-    ui.Label10->hide();
-    ui.Label11->hide();
+    ui->Label10->hide();
+    ui->Label11->hide();
 }
 
-void BuildingPanel::showVelocityAdvice(double v, SystemKind kind)
+void BuildingPanel::clearLocalResistanceSum()
 {
-    if (tooFast(v, kind)) {
-        platform::setCaptionColour(ui.Label3, platform::LightRed);
-        ui.Label3->setText(tooFastAdvice);
-        ui.Label3->setToolTip(velocityLimitText(pipeMaterial, kind));
-        return;
+    ui->Label10->clear();
+    hideLocalResistanceSum();
+}
+
+void BuildingPanel::clearInputs()
+{
+    for (auto* input : {ui->Text1, ui->Text3, ui->Text18, ui->Text16})
+        input->clear();
+}
+
+void BuildingPanel::clearFlowTooltip() { ui->Text1->setToolTip(QString()); }
+
+SectionInput BuildingPanel::sectionInput(SystemKind kind) const
+{
+    SectionInput input;
+    input.material = pipeMaterial;
+    input.kind = kind;
+    input.temperature = temperature();
+    input.carrier = waterSelected() ? HeatCarrier::Water : HeatCarrier::Other;
+    input.typedDensity = parseValue(ui->Text3->text());
+    input.typedViscosityE6 = parseValue(ui->Text18->text());
+    input.flow = {parseValue(ui->Text1->text()), chosenFlowUnit(ui->Option5)};
+    input.length = parseValue(ui->Text16->text());
+    for (int row = 0; row < fittingRows; ++row)
+        input.fittings[row] = {fittingBoxes[row]->isChecked(), parseValue(fittingCounts[row]->text())};
+    input.otherResistance = {ui->Check14->isChecked(), parseValue(ui->Text17->text())};
+    return input;
+}
+
+void BuildingPanel::showVelocityAdvice(const VelocityAdvice& advice)
+{
+    showAdvice(ui->Label3, advice.label);
+    if (advice.tooltip)
+        ui->Label3->setToolTip(*advice.tooltip);
+}
+
+void BuildingPanel::showSection(const SectionInput& input, const SectionResult& result)
+{
+    const Figures& figures = result.figures;
+    const Material material = pipeMaterial;
+    const bool heating = input.kind == SystemKind::Heating;
+    if (figures.flow)
+        ui->Text1->setToolTip(flowTooltip(*figures.flow));
+    if (figures.velocity) {
+        ui->Label1->setText(velocityResult(material, *figures.velocity));
+        if (material == Material::Copper)
+            ui->Label1->setToolTip(QStringLiteral("скорость"));
     }
-    platform::setCaptionColour(ui.Label3, platform::Black);
-    ui.Label3->clear();
-    if (pipeMaterial != Material::Copper)
-        ui.Label3->setToolTip(QString());
+    if (result.viscosityE6)
+        showCarrierViscosity(*result.viscosityE6);
+    if (figures.resistanceSum)
+        showLocalResistanceSum(*figures.resistanceSum);
+    if (result.waterDensity)
+        showCarrierDensity(*result.waterDensity);
+    if (!heating && figures.slope) {
+        ui->Label2->setText(slopeResult(material, input.kind, *figures.slope));
+        ui->Label2->setToolTip(slopeTooltip(*figures.slope));
+    }
+    if (!heating && figures.headLoss) {
+        ui->Label4->setText(headLossResult(material, *figures.headLoss));
+        ui->Label4->setToolTip(headLossTooltip(*figures.headLoss));
+    }
+    if (figures.specificLoss) {
+        ui->Label2->setText(heatingLossResult(material, *figures.specificLoss));
+        ui->Label2->setToolTip(QString());
+    }
+    if (figures.pressureDrop) {
+        ui->Label4->setText(heatingDropResult(material, *figures.pressureDrop));
+        ui->Label4->setToolTip(QString());
+    }
+    if (result.advice)
+        showVelocityAdvice(*result.advice);
+    if (result.failed)
+        platform::showInputError(window(), messages::failedCheck(material, input.kind, *result.failed));
 }
 
 void fitButtonsToCaptions(QWidget* window)

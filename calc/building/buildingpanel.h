@@ -1,52 +1,100 @@
 #pragma once
 
-#include "calc/building/buildinghydraulics.h"
+#include "calc/building/buildingcalculation.h"
 #include "platform/palette.h"
-#include "ui_buildingpanel.h"
 
+#include <QRadioButton>
 #include <QWidget>
+#include <array>
+#include <initializer_list>
+#include <memory>
 
+class FittingDrawing;
 class NumericInput;
+class QCheckBox;
+
+namespace Ui {
+class BuildingPanel;
+}
 
 namespace calc::building {
 
 // Whatever the copper, PEX and PEX-AL-PEX screens share: flow, temperature, heat carrier,
 // fittings, section length, results and the buttons that run, clear and reset them. Each
-// screen holds one and wires its own system options, diameter panel and procedure to it.
+// screen holds one and wires its own system options, diameter panel and steps to it.
 class BuildingPanel : public QWidget {
     Q_OBJECT
 public:
     explicit BuildingPanel(QWidget* parent = nullptr);
+    ~BuildingPanel() override;
 
     // Row 12, its drawing, its ξ and the viscosity unit depend on the pipe.
     void setMaterial(Material material);
     Material material() const { return pipeMaterial; }
 
+    void selectLitresPerSecond();
+    void selectWater();
+    bool waterSelected() const;
+
+    // The temperature panel; its state field takes the chosen list item.
+    void setTemperaturePanelEnabled(bool enabled);
+    void setTemperatureListEnabled(bool enabled);
+    void fillTemperatures(const QStringList& items);
+    void clearTemperatures();
+    void setTemperatureListTooltip(const QString& tooltip);
+    void takeTemperature();
+    void forgetTemperature();
+    double temperature() const;
+    void setTemperatureCaptions(platform::PaletteIndex colour);
+
+    // The heat-carrier panel: "другой" opens its two inputs.
+    void setCarrierPanelEnabled(bool enabled);
+    void setCarrierOptionsEnabled(bool enabled);
+    void disableDensityInput();
+    void disableCarrierInputs();
+    void emptyCarrierInputs();
+    void showCarrierDensity(double density);
+    void showCarrierViscosity(double viscosityE6);
+    void setCarrierCaptions(platform::PaletteIndex colour);
+
     // Count inputs wait for their box to be ticked.
     void disableCounts();
-
     // Unticks every fitting as a click would, counts back to "1", "другие " emptied.
     void resetFittings();
 
-    // The temperature state field takes the chosen list item.
-    void takeTemperature();
-
-    void setTemperatureCaptions(platform::PaletteIndex colour);
-    void setCarrierCaptions(platform::PaletteIndex colour);
-
-    double localResistanceSum() const;
-    void showLocalResistanceSum(double sum);
+    enum class Result { Velocity, Slope, Advice, Loss };
+    void clearResultCaptions();
+    void clearResultTooltips(std::initializer_list<Result> results);
     void hideLocalResistanceSum();
+    void clearLocalResistanceSum();
+    // Flow, density, viscosity and section length.
+    void clearInputs();
+    void clearFlowTooltip();
 
-    // Light red advice above the system's limit; black and empty up to it.
-    void showVelocityAdvice(double v, SystemKind kind);
+    // The conditions the panel holds; the screen adds its diameter.
+    SectionInput sectionInput(SystemKind kind) const;
+    // Shows what the calculation set and, when a check stopped it, that check's message.
+    void showSection(const SectionInput& input, const SectionResult& result);
 
-    Ui::BuildingPanel ui;
+signals:
+    void calculateClicked();
+    void clearClicked();
+    void resetClicked();
+    void temperatureChosen();
+    // "вода" clicked, or selected from code.
+    void waterChosen();
 
 private:
     void toggleFitting(int row);
+    void toggleOtherResistance();
     void chooseOtherCarrier();
+    void showLocalResistanceSum(double sum);
+    void showVelocityAdvice(const VelocityAdvice& advice);
 
+    std::unique_ptr<Ui::BuildingPanel> ui;
+    std::array<QCheckBox*, fittingRows> fittingBoxes;
+    std::array<NumericInput*, fittingRows> fittingCounts;
+    std::array<FittingDrawing*, fittingRows> fittingDrawings;
     Material pipeMaterial = Material::Copper;
 };
 

@@ -1,5 +1,6 @@
 #include "calc/building/buildingtexts.h"
 
+#include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
 
@@ -79,6 +80,17 @@ QString velocityLimitText(Material material, SystemKind kind)
     return QString();
 }
 
+VelocityAdvice velocityAdvice(Material material, SystemKind kind, double v)
+{
+    constexpr int black = 0;
+    constexpr int lightRed = 12;
+    if (tooFast(v, kind))
+        return {{tooFastAdvice, lightRed}, velocityLimitText(material, kind)};
+    if (copper(material))
+        return {{QString(), black}, std::nullopt};
+    return {{QString(), black}, QString()};
+}
+
 namespace messages {
 
 QString heatingTemperatureMissing(Material material)
@@ -99,6 +111,30 @@ QString densityMissing(Material material)
     return copper(material) ? QStringLiteral("Вы не ввели значение \rплотности теплоностеля!")
                             : QStringLiteral("Вы не ввели плотность\rтеплоносителя!\r"
                                              "Введите значение плотности, в кг/м.куб.");
+}
+
+QString failedCheck(Material material, SystemKind kind, Check check)
+{
+    switch (check) {
+    case Check::DiameterZero:
+        return diameterZero;
+    case Check::NoWallChosen:
+        return copperWallMissing;
+    case Check::FlowZero:
+        return calc::messages::flowZero;
+    case Check::LengthZero:
+        return sectionLengthZero;
+    case Check::TemperatureMissing:
+        return isHotWater(kind) ? hotWaterTemperatureMissing : heatingTemperatureMissing(material);
+    case Check::ViscosityMissing:
+        return viscosityMissing(material);
+    case Check::DensityMissing:
+        return densityMissing(material);
+    case Check::NotComputable:
+    case Check::NoSizeChosen:  // no building screen has a catalog without a typed diameter
+        break;
+    }
+    return calc::messages::notComputable;
 }
 
 }  // namespace messages

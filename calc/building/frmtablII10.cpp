@@ -26,6 +26,11 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
+    diameterSwitch.diameter = ui.Text2;
+    diameterSwitch.lists = {ui.Combo1};
+    diameterSwitch.catalogCaptions = {ui.Label7};
+    diameterSwitch.typedCaptions = {ui.Label8};
+    diameterSwitch.catalogOnly = {ui.Frame9, ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12};
 
     for (auto* series : {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12})
         onSelected(series, this, &frmtablII10::chooseSeries);
@@ -63,24 +68,10 @@ void frmtablII10::chooseSeries()
 
 void frmtablII10::toggleOtherDiameter()
 {
-    ui.Text2->setEnabled(true);
-    ui.Text2->clear();
-    ui.Combo1->clear();
-    ui.Combo1->setEnabled(false);
-    ui.Frame9->setEnabled(false);
-    for (auto* series : {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12})
-        series->setEnabled(false);
-    platform::setCaptionColour(ui.Label7, platform::Grey);
-    platform::setCaptionColour(ui.Label8, platform::Black);
+    diameterSwitch.enterTypedDiameterMode();
     if (ui.Check13->isChecked())
         return;
-    ui.Text2->setEnabled(false);
-    ui.Combo1->setEnabled(true);
-    ui.Frame9->setEnabled(true);
-    for (auto* series : {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12})
-        series->setEnabled(true);
-    platform::setCaptionColour(ui.Label7, platform::Black);
-    platform::setCaptionColour(ui.Label8, platform::Grey);
+    diameterSwitch.returnToCatalog();
     // SDR 13,6 comes back with its list, whichever series was chosen before.
     ui.Option4->setChecked(true);
     chooseSeries();

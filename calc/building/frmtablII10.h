@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui_frmtablII10.h"
+#include "widgets/diameterswitch.h"
 
 #include <QWidget>
 
@@ -22,4 +23,5 @@ private:
 
     Ui::frmtablII10 ui;
     calc::building::PolymerScreen* polymer;
+    widgets::DiameterSwitch diameterSwitch;
 };

@@ -20,6 +20,10 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
+    diameterSwitch.diameter = ui.Text2;
+    diameterSwitch.lists = {ui.Combo1};
+    diameterSwitch.catalogCaptions = {ui.Label7};
+    diameterSwitch.typedCaptions = {ui.Label8};
 
     connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII11::toggleOtherDiameter);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII11::chooseOuterDiameter);
@@ -39,19 +43,11 @@ void frmtablII11::load()
 
 void frmtablII11::toggleOtherDiameter()
 {
-    ui.Text2->setEnabled(true);
-    ui.Text2->clear();
-    ui.Combo1->clear();
-    ui.Combo1->setEnabled(false);
-    platform::setCaptionColour(ui.Label7, platform::Grey);
-    platform::setCaptionColour(ui.Label8, platform::Black);
+    diameterSwitch.enterTypedDiameterMode();
     if (ui.Check13->isChecked())
         return;
-    ui.Text2->setEnabled(false);
+    diameterSwitch.returnToCatalog();
     fillList(ui.Combo1, pexalpex::outerDiameters());
-    ui.Combo1->setEnabled(true);
-    platform::setCaptionColour(ui.Label7, platform::Black);
-    platform::setCaptionColour(ui.Label8, platform::Grey);
 }
 
 void frmtablII11::chooseOuterDiameter()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui_frmtablII11.h"
+#include "widgets/diameterswitch.h"
 
 #include <QWidget>
 
@@ -21,4 +22,5 @@ private:
 
     Ui::frmtablII11 ui;
     calc::building::PolymerScreen* polymer;
+    widgets::DiameterSwitch diameterSwitch;
 };

@@ -3,7 +3,6 @@
 #include "calc/building/buildingpanel.h"
 #include "calc/building/buildingrecords.h"
 #include "calc/building/coppercatalog.h"
-#include "calc/building/copperprocedure.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/screen/screenwidgets.h"
@@ -24,20 +23,23 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     ui.Label7->hide();
     ui.Label8->hide();
     emptyOnBlank(ui.Text2);
+    diameterSwitch.diameter = ui.Text2;
+    diameterSwitch.lists = {ui.Combo1, ui.Combo2};
+    diameterSwitch.catalogCaptions = {ui.Label5_0, ui.Label5_1};
+    diameterSwitch.typedCaptions = {ui.Label15};
 
     onSelected(ui.Option1, this, &frmtablII9::chooseColdWater);
     onSelected(ui.Option2, this, &frmtablII9::chooseHotWater);
     onSelected(ui.Option3, this, &frmtablII9::chooseHotWater);
     onSelected(ui.Option4, this, &frmtablII9::chooseHeating);
-    auto& panel = ui.panel->ui;
-    connect(panel.Combo3, &QComboBox::activated, this, &frmtablII9::chooseTemperature);
+    connect(ui.panel, &BuildingPanel::temperatureChosen, this, &frmtablII9::chooseTemperature);
     connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII9::toggleOtherDiameter);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII9::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII9::chooseWall);
-    connect(panel.Command1, &QPushButton::clicked, this, &frmtablII9::calculate);
-    connect(panel.Command2, &QPushButton::clicked, this, &frmtablII9::clearAll);
+    connect(ui.panel, &BuildingPanel::calculateClicked, this, &frmtablII9::calculate);
+    connect(ui.panel, &BuildingPanel::clearClicked, this, &frmtablII9::clearAll);
     // The sum of the last calculation stays on screen after a reset.
-    connect(panel.Command4, &QPushButton::clicked, ui.panel, &BuildingPanel::resetFittings);
+    connect(ui.panel, &BuildingPanel::resetClicked, ui.panel, &BuildingPanel::resetFittings);
 
     fitButtonsToCaptions(this);
     load();
@@ -45,25 +47,25 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
 
 void frmtablII9::load()
 {
-    auto& panel = ui.panel->ui;
+    auto* panel = ui.panel;
     ui.Option1->setChecked(true);
-    panel.Option5->setChecked(true);
-    panel.Option7->setChecked(true);
-    panel.Frame4->setEnabled(false);
-    panel.Frame5->setEnabled(false);
+    panel->selectLitresPerSecond();
+    panel->selectWater();
+    panel->setTemperaturePanelEnabled(false);
+    panel->setCarrierPanelEnabled(false);
     ui.Text2->setEnabled(false);
-    ui.panel->disableCounts();
-    ui.panel->hideLocalResistanceSum();
+    panel->disableCounts();
+    panel->hideLocalResistanceSum();
     for (auto* caption : {ui.Label5_0, ui.Label5_1})
         platform::setCaptionColour(caption, platform::Black);
     platform::setCaptionColour(ui.Label15, platform::Grey);
     fillList(ui.Combo1, copper::outerDiameters());
-    fillList(panel.Combo3, temperatures(Material::Copper, SystemKind::Heating));
-    for (QWidget* control : std::initializer_list<QWidget*>{panel.Text3, panel.Text18, panel.Option7, panel.Option8})
-        control->setEnabled(false);
-    ui.panel->setCarrierCaptions(platform::Grey);
-    ui.panel->setTemperatureCaptions(platform::Grey);
-    panel.Label2->setToolTip(QString());
+    panel->fillTemperatures(temperatures(Material::Copper, SystemKind::Heating));
+    panel->disableCarrierInputs();
+    panel->setCarrierOptionsEnabled(false);
+    panel->setCarrierCaptions(platform::Grey);
+    panel->setTemperatureCaptions(platform::Grey);
+    panel->clearResultTooltips({BuildingPanel::Result::Slope});
     ui.Label7->clear();
     ui.Label8->clear();
 }
@@ -82,79 +84,61 @@ SystemKind frmtablII9::kind() const
 // A change of system keeps the chosen temperature and the results.
 void frmtablII9::chooseColdWater()
 {
-    auto& panel = ui.panel->ui;
-    panel.Combo3->clear();
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{panel.Frame4, panel.Frame5, panel.Text3, panel.Option7, panel.Option8})
-        control->setEnabled(false);
-    ui.panel->setCarrierCaptions(platform::Grey);
-    ui.panel->setTemperatureCaptions(platform::Grey);
+    auto* panel = ui.panel;
+    panel->clearTemperatures();
+    panel->setTemperaturePanelEnabled(false);
+    panel->setCarrierPanelEnabled(false);
+    panel->disableDensityInput();
+    panel->setCarrierOptionsEnabled(false);
+    panel->setCarrierCaptions(platform::Grey);
+    panel->setTemperatureCaptions(platform::Grey);
 }
 
 void frmtablII9::chooseHotWater()
 {
-    auto& panel = ui.panel->ui;
-    panel.Frame4->setEnabled(true);
-    panel.Combo3->show();
-    fillList(panel.Combo3, temperatures(Material::Copper, kind()));
-    panel.Combo3->setToolTip(hotWaterTemperatureHint);
-    panel.Option7->setEnabled(false);
-    panel.Option8->setEnabled(false);
-    ui.panel->setCarrierCaptions(platform::Grey);
-    ui.panel->setTemperatureCaptions(platform::Black);
+    auto* panel = ui.panel;
+    panel->setTemperaturePanelEnabled(true);
+    panel->fillTemperatures(temperatures(Material::Copper, kind()));
+    panel->setTemperatureListTooltip(hotWaterTemperatureHint);
+    panel->setCarrierOptionsEnabled(false);
+    panel->setCarrierCaptions(platform::Grey);
+    panel->setTemperatureCaptions(platform::Black);
 }
 
 void frmtablII9::chooseHeating()
 {
-    auto& panel = ui.panel->ui;
-    panel.Frame4->setEnabled(true);
-    panel.Frame5->setEnabled(true);
-    panel.Combo3->show();
-    fillList(panel.Combo3, temperatures(Material::Copper, SystemKind::Heating));
-    const double t = parseValue(panel.Label12->text());
-    const double density = heatingWaterDensity(t);
-    if (panel.Option7->isChecked() && density != 0)
-        panel.Text3->setText(storedNumberText(density));
-    panel.Option7->setEnabled(true);
-    panel.Option8->setEnabled(true);
-    ui.panel->setCarrierCaptions(platform::Black);
-    ui.panel->setTemperatureCaptions(platform::Black);
+    auto* panel = ui.panel;
+    panel->setTemperaturePanelEnabled(true);
+    panel->setCarrierPanelEnabled(true);
+    panel->fillTemperatures(temperatures(Material::Copper, SystemKind::Heating));
+    const double density = heatingWaterDensity(panel->temperature());
+    if (panel->waterSelected() && density != 0)
+        panel->showCarrierDensity(density);
+    panel->setCarrierOptionsEnabled(true);
+    panel->setCarrierCaptions(platform::Black);
+    panel->setTemperatureCaptions(platform::Black);
 }
 
 void frmtablII9::chooseTemperature()
 {
-    auto& panel = ui.panel->ui;
-    ui.panel->takeTemperature();
+    auto* panel = ui.panel;
+    panel->takeTemperature();
     if (ui.Option2->isChecked())
-        panel.Combo3->setToolTip(hotWaterTemperatureHint);
-    if (ui.Option4->isChecked() && panel.Option7->isChecked()) {
-        const double t = parseValue(panel.Label12->text());
-        panel.Text3->setText(storedNumberText(heatingWaterDensity(t)));
-        panel.Text18->setText(storedNumberText(waterViscosityE6(Material::Copper, t)));
+        panel->setTemperatureListTooltip(hotWaterTemperatureHint);
+    if (ui.Option4->isChecked() && panel->waterSelected()) {
+        const double t = panel->temperature();
+        panel->showCarrierDensity(heatingWaterDensity(t));
+        panel->showCarrierViscosity(waterViscosityE6(Material::Copper, t));
     }
-    panel.Text3->setEnabled(false);
+    panel->disableDensityInput();
 }
 
 void frmtablII9::toggleOtherDiameter()
 {
-    ui.Text2->setEnabled(true);
-    ui.Text2->clear();
-    for (auto* list : {ui.Combo1, ui.Combo2}) {
-        list->clear();
-        list->setEnabled(false);
-    }
-    for (auto* caption : {ui.Label5_0, ui.Label5_1})
-        platform::setCaptionColour(caption, platform::Grey);
-    platform::setCaptionColour(ui.Label15, platform::Black);
+    diameterSwitch.enterTypedDiameterMode();
     if (ui.Check13->isChecked())
         return;
-    for (auto* caption : {ui.Label5_0, ui.Label5_1})
-        platform::setCaptionColour(caption, platform::Black);
-    platform::setCaptionColour(ui.Label15, platform::Grey);
-    ui.Text2->clear();
-    ui.Text2->setEnabled(false);
-    ui.Combo1->setEnabled(true);
-    ui.Combo2->setEnabled(true);
+    diameterSwitch.returnToCatalog();
     fillList(ui.Combo1, copper::outerDiameters());
 }
 
@@ -175,20 +159,19 @@ void frmtablII9::chooseWall()
 // Unlike the polymer screens, the temperature is forgotten while the list still shows it.
 void frmtablII9::clearAll()
 {
-    auto& panel = ui.panel->ui;
-    for (auto* result : {panel.Label1, panel.Label2, panel.Label3, panel.Label4})
-        result->clear();
-    panel.Label11->hide();
-    panel.Label10->clear();
-    panel.Label10->hide();
-    panel.Label12->clear();
-    for (auto* input : {panel.Text1, panel.Text3, panel.Text18, panel.Text16})
-        input->clear();
-    panel.Label3->setToolTip(QString());
-    panel.Label1->setToolTip(QString());
+    auto* panel = ui.panel;
+    panel->clearResultCaptions();
+    panel->clearLocalResistanceSum();
+    panel->forgetTemperature();
+    panel->clearInputs();
+    panel->clearResultTooltips({BuildingPanel::Result::Advice, BuildingPanel::Result::Velocity});
 }
 
 void frmtablII9::calculate()
 {
-    runCopperProcedure(*ui.panel, {kind(), ui.Text2->text(), ui.Label8->text(), ui.Check13->isChecked()});
+    SectionInput input = ui.panel->sectionInput(kind());
+    input.diameterMm = parseValue(ui.Text2->text());
+    input.typedDiameter = ui.Check13->isChecked();
+    input.wallChosen = parseValue(ui.Label8->text()) != 0;
+    ui.panel->showSection(input, calculateSection(input));
 }

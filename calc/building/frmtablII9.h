@@ -2,6 +2,7 @@
 
 #include "calc/building/buildinghydraulics.h"
 #include "ui_frmtablII9.h"
+#include "widgets/diameterswitch.h"
 
 #include <QWidget>
 
@@ -25,4 +26,5 @@ private:
     void calculate();
 
     Ui::frmtablII9 ui;
+    widgets::DiameterSwitch diameterSwitch;
 };
