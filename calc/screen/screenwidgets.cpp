@@ -1,9 +1,10 @@
 #include "calc/screen/screenwidgets.h"
 
-#include "widgets/numericinput.h"
 #include "help/formulahelp.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
+#include "widgets/clickablelabel.h"
+#include "widgets/numericinput.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -46,8 +47,15 @@ void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const T
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(record.title);
     // Labels show typed and computed text: markup in it must appear as typed and load nothing.
-    for (auto* label : window->findChildren<QLabel*>())
+    // Results can be selected and copied; document links keep their clicks.
+    for (auto* label : window->findChildren<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);
+        if (!qobject_cast<ClickableLabel*>(label)) {
+            // Ctrl+C needs keyboard selection; a click gives the focus, Tab passes results by.
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            label->setFocusPolicy(Qt::ClickFocus);
+        }
+    }
     setupHelpButton(parts.helpButton, record.helpWindow);
     Q_ASSERT(parts.documentLinks.size() == record.documents.size());
     for (qsizetype k = 0; k < parts.documentLinks.size(); ++k)

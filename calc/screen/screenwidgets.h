@@ -54,8 +54,9 @@ struct TableWindowParts {
 };
 
 // A calculator is a top-level window titled by its table that forgets everything when it is
-// closed; its labels show their text as it is; its help button (the green question-mark picture)
-// shows its formula help; its links open its documents. Called once its form is set up.
+// closed. Its labels show their text as it is and can be selected and copied; its help button
+// (the green question-mark picture) shows its formula help; its links open its documents.
+// Called once its form is set up.
 void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts);
 
 // Clears a list and fills it, leaving nothing selected.

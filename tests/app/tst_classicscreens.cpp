@@ -2,9 +2,11 @@
 #include "platform/documents.h"
 #include "platform/palette.h"
 #include "tests/common/uitest.h"
+#include "widgets/clickablelabel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +27,8 @@ private slots:
     void typedDiameterShownAsTyped();
     void infiniteTypedDiameterIsRefused_data();
     void infiniteTypedDiameterIsRefused();
+    void resultsCanBeCopied_data();
+    void resultsCanBeCopied();
 };
 
 void tst_classicscreens::screen_data()
@@ -184,6 +188,46 @@ void tst_classicscreens::infiniteTypedDiameterIsRefused()
     QCOMPARE(text(window.get(), velocityName.constData()), QStringLiteral("0,127"));
     if (!advice.isEmpty())
         QCOMPARE(text(window.get(), advice.toLatin1().constData()), adviceBefore);
+}
+
+void tst_classicscreens::resultsCanBeCopied_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("shown");
+    // A typed diameter of 100 mm and 1 л/сек.
+    QTest::newRow("II-8 velocity") << 8 << "Label1" << "0,127";
+    QTest::newRow("II-6 advice") << 6 << "Label7" << "";
+}
+
+// A result is selected with the mouse and copied with Ctrl+C; its text and colour stay.
+void tst_classicscreens::resultsCanBeCopied()
+{
+    QFETCH(int, number);
+    QFETCH(QString, result);
+    QFETCH(QString, shown);
+    std::unique_ptr<QWidget> window(createCalculator(number));
+    window->show();
+    click(window.get(), "Check1");
+    typeInto(window.get(), "Text2", "100");
+    typeInto(window.get(), "Text1", "1");
+    click(window.get(), "Command2");
+    takeMessages();
+    auto* label = child<QLabel>(window.get(), result.toLatin1().constData());
+    QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QVERIFY(!label->text().isEmpty());
+    if (!shown.isEmpty())
+        QCOMPARE(label->text(), shown);
+    const QColor before = captionColour(window.get(), result.toLatin1().constData());
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(2, label->height() / 2));
+    label->setSelection(0, int(label->text().size()));
+    QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), label->text());
+    QCOMPARE(captionColour(window.get(), result.toLatin1().constData()), before);
+    // Document links stay links: a click opens their document, it does not select.
+    for (const QLabel* link : window->findChildren<ClickableLabel*>())
+        QVERIFY(!(link->textInteractionFlags() & Qt::TextSelectableByMouse));
 }
 
 UITEST_MAIN(tst_classicscreens)
