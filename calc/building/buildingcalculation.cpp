@@ -137,7 +137,7 @@ SectionResult copperSection(const SectionInput& input)
     figures.resistanceSum = sum;
 
     if (slopeKind) {
-        const double slope = copperSlope(nu, v, d);
+        const double slope = copperSlope(v, d, nu);
         const double headLoss = sectionHeadLoss(slope, length, sum, v);
         if (!allFinite({slope, slopePressure(slope), headLoss, slopePressure(headLoss)}))
             return stopped(result, Check::NotComputable);
@@ -153,7 +153,7 @@ SectionResult copperSection(const SectionInput& input)
         return stopped(result, Check::NotComputable);
 
     if (kind == SystemKind::HotWaterSupply) {
-        const double slope = copperSupplySlope(friction.reynolds, v, d);
+        const double slope = copperSupplySlope(v, d, friction.reynolds);
         const double headLoss = sectionHeadLoss(slope, length, sum, v);
         // The supply formula falls to zero and below for large bores, where it no longer holds.
         if (!(slope > 0) || !allFinite({slope, slopePressure(slope), headLoss, slopePressure(headLoss)}))
@@ -222,7 +222,7 @@ SectionResult polymerSection(const SectionInput& input)
         return stopped(result, Check::NotComputable);
 
     const FrictionFactor friction = frictionFactor(d, v, nu, wallRoughness(material));
-    const double slope = polymerSlope(friction.lambda, v, d);
+    const double slope = polymerSlope(v, d, friction.lambda);
     if (!allFinite({friction.reynolds, friction.b, friction.lambda, slope, slopePressure(slope)}))
         return stopped(result, Check::NotComputable);
     if (!heating)

@@ -119,14 +119,14 @@ FrictionFactor frictionFactor(double d, double v, double nu, double roughness)
     return f;
 }
 
-double polymerSlope(double lambda, double v, double d) { return lambda * v * v / (2 * 9.81 * d); }
+double polymerSlope(double v, double d, double lambda) { return lambda * v * v / (2 * 9.81 * d); }
 
-double copperSlope(double nu, double v, double d)
+double copperSlope(double v, double d, double nu)
 {
     return 0.0161 * std::pow(nu, 0.25) * std::pow(v, 1.75) * std::pow(d, -1.25);
 }
 
-double copperSupplySlope(double reynolds, double v, double d)
+double copperSupplySlope(double v, double d, double reynolds)
 {
     const double lgRe = lg(reynolds);
     const double lgD = lg(d);

@@ -51,11 +51,11 @@ struct FrictionFactor {
 FrictionFactor frictionFactor(double d, double v, double nu, double roughness);
 
 // Slope of a polymer pipe, i = λ·v²/(2·9.81·d).
-double polymerSlope(double lambda, double v, double d);
+double polymerSlope(double v, double d, double lambda);
 // Copper, cold water and hot-water circulation: i = 0.0161·ν^0.25·v^1.75·d^−1.25.
-double copperSlope(double nu, double v, double d);
+double copperSlope(double v, double d, double nu);
 // Copper, hot-water supply.
-double copperSupplySlope(double reynolds, double v, double d);
+double copperSupplySlope(double v, double d, double reynolds);
 // Specific pressure loss of a heating pipe, R = ρ·λ·v²/(2d) Па/м, with the heat carrier's density ρ.
 double heatingSpecificLoss(double lambda, double v, double d, double density);
 // Pressure per metre of a slope, 1000·g·i Па/м.

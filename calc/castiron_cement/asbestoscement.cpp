@@ -88,7 +88,7 @@ QString pipeTooltip(int size, PressureClass pressureClass, int type)
              QString::number(innerDiameter(size, pressureClass, type)));
 }
 
-double slope(double dp, double v) { return 0.000561 * v * v / std::pow(dp, 1.19) * std::pow(1.0 + 3.51 / v, 0.19); }
+double slope(double v, double dp) { return 0.000561 * v * v / std::pow(dp, 1.19) * std::pow(1.0 + 3.51 / v, 0.19); }
 
 std::span<const EconomicBand> economicRanges() { return ranges; }
 

@@ -20,8 +20,8 @@ int innerDiameter(double size, PressureClass pressureClass, int type);
 // "условный проход d=200мм; труба ВТ9 тип2; внутренний диаметр dв=196мм"
 QString pipeTooltip(int size, PressureClass pressureClass, int type);
 
-// Hydraulic slope i of new and used pipes alike; dp in m, v in m/s.
-double slope(double dp, double v);
+// Hydraulic slope i of new and used pipes alike; v in m/s, dp in m.
+double slope(double v, double dp);
 
 // Economic flows by nominal size, upper bound included.
 std::span<const EconomicBand> economicRanges();

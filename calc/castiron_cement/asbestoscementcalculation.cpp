@@ -21,7 +21,7 @@ nominalsize::Result calculate(const CalculationInput& input)
         row = nominalsize::CatalogPipe{double(inner), pipeTooltip(int(input.size), input.pressureClass, input.type)};
     const double size = input.size;
     return nominalsize::calculate(input, row,
-                                  {.slope = [](double dp, double v) { return nominalsize::SlopeFigures{slope(dp, v), {}}; },
+                                  {.slope = [](double v, double dp) { return nominalsize::SlopeFigures{slope(v, dp), {}}; },
                                    .advice = [size](double flow) { return advice(flow, size); }});
 }
 

@@ -67,7 +67,7 @@ QString diameterTooltip(const Pipe& pipe, Condition condition)
 
 double newPipeLambda(double dp, double v) { return 0.0144 / std::pow(dp, 0.284) * std::pow(1.0 + 2.36 / v, 0.284); }
 
-double slope(double dp, double v, Condition condition)
+double slope(double v, double dp, Condition condition)
 {
     if (condition == Condition::New)
         return newPipeLambda(dp, v) / dp * v * v / 19.62;

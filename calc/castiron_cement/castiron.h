@@ -34,8 +34,8 @@ QString diameterTooltip(const Pipe& pipe, Condition condition);
 // Friction factor λ of new pipes; dp in m, v in m/s.
 double newPipeLambda(double dp, double v);
 
-// Hydraulic slope i; dp in m, v in m/s.
-double slope(double dp, double v, Condition condition);
+// Hydraulic slope i; v in m/s, dp in m.
+double slope(double v, double dp, Condition condition);
 
 // Economic flows by nominal size, lower bound included.
 std::span<const EconomicBand> economicRanges();

@@ -30,9 +30,9 @@ nominalsize::Result calculate(const CalculationInput& input)
     return nominalsize::calculate(
         input, row,
         {.slope =
-             [condition](double dp, double v) {
+             [condition](double v, double dp) {
                  return nominalsize::SlopeFigures{
-                     slope(dp, v, condition),
+                     slope(v, dp, condition),
                      condition == Condition::New ? std::optional<double>(newPipeLambda(dp, v)) : std::nullopt};
              },
          .advice = [catalogSize](double flow) { return advice(flow, catalogSize); }});

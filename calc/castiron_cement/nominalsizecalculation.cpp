@@ -21,7 +21,7 @@ Result calculate(const Input& input, const std::optional<CatalogPipe>& pipe, con
     const double dp = dpMm * std::pow(10.0, -3);
     const double flow = flowCubicMetresPerSecond(input.flow.value, input.flow.unit);
     const double v = meanVelocity(flow, dp);
-    const SlopeFigures slope = formulas.slope(dp, v);
+    const SlopeFigures slope = formulas.slope(v, dp);
     const double thousandI = 1000.0 * slope.slope;
     if (!flowIsShowable(flow) || !allFinite({input.size, v, thousandI, thousandI * gravity})) {
         result.failed = Check::NotComputable;

@@ -41,7 +41,7 @@ struct SlopeFigures {
 
 // The table's formulas: i from dp (m) and v (m/s); the advice for a flow in m³/s.
 struct Formulas {
-    std::function<SlopeFigures(double dp, double v)> slope;
+    std::function<SlopeFigures(double v, double dp)> slope;
     std::function<AdviceLabelWrites(double flow)> advice;
 };
 

@@ -49,7 +49,7 @@ void find(const SteelInput& input, SteelResult& result)
     const double nu = std::pow(10.0, -6) * input.viscosityE6;
     const double lambda = input.condition == PipeCondition::NonNew ? nonNewFrictionFactor(d, v, nu)
                                                                    : newFrictionFactor(d, v, nu);
-    const double i = slope(d, v, nu, input.condition);
+    const double i = slope(v, d, nu, input.condition);
     const double thousandI = 1000.0 * i;
     if (!allFinite({v, thousandI, thousandI * gravity, d * 1000.0})) {
         result.failed = Check::NotComputable;

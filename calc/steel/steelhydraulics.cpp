@@ -49,7 +49,7 @@ double newFrictionFactor(double d, double v, double nu)
     return (0.312 / std::pow(d, 0.226)) * std::pow(1.9 * std::pow(10.0, -6) + nu / v, 0.226);
 }
 
-double slope(double d, double v, double nu, PipeCondition condition)
+double slope(double v, double d, double nu, PipeCondition condition)
 {
     const double lambda = condition == PipeCondition::NonNew ? nonNewFrictionFactor(d, v, nu) : newFrictionFactor(d, v, nu);
     return (lambda / d) * v * v / 19.62;

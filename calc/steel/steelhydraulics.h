@@ -11,8 +11,8 @@ enum class PipeCondition { NonNew, New };
 double nonNewFrictionFactor(double d, double v, double nu);
 double newFrictionFactor(double d, double v, double nu);
 
-// Hydraulic slope i = (λ/d)·v²/2g.
-double slope(double d, double v, double nu, PipeCondition condition);
+// Hydraulic slope i = (λ/d)·v²/2g; v in m/s, d in m, ν in m²/s.
+double slope(double v, double d, double nu, PipeCondition condition);
 
 // Hot-water temperatures offered by the list, and ν·10^6 for one of them (0 outside the table).
 QStringList hotWaterTemperatures();

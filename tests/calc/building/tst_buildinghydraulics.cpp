@@ -76,15 +76,15 @@ private slots:
         QVERIFY(!std::isfinite(calc::building::frictionFactor(1, 1000, 1e-6, 3.7).lambda));
         // A negative viscosity gives a negative Re.
         QVERIFY(!std::isfinite(calc::building::frictionFactor(0.013, 1.5, -1e-6, 1e-5).lambda));
-        QVERIFY(!std::isfinite(copperSupplySlope(54000, 1.5, 1)));
+        QVERIFY(!std::isfinite(copperSupplySlope(1.5, 1, 54000)));
     }
 
     void slopes()
     {
-        verifyNear(polymerSlope(0.027616964835562932, 1.4726129274503466, 0.01315), 0.23213, 0.00001);
-        verifyNear(copperSlope(1.3e-6, velocity(0.2, 13), 0.013), 0.25379, 0.00001);
+        verifyNear(polymerSlope(1.4726129274503466, 0.01315, 0.027616964835562932), 0.23213, 0.00001);
+        verifyNear(copperSlope(velocity(0.2, 13), 0.013, 1.3e-6), 0.25379, 0.00001);
         // Supply at 90 °C: ν = 0.36·10^−6, Re ≈ 54412.
-        verifyNear(copperSupplySlope(54411.946, velocity(0.2, 13), 0.013), 0.604454, 0.000001);
+        verifyNear(copperSupplySlope(velocity(0.2, 13), 0.013, 54411.946), 0.604454, 0.000001);
         // R takes the carrier's density: 1000 kg/m³, water at 90 °C (970), a glycol (1050).
         verifyNear(heatingSpecificLoss(0.02475040576463412, velocity(0.2, 13), 0.013, 1000), 2161.30, 0.01);
         verifyNear(heatingSpecificLoss(0.02475040576463412, velocity(0.2, 13), 0.013, 970), 2096.46, 0.01);

@@ -25,11 +25,11 @@ void TestPipeFormulas::slopes_data()
 
     const double d = 0.1;
     QTest::newRow("cast iron non-new at 1.2 m/s: first formula")
-        << castiron::slope(d, 1.2, castiron::Condition::NonNew) << 0.030743001749040495;
+        << castiron::slope(1.2, d, castiron::Condition::NonNew) << 0.030743001749040495;
     QTest::newRow("cast iron non-new below 1.2 m/s: second formula")
-        << castiron::slope(d, 1.19999, castiron::Condition::NonNew) << 0.030845961822997557;
-    QTest::newRow("cast iron new") << castiron::slope(d, 1.0, castiron::Condition::New) << 0.019913327843988186;
-    QTest::newRow("asbestos-cement") << asbestoscement::slope(d, 1.0) << 0.011567950037393438;
+        << castiron::slope(1.19999, d, castiron::Condition::NonNew) << 0.030845961822997557;
+    QTest::newRow("cast iron new") << castiron::slope(1.0, d, castiron::Condition::New) << 0.019913327843988186;
+    QTest::newRow("asbestos-cement") << asbestoscement::slope(1.0, d) << 0.011567950037393438;
     QTest::newRow("reinforced concrete") << reinforcedconcrete::slope(1.0, d) << 0.016537425900159605;
 }
 

@@ -30,7 +30,7 @@ private slots:
         const double nu = 1.3e-6;
         const double factor = newPipe ? newFrictionFactor(0.1, v, nu) : nonNewFrictionFactor(0.1, v, nu);
         QVERIFY2(qAbs(factor - lambda) < 0.000005, qPrintable(QString::number(factor)));
-        const double slopeE3 = 1000 * slope(0.1, v, nu, newPipe ? PipeCondition::New : PipeCondition::NonNew);
+        const double slopeE3 = 1000 * slope(v, 0.1, nu, newPipe ? PipeCondition::New : PipeCondition::NonNew);
         QVERIFY2(qAbs(slopeE3 - thousandI) < 0.005, qPrintable(QString::number(slopeE3)));
     }
 
