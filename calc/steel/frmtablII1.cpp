@@ -19,7 +19,11 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII1::chooseWall);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII1::toggleOtherDiameter);
 
+    // The help button comes last, after the section frame.
+    ui.Frame3->placeInTabOrder(ui.Command1, ui.Command5);
+
     load();
+    ui.Combo1->setFocus();
 }
 
 void frmtablII1::load()

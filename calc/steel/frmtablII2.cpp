@@ -18,7 +18,11 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII2::toggleOtherDiameter);
 
+    // The help button comes last, after the section frame.
+    ui.Frame3->placeInTabOrder(ui.Command1, ui.Command5);
+
     load();
+    ui.Combo1->setFocus();
 }
 
 void frmtablII2::load() { steel.load(electricwelded::outerDiameters()); }

@@ -22,6 +22,15 @@ void SteelSectionFrame::connectButtons(QAbstractButton* find, QAbstractButton* m
                            [this] { clear(); }});
 }
 
+void SteelSectionFrame::placeInTabOrder(QWidget* before, QWidget* after)
+{
+    QWidget* previous = before;
+    for (QWidget* control : std::initializer_list<QWidget*>{ui.Text3, ui.Command3, ui.Command4, ui.Check2, ui.Combo4, after}) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 double SteelSectionFrame::length() const { return parseValue(ui.Text3->text()); }
 
 bool SteelSectionFrame::withLocalLosses() const { return ui.Check2->isChecked(); }

@@ -21,6 +21,9 @@ public:
     void connectButtons(QAbstractButton* find, QAbstractButton* mainClear, NumericInput* flow,
                         std::function<void()> findAction, std::function<void()> mainClearAction);
 
+    // The frame's controls, in reading order, come between these two of the screen.
+    void placeInTabOrder(QWidget* before, QWidget* after);
+
     double length() const;
     bool withLocalLosses() const;
     int systemTypePosition() const;

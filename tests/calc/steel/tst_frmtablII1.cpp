@@ -83,12 +83,47 @@ private slots:
     {
         auto* frame = child<QGroupBox>(w, "Frame3");
         QCOMPARE(frame->title(), QString("Потери напора на участке, м"));
-        QCOMPARE(frame->geometry(), QRect(10, 395, 640, 170));
-        QCOMPARE(child<QWidget>(w, "Command3")->geometry(), QRect(270, 25, 130, 30));
+        QVERIFY(frame->y() > child<QWidget>(w, "Command2")->geometry().bottom());
+        QCOMPARE(frame->width(), child<QWidget>(w, "Frame1")->width());
+        QVERIFY(frame->rect().contains(child<QWidget>(w, "Command3")->geometry()));
+        QVERIFY(child<QWidget>(w, "Command3")->x() > child<QWidget>(w, "Text3")->geometry().right());
         QCOMPARE(text(w, "Label9"), QString("Длина участка L="));
         QCOMPARE(text(w, "Check2"), QString("учесть потери на местные сопротивления"));
         for (const char* name : {"Label9", "Text3", "Label15", "Command3", "Command4", "Check2", "Label24", "Combo4", "Label10"})
             QVERIFY2(child<QWidget>(w, name)->parentWidget() == frame, name);
+    }
+
+    // Tab visits the controls a user can reach in reading order, from the first focus round to it again.
+    void tabFollowsReadingOrder_data()
+    {
+        QTest::addColumn<bool>("typedHotWithLocalLosses");
+        QTest::addColumn<QStringList>("visited");
+        QTest::newRow("on opening") << false
+                                    << QStringList{"Combo1", "Combo2", "Check1", "Option3", "Option4", "Option5", "Option6",
+                                                   "Text1", "Option1", "Option2", "Command2", "Command1", "Text3",
+                                                   "Command3", "Command4", "Check2", "Command5"};
+        QTest::newRow("typed diameter, hot water, local losses")
+            << true
+            << QStringList{"Text2", "Check1", "Option3", "Option4", "Option5", "Option6", "Combo3", "Text1", "Option1",
+                           "Option2", "Command2", "Command1", "Text3", "Command3", "Command4", "Check2", "Combo4",
+                           "Command5"};
+    }
+    void tabFollowsReadingOrder()
+    {
+        QFETCH(bool, typedHotWithLocalLosses);
+        QFETCH(QStringList, visited);
+        if (typedHotWithLocalLosses) {
+            click(w, "Check1");
+            click(w, "Option6");
+            click(w, "Check2");
+            child<QWidget>(w, "Text2")->setFocus();
+        }
+        QStringList tabbed;
+        for (qsizetype k = 0; k <= visited.size(); ++k) {
+            tabbed << w->focusWidget()->objectName();
+            QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(tabbed, visited + QStringList{visited.first()});
     }
 
     void catalogGivesCalculationDiameter_data()
