@@ -55,6 +55,8 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
                            [this] { panel->clearSection(); }});
 
     load();
+    // Material and series start at their defaults: the size list is what a user fills first.
+    ui.Combo1->setFocus();
 }
 
 void frmtablII5::load()

@@ -28,6 +28,7 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
                            [this] { panel->clearSection(); }});
 
     load();
+    ui.Combo1->setFocus();
 }
 
 void frmtablII7::load()

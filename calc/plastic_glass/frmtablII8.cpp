@@ -28,6 +28,7 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
                            [this] { panel->clearSection(); }});
 
     load();
+    ui.Combo1->setFocus();
 }
 
 void frmtablII8::load()

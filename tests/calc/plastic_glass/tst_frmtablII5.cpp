@@ -42,6 +42,8 @@ private slots:
     void notComputable_data();
     void notComputable();
     void sectionNotComputable();
+    void tabOrder_data();
+    void tabOrder();
 
 private:
     QRadioButton* option(const char* name) { return child<QRadioButton>(w(), name); }
@@ -400,6 +402,40 @@ void tst_frmtablII5::sectionNotComputable()
     // The find ran first and emptied the caption; the last tooltip stays.
     QCOMPARE(text(w(), "Label10"), QString());
     QCOMPARE(toolTip(w(), "Label10"), QString("потери давления  5221,22 Па"));
+}
+
+void tst_frmtablII5::tabOrder_data()
+{
+    QTest::addColumn<bool>("typedDiameter");
+    QTest::addColumn<QStringList>("visited");
+    // Tab visits the checked option of a group and skips disabled controls; the chain closes
+    // where it started.
+    QTest::newRow("catalog, from the first focus")
+        << false
+        << QStringList{"Combo1",   "Check1",   "Text1",    "Option14", "Command2", "Command1", "Text3",
+                       "Command3", "Command4", "Command5", "Option1",  "Option7",  "Combo1"};
+    QTest::newRow("typed diameter, from the box")
+        << true
+        << QStringList{"Check1",   "Text1",    "Option14", "Command2", "Command1", "Text3",
+                       "Command3", "Command4", "Command5", "Text2",    "Check1"};
+}
+
+void tst_frmtablII5::tabOrder()
+{
+    QFETCH(bool, typedDiameter);
+    QFETCH(QStringList, visited);
+    w()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w()));
+    if (typedDiameter)
+        click(w(), "Check1");
+    QStringList names;
+    for (qsizetype k = 0; k < visited.size(); ++k) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        names << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(names, visited);
 }
 
 UITEST_MAIN(tst_frmtablII5)
