@@ -31,6 +31,8 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
                            [this] { clearSection(); }});
 
     load();
+    // The class options come before the list in the Tab order, but the size is what a user picks first.
+    ui.Combo1->setFocus();
 }
 
 Condition frmtablII3::condition() const { return ui.Option2->isChecked() ? Condition::New : Condition::NonNew; }

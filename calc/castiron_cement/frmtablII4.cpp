@@ -47,6 +47,9 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
                            [this] { clearSection(); }});
 
     load();
+    // The class and type options come before the list in the Tab order, but the size is what a
+    // user picks first.
+    ui.Combo1->setFocus();
 }
 
 bool frmtablII4::anyClassChosen() const

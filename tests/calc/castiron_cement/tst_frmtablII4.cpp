@@ -58,6 +58,8 @@ private slots:
     void failedFindKeepsResults_data();
     void failedFindKeepsResults();
     void sectionAndClearButtons();
+    void tabOrder_data();
+    void tabOrder();
 };
 
 void TestFrmtablII4::opensInLoadState()
@@ -354,6 +356,40 @@ void TestFrmtablII4::sectionAndClearButtons()
     QCOMPARE(text(w.get(), "Label10"), QString());
     QCOMPARE(toolTip(w.get(), "Label10"), QString());
     QCOMPARE(text(w.get(), "Text3"), QString());
+}
+
+void TestFrmtablII4::tabOrder_data()
+{
+    QTest::addColumn<QStringList>("clicked");
+    QTest::addColumn<QStringList>("visited");
+    // Tab stops once in each option group, on its selected option.
+    QTest::newRow("at open") << QStringList{}
+                             << QStringList{"Combo1", "Check1", "Text1", "Option8", "Command2", "Command1", "Text3",
+                                            "Command3", "Command4", "Command5", "Option4", "Option1", "Combo1"};
+    QTest::newRow("ВТ15 of type 2") << QStringList{"Option2", "Option7"}
+                                    << QStringList{"Option7", "Option2", "Combo1", "Check1", "Text1", "Option8", "Command2",
+                                                   "Command1", "Text3", "Command3", "Command4", "Command5", "Option7"};
+    QTest::newRow("typed diameter") << QStringList{"Check1"}
+                                    << QStringList{"Check1", "Text1", "Option8", "Command2", "Command1", "Text3", "Command3",
+                                                   "Command4", "Command5", "Text2", "Check1"};
+}
+
+// From the focus at open, or on the control clicked last, Tab goes round the window back to it.
+void TestFrmtablII4::tabOrder()
+{
+    QFETCH(QStringList, clicked);
+    QFETCH(QStringList, visited);
+    auto w = openScreen();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    for (const QString& control : clicked)
+        click(w.get(), qPrintable(control));
+    QStringList tabbed{QApplication::focusWidget()->objectName()};
+    while (tabbed.size() < visited.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tabbed << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(tabbed, visited);
 }
 
 UITEST_MAIN(TestFrmtablII4)
