@@ -9,10 +9,25 @@
 #include "ui_buildingpanel.h"
 #include "widgets/numericinput.h"
 
+#include <QEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <vector>
+
 namespace calc::building {
 
 namespace {
 const QColor sumColour(0, 64, 0);
+
+// A result caption as wide as its longest text at its font, so that showing a result neither
+// cuts it nor widens the window.
+void reserveWidth(QLabel* caption, const QString& longest)
+{
+    caption->setText(longest);
+    caption->setMinimumWidth(caption->sizeHint().width());
+    caption->clear();
+}
 }  // namespace
 
 BuildingPanel::BuildingPanel(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::BuildingPanel>())
@@ -27,6 +42,10 @@ BuildingPanel::BuildingPanel(QWidget* parent) : QWidget(parent), ui(std::make_un
                        ui->fittingDrawing_9, ui->fittingDrawing_10, ui->fittingDrawing_11, ui->fittingDrawing_12};
 
     ui->Label12->hide();
+    reserveWidth(ui->Label1, velocityResult(Material::Copper, 999.999));
+    reserveWidth(ui->Label2, heatingLossResult(Material::Pex, 9999999.999));
+    reserveWidth(ui->Label3, tooFastAdvice);
+    reserveWidth(ui->Label4, heatingDropResult(Material::Copper, 99999999.999));
     platform::setCaptionColour(ui->Label10, sumColour);
     platform::setCaptionColour(ui->Label11, sumColour);
     platform::setButtonBackground(ui->Command1, buildingRunColour);
@@ -213,6 +232,17 @@ SectionInput BuildingPanel::sectionInput(SystemKind kind) const
     return input;
 }
 
+void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)
+{
+    std::vector<QWidget*> order = {before,      ui->Text1,  ui->Option5, ui->Option6, ui->Combo3,
+                                   ui->Option7, ui->Option8, ui->Text3,  ui->Text18,  ui->Text16};
+    for (int row = 0; row < fittingRows; ++row)
+        order.insert(order.end(), {fittingBoxes[row], fittingCounts[row]});
+    order.insert(order.end(), {ui->Check14, ui->Text17, ui->Command4, ui->Command1, ui->Command2, after});
+    for (std::size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1], order[k]);
+}
+
 void BuildingPanel::showVelocityAdvice(const VelocityAdvice& advice)
 {
     showAdvice(ui->Label3, advice.label);
@@ -260,13 +290,45 @@ void BuildingPanel::showSection(const SectionInput& input, const SectionResult& 
         platform::showInputError(window(), messages::failedCheck(material, input.kind, *result.failed));
 }
 
-void fitButtonsToCaptions(QWidget* window)
-{
-    for (auto* box : window->findChildren<QCheckBox*>())
-        box->adjustSize();
-    for (auto* option : window->findChildren<QRadioButton*>())
-        option->adjustSize();
-}
+namespace {
+
+// Sizes its window when it is first shown: only then do the layouts know every caption and list
+// item that the screen set after building its form.
+class ScreenFit : public QObject {
+public:
+    ScreenFit(QWidget* window, QScrollArea* area) : QObject(window), area(area) { window->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            fit(static_cast<QWidget*>(watched));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void fit(QWidget* window) const
+    {
+        // A window cannot measure its title bar before it is on the screen.
+        constexpr int titleBarAllowance = 32;
+        const QRect free = window->screen()->availableGeometry();
+        const QSize room(free.width(), free.height() - titleBarAllowance);
+        const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+        QSize size = area->widget()->sizeHint();
+        if (size.height() > room.height())
+            size.rwidth() += bar;
+        if (size.width() > room.width())
+            size.rheight() += bar;
+        window->resize(size.boundedTo(room));
+    }
+
+    QScrollArea* area;
+};
+
+}  // namespace
+
+void fitToScreen(QWidget* window, QScrollArea* area) { new ScreenFit(window, area); }
 
 void emptyOnBlank(NumericInput* input) { QObject::connect(input, &NumericInput::blankTyped, input, &QLineEdit::clear); }
 

@@ -12,6 +12,7 @@
 class FittingDrawing;
 class NumericInput;
 class QCheckBox;
+class QScrollArea;
 
 namespace Ui {
 class BuildingPanel;
@@ -76,6 +77,10 @@ public:
     // Shows what the calculation set and, when a check stopped it, that check's message.
     void showSection(const SectionInput& input, const SectionResult& result);
 
+    // Tab passes from the screen's control before the panel through the panel in reading order
+    // (the conditions, the fittings, then "Рассчитать" and "Очистить") to the one after it.
+    void chainTabOrder(QWidget* before, QWidget* after);
+
 signals:
     void calculateClicked();
     void clearClicked();
@@ -98,9 +103,9 @@ private:
     Material pipeMaterial = Material::Copper;
 };
 
-// Check boxes and options as wide as their captions, so that only a click on the caption or the
-// box ticks them.
-void fitButtonsToCaptions(QWidget* window);
+// Opens a window at the size of its scrolled contents, or as large as the screen's free area
+// allows with the rest reached by scrolling.
+void fitToScreen(QWidget* window, QScrollArea* area);
 
 // Runs an option's action whenever it becomes selected, by a click or from code.
 template <class Receiver>

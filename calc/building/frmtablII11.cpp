@@ -28,8 +28,11 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII11::toggleOtherDiameter);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII11::chooseOuterDiameter);
 
-    fitButtonsToCaptions(this);
     load();
+    // Tab runs from the system options through the panel; the help button comes last.
+    ui.panel->chainTabOrder(ui.Option3, ui.Command3);
+    fitToScreen(this, ui.scrollArea);
+    ui.Combo1->setFocus();
 }
 
 void frmtablII11::load()

@@ -41,8 +41,11 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     // The sum of the last calculation stays on screen after a reset.
     connect(ui.panel, &BuildingPanel::resetClicked, ui.panel, &BuildingPanel::resetFittings);
 
-    fitButtonsToCaptions(this);
     load();
+    // Tab runs from the system options through the panel; the help button comes last.
+    ui.panel->chainTabOrder(ui.Option4, ui.Command3);
+    fitToScreen(this, ui.scrollArea);
+    ui.Combo1->setFocus();
 }
 
 void frmtablII9::load()

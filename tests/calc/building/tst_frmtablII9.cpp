@@ -473,6 +473,43 @@ private slots:
         QVERIFY(!toolTip(w, "Text1").contains(QStringLiteral("inf"), Qt::CaseInsensitive));
     }
 
+    // From the control that has the focus, Tab visits these controls and comes back to it.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("visited");
+        QTest::newRow("at load, from the first list")
+            << QStringList{}
+            << QStringList{"Combo1",  "Combo2",  "Check13", "Option1",  "Text1",    "Option5",  "Text16",
+                           "Check1",  "Check2",  "Check3",  "Check4",   "Check5",   "Check6",   "Check7",
+                           "Check8",  "Check9",  "Check10", "Check11",  "Check12",  "Check14",  "Command4",
+                           "Command1", "Command2", "Command3"};
+        QTest::newRow("typed diameter, heating with another carrier, fittings ticked")
+            << QStringList{"Check13", "Option4", "Option8", "Check2", "Check14"}
+            << QStringList{"Check14", "Text17",  "Command4", "Command1", "Command2", "Command3", "Text2",
+                           "Check13", "Option4", "Text1",    "Option5",  "Combo3",   "Option8",  "Text3",
+                           "Text18",  "Text16",  "Check1",   "Check2",   "Text5",    "Check3",   "Check4",
+                           "Check5",  "Check6",  "Check7",   "Check8",   "Check9",   "Check10",  "Check11",
+                           "Check12"};
+    }
+    void tabOrder()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, visited);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        for (const QString& name : clicks)
+            click(w, qPrintable(name));
+        QStringList order;
+        const QWidget* start = QApplication::focusWidget();
+        QVERIFY(start);
+        do {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } while (QApplication::focusWidget() != start && order.size() <= visited.size());
+        QCOMPARE(order, visited);
+    }
+
     void documentLink()
     {
         QCOMPARE(openedByLink(w, "Label21", QStringLiteral("sp40_108_2004.doc")), QStringLiteral("sp40_108_2004.doc"));
