@@ -1,7 +1,9 @@
-// Saves a picture of a window as a person would see it: talvertable_screenshot FILE.png [N]
-// N = 0 (or nothing) for the main menu, 1..11 for a calculator opened from it.
+// Saves a picture of a window as a person would see it: talvertable_screenshot FILE.png [WINDOW]
+// WINDOW is 0 (or nothing) for the main menu, 1..11 for a calculator opened from it, helpN for the
+// formula help window frmhelpN, "reference" or "about" for the menu's picture buttons.
 #include "app/calculators.h"
 #include "app/form1.h"
+#include "help/formulahelp.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -16,16 +18,19 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     if (argc < 2)
         return 2;
-    const int number = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
+    const QString which = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     auto* menu = new Form1;
     menu->show();
+    if (which.startsWith(QLatin1String("help")))
+        help::showFormulaHelp(which.mid(4).toInt());
+    else if (which == QLatin1String("reference") || which == QLatin1String("about"))
+        menu->findChild<QPushButton*>(which == QLatin1String("reference") ? "Command12" : "Command13")->click();
+    else if (which.toInt() > 0)
+        menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(which.toInt()))->click();
     QWidget* shown = menu;
-    if (number > 0) {
-        menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number))->click();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window != menu && window->isVisible())
-                shown = window;
-    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != menu && window->isVisible())
+            shown = window;
     QTest::qWait(100);
     return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
