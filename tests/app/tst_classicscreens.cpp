@@ -14,6 +14,22 @@
 
 using namespace uitest;
 
+namespace {
+
+// A calculator that has found the values of 1 л/сек in a diameter pasted past "другой".
+std::unique_ptr<QWidget> foundWithTypedDiameter(int number, const QString& diameter)
+{
+    std::unique_ptr<QWidget> window(createCalculator(number));
+    window->show();
+    click(window.get(), "Check1");
+    pasteInto(window.get(), "Text2", diameter);
+    typeInto(window.get(), "Text1", "1");
+    click(window.get(), "Command2");
+    return window;
+}
+
+}  // namespace
+
 // What the classic screens (II-1 to II-8) share: how the main menu opens them, their titles,
 // button colours, help buttons and document links.
 class tst_classicscreens : public QObject {
@@ -144,12 +160,7 @@ void tst_classicscreens::typedDiameterShownAsTyped()
     QFETCH(int, number);
     QFETCH(QString, shown);
     QFETCH(QString, diameter);
-    std::unique_ptr<QWidget> window(createCalculator(number));
-    window->show();
-    click(window.get(), "Check1");
-    pasteInto(window.get(), "Text2", diameter);
-    typeInto(window.get(), "Text1", "1");
-    click(window.get(), "Command2");
+    std::unique_ptr<QWidget> window = foundWithTypedDiameter(number, diameter);
     takeMessages();
     auto* label = child<QLabel>(window.get(), shown.toLatin1().constData());
     QCOMPARE(label->text(), diameter);
@@ -171,12 +182,7 @@ void tst_classicscreens::infiniteTypedDiameterIsRefused()
     QFETCH(int, number);
     QFETCH(QString, velocity);
     QFETCH(QString, advice);
-    std::unique_ptr<QWidget> window(createCalculator(number));
-    window->show();
-    click(window.get(), "Check1");
-    typeInto(window.get(), "Text2", "100");
-    typeInto(window.get(), "Text1", "1");
-    click(window.get(), "Command2");
+    std::unique_ptr<QWidget> window = foundWithTypedDiameter(number, "100");
     QCOMPARE(takeMessages(), QStringList());
     const QByteArray velocityName = velocity.toLatin1();
     QCOMPARE(text(window.get(), velocityName.constData()), QStringLiteral("0,127"));
@@ -206,12 +212,7 @@ void tst_classicscreens::resultsCanBeCopied()
     QFETCH(int, number);
     QFETCH(QString, result);
     QFETCH(QString, shown);
-    std::unique_ptr<QWidget> window(createCalculator(number));
-    window->show();
-    click(window.get(), "Check1");
-    typeInto(window.get(), "Text2", "100");
-    typeInto(window.get(), "Text1", "1");
-    click(window.get(), "Command2");
+    std::unique_ptr<QWidget> window = foundWithTypedDiameter(number, "100");
     takeMessages();
     auto* label = child<QLabel>(window.get(), result.toLatin1().constData());
     QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
