@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the input path and runs each for a while (FUZZ_SECONDS, 20 by
-# default) from the seed corpus in tests/fuzz/corpus. A crash or a failed check fails the run.
+# Builds the libFuzzer targets of the input path and runs each for FUZZ_SECONDS (20 by default),
+# starting from the inputs kept in tests/fuzz/corpus; a crash or a wrong result fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh clang libclang-rt-14-dev

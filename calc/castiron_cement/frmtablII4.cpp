@@ -157,7 +157,7 @@ void frmtablII4::calculate()
 {
     find();
     // A failed find leaves the 1000i of the last successful one, which the section then uses.
-    nominalsize::showSection(this, ui.Label10, nominalsize::section(parseValue(ui.Text3->text()), parseValue(Label14)));
+    classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label14);
 }
 
 void frmtablII4::clearAll()

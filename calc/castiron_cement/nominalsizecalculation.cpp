@@ -1,5 +1,7 @@
 #include "calc/castiron_cement/nominalsizecalculation.h"
 
+#include "calc/simple/simplecalculation.h"
+
 #include <cmath>
 
 namespace calc::nominalsize {
@@ -42,23 +44,11 @@ Result calculate(const Input& input, const std::optional<CatalogPipe>& pipe, con
     result.advice = formulas.advice(flow);
 
     if (input.sectionLength) {
-        const Section found = section(*input.sectionLength, thousandI);
+        const simple::Result found = simple::sectionHeadLoss(*input.sectionLength, thousandI);
         result.failed = found.failed;
         figures.headLoss = found.figures.headLoss;
         figures.headLossPressure = found.figures.headLossPressure;
     }
-    return result;
-}
-
-Section section(double length, double thousandI)
-{
-    Section result{.failed = std::nullopt, .figures = {}, .loss = simpleSectionHeadLoss(length, thousandI)};
-    if (!allFinite({result.loss.headLoss, result.loss.pressure})) {
-        result.failed = Check::NotComputable;
-        return result;
-    }
-    result.figures.headLoss = result.loss.headLoss;
-    result.figures.headLossPressure = result.loss.pressure;
     return result;
 }
 

@@ -48,12 +48,4 @@ struct Formulas {
 // Checks the flow, then the size; a size without a catalog row is its own calculation diameter.
 Result calculate(const Input& input, const std::optional<CatalogPipe>& pipe, const Formulas& formulas);
 
-// The simple section head loss of a length (m) with a 1000i.
-struct Section {
-    std::optional<Check> failed;  // NotComputable
-    Figures figures;              // headLoss, headLossPressure
-    SectionHeadLoss loss;         // with its text and tooltip
-};
-Section section(double length, double thousandI);
-
 }  // namespace calc::nominalsize

@@ -45,12 +45,4 @@ void showFind(const FindControls& ui, const Result& result, const QString& diame
     ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
 }
 
-void showSection(QWidget* window, QLabel* headLoss, const Section& section)
-{
-    if (section.failed)
-        return platform::showInputError(window, messages::notComputable);
-    headLoss->setText(section.loss.text);
-    headLoss->setToolTip(section.loss.tooltip);
-}
-
 }  // namespace calc::nominalsize

@@ -27,7 +27,4 @@ struct FindControls {
 // results; slopeText keeps 1000i for the section.
 void showFind(const FindControls& ui, const Result& result, const QString& diameterZero, QString& slopeText);
 
-// The section head loss on its label and tooltip, or the message of its check.
-void showSection(QWidget* window, QLabel* headLoss, const Section& section);
-
 }  // namespace calc::nominalsize

@@ -106,8 +106,6 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     void calculation_data();
     void calculation();
-    void section_data();
-    void section();
 };
 
 void TestNominalSizeCalculation::calculation_data()
@@ -263,42 +261,6 @@ void TestNominalSizeCalculation::calculation()
     for (auto figure : {figures.viscosity, figures.density, figures.reynolds, figures.specificLoss, figures.localShare,
                         figures.resistanceSum, figures.localPressureLoss, figures.pressureDrop})
         QVERIFY(!figure);
-}
-
-void TestNominalSizeCalculation::section_data()
-{
-    QTest::addColumn<double>("length");
-    QTest::addColumn<double>("thousandI");
-    QTest::addColumn<bool>("computable");
-    QTest::addColumn<double>("headLoss");
-    QTest::addColumn<double>("pressure");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("tooltip");
-
-    QTest::newRow("10 m at 1000i = 5") << 10.0 << 5.0 << true << 0.05 << 490.3325 << "h = i · L = 0,05 м" << "потери давления  490,33 Па";
-    QTest::newRow("a negative length") << -10.0 << 5.0 << true << -0.05 << -490.3325 << "h = i · L = -0,05 м"
-                                       << "потери давления  -490,33 Па";
-    QTest::newRow("too long to compute") << 1e306 << 31.16 << false << unset << unset << "" << "";
-}
-
-void TestNominalSizeCalculation::section()
-{
-    QFETCH(double, length);
-    QFETCH(double, thousandI);
-    QFETCH(bool, computable);
-    QFETCH(double, headLoss);
-    QFETCH(double, pressure);
-
-    const nominalsize::Section found = nominalsize::section(length, thousandI);
-    QCOMPARE(!found.failed, computable);
-    compareFigure("head loss", found.figures.headLoss, headLoss);
-    compareFigure("head loss pressure", found.figures.headLossPressure, pressure);
-    if (!computable) {
-        QCOMPARE(*found.failed, Check::NotComputable);
-        return;
-    }
-    QTEST(found.loss.text, "text");
-    QTEST(found.loss.tooltip, "tooltip");
 }
 
 QTEST_APPLESS_MAIN(TestNominalSizeCalculation)
