@@ -9,28 +9,13 @@
 #include <QLineEdit>
 
 namespace calc::nominalsize {
-namespace {
-
-QString message(Check check, const QString& diameterZero)
-{
-    switch (check) {
-    case Check::FlowZero:
-        return messages::flowZero;
-    case Check::DiameterZero:
-        return diameterZero;
-    default:
-        return messages::notComputable;
-    }
-}
-
-}  // namespace
 
 void showFind(const FindControls& ui, const Result& result, const QString& diameterZero, QString& slopeText)
 {
     if (result.sizeCaption)
         ui.sizeCaption->setText(*result.sizeCaption);
     if (result.failed)
-        return platform::showInputError(ui.window, message(*result.failed, diameterZero));
+        return platform::showInputError(ui.window, messages::inputError(*result.failed, diameterZero));
 
     const Figures& figures = result.figures;
     ui.size->setText(numberText(*result.size));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/common/calculation.h"
+
 #include <QString>
 
 namespace calc::messages {
@@ -18,5 +20,30 @@ inline const QString sectionLengthZero =
     QStringLiteral("Длина участка не может равняться нулю!\r введите значение длины участка в м");
 // A result that is not a finite number is never shown.
 inline const QString notComputable = QStringLiteral("расчет невозможен!\r проверьте введенные значения");
+
+// The input error of a check on the classic screens (II-1 to II-8); each words its own zero
+// diameter.
+inline QString inputError(Check check, const QString& zeroDiameter)
+{
+    switch (check) {
+    case Check::FlowZero:
+        return flowZero;
+    case Check::DiameterZero:
+        return zeroDiameter;
+    case Check::NoSizeChosen:
+        return noDiameterChosen;
+    case Check::NoWallChosen:
+        return noWallChosen;
+    case Check::TemperatureMissing:
+        return noTemperature;
+    case Check::LengthZero:
+        return sectionLengthZero;
+    case Check::ViscosityMissing:
+    case Check::DensityMissing:
+    case Check::NotComputable:
+        break;
+    }
+    return notComputable;
+}
 
 }  // namespace calc::messages

@@ -13,22 +13,6 @@
 
 namespace calc {
 
-namespace {
-
-QString message(Check check)
-{
-    switch (check) {
-    case Check::FlowZero:
-        return messages::flowZero;
-    case Check::DiameterZero:
-        return messages::diameterZero;
-    default:  // NotComputable, the only other check of the calculation
-        return messages::notComputable;
-    }
-}
-
-}  // namespace
-
 SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const simple::Material& tableMaterial,
                                  const QString& initialSlopeText)
     : QObject(controls.window), Label16(initialSlopeText), ui(controls), material(tableMaterial)
@@ -52,7 +36,7 @@ simple::Result SimpleFindPanel::find(const simple::Input& input)
     if (figures.flow)
         ui.flow->setToolTip(flowTooltip(*figures.flow));
     if (result.failed) {
-        platform::showInputError(ui.window, message(*result.failed));
+        platform::showInputError(ui.window, messages::inputError(*result.failed, messages::diameterZero));
         return result;
     }
     ui.velocity->setText(velocityText(*figures.velocity));
