@@ -162,7 +162,8 @@ SectionResult copperSection(const SectionInput& input)
         setHeadLoss(figures, headLoss);
     }
 
-    // λ and R are worked out whatever the system: an input that leaves them undefined is refused.
+    // λ and R (per unit of density, which only heating knows) are worked out whatever the system:
+    // an input that leaves them undefined is refused.
     if (!allFinite({friction.b, friction.lambda, heatingSpecificLoss(friction.lambda, v, d, 1.0)}))
         return stopped(result, Check::NotComputable);
     if (kind != SystemKind::Heating) {

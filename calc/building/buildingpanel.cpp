@@ -61,6 +61,7 @@ BuildingPanel::BuildingPanel(QWidget* parent) : QWidget(parent), ui(std::make_un
     connect(ui->Check14, &QCheckBox::clicked, this, &BuildingPanel::toggleOtherResistance);
     // A click on "другой" when it is already selected opens the inputs again.
     connect(ui->Option8, &QRadioButton::clicked, this, &BuildingPanel::chooseOtherCarrier);
+    // "вода" selected, and a click on it when it is already selected, both take water again.
     connect(ui->Option7, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             emit waterChosen();
