@@ -1,12 +1,12 @@
 #include "calc/screen/simplefindpanel.h"
 
-#include "calc/screen/classicsection.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
-#include "widgets/numericinput.h"
-#include "calc/screen/screenwidgets.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/classicsection.h"
+#include "calc/screen/screenwidgets.h"
 #include "platform/messagebox.h"
+#include "widgets/numericinput.h"
 
 #include <QCheckBox>
 #include <QLabel>
