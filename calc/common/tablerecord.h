@@ -1,9 +1,12 @@
 #pragma once
 
+#include "calc/common/calculation.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace calc {
 
@@ -32,6 +35,31 @@ struct StandardDocument {
     QString file;
 };
 
+// The conditions of a calculator and a flow, for which every size of its catalog is measured.
+struct SizeQuery {
+    ConditionChoices chosen;
+    TypedFlow flow;
+    // ν·10^6, mm²/s, and ρ, kg/m³, typed for a heat carrier other than water; 0 where none.
+    double carrierViscosityE6 = 0;
+    double carrierDensity = 0;
+};
+
+// What the calculator shows for one catalog size at the query's flow.
+struct SizeMeasure {
+    std::optional<Check> failed;  // the check that stopped the calculation of this size
+    // velocity and, as the calculator has them, thousandI, slopePressure (Па/м) or, for heating,
+    // specificLoss (R, Па/м)
+    Figures figures;
+    QString velocityJudgement;  // the velocity warning in a few words: "скорость больше 3 м/с"
+    bool economic = false;      // the flow lies in this size's economic band
+};
+
+// The size the economic advice names for a flow, and the advice as the calculator words it.
+struct SizeRecommendation {
+    double size = 0;  // mm, as the lists name it
+    QString text;
+};
+
 // What the program knows of one table II-1 … II-11 apart from its screen.
 struct TableRecord {
     int number = 0;  // 1 for II-1
@@ -42,6 +70,11 @@ struct TableRecord {
     // The catalog sizes in list order for these choices; empty where a choice the catalog needs
     // is missing.
     std::function<QList<CatalogSize>(const ConditionChoices& chosen)> sizes;
+    // The calculator's own calculation of one of those sizes.
+    std::function<SizeMeasure(const SizeQuery& query, const CatalogSize& size)> measure;
+    // The size the economic advice recommends for the flow; empty on a table without economic
+    // bands, none where the flow lies in no band.
+    std::function<std::optional<SizeRecommendation>(const SizeQuery& query)> recommend;
 };
 
 // The choice at a position, -1 where there is none.
