@@ -54,10 +54,10 @@ struct SizeMeasure {
     bool economic = false;      // the flow lies in this size's economic band
 };
 
-// The size the economic advice names for a flow, and the advice as the calculator words it.
+// What the economic advice says of a flow, whichever size is chosen.
 struct SizeRecommendation {
-    double size = 0;  // mm, as the lists name it
-    QString text;
+    std::optional<double> size;  // mm, as the lists name it; none where no band holds the flow
+    QString text;                // the advice as the calculator words it for a size of no band
 };
 
 // What the program knows of one table II-1 … II-11 apart from its screen.
@@ -72,9 +72,9 @@ struct TableRecord {
     std::function<QList<CatalogSize>(const ConditionChoices& chosen)> sizes;
     // The calculator's own calculation of one of those sizes.
     std::function<SizeMeasure(const SizeQuery& query, const CatalogSize& size)> measure;
-    // The size the economic advice recommends for the flow; empty on a table without economic
-    // bands, none where the flow lies in no band.
-    std::function<std::optional<SizeRecommendation>(const SizeQuery& query)> recommend;
+    // The economic advice for the query's flow; an empty function on a table without economic
+    // bands.
+    std::function<SizeRecommendation(const SizeQuery& query)> recommend;
 };
 
 // The choice at a position, -1 where there is none.
