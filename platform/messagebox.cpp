@@ -1,5 +1,6 @@
 #include "platform/messagebox.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 namespace platform {
@@ -7,6 +8,12 @@ namespace {
 InputErrorSink& sink()
 {
     static InputErrorSink instance;
+    return instance;
+}
+
+FileErrorSink& fileSink()
+{
+    static FileErrorSink instance;
     return instance;
 }
 }  // namespace
@@ -22,6 +29,20 @@ void showInputError(QWidget* parent, const QString& text)
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ошибка ввода"), shown, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void setFileErrorSink(FileErrorSink newSink) { fileSink() = std::move(newSink); }
+
+void showFileError(QWidget* parent, const QString& path, const QString& reason)
+{
+    const QString text =
+        QStringLiteral("Не удалось записать файл\n%1\n\n%2").arg(QDir::toNativeSeparators(path), reason);
+    if (fileSink()) {
+        fileSink()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ошибка записи файла"), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

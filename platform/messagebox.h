@@ -15,4 +15,12 @@ void showInputError(QWidget* parent, const QString& text);
 using InputErrorSink = std::function<void(const QString& text)>;
 void setInputErrorSink(InputErrorSink sink);
 
+// A file that could not be written: a modal box with the error icon naming the file and the
+// system's reason.
+void showFileError(QWidget* parent, const QString& path, const QString& reason);
+
+// Tests record the box texts instead of showing a box. An empty function restores the box.
+using FileErrorSink = std::function<void(const QString& text)>;
+void setFileErrorSink(FileErrorSink sink);
+
 }  // namespace platform

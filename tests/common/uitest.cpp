@@ -19,6 +19,7 @@
 namespace uitest {
 namespace {
 QStringList messages;
+QStringList fileErrors;
 QList<QUrl> documents;
 }  // namespace
 
@@ -27,6 +28,7 @@ void initialise()
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     platform::setInputErrorSink([](const QString& text) { messages << text; });
+    platform::setFileErrorSink([](const QString& text) { fileErrors << text; });
     platform::setDocumentOpener([](const QUrl& url) { documents << url; });
     auto* watchdog = new QTimer(qApp);
     QObject::connect(watchdog, &QTimer::timeout, qApp, [] {
@@ -39,6 +41,8 @@ void initialise()
 }
 
 QStringList takeMessages() { return std::exchange(messages, {}); }
+
+QStringList takeFileErrors() { return std::exchange(fileErrors, {}); }
 
 QList<QUrl> takeOpenedDocuments() { return std::exchange(documents, {}); }
 

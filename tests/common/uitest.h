@@ -9,12 +9,15 @@
 
 namespace uitest {
 
-// Set up once per test program: the Russian locale, the Fusion style, the message sink, the
+// Set up once per test program: the Russian locale, the Fusion style, the message sinks, the
 // document recorder and a watchdog that fails a test stuck behind an unexpected modal window.
 void initialise();
 
 // Input error texts shown since the last call, oldest first; the list is emptied.
 QStringList takeMessages();
+
+// Texts of the file error boxes shown since the last call, oldest first; the list is emptied.
+QStringList takeFileErrors();
 
 // Documents asked to open since the last call; the list is emptied.
 QList<QUrl> takeOpenedDocuments();

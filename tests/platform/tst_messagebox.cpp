@@ -31,6 +31,24 @@ private slots:
         QCOMPARE(shown, QString("расход не должен равняться нулю!\n введите значение расхода"));
     }
 
+    void fileErrorBox()
+    {
+        QString title, shown;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            shown = box->text();
+            icon = box->icon();
+            box->accept();
+        });
+        platform::showFileError(nullptr, "/home/u/нет/таблица.csv", "No such file or directory");
+        QCOMPARE(title, QString("ошибка записи файла"));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(shown, QString("Не удалось записать файл\n/home/u/нет/таблица.csv\n\nNo such file or directory"));
+    }
+
     void sinkReplacesTheBox()
     {
         QStringList recorded;
