@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+namespace report {
+
+// Cells hold the texts exactly as a window shows them; no output reformats them.
+struct Table {
+    QStringList header;
+    QList<QStringList> rows;
+    // Row indices shown bold, e.g. the recommended size.
+    QSet<int> emphasisedRows;
+};
+
+struct Document {
+    QString title;
+    QStringList conditions;
+    QList<Table> tables;
+    // Lines of text after the tables, e.g. formulas with their numbers put in.
+    QStringList paragraphs;
+};
+
+}  // namespace report

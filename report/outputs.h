@@ -1,0 +1,30 @@
+#pragma once
+
+#include "report/document.h"
+
+class QTableView;
+class QWidget;
+
+namespace report {
+
+// The display texts of the selected cells of the view: their bounding rectangle, without the
+// header, skipping hidden rows and columns; cells inside it that are not selected are empty.
+// An empty table when nothing is selected.
+Table selectedCells(const QTableView& view);
+
+// Puts the table on the clipboard as tab-separated text and as an HTML table.
+void copyTables(const QList<Table>& tables);
+// The document's tables, or, when it has none, its title, conditions and paragraphs as lines
+// of text and HTML paragraphs.
+void copyDocument(const Document& document);
+
+// Each asks for a file name (".csv" or ".pdf" is added when the name has no extension) and
+// writes the whole file or nothing; a file that cannot be written shows a box naming it.
+// Returns whether the file was written; a cancelled dialog writes nothing and shows nothing.
+bool saveCsv(QWidget* parent, const Document& document);
+bool savePdf(QWidget* parent, const Document& document);
+
+// The print preview of the document's pages, from which the user prints.
+void print(QWidget* parent, const Document& document);
+
+}  // namespace report

@@ -1,0 +1,266 @@
+#include "report/pagepainter.h"
+
+#include "platform/printpreview.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <algorithm>
+#include <numeric>
+
+namespace report {
+namespace {
+// Sizes in points. Heights follow from the font sizes alone, so the page breaks are the same
+// wherever the fonts differ a little.
+constexpr double bodySize = 9;
+constexpr double titleSize = 12;
+constexpr double footerSize = 8;
+constexpr double lineStep = 1.25;   // line height, per point of font size
+constexpr double rowPadding = 0.5;  // above and below a table row's text together
+constexpr double cellPadding = 0.3; // left and right of a cell's text, each
+constexpr double gap = 6;
+
+bool isNumber(const QString& cell)
+{
+    static const QRegularExpression number(QStringLiteral("^[-−+]?\\d+([,.]\\d+)?([eE][-+]?\\d+)?$|^—$"));
+    return number.match(cell).hasMatch();
+}
+
+int lineCount(const QString& text) { return int(text.count(QLatin1Char('\n'))) + 1; }
+
+QFont fontOfSize(double points, bool bold = false)
+{
+    QFont font;
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// A table's font and column widths, fitted to the page width.
+struct TableGeometry {
+    QFont font;
+    QFont bold;
+    QList<double> columns;
+    double fontSize = bodySize;
+
+    double width() const { return std::accumulate(columns.begin(), columns.end(), 0.0); }
+};
+
+class PageWriter {
+public:
+    PageWriter(QPagedPaintDevice& device, QPainter* painter, int pageCount)
+        : device(device), painter(painter), pageCount(pageCount)
+    {
+    }
+
+    int write(const Document& document)
+    {
+        title = document.title;
+        startPage();
+        writeLines(document.conditions, fontOfSize(bodySize));
+        for (const Table& table : document.tables)
+            writeTable(table);
+        if (!document.paragraphs.isEmpty()) {
+            y += px(gap);
+            writeLines(document.paragraphs, fontOfSize(bodySize));
+        }
+        finishPage();
+        return page;
+    }
+
+private:
+    double px(double points) const { return points * device.logicalDpiY() / 72.0; }
+    double pageWidth() const { return device.width(); }
+    double contentBottom() const { return device.height() - px(2 * footerSize); }
+
+    double textHeight(const QString& text, const QFont& font) const
+    {
+        const QFontMetricsF metrics(font, &device);
+        const QRectF bounds = metrics.boundingRect(QRectF(0, 0, pageWidth(), 1e9), Qt::TextWordWrap, text);
+        const int lines = std::max(1, qRound(bounds.height() / metrics.lineSpacing()));
+        return lines * px(lineStep * font.pointSizeF());
+    }
+
+    void startPage()
+    {
+        ++page;
+        y = 0;
+        const QFont font = fontOfSize(titleSize, true);
+        const double height = textHeight(title, font);
+        if (painter) {
+            painter->setFont(font);
+            painter->drawText(QRectF(0, 0, pageWidth(), height), Qt::TextWordWrap, title);
+        }
+        y = height + px(gap);
+        pageTop = y;
+    }
+
+    void finishPage()
+    {
+        if (!painter)
+            return;
+        painter->setFont(fontOfSize(footerSize));
+        const QRectF foot(0, contentBottom(), pageWidth(), device.height() - contentBottom());
+        painter->drawText(foot, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("стр. %1 из %2").arg(page).arg(pageCount));
+    }
+
+    void nextPage()
+    {
+        finishPage();
+        if (painter)
+            device.newPage();
+        startPage();
+    }
+
+    void writeLines(const QStringList& lines, const QFont& font)
+    {
+        for (const QString& line : lines) {
+            const double height = textHeight(line, font);
+            if (y + height > contentBottom() && y > pageTop)
+                nextPage();
+            if (painter) {
+                painter->setFont(font);
+                painter->drawText(QRectF(0, y, pageWidth(), height), Qt::TextWordWrap, line);
+            }
+            y += height;
+        }
+        if (!lines.isEmpty())
+            y += px(gap);
+    }
+
+    TableGeometry measure(const Table& table) const
+    {
+        TableGeometry geometry;
+        qsizetype columnCount = table.header.size();
+        for (const QStringList& row : table.rows)
+            columnCount = std::max(columnCount, row.size());
+        geometry.columns.fill(0.0, columnCount);
+        const QFontMetricsF plain(fontOfSize(bodySize), &device);
+        const QFontMetricsF bold(fontOfSize(bodySize, true), &device);
+        const auto widen = [&geometry](const QStringList& cells, const QFontMetricsF& metrics) {
+            for (qsizetype c = 0; c < cells.size(); ++c) {
+                double width = 0;
+                for (const QString& line : cells[c].split(QLatin1Char('\n')))
+                    width = std::max(width, metrics.horizontalAdvance(line));
+                geometry.columns[c] = std::max(geometry.columns[c], width);
+            }
+        };
+        widen(table.header, bold);
+        for (int r = 0; r < table.rows.size(); ++r)
+            widen(table.rows[r], table.emphasisedRows.contains(r) ? bold : plain);
+        for (double& column : geometry.columns)
+            column += 2 * px(cellPadding * bodySize);
+        const double scale = std::min(1.0, pageWidth() / std::max(1.0, geometry.width()));
+        for (double& column : geometry.columns)
+            column *= scale;
+        geometry.fontSize = bodySize * scale;
+        geometry.font = fontOfSize(geometry.fontSize);
+        geometry.bold = fontOfSize(geometry.fontSize, true);
+        return geometry;
+    }
+
+    double rowHeight(const QStringList& cells, const TableGeometry& geometry) const
+    {
+        int lines = 1;
+        for (const QString& cell : cells)
+            lines = std::max(lines, lineCount(cell));
+        return px((lines * lineStep + rowPadding) * geometry.fontSize);
+    }
+
+    void drawRow(const QStringList& cells, const TableGeometry& geometry, double height, bool header, bool bold)
+    {
+        if (!painter)
+            return;
+        const double left = px(cellPadding * geometry.fontSize);
+        if (header) {
+            painter->fillRect(QRectF(0, y, geometry.width(), height), QColor(0xe6, 0xe6, 0xe6));
+        }
+        painter->setFont(header || bold ? geometry.bold : geometry.font);
+        double x = 0;
+        for (qsizetype c = 0; c < geometry.columns.size(); ++c) {
+            const QString cell = cells.value(c);
+            const int alignment = header ? Qt::AlignHCenter : isNumber(cell) ? Qt::AlignRight : Qt::AlignLeft;
+            const QRectF box(x + left, y, geometry.columns[c] - 2 * left, height);
+            painter->drawText(box, alignment | Qt::AlignVCenter | Qt::TextDontClip, cell);
+            x += geometry.columns[c];
+        }
+        painter->drawLine(QPointF(0, y), QPointF(geometry.width(), y));
+    }
+
+    // The frame's bottom and the column lines of the part of a table on this page.
+    void closeBlock(const TableGeometry& geometry, double top)
+    {
+        if (!painter)
+            return;
+        painter->drawLine(QPointF(0, y), QPointF(geometry.width(), y));
+        double x = 0;
+        painter->drawLine(QPointF(x, top), QPointF(x, y));
+        for (double column : geometry.columns) {
+            x += column;
+            painter->drawLine(QPointF(x, top), QPointF(x, y));
+        }
+    }
+
+    void writeTable(const Table& table)
+    {
+        const TableGeometry geometry = measure(table);
+        const double headerHeight = table.header.isEmpty() ? 0 : rowHeight(table.header, geometry);
+        const double firstRowHeight = table.rows.isEmpty() ? 0 : rowHeight(table.rows.first(), geometry);
+        if (y + headerHeight + firstRowHeight > contentBottom() && y > pageTop)
+            nextPage();
+        if (painter)
+            painter->setPen(QPen(Qt::black, px(0.5)));
+        double top = y;
+        const auto drawHeader = [&] {
+            top = y;
+            if (headerHeight == 0)
+                return;
+            drawRow(table.header, geometry, headerHeight, true, true);
+            y += headerHeight;
+        };
+        drawHeader();
+        for (int r = 0; r < table.rows.size(); ++r) {
+            const double height = rowHeight(table.rows[r], geometry);
+            if (y + height > contentBottom() && y > top + headerHeight) {
+                closeBlock(geometry, top);
+                nextPage();
+                drawHeader();
+            }
+            drawRow(table.rows[r], geometry, height, false, table.emphasisedRows.contains(r));
+            y += height;
+        }
+        closeBlock(geometry, top);
+        y += px(gap);
+    }
+
+    QPagedPaintDevice& device;
+    QPainter* painter;
+    const int pageCount;
+    QString title;
+    int page = 0;
+    double y = 0;
+    double pageTop = 0;
+};
+}  // namespace
+
+int paintPages(const Document& document, QPagedPaintDevice& device)
+{
+    const int pageCount = PageWriter(device, nullptr, 0).write(document);
+    QPainter painter(&device);
+    PageWriter(device, &painter, pageCount).write(document);
+    return pageCount;
+}
+
+int writePdf(const Document& document, QIODevice& output)
+{
+    QPdfWriter writer(&output);
+    writer.setPageLayout(platform::documentPageLayout());
+    writer.setResolution(300);
+    writer.setTitle(document.title);
+    writer.setCreator(QStringLiteral("Таблицы Тальвера"));
+    return paintPages(document, writer);
+}
+
+}  // namespace report

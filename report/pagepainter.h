@@ -1,0 +1,19 @@
+#pragma once
+
+#include "report/document.h"
+
+class QIODevice;
+class QPagedPaintDevice;
+
+namespace report {
+
+// Paints the document on the pages of the device: the title on every page, the conditions on
+// the first, each table with its header row repeated on every page it spans, the paragraphs,
+// and "стр. N из M" at the foot of each page. A table wider than the page is drawn in a smaller
+// font so that every column fits. Returns the number of pages.
+int paintPages(const Document& document, QPagedPaintDevice& device);
+
+// The same pages as a PDF file of platform::documentPageLayout() pages. Returns the page count.
+int writePdf(const Document& document, QIODevice& output);
+
+}  // namespace report

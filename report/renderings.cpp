@@ -1,0 +1,136 @@
+#include "report/renderings.h"
+
+namespace report {
+namespace {
+QString joined(const QStringList& cells) { return cells.join(QLatin1Char('\t')) + QLatin1Char('\n'); }
+
+QString escaped(const QString& text)
+{
+    QString html = text.toHtmlEscaped();
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    return html;
+}
+
+QString htmlPage(const QString& body)
+{
+    return QLatin1String("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body>\n") + body +
+           QLatin1String("</body></html>\n");
+}
+
+QString htmlTables(const QList<Table>& tables)
+{
+    QString body;
+    for (const Table& table : tables)
+        body += htmlTable(table);
+    return body;
+}
+
+QString htmlParagraphs(const QStringList& lines, const char* tag = "p")
+{
+    QString body;
+    for (const QString& line : lines)
+        body += QStringLiteral("<%1>%2</%1>\n").arg(QLatin1String(tag), escaped(line));
+    return body;
+}
+
+QByteArray csvCell(const QString& cell)
+{
+    const bool quoted = cell.contains(QLatin1Char(';')) || cell.contains(QLatin1Char('"')) ||
+                        cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'));
+    if (!quoted)
+        return cell.toUtf8();
+    QString inner = cell;
+    inner.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return '"' + inner.toUtf8() + '"';
+}
+
+QByteArray csvRow(const QStringList& cells)
+{
+    QByteArray row;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            row += ';';
+        row += csvCell(cells[i]);
+    }
+    return row + "\r\n";
+}
+}  // namespace
+
+QString tabSeparated(const Table& table)
+{
+    QString text;
+    if (!table.header.isEmpty())
+        text += joined(table.header);
+    for (const QStringList& row : table.rows)
+        text += joined(row);
+    return text;
+}
+
+QString tabSeparated(const QList<Table>& tables)
+{
+    QStringList parts;
+    for (const Table& table : tables)
+        parts << tabSeparated(table);
+    return parts.join(QLatin1Char('\n'));
+}
+
+QString plainText(const Document& document)
+{
+    QStringList parts;
+    const auto add = [&parts](const QStringList& lines) {
+        if (!lines.isEmpty())
+            parts << lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    };
+    add(document.title.isEmpty() ? QStringList() : QStringList{document.title});
+    add(document.conditions);
+    add(document.paragraphs);
+    return parts.join(QLatin1Char('\n'));
+}
+
+QString htmlTable(const Table& table)
+{
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
+    if (!table.header.isEmpty()) {
+        html += QLatin1String("<tr>");
+        for (const QString& cell : table.header)
+            html += QLatin1String("<th>") + escaped(cell) + QLatin1String("</th>");
+        html += QLatin1String("</tr>\n");
+    }
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const bool bold = table.emphasisedRows.contains(r);
+        html += QLatin1String("<tr>");
+        for (const QString& cell : table.rows[r])
+            html += bold ? QLatin1String("<td><b>") + escaped(cell) + QLatin1String("</b></td>")
+                         : QLatin1String("<td>") + escaped(cell) + QLatin1String("</td>");
+        html += QLatin1String("</tr>\n");
+    }
+    return html + QLatin1String("</table>\n");
+}
+
+QString html(const Document& document)
+{
+    QString body;
+    if (!document.title.isEmpty())
+        body += htmlParagraphs({document.title}, "h3");
+    body += htmlParagraphs(document.conditions) + htmlTables(document.tables) + htmlParagraphs(document.paragraphs);
+    return htmlPage(body);
+}
+
+QString html(const QList<Table>& tables) { return htmlPage(htmlTables(tables)); }
+
+QByteArray csv(const Document& document)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (qsizetype t = 0; t < document.tables.size(); ++t) {
+        const Table& table = document.tables[t];
+        if (t > 0)
+            bytes += "\r\n";
+        if (!table.header.isEmpty())
+            bytes += csvRow(table.header);
+        for (const QStringList& row : table.rows)
+            bytes += csvRow(row);
+    }
+    return bytes;
+}
+
+}  // namespace report

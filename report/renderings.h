@@ -1,0 +1,30 @@
+#pragma once
+
+#include "report/document.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace report {
+
+
+// Tab-separated lines ending in a line feed: the header (when there is one), then the rows.
+QString tabSeparated(const Table& table);
+// Several tables, each as above, one empty line between them.
+QString tabSeparated(const QList<Table>& tables);
+
+// The title, the conditions and the paragraphs, one a line; an empty line between the parts.
+QString plainText(const Document& document);
+
+// One <table> element; emphasised rows in bold. Every text is escaped.
+QString htmlTable(const Table& table);
+// A whole HTML page: title, conditions, tables and paragraphs.
+QString html(const Document& document);
+// A whole HTML page of the tables only.
+QString html(const QList<Table>& tables);
+
+// The tables as CSV bytes for a spreadsheet: UTF-8 with a byte order mark, ";" between cells,
+// CRLF after each row, a header row per table and an empty line between tables.
+QByteArray csv(const Document& document);
+
+}  // namespace report

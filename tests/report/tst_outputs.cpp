@@ -1,0 +1,284 @@
+#include "platform/filedialogs.h"
+#include "platform/printpreview.h"
+#include "report/outputbar.h"
+#include "report/pagepainter.h"
+#include "report/renderings.h"
+#include "tests/common/uitest.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+// A window as the program's windows build it: a table view above the output bar.
+struct OutputWindow {
+    QWidget window;
+    QStandardItemModel model{3, 3};
+    QTableView* view = new QTableView;
+    report::OutputBar* bar = new report::OutputBar;
+    report::Document document;
+
+    OutputWindow()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(view);
+        layout->addWidget(bar);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 3; ++column)
+                model.setItem(row, column, new QStandardItem(QStringLiteral("%1%2").arg(QChar(u'a' + column)).arg(row)));
+        view->setModel(&model);
+        bar->setDocumentProvider([this] { return document; });
+        bar->setViewProvider([this] { return view; });
+        window.show();
+    }
+};
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Page objects of a PDF file; the page tree itself is "/Type /Pages".
+int pdfPageCount(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-z])"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+report::Document rowsDocument(int rowCount)
+{
+    report::Document document{QStringLiteral("Подбор диаметра"), {QStringLiteral("Сталь"), QStringLiteral("Q = 1,5 л/с")}, {}, {}};
+    report::Table table{{QStringLiteral("Q, л/с"), QStringLiteral("v, м/с"), QStringLiteral("1000i")}, {}, {}};
+    for (int r = 0; r < rowCount; ++r)
+        table.rows << QStringList{QString::number(r + 1), QStringLiteral("0,5"), QStringLiteral("12,345")};
+    document.tables << table;
+    return document;
+}
+
+QStringList entries(const QString& folder) { return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries); }
+}  // namespace
+
+class OutputsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        platform::setFileDialogReplacement({});
+        platform::setPrintPreviewReplacement({});
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+    }
+
+    void buttons()
+    {
+        OutputWindow shown;
+        QCOMPARE(uitest::text(&shown.window, "copyButton"), QString("Копировать"));
+        QCOMPARE(uitest::text(&shown.window, "csvButton"), QString("Сохранить CSV\u2026"));
+        QCOMPARE(uitest::text(&shown.window, "printButton"), QString("Печать\u2026"));
+        QCOMPARE(uitest::text(&shown.window, "pdfButton"), QString("Сохранить PDF\u2026"));
+        QVERIFY(uitest::child<QPushButton>(&shown.window, "csvButton")->isVisible());
+        shown.bar->setCsvVisible(false);
+        QVERIFY(!uitest::child<QPushButton>(&shown.window, "csvButton")->isVisible());
+    }
+
+    void csvWrittenAndReadBack()
+    {
+        QTemporaryDir folder;
+        OutputWindow shown;
+        shown.document = {QStringLiteral("Подбор: сталь"), {QStringLiteral("Q = 1,5 л/с")}, {}, {}};
+        platform::FileDialogRequest asked;
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest& request) {
+            asked = request;
+            return folder.filePath(QStringLiteral("подбор"));
+        });
+        // The document is the one of the moment of the click, not of the bar's setup.
+        shown.document.tables << report::Table{{"Размер", "v, м/с", "Оценка"},
+                                               {{"21,3 × 2,8", "1,234", "скорость; больше 3 м/с"},
+                                                {"26,8", "0,5", "он сказал \"да\"\nи ушёл"}},
+                                               {1}};
+        uitest::click(&shown.window, "csvButton");
+        QCOMPARE(asked.kind, platform::FileDialogRequest::Save);
+        QCOMPARE(asked.caption, QString("Сохранить CSV"));
+        QCOMPARE(asked.suggestedName, QString("Подбор_ сталь.csv"));
+        QCOMPARE(asked.filter, QString("Таблица CSV (*.csv)"));
+        QCOMPARE(entries(folder.path()), QStringList{"подбор.csv"});
+        QCOMPARE(contents(folder.filePath("подбор.csv")),
+                 QByteArray("\xEF\xBB\xBF"
+                            "Размер;v, м/с;Оценка\r\n"
+                            "21,3 × 2,8;1,234;\"скорость; больше 3 м/с\"\r\n"
+                            "26,8;0,5;\"он сказал \"\"да\"\"\nи ушёл\"\r\n"));
+    }
+
+    void cancelWritesNothing()
+    {
+        QTemporaryDir folder;
+        OutputWindow shown;
+        shown.document = rowsDocument(3);
+        int asked = 0;
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) {
+            ++asked;
+            return QString();
+        });
+        uitest::click(&shown.window, "csvButton");
+        uitest::click(&shown.window, "pdfButton");
+        QCOMPARE(asked, 2);
+        QCOMPARE(entries(folder.path()), QStringList());
+    }
+
+    void htmlIsEscaped()
+    {
+        const report::Table table{{"<b>", "a & b"}, {{"1,5", "<i>x</i>"}, {"2,5", "&amp;"}}, {1}};
+        QCOMPARE(report::htmlTable(table),
+                 QString("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
+                         "<tr><th>&lt;b&gt;</th><th>a &amp; b</th></tr>\n"
+                         "<tr><td>1,5</td><td>&lt;i&gt;x&lt;/i&gt;</td></tr>\n"
+                         "<tr><td><b>2,5</b></td><td><b>&amp;amp;</b></td></tr>\n"
+                         "</table>\n"));
+    }
+
+    void copyOfTheSelection()
+    {
+        OutputWindow shown;
+        shown.document.tables << report::Table{{"H1", "H2"}, {{"1,5", "x"}}, {}};
+        QItemSelectionModel* selection = shown.view->selectionModel();
+        selection->select(QItemSelection(shown.model.index(0, 1), shown.model.index(1, 2)), QItemSelectionModel::Select);
+        uitest::click(&shown.window, "copyButton");
+        QCOMPARE(QApplication::clipboard()->text(), QString("b0\tc0\nb1\tc1\n"));
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains(
+            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
+            "<tr><td>b0</td><td>c0</td></tr>\n<tr><td>b1</td><td>c1</td></tr>\n</table>\n"));
+
+        // Two apart cells: their bounding rectangle, the cells between them empty; by Ctrl+C.
+        selection->clearSelection();
+        selection->select(shown.model.index(0, 0), QItemSelectionModel::Select);
+        selection->select(shown.model.index(2, 1), QItemSelectionModel::Select);
+        QApplication::clipboard()->clear();
+        shown.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        shown.view->setFocus();
+        QTest::keyClick(shown.view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("a0\t\n\t\n\tb2\n"));
+    }
+
+    void copyOfTheWholeTable()
+    {
+        OutputWindow shown;
+        shown.document = {"Подбор", {"Сталь"}, {report::Table{{"H1", "H2"}, {{"1,5", "x"}, {"2,5", "y"}}, {}}}, {}};
+        uitest::click(&shown.window, "copyButton");
+        QCOMPARE(QApplication::clipboard()->text(), QString("H1\tH2\n1,5\tx\n2,5\ty\n"));
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains("<tr><th>H1</th><th>H2</th></tr>\n"));
+
+        shown.document = {"Запись расчёта", {"Сталь", "Q = 1,5 л/с"}, {}, {"v = 4·Q/(π·d²) = 0,5 м/с"}};
+        uitest::click(&shown.window, "copyButton");
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString("Запись расчёта\n\nСталь\nQ = 1,5 л/с\n\nv = 4·Q/(π·d²) = 0,5 м/с\n"));
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains("<p>v = 4·Q/(π·d²) = 0,5 м/с</p>"));
+    }
+
+    void pageBreaks_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("pages");
+        // A4, 15 mm margins: 740,85 pt above the 16 pt foot. The title takes 21 pt on every
+        // page, the two conditions 28,5 pt on the first, the header and each row 15,75 pt:
+        // 42 rows fit on the first page, 44 on each next one.
+        QTest::newRow("one row") << 1 << 1;
+        QTest::newRow("first page full") << 42 << 1;
+        QTest::newRow("one row over") << 43 << 2;
+        QTest::newRow("second page full") << 86 << 2;
+        QTest::newRow("third page begun") << 87 << 3;
+        QTest::newRow("150 rows") << 150 << 4;
+    }
+
+    void pageBreaks()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, pages);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QCOMPARE(report::writePdf(rowsDocument(rows), pdf), pages);
+        QCOMPARE(pdfPageCount(pdf.data()), pages);
+    }
+
+    void pdfAndPrintThroughTheBar()
+    {
+        QTemporaryDir folder;
+        OutputWindow shown;
+        shown.document = rowsDocument(150);
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest& request) {
+            [&] { QCOMPARE(request.filter, QString("Документ PDF (*.pdf)")); }();
+            return folder.filePath("таблица");
+        });
+        uitest::click(&shown.window, "pdfButton");
+        const QByteArray written = contents(folder.filePath("таблица.pdf"));
+        QVERIFY(written.startsWith("%PDF-"));
+        QCOMPARE(pdfPageCount(written), 4);
+
+        platform::setPrintPreviewReplacement([&](const platform::PagePainter& paint) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.filePath("printed.pdf"));
+            printer.setPageLayout(platform::documentPageLayout());
+            paint(&printer);
+        });
+        uitest::click(&shown.window, "printButton");
+        QCOMPARE(pdfPageCount(contents(folder.filePath("printed.pdf"))), 4);
+    }
+
+    void fileInAMissingFolder()
+    {
+        QTemporaryDir folder;
+        OutputWindow shown;
+        shown.document = rowsDocument(3);
+        const QString path = folder.filePath("нет/таблица.csv");
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return path; });
+        uitest::click(&shown.window, "csvButton");
+        QCOMPARE(uitest::takeFileErrors(),
+                 QStringList{"Не удалось записать файл\n" + path + "\n\nNo such file or directory"});
+        QCOMPARE(entries(folder.path()), QStringList());
+    }
+
+    // A write that fails part-way (the file size limit of the process) leaves the file that was
+    // there untouched and no temporary file beside it.
+    void failedWriteKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("таблица.csv");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old;table\r\n");
+        old.close();
+        OutputWindow shown;
+        shown.document = rowsDocument(2000);
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return path; });
+
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        uitest::click(&shown.window, "csvButton");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(uitest::takeFileErrors(), QStringList{"Не удалось записать файл\n" + path + "\n\nFile too large"});
+        QCOMPARE(contents(path), QByteArray("old;table\r\n"));
+        QCOMPARE(entries(folder.path()), QStringList{"таблица.csv"});
+    }
+};
+
+UITEST_MAIN(OutputsTest)
+#include "tst_outputs.moc"
