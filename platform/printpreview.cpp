@@ -24,14 +24,16 @@ void setPrintPreviewReplacement(PrintPreviewReplacement newReplacement)
     replacement() = std::move(newReplacement);
 }
 
-void showPrintPreview(QWidget* parent, const PagePainter& paint)
+void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation, const PagePainter& paint)
 {
     if (replacement()) {
-        replacement()(paint);
+        replacement()(orientation, paint);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(documentPageLayout());
+    QPageLayout layout = documentPageLayout();
+    layout.setOrientation(orientation);
+    printer.setPageLayout(layout);
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, paint);
     preview.exec();

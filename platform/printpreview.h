@@ -14,11 +14,12 @@ QPageLayout documentPageLayout();
 // Paints every page of a document on the printer it is given.
 using PagePainter = std::function<void(QPrinter* printer)>;
 
-// A print preview of documentPageLayout() pages; its print button opens the print dialog.
-void showPrintPreview(QWidget* parent, const PagePainter& paint);
+// A print preview of documentPageLayout() pages in the orientation given (the user may turn
+// them); its print button opens the print dialog.
+void showPrintPreview(QWidget* parent, QPageLayout::Orientation orientation, const PagePainter& paint);
 
 // Tests take the painter instead of showing the modal preview. An empty function restores it.
-using PrintPreviewReplacement = std::function<void(const PagePainter& paint)>;
+using PrintPreviewReplacement = std::function<void(QPageLayout::Orientation orientation, const PagePainter& paint)>;
 void setPrintPreviewReplacement(PrintPreviewReplacement replacement);
 
 }  // namespace platform

@@ -132,7 +132,8 @@ bool savePdf(QWidget* parent, const Document& document)
 
 void print(QWidget* parent, const Document& document)
 {
-    platform::showPrintPreview(parent, [&document](QPrinter* printer) { paintPages(document, *printer); });
+    platform::showPrintPreview(parent, orientation(document),
+                               [&document](QPrinter* printer) { paintPages(document, *printer); });
 }
 
 }  // namespace report

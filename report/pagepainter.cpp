@@ -2,6 +2,7 @@
 
 #include "platform/printpreview.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -19,7 +20,7 @@ constexpr double titleSize = 12;
 constexpr double footerSize = 8;
 constexpr double lineStep = 1.25;   // line height, per point of font size
 constexpr double rowPadding = 0.5;  // above and below a table row's text together
-constexpr double cellPadding = 0.3; // left and right of a cell's text, each
+constexpr double cellPadding = 0.4; // left and right of a cell's text, each
 constexpr double gap = 6;
 
 bool isNumber(const QString& cell)
@@ -68,6 +69,13 @@ public:
         }
         finishPage();
         return page;
+    }
+
+    // Whether every table fits the page width in the body font.
+    bool fitsWidth(const Document& document) const
+    {
+        return std::all_of(document.tables.begin(), document.tables.end(),
+                           [this](const Table& table) { return measure(table).fontSize >= bodySize; });
     }
 
 private:
@@ -253,10 +261,20 @@ int paintPages(const Document& document, QPagedPaintDevice& device)
     return pageCount;
 }
 
+QPageLayout::Orientation orientation(const Document& document)
+{
+    QBuffer unused;
+    QPdfWriter portrait(&unused);
+    portrait.setPageLayout(platform::documentPageLayout());
+    return PageWriter(portrait, nullptr, 0).fitsWidth(document) ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
 int writePdf(const Document& document, QIODevice& output)
 {
     QPdfWriter writer(&output);
-    writer.setPageLayout(platform::documentPageLayout());
+    QPageLayout layout = platform::documentPageLayout();
+    layout.setOrientation(orientation(document));
+    writer.setPageLayout(layout);
     writer.setResolution(300);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("Таблицы Тальвера"));

@@ -2,6 +2,8 @@
 
 #include "report/document.h"
 
+#include <QPageLayout>
+
 class QIODevice;
 class QPagedPaintDevice;
 
@@ -13,7 +15,11 @@ namespace report {
 // font so that every column fits. Returns the number of pages.
 int paintPages(const Document& document, QPagedPaintDevice& device);
 
-// The same pages as a PDF file of platform::documentPageLayout() pages. Returns the page count.
+// Portrait when every table fits the width of a portrait page in the body font, else landscape.
+QPageLayout::Orientation orientation(const Document& document);
+
+// The same pages as a PDF file of platform::documentPageLayout() pages in the document's
+// orientation. Returns the page count.
 int writePdf(const Document& document, QIODevice& output);
 
 }  // namespace report

@@ -226,7 +226,9 @@ private slots:
         QVERIFY(written.startsWith("%PDF-"));
         QCOMPARE(pdfPageCount(written), 4);
 
-        platform::setPrintPreviewReplacement([&](const platform::PagePainter& paint) {
+        QPageLayout::Orientation asked = QPageLayout::Landscape;
+        platform::setPrintPreviewReplacement([&](QPageLayout::Orientation orientation, const platform::PagePainter& paint) {
+            asked = orientation;
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(folder.filePath("printed.pdf"));
@@ -234,7 +236,25 @@ private slots:
             paint(&printer);
         });
         uitest::click(&shown.window, "printButton");
+        QCOMPARE(asked, QPageLayout::Portrait);
         QCOMPARE(pdfPageCount(contents(folder.filePath("printed.pdf"))), 4);
+    }
+
+    // 41 columns of "12,345" need some 1 500 pt, more than the 510 pt inside a portrait page;
+    // 8 of them need some 300 pt.
+    void wideTableTurnsThePage()
+    {
+        report::Table wide{{}, {QStringList(41, QStringLiteral("12,345"))}, {}};
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QCOMPARE(report::writePdf({"Таблица", {}, {wide}, {}}, pdf), 1);
+        QVERIFY(pdf.data().contains("/MediaBox [0 0 842.000000 595.000000]"));
+
+        wide.rows.first().resize(8);
+        QBuffer narrow;
+        narrow.open(QIODevice::WriteOnly);
+        report::writePdf({"Таблица", {}, {wide}, {}}, narrow);
+        QVERIFY(narrow.data().contains("/MediaBox [0 0 595.000000 842.000000]"));
     }
 
     void fileInAMissingFolder()
