@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up time, peak memory and calculator opening times of a Release build, each the median
-# of RUNS runs (default 15, at least 10), under a virtual X display when xvfb-run is there.
+# Start-up time, peak memory, calculator opening times and the writing time of a large PDF of a
+# Release build, each the median of RUNS runs (default 15, at least 10), under a virtual X display
+# when xvfb-run is there.
 #   bash bench/run.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,3 +50,7 @@ echo "Opening a calculator from the main menu (click to shown; target under 30 m
 "$bench" open "$runs" | awk '
   $2 == "-" { printf "  %-6s not in the program yet\n", $1; next }
   { printf "  %-6s median %6.1f ms   first %6.1f ms   %s\n", $1, $2, $3, $2 < 30 ? "ok" : "TARGET MISSED" }'
+echo
+echo "A PDF of one table of 1,000 rows by 41 columns (target under 2 s)"
+"$bench" pdf "$runs" | awk '
+  { printf "  median %7.1f ms   first %7.1f ms   %d pages   %s\n", $1, $2, $3, $1 < 2000 ? "ok" : "TARGET MISSED" }'
