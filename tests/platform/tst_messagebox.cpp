@@ -5,6 +5,30 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+
+namespace {
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    qsizetype buttons = 0;
+};
+
+// What the modal box that show() opens holds; the box is closed by its OK button.
+ShownBox shownBox(QObject* context, const std::function<void()>& show)
+{
+    ShownBox shown;
+    QTimer::singleShot(0, context, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = {box->windowTitle(), box->text(), box->icon(), box->buttons().size()};
+        box->accept();
+    });
+    show();
+    return shown;
+}
+}  // namespace
 
 // Runs without the test sink: the real box is shown and inspected.
 class MessageBoxTest : public QObject {
@@ -12,41 +36,24 @@ class MessageBoxTest : public QObject {
 private slots:
     void inputErrorBox()
     {
-        QString title, shown;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        int buttons = 0;
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            title = box->windowTitle();
-            shown = box->text();
-            icon = box->icon();
-            buttons = box->buttons().size();
-            box->accept();
+        const ShownBox shown = shownBox(this, [] {
+            platform::showInputError(nullptr, "расход не должен равняться нулю!\r введите значение расхода");
         });
-        platform::showInputError(nullptr, "расход не должен равняться нулю!\r введите значение расхода");
-        QCOMPARE(title, QString("ошибка ввода"));
-        QCOMPARE(icon, QMessageBox::Critical);
-        QCOMPARE(buttons, 1);
-        QCOMPARE(shown, QString("расход не должен равняться нулю!\n введите значение расхода"));
+        QCOMPARE(shown.title, QString("ошибка ввода"));
+        QCOMPARE(shown.icon, QMessageBox::Critical);
+        QCOMPARE(shown.buttons, 1);
+        QCOMPARE(shown.text, QString("расход не должен равняться нулю!\n введите значение расхода"));
     }
 
     void fileErrorBox()
     {
-        QString title, shown;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            title = box->windowTitle();
-            shown = box->text();
-            icon = box->icon();
-            box->accept();
+        const ShownBox shown = shownBox(this, [] {
+            platform::showFileError(nullptr, "/home/u/нет/таблица.csv", "No such file or directory");
         });
-        platform::showFileError(nullptr, "/home/u/нет/таблица.csv", "No such file or directory");
-        QCOMPARE(title, QString("ошибка записи файла"));
-        QCOMPARE(icon, QMessageBox::Critical);
-        QCOMPARE(shown, QString("Не удалось записать файл\n/home/u/нет/таблица.csv\n\nNo such file or directory"));
+        QCOMPARE(shown.title, QString("ошибка записи файла"));
+        QCOMPARE(shown.icon, QMessageBox::Critical);
+        QCOMPARE(shown.buttons, 1);
+        QCOMPARE(shown.text, QString("Не удалось записать файл\n/home/u/нет/таблица.csv\n\nNo such file or directory"));
     }
 
     void sinkReplacesTheBox()
