@@ -17,7 +17,7 @@ namespace {
 
 // A screen's system options with, for the choice at systemPosition, its temperature and its heat
 // carrier after it; built once per record.
-struct Systems {
+struct SystemOptions {
     Material material;
     QList<SystemKind> kinds;
     int systemPosition;
@@ -30,9 +30,9 @@ struct Systems {
     }
 };
 
-std::shared_ptr<const Systems> systems(Material material, const QList<SystemKind>& kinds, int systemPosition)
+std::shared_ptr<const SystemOptions> systemOptions(Material material, const QList<SystemKind>& kinds, int systemPosition)
 {
-    auto built = std::make_shared<Systems>(Systems{material, kinds, systemPosition, {}});
+    auto built = std::make_shared<SystemOptions>(SystemOptions{material, kinds, systemPosition, {}});
     for (SystemKind kind : kinds) {
         QList<double> values;
         if (kind != SystemKind::ColdWater)
@@ -43,7 +43,7 @@ std::shared_ptr<const Systems> systems(Material material, const QList<SystemKind
     return built;
 }
 
-QList<TableCondition> systemConditions(const std::shared_ptr<const Systems>& systems, const QStringList& captions)
+QList<TableCondition> systemConditions(const std::shared_ptr<const SystemOptions>& systems, const QStringList& captions)
 {
     return {fixedCondition(QStringLiteral("система"), captions, 0),
             {QStringLiteral("температура, °С"),
@@ -63,7 +63,7 @@ QList<TableCondition> systemConditions(const std::shared_ptr<const Systems>& sys
 
 // The calculate of the screen with this size chosen, on a section of 1 m without fittings:
 // v, i and R do not depend on them.
-SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const Systems& systems)
+SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const SystemOptions& systems)
 {
     const int system = choiceAt(query.chosen, systems.systemPosition);
     const int temperature = choiceAt(query.chosen, systems.systemPosition + 1);
@@ -90,7 +90,7 @@ SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const Syste
 using Sizes = std::function<QList<CatalogSize>(const ConditionChoices& chosen)>;
 
 TableRecord buildingRecord(int number, const QString& title, const QList<StandardDocument>& documents,
-                           QList<TableCondition> conditions, const std::shared_ptr<const Systems>& systems,
+                           QList<TableCondition> conditions, const std::shared_ptr<const SystemOptions>& systems,
                            const QStringList& systemCaptions, const Sizes& sizes)
 {
     conditions += systemConditions(systems, systemCaptions);
@@ -121,7 +121,7 @@ TableRecord copperRecord()
     return buildingRecord(
         9, QStringLiteral("для медных труб СП40-108-2004"),
         {{QStringLiteral("СП 40-108-2004"), QStringLiteral("sp40_108_2004.doc")}}, {},
-        systems(Material::Copper,
+        systemOptions(Material::Copper,
                 {SystemKind::ColdWater, SystemKind::HotWater, SystemKind::HotWaterSupply, SystemKind::Heating}, 0),
         {QStringLiteral("холодного водоснабжения"), QStringLiteral("циркуляционного горячего водоснабжения"),
          QStringLiteral("подающие системы горячего водоснабжения"), QStringLiteral("системы отопления")},
@@ -140,7 +140,7 @@ TableRecord pexRecord()
                              QStringLiteral("SDR 7,4 (S3,2)"), QStringLiteral("SDR 6 (2,5)")};
     return buildingRecord(10, QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"),
                           {{QStringLiteral("СП 41-109-2005"), QStringLiteral("sp41_109_2005.doc")}},
-                          {fixedCondition(QStringLiteral("серия"), series, 0)}, systems(Material::Pex, polymerKinds, 1),
+                          {fixedCondition(QStringLiteral("серия"), series, 0)}, systemOptions(Material::Pex, polymerKinds, 1),
                           polymerSystems, [](const ConditionChoices& chosen) {
                               const int position = choiceAt(chosen, 0);
                               if (position < 0 || position > int(pex::Series::Sdr6))
@@ -157,7 +157,7 @@ TableRecord pexAlPexRecord()
     return buildingRecord(11, QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"),
                           {{QStringLiteral("CП40-102-2000"), QStringLiteral("sp40_102_2000.doc")},
                            {QStringLiteral("СП 41-102-98"), QStringLiteral("sp41_102_98.doc")}},
-                          {}, systems(Material::PexAlPex, polymerKinds, 0),
+                          {}, systemOptions(Material::PexAlPex, polymerKinds, 0),
                           {QStringLiteral("Холодного водоснабжения"), QStringLiteral("Горячего водоснабжения"),
                            QStringLiteral("Отопления")},
                           [](const ConditionChoices&) {

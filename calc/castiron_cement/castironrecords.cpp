@@ -27,9 +27,6 @@ SizeMeasure measureNominalSize(CalculationInput input, const SizeQuery& query, c
     return measured;
 }
 
-// A size compared with the bands that none of them names.
-constexpr double noBandSize = 0;
-
 simple::Advising reinforcedConcreteAdvising()
 {
     return {reinforcedconcrete::economicTable(), reinforcedconcrete::tooFastAdvice, reinforcedconcrete::warningVelocity};

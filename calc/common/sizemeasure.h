@@ -21,6 +21,9 @@ SizeMeasure sizeMeasure(std::optional<Check> failed, const Figures& figures,
 // Marks a calculated size economic when its flow lies in the band of the size the lists name.
 void markEconomic(SizeMeasure& measure, const EconomicTable& table, double namedSize);
 
+// A size compared with the bands that none of them names.
+inline constexpr double noBandSize = 0;
+
 // The size whose band holds the typed flow, and what the advice writes for a size of no band
 // (adviceForNoBand takes the flow in m³/s); nothing for a flow the calculation refuses.
 SizeRecommendation recommendation(const EconomicTable& table, const TypedFlow& flow,

@@ -25,7 +25,6 @@ SizeMeasure measure(const Material& material, const SizeQuery& query, const Cata
 SizeRecommendation recommend(const Material& material, const Advising& advising, const SizeQuery& query)
 {
     constexpr double noVelocity = 0;
-    constexpr double noBandSize = 0;
     return recommendation(advising.table, query.flow,
                           [advice = material.advice](double flow) { return advice(flow, noVelocity, noBandSize); });
 }
