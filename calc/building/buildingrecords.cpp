@@ -1,37 +1,107 @@
 #include "calc/building/buildingrecords.h"
 
+#include "calc/building/buildingcalculation.h"
 #include "calc/building/buildinghydraulics.h"
+#include "calc/building/buildingtexts.h"
 #include "calc/building/coppercatalog.h"
 #include "calc/building/pexalpexcatalog.h"
 #include "calc/building/pexcatalog.h"
+#include "calc/common/sizemeasure.h"
 #include "calc/common/valueparse.h"
+
+#include <memory>
 
 namespace calc::building {
 
 namespace {
 
-// The system, its temperature and the heat carrier, from the system's position among `kinds`.
-QList<TableCondition> systemConditions(Material material, const QStringList& captions, const QList<SystemKind>& kinds,
-                                  int systemPosition)
+// A screen's system options with, for the choice at systemPosition, its temperature and its heat
+// carrier after it; built once per record.
+struct SystemOptions {
+    Material material;
+    QList<SystemKind> kinds;
+    int systemPosition;
+    QList<QList<double>> temperatures;  // the values of each kind's temperature list
+
+    SystemKind kindAt(const ConditionChoices& chosen) const
+    {
+        const int position = choiceAt(chosen, systemPosition);
+        return position >= 0 && position < kinds.size() ? kinds.at(position) : SystemKind::ColdWater;
+    }
+};
+
+std::shared_ptr<const SystemOptions> systemOptions(Material material, const QList<SystemKind>& kinds, int systemPosition)
 {
-    auto kindAt = [kinds, systemPosition](const ConditionChoices& earlier) {
-        const int chosen = choiceAt(earlier, systemPosition);
-        return chosen >= 0 && chosen < kinds.size() ? kinds.at(chosen) : SystemKind::ColdWater;
-    };
+    auto built = std::make_shared<SystemOptions>(SystemOptions{material, kinds, systemPosition, {}});
+    for (SystemKind kind : kinds) {
+        QList<double> values;
+        if (kind != SystemKind::ColdWater)
+            for (const QString& item : temperatures(material, kind))
+                values.append(parseValue(item));
+        built->temperatures.append(values);
+    }
+    return built;
+}
+
+QList<TableCondition> systemConditions(const std::shared_ptr<const SystemOptions>& systems, const QStringList& captions)
+{
     return {fixedCondition(QStringLiteral("система"), captions, 0),
             {QStringLiteral("температура, °С"),
-             [material, kindAt](const ConditionChoices& earlier) {
-                 const SystemKind kind = kindAt(earlier);
-                 return kind == SystemKind::ColdWater ? QStringList() : temperatures(material, kind);
+             [systems](const ConditionChoices& earlier) {
+                 const SystemKind kind = systems->kindAt(earlier);
+                 return kind == SystemKind::ColdWater ? QStringList() : temperatures(systems->material, kind);
              },
              -1},
             {QStringLiteral("теплоноситель"),
-             [kindAt](const ConditionChoices& earlier) {
-                 return kindAt(earlier) == SystemKind::Heating
+             [systems](const ConditionChoices& earlier) {
+                 return systems->kindAt(earlier) == SystemKind::Heating
                             ? QStringList{QStringLiteral("вода"), QStringLiteral("другой")}
                             : QStringList();
              },
              0}};
+}
+
+// The calculate of the screen with this size chosen, on a section of 1 m without fittings:
+// v, i and R do not depend on them.
+SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const SystemOptions& systems)
+{
+    const int system = choiceAt(query.chosen, systems.systemPosition);
+    const int temperature = choiceAt(query.chosen, systems.systemPosition + 1);
+    SectionInput input;
+    input.material = systems.material;
+    input.kind = systems.kindAt(query.chosen);
+    if (system >= 0 && system < systems.temperatures.size() && temperature >= 0
+        && temperature < systems.temperatures.at(system).size())
+        input.temperature = systems.temperatures.at(system).at(temperature);
+    if (input.kind == SystemKind::Heating && choiceAt(query.chosen, systems.systemPosition + 2) == 1) {
+        input.carrier = HeatCarrier::Other;
+        input.typedDensity = query.carrierDensity;
+        input.typedViscosityE6 = query.carrierViscosityE6;
+    }
+    input.diameterMm = readBack(size.calculationDiameterMm);
+    input.wallChosen = true;
+    input.flow = query.flow;
+    input.length = 1;
+    const SectionResult result = calculateSection(input);
+    const bool tooFast = result.advice && result.advice->label.text == tooFastAdvice;
+    return sizeMeasure(result.failed, result.figures, tooFast ? std::optional(velocityLimit(input.kind)) : std::nullopt);
+}
+
+using Sizes = std::function<QList<CatalogSize>(const ConditionChoices& chosen)>;
+
+TableRecord buildingRecord(int number, const QString& title, const QList<StandardDocument>& documents,
+                           QList<TableCondition> conditions, const std::shared_ptr<const SystemOptions>& systems,
+                           const QStringList& systemCaptions, const Sizes& sizes)
+{
+    conditions += systemConditions(systems, systemCaptions);
+    return {number,
+            title,
+            documents,
+            number,
+            conditions,
+            sizes,
+            [systems](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *systems); },
+            {}};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter.
@@ -48,59 +118,51 @@ const QList<SystemKind> polymerKinds{SystemKind::ColdWater, SystemKind::HotWater
 
 TableRecord copperRecord()
 {
-    return {9,
-            QStringLiteral("для медных труб СП40-108-2004"),
-            {{QStringLiteral("СП 40-108-2004"), QStringLiteral("sp40_108_2004.doc")}},
-            9,
-            systemConditions(Material::Copper,
-                             {QStringLiteral("холодного водоснабжения"),
-                              QStringLiteral("циркуляционного горячего водоснабжения"),
-                              QStringLiteral("подающие системы горячего водоснабжения"),
-                              QStringLiteral("системы отопления")},
-                             {SystemKind::ColdWater, SystemKind::HotWater, SystemKind::HotWaterSupply, SystemKind::Heating},
-                             0),
-            [](const ConditionChoices&) {
-                QList<CatalogSize> sizes;
-                for (const QString& outer : copper::outerDiameters())
-                    for (const QString& wall : copper::walls(parseValue(outer)))
-                        sizes.append({outer + QStringLiteral(" × ") + wall, parseValue(outer) - 2 * parseValue(wall)});
-                return sizes;
-            }};
+    return buildingRecord(
+        9, QStringLiteral("для медных труб СП40-108-2004"),
+        {{QStringLiteral("СП 40-108-2004"), QStringLiteral("sp40_108_2004.doc")}}, {},
+        systemOptions(Material::Copper,
+                {SystemKind::ColdWater, SystemKind::HotWater, SystemKind::HotWaterSupply, SystemKind::Heating}, 0),
+        {QStringLiteral("холодного водоснабжения"), QStringLiteral("циркуляционного горячего водоснабжения"),
+         QStringLiteral("подающие системы горячего водоснабжения"), QStringLiteral("системы отопления")},
+        [](const ConditionChoices&) {
+            QList<CatalogSize> sizes;
+            for (const QString& outer : copper::outerDiameters())
+                for (const QString& wall : copper::walls(parseValue(outer)))
+                    sizes.append({outer + QStringLiteral(" × ") + wall, parseValue(outer) - 2 * parseValue(wall)});
+            return sizes;
+        });
 }
 
 TableRecord pexRecord()
 {
     const QStringList series{QStringLiteral("SDR 13,6 (S6,3)"), QStringLiteral("SDR 11 (S5)"), QStringLiteral("SDR 9 (4)"),
                              QStringLiteral("SDR 7,4 (S3,2)"), QStringLiteral("SDR 6 (2,5)")};
-    QList<TableCondition> conditions{fixedCondition(QStringLiteral("серия"), series, 0)};
-    conditions += systemConditions(Material::Pex, polymerSystems, polymerKinds, 1);
-    return {10,
-            QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"),
-            {{QStringLiteral("СП 41-109-2005"), QStringLiteral("sp41_109_2005.doc")}},
-            10,
-            conditions,
-            [](const ConditionChoices& chosen) {
-                const int position = choiceAt(chosen, 0);
-                if (position < 0 || position > int(pex::Series::Sdr6))
-                    return QList<CatalogSize>();
-                const auto series = pex::Series(position);
-                return outerDiameterSizes(pex::outerDiameters(series),
-                                          [series](double outer) { return pex::innerDiameter(outer, series); });
-            }};
+    return buildingRecord(10, QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"),
+                          {{QStringLiteral("СП 41-109-2005"), QStringLiteral("sp41_109_2005.doc")}},
+                          {fixedCondition(QStringLiteral("серия"), series, 0)}, systemOptions(Material::Pex, polymerKinds, 1),
+                          polymerSystems, [](const ConditionChoices& chosen) {
+                              const int position = choiceAt(chosen, 0);
+                              if (position < 0 || position > int(pex::Series::Sdr6))
+                                  return QList<CatalogSize>();
+                              const auto series = pex::Series(position);
+                              return outerDiameterSizes(pex::outerDiameters(series), [series](double outer) {
+                                  return pex::innerDiameter(outer, series);
+                              });
+                          });
 }
 
 TableRecord pexAlPexRecord()
 {
-    return {11,
-            QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"),
-            {{QStringLiteral("CП40-102-2000"), QStringLiteral("sp40_102_2000.doc")},
-             {QStringLiteral("СП 41-102-98"), QStringLiteral("sp41_102_98.doc")}},
-            11,
-            systemConditions(Material::PexAlPex,
-                             {QStringLiteral("Холодного водоснабжения"), QStringLiteral("Горячего водоснабжения"),
-                              QStringLiteral("Отопления")},
-                             polymerKinds, 0),
-            [](const ConditionChoices&) { return outerDiameterSizes(pexalpex::outerDiameters(), pexalpex::innerDiameter); }};
+    return buildingRecord(11, QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"),
+                          {{QStringLiteral("CП40-102-2000"), QStringLiteral("sp40_102_2000.doc")},
+                           {QStringLiteral("СП 41-102-98"), QStringLiteral("sp41_102_98.doc")}},
+                          {}, systemOptions(Material::PexAlPex, polymerKinds, 0),
+                          {QStringLiteral("Холодного водоснабжения"), QStringLiteral("Горячего водоснабжения"),
+                           QStringLiteral("Отопления")},
+                          [](const ConditionChoices&) {
+                              return outerDiameterSizes(pexalpex::outerDiameters(), pexalpex::innerDiameter);
+                          });
 }
 
 }  // namespace calc::building

@@ -90,6 +90,6 @@ QString pipeTooltip(int size, PressureClass pressureClass, int type)
 
 double slope(double v, double dp) { return 0.000561 * v * v / std::pow(dp, 1.19) * std::pow(1.0 + 3.51 / v, 0.19); }
 
-std::span<const EconomicBand> economicRanges() { return ranges; }
+EconomicTable economicTable() { return {ranges, BoundRule::UpperIncluded}; }
 
 }  // namespace calc::asbestoscement

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <span>
 
 // Asbestos-cement pressure water pipes, ГОСТ 539-80.
 namespace calc::asbestoscement {
@@ -24,6 +23,6 @@ QString pipeTooltip(int size, PressureClass pressureClass, int type);
 double slope(double v, double dp);
 
 // Economic flows by nominal size, upper bound included.
-std::span<const EconomicBand> economicRanges();
+EconomicTable economicTable();
 
 }  // namespace calc::asbestoscement

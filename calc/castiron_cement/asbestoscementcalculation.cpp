@@ -27,7 +27,7 @@ nominalsize::Result calculate(const CalculationInput& input)
 
 AdviceLabelWrites advice(double flow, double size)
 {
-    EconomicAdvice advice(flow, economicRanges(), BoundRule::UpperIncluded);
+    EconomicAdvice advice(flow, economicTable());
     if (advice.inBand(100) && size == 100)
         advice.setText(QStringLiteral(" "));
     // 5 l/s, the open lower bound of the first band, counts as below the range.

@@ -76,6 +76,6 @@ double slope(double v, double dp, Condition condition)
     return 0.000912 * v * v / std::pow(dp, 1.3) * std::pow(1.0 + 0.867 / v, 0.3);
 }
 
-std::span<const EconomicBand> economicRanges() { return ranges; }
+EconomicTable economicTable() { return {ranges, BoundRule::LowerIncluded}; }
 
 }  // namespace calc::castiron

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <span>
 
 // Cast-iron pressure water pipes, ГОСТ 9583-75 and ГОСТ 21053-75.
 namespace calc::castiron {
@@ -38,6 +37,6 @@ double newPipeLambda(double dp, double v);
 double slope(double v, double dp, Condition condition);
 
 // Economic flows by nominal size, lower bound included.
-std::span<const EconomicBand> economicRanges();
+EconomicTable economicTable();
 
 }  // namespace calc::castiron

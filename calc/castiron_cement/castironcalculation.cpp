@@ -40,7 +40,7 @@ nominalsize::Result calculate(const CalculationInput& input)
 
 AdviceLabelWrites advice(double flow, std::optional<double> catalogSize)
 {
-    EconomicAdvice advice(flow, economicRanges(), BoundRule::LowerIncluded);
+    EconomicAdvice advice(flow, economicTable());
     if (flow < 0.45)
         advice.empty();
     advice.applySizeRules(catalogSize, adviceWording, {.from = 80});

@@ -1,11 +1,38 @@
 #include "calc/castiron_cement/castironrecords.h"
 
 #include "calc/castiron_cement/asbestoscement.h"
+#include "calc/castiron_cement/asbestoscementcalculation.h"
 #include "calc/castiron_cement/castiron.h"
+#include "calc/castiron_cement/castironcalculation.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
+#include "calc/common/sizemeasure.h"
 #include "calc/common/valueparse.h"
+#include "calc/simple/simplemeasure.h"
 
 namespace calc {
+
+namespace {
+
+// The find of a screen whose list names nominal sizes, with this one chosen: the screen reads
+// the size back from the label that shows the list item.
+template <class CalculationInput>
+SizeMeasure measureNominalSize(CalculationInput input, const SizeQuery& query, const CatalogSize& size,
+                               const EconomicTable& table, nominalsize::Result (*calculate)(const CalculationInput&))
+{
+    input.flow = query.flow;
+    input.size = parseValue(size.designation);
+    const nominalsize::Result result = calculate(input);
+    SizeMeasure measured = sizeMeasure(result.failed, result.figures);
+    markEconomic(measured, table, input.size);
+    return measured;
+}
+
+simple::Advising reinforcedConcreteAdvising()
+{
+    return {reinforcedconcrete::economicTable(), reinforcedconcrete::tooFastAdvice, reinforcedconcrete::warningVelocity};
+}
+
+}  // namespace
 
 TableRecord castIronRecord()
 {
@@ -28,6 +55,15 @@ TableRecord castIronRecord()
                     if (const Pipe* pipe = findPipe(parseValue(item)))
                         sizes.append({item, calculationDiameter(*pipe, condition)});
                 return sizes;
+            },
+            [](const SizeQuery& query, const CatalogSize& size) {
+                CalculationInput input;
+                input.condition = choiceAt(query.chosen, 1) == 1 ? Condition::New : Condition::NonNew;
+                return measureNominalSize(input, query, size, economicTable(), castiron::calculate);
+            },
+            [](const SizeQuery& query) {
+                return recommendation(economicTable(), query.flow,
+                                      [](double flow) { return castiron::advice(flow, std::nullopt); });
             }};
 }
 
@@ -61,6 +97,16 @@ TableRecord asbestosCementRecord()
                     sizes.append({item, inner > 0 ? double(inner) : parseValue(item)});
                 }
                 return sizes;
+            },
+            [](const SizeQuery& query, const CatalogSize& size) {
+                CalculationInput input;
+                input.type = choiceAt(query.chosen, 0) + 1;
+                input.pressureClass = PressureClass(choiceAt(query.chosen, 1));
+                return measureNominalSize(input, query, size, economicTable(), asbestoscement::calculate);
+            },
+            [](const SizeQuery& query) {
+                return recommendation(economicTable(), query.flow,
+                                      [](double flow) { return asbestoscement::advice(flow, noBandSize); });
             }};
 }
 
@@ -71,7 +117,13 @@ TableRecord reinforcedConcreteRecord()
             {{QStringLiteral("ГОСТ 12586.0-83"), QStringLiteral("g12586.doc")}},
             6,
             {},
-            [](const ConditionChoices&) { return sizesOfItems(reinforcedconcrete::sizes(), parseValue); }};
+            [](const ConditionChoices&) { return sizesOfItems(reinforcedconcrete::sizes(), parseValue); },
+            [advising = reinforcedConcreteAdvising()](const SizeQuery& query, const CatalogSize& size) {
+                return simple::measure(reinforcedconcrete::material, query, size, advising);
+            },
+            [advising = reinforcedConcreteAdvising()](const SizeQuery& query) {
+                return simple::recommend(reinforcedconcrete::material, advising, query);
+            }};
 }
 
 }  // namespace calc

@@ -28,11 +28,11 @@ double slope(double velocity, double diameter)
     return 0.000802 * velocity * velocity / std::pow(diameter, 1.19) * std::pow(1.0 + 3.51 / velocity, 0.19);
 }
 
-std::span<const EconomicBand> economicRanges() { return ranges; }
+EconomicTable economicTable() { return {ranges, BoundRule::UpperIncluded}; }
 
 AdviceLabelWrites economicAdvice(double flow, double velocity, double size)
 {
-    EconomicAdvice advice(flow, ranges, BoundRule::UpperIncluded);
+    EconomicAdvice advice(flow, economicTable());
     // 35 l/s, the open lower bound of the first band, counts as below the range.
     if (advice.litresPerSecond() <= 35)
         advice.recommend(advice.recommendationText(
@@ -43,8 +43,8 @@ AdviceLabelWrites economicAdvice(double flow, double velocity, double size)
     }
     // Another size in the band of 500 gets its recommendation, as every larger band does.
     advice.applySizeRules(size, wording, {.recommendationOnly = 500});
-    if (advice.litresPerSecond() > 2697 && velocity > 5)
-        advice.recommend(QStringLiteral(" Большая скорость! Рекомендуется использовать трубу с условным проходом более 1600мм"));
+    if (advice.litresPerSecond() > 2697 && velocity > warningVelocity)
+        advice.recommend(tooFastAdvice);
     return advice.writes();
 }
 

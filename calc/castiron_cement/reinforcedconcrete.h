@@ -4,7 +4,7 @@
 #include "calc/simple/simplecalculation.h"
 
 #include <QStringList>
-#include <span>
+#include <QString>
 
 // Reinforced-concrete pressure water pipes, ГОСТ 12586.0-83: the nominal size is the bore.
 namespace calc::reinforcedconcrete {
@@ -15,7 +15,12 @@ QStringList sizes();
 double slope(double velocity, double diameter);
 
 // Economic flows by nominal size, upper bound included; the largest size takes every larger flow.
-std::span<const EconomicBand> economicRanges();
+EconomicTable economicTable();
+
+// What the advice writes for a flow above the bands faster than warningVelocity, m/s.
+inline const QString tooFastAdvice =
+    QStringLiteral(" Большая скорость! Рекомендуется использовать трубу с условным проходом более 1600мм");
+inline constexpr double warningVelocity = 5;
 
 // The economic advice of a find: flow in m³/s, velocity in m/s, and the diameter of the
 // calculation, which counts as a nominal size when it equals one.

@@ -23,6 +23,12 @@ enum class BoundRule {
     UpperIncludedFirstClosed,  // lower < Ql ≤ upper, and the first band lower ≤ Ql ≤ upper
 };
 
+// A material's economic range table and which bounds its bands hold.
+struct EconomicTable {
+    std::span<const EconomicBand> bands;
+    BoundRule rule;
+};
+
 // Palette indices of the advice colours.
 inline constexpr int justifiedColour = 2;     // green
 inline constexpr int recommendedColour = 12;  // light red
@@ -56,6 +62,7 @@ class EconomicAdvice {
 public:
     // flow in m³/s
     EconomicAdvice(double flow, std::span<const EconomicBand> table, BoundRule rule);
+    EconomicAdvice(double flow, const EconomicTable& table) : EconomicAdvice(flow, table.bands, table.rule) {}
 
     double litresPerSecond() const { return litres; }
     bool inBand(int size) const;

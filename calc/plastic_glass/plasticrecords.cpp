@@ -2,12 +2,24 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/plastic_glass/glasscatalogs.h"
+#include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
+#include "calc/simple/simplemeasure.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace calc {
+
+namespace {
+
+simple::Advising polyethyleneAdvising()
+{
+    namespace pe = plastic_glass::polyethylene;
+    return {pe::economicTable(), pe::tooFastAdvice, pe::warningVelocity};
+}
+
+}  // namespace
 
 TableRecord polyethyleneRecord()
 {
@@ -36,6 +48,12 @@ TableRecord polyethyleneRecord()
                 const pe::Series series = pe::allSeries[seriesPosition];
                 return sizesOfItems(pe::sizes(pe::materials[material], series),
                                     [series](const QString& item) { return pe::innerDiameter(series, item); });
+            },
+            [advising = polyethyleneAdvising()](const SizeQuery& query, const CatalogSize& size) {
+                return simple::measure(plastic_glass::polyethyleneMaterial, query, size, advising);
+            },
+            [advising = polyethyleneAdvising()](const SizeQuery& query) {
+                return simple::recommend(plastic_glass::polyethyleneMaterial, advising, query);
             }};
 }
 
@@ -48,7 +66,11 @@ TableRecord glassFibreRecord()
             {},
             [](const ConditionChoices&) {
                 return sizesOfItems(plastic_glass::glassfibre::innerDiameters(), parseValue);
-            }};
+            },
+            [](const SizeQuery& query, const CatalogSize& size) {
+                return simple::measure(plastic_glass::glassFibreMaterial, query, size);
+            },
+            {}};
 }
 
 TableRecord glassRecord()
@@ -60,7 +82,11 @@ TableRecord glassRecord()
             {},
             [](const ConditionChoices&) {
                 return sizesOfItems(plastic_glass::glass::outerDiameters(), plastic_glass::glass::innerDiameter);
-            }};
+            },
+            [](const SizeQuery& query, const CatalogSize& size) {
+                return simple::measure(plastic_glass::glassMaterial, query, size);
+            },
+            {}};
 }
 
 }  // namespace calc

@@ -21,15 +21,17 @@ const AdviceWording wording{
 };
 }  // namespace
 
+EconomicTable economicTable() { return {bands, BoundRule::UpperIncludedFirstClosed}; }
+
 AdviceLabelWrites economicAdvice(double flow, double velocity, double comparedSize)
 {
-    EconomicAdvice advice(flow, bands, BoundRule::UpperIncludedFirstClosed);
+    EconomicAdvice advice(flow, economicTable());
     advice.applySizeRules(comparedSize, wording);
     const double litres = advice.litresPerSecond();
     if (litres < 1.3 || litres > 800)
         advice.empty();
-    if (velocity > 4 && !advice.inAnyBand())
-        advice.recommend(QStringLiteral("Большая скорость! Рекомендуется применить трубу большего диаметра"));
+    if (velocity > warningVelocity && !advice.inAnyBand())
+        advice.recommend(tooFastAdvice);
     return advice.writes();
 }
 

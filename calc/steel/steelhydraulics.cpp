@@ -104,18 +104,26 @@ SteelSectionHeadLoss sectionHeadLoss(double length, double thousandI, double k, 
     return loss;
 }
 
-QString velocityWarning(double v, int systemTypePosition)
+std::optional<double> exceededVelocityLimit(double v, int systemTypePosition)
 {
-    QString warning;
+    std::optional<double> limit;
     if (v > 3)
-        warning = QStringLiteral("Внимание! Скорость больше 3 м/с, рекомендуется увеличить диаметр");
+        limit = 3;
+    // Exactly 10 m/s keeps the ordinary warning.
     if (systemTypePosition == fireFightingPosition) {
         if (v > 10)
-            warning = QStringLiteral("Внимание! Скорость больше 10 м/с, рекомендуется увеличить диаметр");
+            limit = 10;
         else if (v < 10)
-            warning.clear();
+            limit.reset();
     }
-    return warning;
+    return limit;
+}
+
+QString velocityWarning(double v, int systemTypePosition)
+{
+    const std::optional<double> limit = exceededVelocityLimit(v, systemTypePosition);
+    return limit ? QStringLiteral("Внимание! Скорость больше %1 м/с, рекомендуется увеличить диаметр").arg(*limit)
+                 : QString();
 }
 
 }  // namespace calc::steel

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace calc::steel {
 
@@ -35,7 +36,9 @@ struct SteelSectionHeadLoss {
 };
 SteelSectionHeadLoss sectionHeadLoss(double length, double thousandI, double k, bool withLocalLosses);
 
-// Velocity warning below the results; the fire-fighting supply allows up to 10 m/s.
+// The limit, m/s, of the velocity warning below the results, none where it is quiet; the
+// fire-fighting supply allows up to 10 m/s.
+std::optional<double> exceededVelocityLimit(double v, int systemTypePosition);
 QString velocityWarning(double v, int systemTypePosition);
 
 }  // namespace calc::steel
