@@ -1,0 +1,239 @@
+#include "select/sizetable.h"
+
+#include "calc/common/flowarithmetic.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/rounding.h"
+#include "calc/common/valueparse.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace selection {
+
+namespace {
+
+const QString impossible = QStringLiteral("—");
+
+QString rounded(double value, int decimals) { return calc::numberText(calc::roundHalfEven(value, decimals)); }
+
+bool heating(const calc::SizeMeasure& measure) { return measure.figures.specificLoss.has_value(); }
+
+// v, 1000i and Па/м as the calculator shows them; heating shows R and no 1000i.
+struct NumberCells {
+    QString velocity;
+    QString thousandI;
+    QString pressure;
+};
+
+NumberCells numberCells(const calc::SizeMeasure& measure)
+{
+    const calc::Figures& figures = measure.figures;
+    if (measure.failed || !figures.velocity || !std::isfinite(*figures.velocity))
+        return {impossible, impossible, impossible};
+    NumberCells cells{calc::velocityText(*figures.velocity), QString(), QString()};
+    if (heating(measure)) {
+        cells.pressure = rounded(*figures.specificLoss, 3);
+        return cells;
+    }
+    cells.thousandI = figures.thousandI ? calc::thousandIText(*figures.thousandI) : impossible;
+    cells.pressure = figures.slopePressure ? rounded(*figures.slopePressure, 2) : impossible;
+    return cells;
+}
+
+bool computed(const calc::SizeMeasure& measure)
+{
+    return !measure.failed && measure.figures.velocity && std::isfinite(*measure.figures.velocity);
+}
+
+// What stops every size alike: a condition the calculator asks for.
+QString missingCondition(calc::Check check)
+{
+    switch (check) {
+    case calc::Check::TemperatureMissing:
+        return QStringLiteral("Расчет невозможен: на калькуляторе не выбрана температура.");
+    case calc::Check::ViscosityMissing:
+        return QStringLiteral("Расчет невозможен: на калькуляторе не задана вязкость теплоносителя.");
+    case calc::Check::DensityMissing:
+        return QStringLiteral("Расчет невозможен: на калькуляторе не задана плотность теплоносителя.");
+    default:
+        return QString();
+    }
+}
+
+QString judgement(bool recommended, const calc::SizeMeasure& measure)
+{
+    QStringList parts;
+    if (recommended)
+        parts << QStringLiteral("рекомендуется");
+    if (measure.economic)
+        parts << QStringLiteral("экономичный");
+    if (!measure.velocityJudgement.isEmpty())
+        parts << measure.velocityJudgement;
+    return parts.join(QStringLiteral(", "));
+}
+
+int economicRow(const QList<calc::CatalogSize>& sizes, double size)
+{
+    for (qsizetype k = 0; k < sizes.size(); ++k)
+        if (calc::parseValue(sizes.at(k).designation) == size)
+            return int(k);
+    return -1;
+}
+
+int smallestWithoutWarning(const QList<calc::CatalogSize>& sizes, const QList<calc::SizeMeasure>& measures)
+{
+    int best = -1;
+    for (qsizetype k = 0; k < sizes.size(); ++k) {
+        if (!computed(measures.at(k)) || !measures.at(k).velocityJudgement.isEmpty())
+            continue;
+        if (best < 0 || sizes.at(k).calculationDiameterMm < sizes.at(best).calculationDiameterMm)
+            best = int(k);
+    }
+    return best;
+}
+
+}  // namespace
+
+QString shownDesignation(const QString& designation)
+{
+    return QString(designation).replace(u'.', QLocale().decimalPoint());
+}
+
+QStringList sizeTableHeader()
+{
+    return {QStringLiteral("Размер"), QStringLiteral("d, мм"), QStringLiteral("v, м/с"), QStringLiteral("1000i"),
+            QStringLiteral("Па/м"), QStringLiteral("Оценка")};
+}
+
+SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& query, bool flowGiven)
+{
+    const QList<calc::CatalogSize> sizes = record.sizes(query.chosen);
+    SizeTable table;
+    QList<calc::SizeMeasure> measures;
+    if (flowGiven)
+        for (const calc::CatalogSize& size : sizes)
+            measures << record.measure(query, size);
+    const bool flowAccepted = flowGiven && !sizes.isEmpty() && measures.first().failed != calc::Check::FlowZero;
+    if (flowGiven && !sizes.isEmpty() && !flowAccepted)
+        table.advice = QStringLiteral("Введите расход больше нуля.");
+
+    if (flowAccepted) {
+        if (record.recommend) {
+            const calc::SizeRecommendation recommendation = record.recommend(query);
+            table.advice = recommendation.text;
+            if (recommendation.size) {
+                table.recommendedRow = economicRow(sizes, *recommendation.size);
+                // Where the calculator words no advice, the band alone names the size.
+                if (table.advice.isEmpty())
+                    table.advice = QStringLiteral("Экономичный диаметр при этом расходе: %1 мм.")
+                                       .arg(calc::numberText(*recommendation.size));
+                if (table.recommendedRow < 0)
+                    table.advice += QStringLiteral("\nТрубы %1 мм нет среди размеров при этих условиях.")
+                                        .arg(calc::numberText(*recommendation.size));
+            }
+        } else {
+            table.recommendedRow = smallestWithoutWarning(sizes, measures);
+            if (table.recommendedRow >= 0)
+                table.advice = QStringLiteral("Рекомендуется труба %1: наименьший диаметр без предупреждения о скорости.")
+                                   .arg(shownDesignation(sizes.at(table.recommendedRow).designation));
+            else if (const std::optional<calc::Check> failed = measures.first().failed;
+                     failed && !missingCondition(*failed).isEmpty())
+                table.advice = missingCondition(*failed);
+            else
+                table.advice = QStringLiteral("Ни одна труба при этих условиях не проходит по скорости.");
+        }
+    }
+
+    for (qsizetype k = 0; k < sizes.size(); ++k) {
+        const calc::CatalogSize& size = sizes.at(k);
+        SizeRow row;
+        row.recommended = k == table.recommendedRow;
+        row.cells = {shownDesignation(size.designation), calc::numberText(size.calculationDiameterMm), QString(), QString(), QString(),
+                     QString()};
+        if (flowAccepted) {
+            const NumberCells cells = numberCells(measures.at(k));
+            row.cells[VelocityColumn] = cells.velocity;
+            row.cells[ThousandIColumn] = cells.thousandI;
+            row.cells[PressureColumn] = cells.pressure;
+            row.cells[JudgementColumn] = judgement(row.recommended, measures.at(k));
+        }
+        table.rows << row;
+    }
+    return table;
+}
+
+HandbookTable handbookTable(const calc::TableRecord& record, const calc::SizeQuery& conditions,
+                            const QList<calc::CatalogSize>& sizes, const FlowRange& range)
+{
+    HandbookTable table;
+    if (!(range.step > 0)) {
+        table.error = QStringLiteral("Шаг расхода должен быть больше нуля.");
+        return table;
+    }
+    if (range.from < 0) {
+        table.error = QStringLiteral("Начальный расход не может быть меньше нуля.");
+        return table;
+    }
+    if (range.from > range.to) {
+        table.error = QStringLiteral("Начальный расход больше конечного.");
+        return table;
+    }
+    // Computed in doubles: a tiny step must not overflow a count. The small allowance keeps the
+    // last flow when from + n·step lands a rounding error short of it.
+    const double count = std::floor((range.to - range.from) / range.step + 1e-9) + 1;
+    if (!(count <= handbookRowLimit)) {
+        table.error = QStringLiteral("Больше %1 строк: увеличьте шаг или сократите диапазон.").arg(handbookRowLimit);
+        return table;
+    }
+    if (sizes.isEmpty()) {
+        table.error = QStringLiteral("Не выбрано ни одного размера.");
+        return table;
+    }
+
+    bool heatingFigures = false;
+    calc::SizeQuery query = conditions;
+    for (int k = 0; k < int(count); ++k) {
+        query.flow.value = range.from + k * range.step;
+        QStringList row{calc::numberText(calc::roundHalfEven(query.flow.value, 12))};
+        for (const calc::CatalogSize& size : sizes) {
+            const calc::SizeMeasure measure = record.measure(query, size);
+            if (measure.failed == calc::Check::FlowZero) {
+                row << QString() << QString();
+                continue;
+            }
+            heatingFigures = heatingFigures || heating(measure);
+            const NumberCells cells = numberCells(measure);
+            row << cells.velocity << (heating(measure) ? cells.pressure : cells.thousandI);
+        }
+        table.rows << row;
+    }
+
+    const bool litres = conditions.flow.unit == calc::FlowUnit::LitresPerSecond;
+    table.header << (litres ? QStringLiteral("Q, л/сек") : QStringLiteral("Q, м куб/ч"));
+    for (const calc::CatalogSize& size : sizes)
+        table.header << shownDesignation(size.designation) + QStringLiteral(": v, м/с")
+                     << shownDesignation(size.designation) + (heatingFigures ? QStringLiteral(": R, Па/м") : QStringLiteral(": 1000i"));
+    return table;
+}
+
+QString conditionsText(const calc::TableRecord& record, const calc::SizeQuery& query)
+{
+    QStringList parts;
+    calc::ConditionChoices earlier;
+    for (qsizetype k = 0; k < record.conditions.size(); ++k) {
+        const calc::TableCondition& condition = record.conditions.at(k);
+        const QStringList items = condition.choices(earlier);
+        const int chosen = calc::choiceAt(query.chosen, int(k));
+        earlier << chosen;
+        if (items.isEmpty())
+            continue;
+        const QString item = chosen >= 0 && chosen < items.size() ? items.at(chosen).trimmed() : QStringLiteral("не выбрано");
+        parts << condition.caption + QStringLiteral(": ") + item;
+    }
+    if (query.carrierViscosityE6 > 0 || query.carrierDensity > 0)
+        parts << QStringLiteral("ν·10⁶ = %1 мм²/с; ρ = %2 кг/м³")
+                     .arg(calc::numberText(query.carrierViscosityE6), calc::numberText(query.carrierDensity));
+    return parts.isEmpty() ? QStringLiteral("без условий") : parts.join(QStringLiteral("; "));
+}
+
+}  // namespace selection

@@ -1,0 +1,197 @@
+#include "select/sizetable.h"
+
+#include <QLocale>
+#include <QTest>
+
+using calc::Check;
+using calc::FlowUnit;
+
+Q_DECLARE_METATYPE(calc::SizeQuery)
+
+namespace {
+
+// Three sizes listed out of diameter order. v = 100·Q/d (Q in l/s), 1000i = 10·v, Па/м = g·1000i;
+// above 3 m/s the size is judged too fast; above 100 l/s a size of 25 mm cannot be computed.
+calc::TableRecord sampleRecord(bool heating = false)
+{
+    calc::TableRecord record;
+    record.title = QStringLiteral("проба");
+    record.conditions = {calc::fixedCondition(QStringLiteral("трубы"), {QStringLiteral("неновые"), QStringLiteral("новые")}, 0)};
+    record.sizes = [](const calc::ConditionChoices&) {
+        return QList<calc::CatalogSize>{{QStringLiteral("20"), 20}, {QStringLiteral("15"), 15}, {QStringLiteral("25"), 25}};
+    };
+    record.measure = [heating](const calc::SizeQuery& query, const calc::CatalogSize& size) {
+        calc::SizeMeasure measure;
+        const double litres = query.flow.unit == FlowUnit::LitresPerSecond ? query.flow.value : query.flow.value / 3.6;
+        if (litres <= 0) {
+            measure.failed = Check::FlowZero;
+            return measure;
+        }
+        if (litres > 100 && size.calculationDiameterMm == 25) {
+            measure.failed = Check::NotComputable;
+            return measure;
+        }
+        const double v = 100 * litres / size.calculationDiameterMm;
+        measure.figures.velocity = v;
+        measure.figures.thousandI = 10 * v;
+        if (heating)
+            measure.figures.specificLoss = 7 * v;
+        else
+            measure.figures.slopePressure = 10 * v * calc::gravity;
+        if (v > 3)
+            measure.velocityJudgement = QStringLiteral("скорость больше 3 м/с");
+        measure.economic = size.calculationDiameterMm == 15;
+        return measure;
+    };
+    return record;
+}
+
+calc::SizeQuery litres(double flow) { return {{0}, {flow, FlowUnit::LitresPerSecond}}; }
+
+}  // namespace
+
+class SizeTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void rowsForOneFlow_data()
+    {
+        QTest::addColumn<bool>("heating");
+        QTest::addColumn<bool>("flowGiven");
+        QTest::addColumn<double>("flow");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<int>("recommended");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("no flow") << false << false << 0.0
+                                 << QList<QStringList>{{"20", "20", "", "", "", ""}, {"15", "15", "", "", "", ""},
+                                                       {"25", "25", "", "", "", ""}}
+                                 << -1 << QString();
+        QTest::newRow("flow of zero") << false << true << 0.0
+                                      << QList<QStringList>{{"20", "20", "", "", "", ""}, {"15", "15", "", "", "", ""},
+                                                            {"25", "25", "", "", "", ""}}
+                                      << -1 << QStringLiteral("Введите расход больше нуля.");
+        // 15 mm is the smallest but too fast: 20 mm, the next by diameter, is recommended.
+        QTest::newRow("smallest without warning")
+            << false << true << 0.5
+            << QList<QStringList>{{"20", "20", "2,5", "25", "245,17", "рекомендуется"},
+                                  {"15", "15", "3,333", "33,333", "326,89", "экономичный, скорость больше 3 м/с"},
+                                  {"25", "25", "2", "20", "196,13", ""}}
+            << 0 << QStringLiteral("Рекомендуется труба 20: наименьший диаметр без предупреждения о скорости.");
+        QTest::newRow("not computable, every size too fast")
+            << false << true << 101.0
+            << QList<QStringList>{{"20", "20", "505", "5050", "49523,58", "скорость больше 3 м/с"},
+                                  {"15", "15", "673,333", "6733,333", "66031,44", "экономичный, скорость больше 3 м/с"},
+                                  {"25", "25", "—", "—", "—", ""}}
+            << -1 << QStringLiteral("Ни одна труба при этих условиях не проходит по скорости.");
+        QTest::newRow("heating shows R and no 1000i")
+            << true << true << 0.3
+            << QList<QStringList>{{"20", "20", "1,5", "", "10,5", ""},
+                                  {"15", "15", "2", "", "14", "рекомендуется, экономичный"},
+                                  {"25", "25", "1,2", "", "8,4", ""}}
+            << 1 << QStringLiteral("Рекомендуется труба 15: наименьший диаметр без предупреждения о скорости.");
+    }
+    void rowsForOneFlow()
+    {
+        QFETCH(bool, heating);
+        QFETCH(bool, flowGiven);
+        QFETCH(double, flow);
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(int, recommended);
+        QFETCH(QString, advice);
+        const selection::SizeTable table = selection::sizeTable(sampleRecord(heating), litres(flow), flowGiven);
+        QList<QStringList> shown;
+        for (const selection::SizeRow& row : table.rows)
+            shown << row.cells;
+        QCOMPARE(shown, rows);
+        QCOMPARE(table.recommendedRow, recommended);
+        QCOMPARE(table.advice, advice);
+        for (qsizetype k = 0; k < table.rows.size(); ++k)
+            QCOMPARE(table.rows.at(k).recommended, k == recommended);
+    }
+
+    // Where a material has economic bands, the band's size is recommended whatever its velocity,
+    // and a size no list holds is named in the advice.
+    void economicRecommendation_data()
+    {
+        QTest::addColumn<double>("bandSize");
+        QTest::addColumn<int>("recommended");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("listed") << 15.0 << 1 << QStringLiteral("При расходе рекомендуется 15");
+        QTest::newRow("not listed") << 225.0 << -1
+                                    << QStringLiteral("При расходе рекомендуется 225\nТрубы 225 мм нет среди размеров при этих условиях.");
+    }
+    void economicRecommendation()
+    {
+        QFETCH(double, bandSize);
+        QFETCH(int, recommended);
+        QFETCH(QString, advice);
+        calc::TableRecord record = sampleRecord();
+        record.recommend = [bandSize](const calc::SizeQuery&) {
+            return calc::SizeRecommendation{bandSize, QStringLiteral("При расходе рекомендуется %1").arg(bandSize)};
+        };
+        const selection::SizeTable table = selection::sizeTable(record, litres(0.5), true);
+        QCOMPARE(table.recommendedRow, recommended);
+        QCOMPARE(table.advice, advice);
+        QCOMPARE(table.rows.at(1).cells.at(selection::JudgementColumn),
+                 recommended == 1 ? QStringLiteral("рекомендуется, экономичный, скорость больше 3 м/с")
+                                  : QStringLiteral("экономичный, скорость больше 3 м/с"));
+        QCOMPARE(table.rows.at(0).cells.at(selection::JudgementColumn), QString());
+    }
+
+    void handbookRanges_data()
+    {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("flows");
+        QTest::newRow("tenths") << 0.1 << 0.3 << 0.1 << QString() << QStringList{"0,1", "0,2", "0,3"};
+        QTest::newRow("one flow") << 2.0 << 2.0 << 5.0 << QString() << QStringList{"2"};
+        QTest::newRow("step zero") << 1.0 << 2.0 << 0.0 << QStringLiteral("Шаг расхода должен быть больше нуля.")
+                                   << QStringList();
+        QTest::newRow("step negative") << 1.0 << 2.0 << -0.5 << QStringLiteral("Шаг расхода должен быть больше нуля.")
+                                       << QStringList();
+        QTest::newRow("from above to") << 3.0 << 2.0 << 0.5 << QStringLiteral("Начальный расход больше конечного.")
+                                       << QStringList();
+        QTest::newRow("2001 rows") << 0.0 << 2000.0 << 1.0
+                                   << QStringLiteral("Больше 2000 строк: увеличьте шаг или сократите диапазон.")
+                                   << QStringList();
+        QTest::newRow("a step too small to count")
+            << 0.0 << 1e300 << 1e-300 << QStringLiteral("Больше 2000 строк: увеличьте шаг или сократите диапазон.")
+            << QStringList();
+    }
+    void handbookRanges()
+    {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(double, step);
+        QFETCH(QString, error);
+        QFETCH(QStringList, flows);
+        const calc::TableRecord record = sampleRecord();
+        const selection::HandbookTable table =
+            selection::handbookTable(record, litres(0), record.sizes({0}), {from, to, step});
+        QCOMPARE(table.error, error);
+        QStringList shown;
+        for (const QStringList& row : table.rows)
+            shown << row.first();
+        QCOMPARE(shown, flows);
+    }
+
+    void handbookCells()
+    {
+        const calc::TableRecord record = sampleRecord();
+        const QList<calc::CatalogSize> sizes = record.sizes({0});
+        const selection::HandbookTable table =
+            selection::handbookTable(record, {{0}, {0, FlowUnit::CubicMetresPerHour}}, {sizes.at(2), sizes.at(1)},
+                                     {0, 1.8, 1.8});
+        QCOMPARE(table.header, (QStringList{"Q, м куб/ч", "25: v, м/с", "25: 1000i", "15: v, м/с", "15: 1000i"}));
+        // No flow gives empty cells; 1,8 м³/ч is 0,5 l/s.
+        QCOMPARE(table.rows, (QList<QStringList>{{"0", "", "", "", ""}, {"1,8", "2", "20", "3,333", "33,333"}}));
+        QCOMPARE(selection::handbookTable(record, litres(0), {}, {1, 2, 1}).error,
+                 QStringLiteral("Не выбрано ни одного размера."));
+    }
+};
+
+QTEST_GUILESS_MAIN(SizeTableTest)
+#include "tst_sizetable.moc"
