@@ -216,6 +216,8 @@ void BuildingPanel::clearInputs()
 
 void BuildingPanel::clearFlowTooltip() { ui->Text1->setToolTip(QString()); }
 
+const QLineEdit* BuildingPanel::flowInput() const { return ui->Text1; }
+
 SectionInput BuildingPanel::sectionInput(SystemKind kind) const
 {
     SectionInput input;
@@ -231,6 +233,22 @@ SectionInput BuildingPanel::sectionInput(SystemKind kind) const
         input.fittings[row] = {fittingBoxes[row]->isChecked(), parseValue(fittingCounts[row]->text())};
     input.otherResistance = {ui->Check14->isChecked(), parseValue(ui->Text17->text())};
     return input;
+}
+
+SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices chosen) const
+{
+    const int temperatureCondition = int(chosen.size());
+    chosen << choicePosition(record, temperatureCondition, chosen, temperature());
+    const bool carrierOffered = !record.conditions.value(temperatureCondition + 1).choices(chosen).isEmpty();
+    chosen << (waterSelected() ? 0 : 1);
+    SizeQuery query;
+    query.chosen = chosen;
+    if (carrierOffered && !waterSelected()) {
+        query.carrierViscosityE6 = parseValue(ui->Text18->text());
+        query.carrierDensity = parseValue(ui->Text3->text());
+    }
+    query.flow.unit = chosenFlowUnit(ui->Option5);
+    return query;
 }
 
 void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)

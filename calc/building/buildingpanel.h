@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/building/buildingcalculation.h"
+#include "calc/common/tablerecord.h"
 #include "platform/palette.h"
 
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 class FittingDrawing;
 class NumericInput;
 class QCheckBox;
+class QLineEdit;
 class QScrollArea;
 
 namespace Ui {
@@ -71,9 +73,13 @@ public:
     // Flow, density, viscosity and section length.
     void clearInputs();
     void clearFlowTooltip();
+    const QLineEdit* flowInput() const;
 
     // The conditions the panel holds; the screen adds its diameter.
     SectionInput sectionInput(SystemKind kind) const;
+    // The record's conditions up to the system's, as the screen gives them, followed by the
+    // temperature and heat carrier the panel holds; with the flow unit.
+    SizeQuery sizeQuery(const TableRecord& record, ConditionChoices chosen) const;
     // Shows what the calculation set and, when a check stopped it, that check's message.
     void showSection(const SectionInput& input, const SectionResult& result);
 

@@ -16,12 +16,25 @@ namespace {
 // The series options from top to bottom.
 constexpr pex::Series seriesOrder[] = {pex::Series::Sdr13_6, pex::Series::Sdr11, pex::Series::Sdr9,
                                        pex::Series::Sdr7_4, pex::Series::Sdr6};
+
+pex::Series selectedSeries(const Ui::frmtablII10& ui)
+{
+    const QRadioButton* options[] = {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12};
+    for (int i = 0; i < 5; ++i)
+        if (options[i]->isChecked())
+            return seriesOrder[i];
+    return pex::Series::Sdr13_6;
+}
 }  // namespace
 
 frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::building::pexRecord(), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
+    prepareCalculatorWindow(this, calc::building::pexRecord(), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
+                             ui.selectSizeButton, ui.panel->flowInput(), [this] {
+                                 return ui.panel->sizeQuery(pexRecord(),
+                                                            {int(selectedSeries(ui)), polymer->systemPosition()});
+                             }});
     ui.panel->setMaterial(Material::Pex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     ui.Label17->hide();
@@ -38,8 +51,10 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII10::chooseOuterDiameter);
 
     load();
-    // Tab runs from the system options through the panel; the help button comes last.
-    ui.panel->chainTabOrder(ui.Option3, ui.Command3);
+    // Tab runs from the system options through the panel; the size selection and the help
+    // button come last.
+    ui.panel->chainTabOrder(ui.Option3, ui.selectSizeButton);
+    setTabOrder(ui.selectSizeButton, ui.Command3);
     fitToScreen(this, ui.scrollArea);
     ui.Combo1->setFocus();
 }
@@ -52,15 +67,6 @@ void frmtablII10::load()
     chooseSeries();
     platform::setCaptionColour(ui.Label7, platform::Black);
     platform::setCaptionColour(ui.Label8, platform::Grey);
-}
-
-static pex::Series selectedSeries(const Ui::frmtablII10& ui)
-{
-    const QRadioButton* options[] = {ui.Option4, ui.Option9, ui.Option10, ui.Option11, ui.Option12};
-    for (int i = 0; i < 5; ++i)
-        if (options[i]->isChecked())
-            return seriesOrder[i];
-    return pex::Series::Sdr13_6;
 }
 
 void frmtablII10::chooseSeries()

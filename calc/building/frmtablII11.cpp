@@ -15,7 +15,9 @@ using namespace calc::building;
 frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::building::pexAlPexRecord(), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip});
+    prepareCalculatorWindow(this, calc::building::pexAlPexRecord(), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
+                             ui.selectSizeButton, ui.panel->flowInput(),
+                             [this] { return ui.panel->sizeQuery(pexAlPexRecord(), {polymer->systemPosition()}); }});
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     ui.Label17->hide();
@@ -29,8 +31,10 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII11::chooseOuterDiameter);
 
     load();
-    // Tab runs from the system options through the panel; the help button comes last.
-    ui.panel->chainTabOrder(ui.Option3, ui.Command3);
+    // Tab runs from the system options through the panel; the size selection and the help
+    // button come last.
+    ui.panel->chainTabOrder(ui.Option3, ui.selectSizeButton);
+    setTabOrder(ui.selectSizeButton, ui.Command3);
     fitToScreen(this, ui.scrollArea);
     ui.Combo1->setFocus();
 }

@@ -18,7 +18,14 @@ const QString hotWaterTemperatureHint = QStringLiteral("для систем ГВ
 frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.panel->flowInput(), [this] {
+                                 const int system = ui.Option2->isChecked()   ? 1
+                                                    : ui.Option3->isChecked() ? 2
+                                                    : ui.Option4->isChecked() ? 3
+                                                                              : 0;
+                                 return ui.panel->sizeQuery(copperRecord(), {system});
+                             }});
     ui.panel->setMaterial(Material::Copper);
     ui.Label7->hide();
     ui.Label8->hide();
@@ -42,8 +49,10 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     connect(ui.panel, &BuildingPanel::resetClicked, ui.panel, &BuildingPanel::resetFittings);
 
     load();
-    // Tab runs from the system options through the panel; the help button comes last.
-    ui.panel->chainTabOrder(ui.Option4, ui.Command3);
+    // Tab runs from the system options through the panel; the size selection and the help
+    // button come last.
+    ui.panel->chainTabOrder(ui.Option4, ui.selectSizeButton);
+    setTabOrder(ui.selectSizeButton, ui.Command3);
     fitToScreen(this, ui.scrollArea);
     ui.Combo1->setFocus();
 }

@@ -40,6 +40,8 @@ void PolymerScreen::load()
     panel->disableCarrierInputs();
 }
 
+int PolymerScreen::systemPosition() const { return hotWater->isChecked() ? 1 : heating->isChecked() ? 2 : 0; }
+
 SystemKind PolymerScreen::kind() const
 {
     if (hotWater->isChecked())

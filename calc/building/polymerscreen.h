@@ -21,6 +21,8 @@ public:
 
     // The load steps both screens share.
     void load();
+    // The system's position among the options, as the records count it.
+    int systemPosition() const;
 
 private:
     SystemKind kind() const;

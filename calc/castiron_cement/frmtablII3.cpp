@@ -13,7 +13,8 @@ using namespace calc::castiron;
 frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::castIronRecord(), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::castIronRecord(), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},
                       .typedCaptions = {ui.Label12, ui.Label13}, .catalogOnly = {ui.Option3, ui.Option4}};
     findControls = {.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .diameter = ui.Text2,
@@ -36,6 +37,15 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
 }
 
 Condition frmtablII3::condition() const { return ui.Option2->isChecked() ? Condition::New : Condition::NonNew; }
+
+// Class, then pipe condition.
+SizeQuery frmtablII3::sizeQuery() const
+{
+    SizeQuery query;
+    query.chosen = {ui.Option3->isChecked() ? 0 : 1, condition() == Condition::New ? 1 : 0};
+    query.flow.unit = chosenFlowUnit(ui.Option5);
+    return query;
+}
 
 void frmtablII3::load()
 {

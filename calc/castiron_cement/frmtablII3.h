@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/castiron_cement/castiron.h"
+#include "calc/common/tablerecord.h"
 #include "calc/castiron_cement/nominalsizescreen.h"
 #include "ui_frmtablII3.h"
 #include "widgets/diameterswitch.h"
@@ -22,6 +23,7 @@ private:
     void clearAll();
     void clearSection();
     calc::castiron::Condition condition() const;
+    calc::SizeQuery sizeQuery() const;
 
     Ui::frmtablII3 ui;
     widgets::DiameterSwitch diameterSwitch;

@@ -22,7 +22,8 @@ const QString noSizeChosen = QStringLiteral(
 frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::asbestosCementRecord(), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::asbestosCementRecord(), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},
                       .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
                                       ui.Option7, ui.Frame1, ui.Frame2}};
@@ -66,6 +67,15 @@ PressureClass frmtablII4::pressureClass() const
     if (ui.Option7->isChecked())
         return PressureClass::VT15;
     return PressureClass::VT6;
+}
+
+// Type, then class; no class while none of its options is chosen.
+SizeQuery frmtablII4::sizeQuery() const
+{
+    SizeQuery query;
+    query.chosen = {sizeType() - 1, anyClassChosen() ? int(pressureClass()) : -1};
+    query.flow.unit = chosenFlowUnit(ui.Option8);
+    return query;
 }
 
 int frmtablII4::sizeType() const

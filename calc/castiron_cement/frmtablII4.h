@@ -2,6 +2,7 @@
 
 #include "calc/castiron_cement/asbestoscement.h"
 #include "calc/castiron_cement/nominalsizescreen.h"
+#include "calc/common/tablerecord.h"
 #include "ui_frmtablII4.h"
 #include "widgets/diameterswitch.h"
 
@@ -27,6 +28,7 @@ private:
     bool anyClassChosen() const;
     calc::asbestoscement::PressureClass pressureClass() const;
     int sizeType() const;
+    calc::SizeQuery sizeQuery() const;
 
     Ui::frmtablII4 ui;
     widgets::DiameterSwitch diameterSwitch;

@@ -7,6 +7,9 @@
 #include "calc/screen/advicelabel.h"
 #include "calc/screen/screenwidgets.h"
 
+#include <algorithm>
+#include <iterator>
+
 using namespace calc;
 using namespace calc::plastic_glass;
 namespace pe = calc::plastic_glass::polyethylene;
@@ -14,7 +17,8 @@ namespace pe = calc::plastic_glass::polyethylene;
 frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::polyethyleneRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::polyethyleneRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.Text1, [this] { return sizeQuery(); }});
     // The slope field reads as 0 until the first successful find.
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
                                  ui.Label4, ui.Text3, ui.Label10},
@@ -83,6 +87,19 @@ std::optional<frmtablII5::Series> frmtablII5::chosenSeries() const
         if (option(series)->isChecked() && option(series)->isEnabled())
             return series;
     return std::nullopt;
+}
+
+// Material, then series, by their positions among the options.
+SizeQuery frmtablII5::sizeQuery() const
+{
+    SizeQuery query;
+    const auto position = [](const auto& options, const auto& value) {
+        return int(std::find(std::begin(options), std::end(options), value) - std::begin(options));
+    };
+    const std::optional<Series> series = chosenSeries();
+    query.chosen = {position(pe::materials, chosenMaterial()), series ? position(pe::allSeries, *series) : -1};
+    query.flow.unit = chosenFlowUnit(ui.Option14);
+    return query;
 }
 
 // Selecting an option from code runs its click action; an option already selected runs it here.

@@ -2,6 +2,7 @@
 
 #include "calc/screen/simplefindpanel.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
+#include "calc/common/tablerecord.h"
 #include "widgets/diameterswitch.h"
 #include "ui_frmtablII5.h"
 
@@ -33,6 +34,7 @@ private:
     Material chosenMaterial() const;
     // The selected series, when its option is also enabled.
     std::optional<Series> chosenSeries() const;
+    calc::SizeQuery sizeQuery() const;
 
     Ui::frmtablII5 ui;
     calc::SimpleFindPanel* panel;

@@ -1,6 +1,8 @@
 #include "calc/screen/screenwidgets.h"
 
+#include "calc/common/valueparse.h"
 #include "help/formulahelp.h"
+#include "select/frmpodbor.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
 #include "widgets/clickablelabel.h"
@@ -9,6 +11,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 namespace calc {
@@ -57,6 +60,9 @@ void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const T
         }
     }
     setupHelpButton(parts.helpButton, record.helpWindow);
+    QObject::connect(parts.selectSizeButton, &QAbstractButton::clicked, window, [record, parts] {
+        selection::showSizeSelection({record, parts.sizeConditions(), parts.flowInput->text()});
+    });
     Q_ASSERT(parts.documentLinks.size() == record.documents.size());
     for (qsizetype k = 0; k < parts.documentLinks.size(); ++k)
         widgets::makeDocumentLink(parts.documentLinks.at(k), record.documents.at(k).file, parts.linkStyle);
@@ -72,6 +78,17 @@ void fillList(QComboBox* list, const QStringList& items)
 FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond)
 {
     return litresPerSecond->isChecked() ? FlowUnit::LitresPerSecond : FlowUnit::CubicMetresPerHour;
+}
+
+int choicePosition(const TableRecord& record, int condition, const ConditionChoices& earlier, double value)
+{
+    if (condition < 0 || condition >= record.conditions.size())
+        return -1;
+    const QStringList items = record.conditions.at(condition).choices(earlier);
+    for (qsizetype k = 0; k < items.size(); ++k)
+        if (parseValue(items.at(k)) == value)
+            return int(k);
+    return -1;
 }
 
 }  // namespace calc

@@ -13,6 +13,7 @@
 class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QObject;
 class QRadioButton;
 class QWidget;
@@ -51,11 +52,16 @@ struct TableWindowParts {
     QAbstractButton* helpButton;
     QList<ClickableLabel*> documentLinks;  // in the order of the record's documents
     widgets::LinkStyle linkStyle;
+    QAbstractButton* selectSizeButton;
+    const QLineEdit* flowInput;
+    // The conditions and flow unit the calculator holds at the moment its sizes are asked for.
+    std::function<SizeQuery()> sizeConditions;
 };
 
 // A calculator is a top-level window titled by its table that forgets everything when it is
 // closed. Its labels show their text as it is and can be selected and copied; its help button
-// (the green question-mark picture) shows its formula help; its links open its documents.
+// (the green question-mark picture) shows its formula help; its links open its documents; its
+// size-selection button opens the size selection with its conditions and typed flow.
 // Called once its form is set up.
 void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts);
 
@@ -63,5 +69,9 @@ void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const T
 void fillList(QComboBox* list, const QStringList& items);
 
 FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond);
+
+// The position, among the choices a condition of the record offers after `earlier`, of the item
+// whose value is `value`; -1 when none is.
+int choicePosition(const TableRecord& record, int condition, const ConditionChoices& earlier, double value);
 
 }  // namespace calc

@@ -11,15 +11,17 @@ using namespace calc::steel;
 frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip});
+    prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.Text1, [this] { return steel.sizeQuery(); }});
     steel.connectControls([this] { calculate(); });
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII2::toggleOtherDiameter);
 
-    // The help button comes last, after the section frame.
-    ui.Frame3->placeInTabOrder(ui.Command1, ui.Command5);
+    // The size selection and the help button come last, after the section frame.
+    ui.Frame3->placeInTabOrder(ui.Command1, ui.selectSizeButton);
+    setTabOrder(ui.selectSizeButton, ui.Command5);
 
     load();
     ui.Combo1->setFocus();

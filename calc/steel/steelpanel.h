@@ -144,6 +144,17 @@ public:
         Label27 = QStringLiteral("0");
     }
 
+    // The conditions in the order of the steel records: state, system, temperature, system type.
+    SizeQuery sizeQuery() const
+    {
+        const bool coldWater = ui.Option5->isChecked();
+        SizeQuery query;
+        query.chosen = {condition() == PipeCondition::NonNew ? 0 : 1, coldWater ? 0 : 1,
+                        coldWater ? -1 : int(hotWaterTemperatures().indexOf(Label22)), ui.Frame3->systemTypePosition()};
+        query.flow.unit = chosenFlowUnit(ui.Option1);
+        return query;
+    }
+
 private:
     widgets::DiameterSwitch diameterSwitch() const
     {

@@ -1,12 +1,14 @@
-// Random use of every calculator opened from the main menu: typing, pasting, clicking,
-// choosing, closing and reopening at random must never crash a window nor put "nan" or "inf"
-// into any caption, tooltip, input, list or message.
+// Random use of every calculator opened from the main menu, and of the size selection it opens:
+// typing, pasting, clicking, choosing, closing and reopening at random must never crash a window
+// nor put "nan" or "inf" into any caption, tooltip, input, list, table cell or message.
 //
 // TALVERTABLE_RANDOM_START   replays a run: its value is printed when the test starts.
 // TALVERTABLE_RANDOM_ACTIONS actions per calculator (20000 by default).
 // TALVERTABLE_RANDOM_TRACE   when set, prints every action before it is done.
 #include "app/form1.h"
 #include "calc/registry/tables.h"
+#include "platform/filedialogs.h"
+#include "platform/printpreview.h"
 #include "widgets/clickablelabel.h"
 #include "tests/common/uitest.h"
 
@@ -17,9 +19,13 @@
 #include <QDateTime>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <random>
@@ -100,12 +106,25 @@ QList<T*> usable(const QWidget* window)
 
 QString calculatorName(int number) { return QStringLiteral("frmtablII%1").arg(number); }
 
-QWidget* shownCalculator(int number)
+QWidget* shownWindow(const QString& name)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == calculatorName(number) && window->isVisible())
+        if (window->objectName() == name && window->isVisible())
             return window;
     return nullptr;
+}
+
+// Every cell of a table's first rows.
+QStringList shownCells(const QTableView* table, int rowLimit)
+{
+    QStringList cells;
+    const QAbstractItemModel* model = table->model();
+    for (int row = 0; row < std::min(model->rowCount(), rowLimit); ++row)
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+    for (int column = 0; column < model->columnCount(); ++column)
+        cells << model->headerData(column, Qt::Horizontal).toString();
+    return cells;
 }
 
 void deleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -127,7 +146,14 @@ public:
     // Does one random action; returns what went wrong, or nothing.
     QString actOnce()
     {
+        // A third of the actions go to the size selection while the calculator has it open.
+        QWidget* selection = shownWindow(QStringLiteral("frmpodbor"));
+        surface = selection && below(3) == 0 ? selection : window.data();
         const int roll = below(100);
+        if (surface == selection && roll < 5) {
+            switchTab();
+            return fault();
+        }
         if (roll < 34)
             typeSomething();
         else if (roll < 48)
@@ -148,6 +174,8 @@ public:
             act(QStringLiteral("reopen the closed window"), [this] { openFromMenu(); });
         if (!window)
             return QStringLiteral("the main menu no longer opens the calculator");
+        if (!surface)
+            surface = window;
         return fault();
     }
 
@@ -190,7 +218,8 @@ private:
         typedByUser.clear();
         auto* button = menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
         QTest::mouseClick(button, Qt::LeftButton);
-        window = shownCalculator(number);
+        window = shownWindow(calculatorName(number));
+        surface = window;
     }
 
     QChar anyCharacter()
@@ -214,7 +243,7 @@ private:
     QList<QLineEdit*> inputs() const
     {
         QList<QLineEdit*> named;
-        for (QLineEdit* input : usable<QLineEdit>(window))
+        for (QLineEdit* input : usable<QLineEdit>(surface))
             if (!input->objectName().isEmpty())
                 named << input;
         return named;
@@ -234,9 +263,9 @@ private:
                 // Key by key, as long as a user could still type there.
                 QPointer<QLineEdit> target(input);
                 for (QChar key : keys) {
-                    if (!window || !target || !target->isEnabled() || !target->isVisible())
+                    if (!surface || !target || !target->isEnabled() || !target->isVisible())
                         return;
-                    uitest::typeInto(window, name.constData(), QString(key));
+                    uitest::typeInto(surface, name.constData(), QString(key));
                 }
                 if (target && std::any_of(keys.begin(), keys.end(),
                                           [](QChar key) { return lettersOfNonFiniteWords.contains(key); }))
@@ -255,9 +284,9 @@ private:
         const QByteArray name = input->objectName().toLatin1();
         act(QStringLiteral("paste \"%1\" into %2%3").arg(text, name, thenEnter ? QStringLiteral(" and press Enter") : QString()),
             [&] {
-                uitest::pasteInto(window, name.constData(), text);
-                if (thenEnter && window)
-                    uitest::typeInto(window, name.constData(), QStringLiteral("\r"));
+                uitest::pasteInto(surface, name.constData(), text);
+                if (thenEnter && surface)
+                    uitest::typeInto(surface, name.constData(), QStringLiteral("\r"));
             });
     }
 
@@ -265,9 +294,9 @@ private:
     {
         // Push buttons run the calculations; half the clicks go to them so that screens with
         // many check boxes still calculate often.
-        QAbstractButton* button = below(2) == 0 ? any(usable<QPushButton>(window)) : nullptr;
+        QAbstractButton* button = below(2) == 0 ? any(usable<QPushButton>(surface)) : nullptr;
         if (!button)
-            button = any(usable<QAbstractButton>(window));
+            button = any(usable<QAbstractButton>(surface));
         if (!button)
             return;
         act(QStringLiteral("click %1").arg(button->objectName()), [&] {
@@ -281,7 +310,7 @@ private:
     void chooseSomething()
     {
         QList<QComboBox*> lists;
-        for (QComboBox* list : usable<QComboBox>(window))
+        for (QComboBox* list : usable<QComboBox>(surface))
             if (list->count() > 0)
                 lists << list;
         QComboBox* list = any(lists);
@@ -296,7 +325,7 @@ private:
 
     void clickLink()
     {
-        ClickableLabel* link = any(usable<ClickableLabel>(window));
+        ClickableLabel* link = any(usable<ClickableLabel>(surface));
         if (!link)
             return;
         act(QStringLiteral("click %1").arg(link->objectName()),
@@ -304,14 +333,23 @@ private:
         uitest::takeOpenedDocuments();
     }
 
+    void switchTab()
+    {
+        auto* tabs = surface->findChild<QTabWidget*>();
+        if (!tabs)
+            return;
+        const int index = below(tabs->count());
+        act(QStringLiteral("show tab %1 of %2").arg(index).arg(surface->objectName()), [&] { tabs->setCurrentIndex(index); });
+    }
+
     QString fault()
     {
-        for (const QString& message : uitest::takeMessages())
+        for (const QString& message : uitest::takeMessages() + uitest::takeFileErrors())
             if (holdsNonFinite(message))
                 return QStringLiteral("message \"%1\"").arg(message);
-        if (holdsNonFinite(window->windowTitle()))
-            return QStringLiteral("title \"%1\"").arg(window->windowTitle());
-        for (const QWidget* control : window->findChildren<QWidget*>()) {
+        if (holdsNonFinite(surface->windowTitle()))
+            return QStringLiteral("title \"%1\"").arg(surface->windowTitle());
+        for (const QWidget* control : surface->findChildren<QWidget*>()) {
             if (holdsNonFinite(control->toolTip()))
                 return QStringLiteral("tooltip of %1 holds \"%2\"").arg(control->objectName(), control->toolTip());
             QStringList shown;
@@ -328,6 +366,8 @@ private:
             else if (auto* list = qobject_cast<const QComboBox*>(control))
                 for (int i = 0; i < list->count(); ++i)
                     shown << list->itemText(i);
+            else if (auto* table = qobject_cast<const QTableView*>(control))
+                shown << shownCells(table, 100);
             for (const QString& text : shown)
                 if (holdsNonFinite(text))
                     return QStringLiteral("%1 holds \"%2\"").arg(control->objectName(), text);
@@ -339,6 +379,7 @@ private:
     const int number;
     std::mt19937_64 random;
     QPointer<QWidget> window;
+    QPointer<QWidget> surface;  // the window the next action goes to
     QHash<const QLineEdit*, QString> typedByUser;  // inputs that hold letters the user typed
     QStringList recent;
 };
@@ -356,6 +397,26 @@ private slots:
                 if (!message.startsWith(QLatin1StringView("This plugin does not support ")))
                     shown(type, context, message);
             });
+        // Files go into a temporary folder only: a name there, one in a folder that does not
+        // exist, or a cancelled dialog, in turn; printing goes into a PDF file there.
+        static QTemporaryDir folder;
+        platform::setFileDialogReplacement([](const platform::FileDialogRequest&) {
+            static int asked = 0;
+            switch (++asked % 3) {
+            case 0:
+                return QString();
+            case 1:
+                return folder.filePath(QStringLiteral("written"));
+            default:
+                return folder.filePath(QStringLiteral("missing/written"));
+            }
+        });
+        platform::setPrintPreviewReplacement([](QPageLayout::Orientation, const platform::PagePainter& paint) {
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+            paint(&printer);
+        });
         qInfo("random start value %llu (TALVERTABLE_RANDOM_START=%llu replays this run), %d actions per calculator",
               randomStart(), randomStart(), actionsPerCalculator());
     }

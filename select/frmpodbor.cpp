@@ -1,0 +1,156 @@
+#include "select/frmpodbor.h"
+
+#include "calc/common/valueparse.h"
+#include "calc/common/numbertext.h"
+#include "select/sizetable.h"
+
+#include <QHeaderView>
+#include <QPointer>
+
+namespace selection {
+
+void showSizeSelection(const Request& request)
+{
+    static QPointer<frmpodbor> window;
+    if (!window)
+        window = new frmpodbor;
+    window->setRequest(request);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace selection
+
+namespace {
+
+void prepareTable(QTableView* view, TextTableModel* model)
+{
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->setVisible(false);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+}  // namespace
+
+frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    for (auto* label : {ui.conditionsLabel, ui.adviceLabel, ui.tableMessage}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    sizesModel.setTextColumns({selection::SizeColumnName, selection::JudgementColumn});
+    prepareTable(ui.sizesTable, &sizesModel);
+    prepareTable(ui.handbookTable, &handbookModel);
+    ui.sizesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    connect(ui.flowInput, &QLineEdit::textChanged, this, &frmpodbor::showSizes);
+    connect(ui.unitLitres, &QRadioButton::toggled, this, &frmpodbor::showSizes);
+    connect(ui.buildTableButton, &QPushButton::clicked, this, &frmpodbor::buildHandbook);
+    for (auto* input : {ui.tableFrom, ui.tableTo, ui.tableStep})
+        connect(input, &NumericInput::enterPressed, this, &frmpodbor::buildHandbook);
+    ui.outputBar->setDocumentProvider([this] { return document(); });
+    ui.outputBar->setViewProvider(
+        [this] { return ui.modes->currentWidget() == ui.flowTab ? ui.sizesTable : ui.handbookTable; });
+    connect(ui.allSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(true); });
+    connect(ui.noSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(false); });
+}
+
+void frmpodbor::setRequest(const selection::Request& newRequest)
+{
+    request = newRequest;
+    setWindowTitle(QStringLiteral("Подбор диаметра — ") + request.record.title.trimmed());
+    ui.conditionsLabel->setText(selection::conditionsText(request.record, request.query));
+    {
+        // One refresh for the new flow and unit, not one for each.
+        const QSignalBlocker flowBlocker(ui.flowInput);
+        const QSignalBlocker unitBlocker(ui.unitLitres);
+        ui.flowInput->setText(request.flowText);
+        (request.query.flow.unit == calc::FlowUnit::LitresPerSecond ? ui.unitLitres : ui.unitCubic)->setChecked(true);
+    }
+    fillShownSizes();
+    handbookModel.setTable({}, {});
+    ui.tableMessage->clear();
+    showSizes();
+}
+
+calc::SizeQuery frmpodbor::currentQuery() const
+{
+    calc::SizeQuery query = request.query;
+    query.flow = {calc::parseValue(ui.flowInput->text()),
+                  ui.unitLitres->isChecked() ? calc::FlowUnit::LitresPerSecond : calc::FlowUnit::CubicMetresPerHour};
+    return query;
+}
+
+void frmpodbor::showSizes()
+{
+    const bool flowGiven = !ui.flowInput->text().trimmed().isEmpty();
+    const selection::SizeTable table = selection::sizeTable(request.record, currentQuery(), flowGiven);
+    QList<QStringList> rows;
+    for (const selection::SizeRow& row : table.rows)
+        rows << row.cells;
+    QSet<int> bold;
+    if (table.recommendedRow >= 0)
+        bold << table.recommendedRow;
+    sizesModel.setTable(selection::sizeTableHeader(), rows, bold);
+    ui.adviceLabel->setText(table.advice);
+    if (table.recommendedRow >= 0) {
+        ui.sizesTable->selectRow(table.recommendedRow);
+        ui.sizesTable->scrollTo(sizesModel.index(table.recommendedRow, 0));
+    }
+}
+
+void frmpodbor::fillShownSizes()
+{
+    ui.shownSizes->clear();
+    for (const calc::CatalogSize& size : request.record.sizes(request.query.chosen)) {
+        auto* item = new QListWidgetItem(selection::shownDesignation(size.designation), ui.shownSizes);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+    }
+}
+
+void frmpodbor::setAllSizesShown(bool shown)
+{
+    for (int k = 0; k < ui.shownSizes->count(); ++k)
+        ui.shownSizes->item(k)->setCheckState(shown ? Qt::Checked : Qt::Unchecked);
+}
+
+void frmpodbor::buildHandbook()
+{
+    const QList<calc::CatalogSize> sizes = request.record.sizes(request.query.chosen);
+    QList<calc::CatalogSize> shown;
+    for (int k = 0; k < ui.shownSizes->count() && k < sizes.size(); ++k)
+        if (ui.shownSizes->item(k)->checkState() == Qt::Checked)
+            shown << sizes.at(k);
+    const selection::FlowRange range{calc::parseValue(ui.tableFrom->text()), calc::parseValue(ui.tableTo->text()),
+                                     calc::parseValue(ui.tableStep->text())};
+    const selection::HandbookTable table = selection::handbookTable(request.record, currentQuery(), shown, range);
+    ui.tableMessage->setText(table.error);
+    if (table.error.isEmpty())
+        handbookModel.setTable(table.header, table.rows);
+}
+
+// The table of the tab shown, with the conditions it was computed for.
+report::Document frmpodbor::document() const
+{
+    report::Document shown;
+    shown.title = windowTitle();
+    shown.conditions << ui.conditionsLabel->text();
+    const bool litres = ui.unitLitres->isChecked();
+    const TextTableModel& model = ui.modes->currentWidget() == ui.flowTab ? sizesModel : handbookModel;
+    if (&model == &sizesModel) {
+        const QString flow = calc::numberText(calc::parseValue(ui.flowInput->text()));
+        if (!ui.flowInput->text().trimmed().isEmpty())
+            shown.conditions << QStringLiteral("расход %1 %2").arg(flow, litres ? QStringLiteral("л/сек") : QStringLiteral("м куб/ч"));
+        if (!ui.adviceLabel->text().isEmpty())
+            shown.conditions << ui.adviceLabel->text().split(u'\n');
+    }
+    shown.tables << report::Table{model.header(), model.rows(), model.boldRows()};
+    return shown;
+}

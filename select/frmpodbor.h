@@ -1,0 +1,45 @@
+#pragma once
+
+#include "calc/common/tablerecord.h"
+#include "report/document.h"
+#include "ui_frmpodbor.h"
+#include "widgets/texttablemodel.h"
+
+#include <QWidget>
+
+namespace selection {
+
+// What a calculator hands to the size selection: its table, its conditions and the flow as
+// typed on it.
+struct Request {
+    calc::TableRecord record;
+    calc::SizeQuery query;  // the flow's unit is the calculator's; its value is read from flowText
+    QString flowText;
+};
+
+// Opens the one size-selection window, or brings it up with the new conditions.
+void showSizeSelection(const Request& request);
+
+}  // namespace selection
+
+// Every size of a catalog for one flow, and the handbook page of a range of flows.
+class frmpodbor : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmpodbor(QWidget* parent = nullptr);
+
+    void setRequest(const selection::Request& request);
+
+private:
+    calc::SizeQuery currentQuery() const;
+    void showSizes();
+    void fillShownSizes();
+    void setAllSizesShown(bool shown);
+    void buildHandbook();
+    report::Document document() const;
+
+    Ui::frmpodbor ui;
+    selection::Request request;
+    TextTableModel sizesModel;
+    TextTableModel handbookModel;
+};

@@ -1,0 +1,247 @@
+#include "app/calculators.h"
+#include "calc/common/valueparse.h"
+#include "tests/common/uitest.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTableView>
+#include <memory>
+
+using namespace uitest;
+
+namespace {
+
+QWidget* sizeSelection()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1StringView("frmpodbor") && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// A number shown with the decimal comma.
+double shown(QString text) { return calc::parseValue(text.replace(u',', u'.')); }
+
+// The last number of a caption such as "потери давления на 1м   98,07 Па/м".
+double numberIn(const QString& caption)
+{
+    QString last;
+    for (const QRegularExpressionMatch& match : QRegularExpression(QStringLiteral("\\d+(,\\d+)?")).globalMatch(caption))
+        last = match.captured();
+    return last.isEmpty() ? qQNaN() : shown(last);
+}
+
+// Steps on a calculator before its sizes are asked for: "click Option4", "choose Combo3 #1".
+void prepare(QWidget* window, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const QStringList words = step.split(u' ');
+        const QByteArray name = words.at(1).toLatin1();
+        if (words.first() == QLatin1StringView("click")) {
+            click(window, name.constData());
+        } else {
+            auto* list = child<QComboBox>(window, name.constData());
+            const int index = words.at(2).mid(1).toInt();
+            list->setCurrentIndex(index);
+            emit list->activated(index);
+        }
+    }
+}
+
+QStringList rowCells(const QAbstractItemModel* model, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column)
+        cells << model->index(row, column).data().toString();
+    return cells;
+}
+
+}  // namespace
+
+// The size selection opened from each calculator against the calculator itself: the row of a
+// size holds what the calculator shows once that size is chosen and its values found.
+class FrmpodborTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void rowEqualsCalculator_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<int>("sizeRow");
+        QTest::addColumn<QString>("judgement");  // the velocity judgement the row must hold
+        QTest::newRow("II-1") << 1 << QStringList() << "0.3" << 9 << "";
+        QTest::newRow("II-1 above 3 m/s") << 1 << QStringList() << "5" << 3 << "скорость больше 3 м/с";
+        QTest::newRow("II-1 fire-fighting above 3 m/s")
+            << 1 << QStringList{"choose Combo4 #3"} << "5" << 20 << "";
+        QTest::newRow("II-1 fire-fighting above 10 m/s")
+            << 1 << QStringList{"choose Combo4 #3"} << "5" << 3 << "скорость больше 10 м/с";
+        QTest::newRow("II-1 new, hot water") << 1 << QStringList{"click Option4", "click Option6", "choose Combo3 #2"}
+                                             << "0.3" << 9 << "";
+        QTest::newRow("II-2") << 2 << QStringList() << "2" << 150 << "";
+        QTest::newRow("II-3") << 3 << QStringList() << "10" << 3 << "";
+        QTest::newRow("II-3 class А, new") << 3 << QStringList{"click Option4", "click Option2"} << "10" << 3 << "";
+        QTest::newRow("II-4") << 4 << QStringList() << "10" << 3 << "";
+        QTest::newRow("II-4 type 2 ВТ15") << 4 << QStringList{"click Option2", "click Option7"} << "10" << 3 << "";
+        QTest::newRow("II-5") << 5 << QStringList() << "5" << 5 << "";
+        QTest::newRow("II-5 above 4 m/s") << 5 << QStringList() << "1000" << 0 << "скорость больше 4 м/с";
+        QTest::newRow("II-6") << 6 << QStringList() << "100" << 0 << "";
+        QTest::newRow("II-7") << 7 << QStringList() << "50" << 2 << "";
+        QTest::newRow("II-8") << 8 << QStringList() << "1" << 2 << "";
+        QTest::newRow("II-9") << 9 << QStringList() << "0.5" << 16 << "";
+        QTest::newRow("II-9 above 4 m/s") << 9 << QStringList() << "5" << 0 << "скорость больше 4 м/с";
+        QTest::newRow("II-9 heating") << 9 << QStringList{"click Option4", "choose Combo3 #2"} << "0.3" << 18 << "";
+        QTest::newRow("II-10") << 10 << QStringList() << "0.3" << 3 << "";
+        QTest::newRow("II-10 hot water") << 10 << QStringList{"click Option2", "choose Combo3 #1"} << "0.3" << 3 << "";
+        QTest::newRow("II-11 heating") << 11 << QStringList{"click Option3", "choose Combo3 #0"} << "0.2" << 2 << "";
+    }
+    void rowEqualsCalculator()
+    {
+        QFETCH(int, number);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, flow);
+        QFETCH(int, sizeRow);
+        QFETCH(QString, judgement);
+        const bool building = number >= 9;
+        std::unique_ptr<QWidget> calculator(createCalculator(number));
+        calculator->show();
+        prepare(calculator.get(), steps);
+        typeInto(calculator.get(), "Text1", flow);
+        click(calculator.get(), "selectSizeButton");
+        QWidget* selection = sizeSelection();
+        QVERIFY(selection);
+        const QAbstractItemModel* model = child<QTableView>(selection, "sizesTable")->model();
+        QVERIFY(model->rowCount() > sizeRow);
+        const QStringList row = rowCells(model, sizeRow);
+
+        // The lists show a decimal point where the window shows the comma.
+        const QStringList parts = QString(row.first()).replace(u',', u'.').split(QStringLiteral(" × "));
+        choose(calculator.get(), "Combo1", parts.first());
+        if (parts.size() == 2)
+            choose(calculator.get(), "Combo2", parts.last());
+        // A choice of size empties the flow on some calculators.
+        pasteInto(calculator.get(), "Text1", flow);
+        if (building) {
+            typeInto(calculator.get(), "Text16", "1");
+            click(calculator.get(), "Command1");
+        } else {
+            click(calculator.get(), "Command2");
+        }
+        QCOMPARE(takeMessages(), QStringList());
+
+        // The velocity and 1000i captions of each calculator.
+        const char* velocity = number == 3 || number == 5 ? "Label3" : "Label1";
+        const char* slope = number == 3 || number == 5 ? "Label4" : "Label2";
+        QCOMPARE(shown(row.at(1)) > 0, true);
+        if (!building) {
+            QCOMPARE(row.at(2), text(calculator.get(), velocity));
+            QCOMPARE(row.at(3), text(calculator.get(), slope));
+            QCOMPARE(shown(row.at(4)), numberIn(toolTip(calculator.get(), slope)));
+        } else {
+            QCOMPARE(shown(row.at(2)), numberIn(text(calculator.get(), "Label1")));
+            if (row.at(3).isEmpty()) {  // heating: R
+                QCOMPARE(shown(row.at(4)), numberIn(text(calculator.get(), "Label2")));
+            } else {
+                QVERIFY(qAbs(shown(row.at(3)) / 1000 - numberIn(text(calculator.get(), "Label2"))) <= 0.0005);
+                QVERIFY(qAbs(shown(row.at(4)) - numberIn(toolTip(calculator.get(), "Label2"))) <= 0.005);
+            }
+        }
+        QVERIFY2(judgement.isEmpty() ? !row.at(5).contains(QStringLiteral("скорость"))
+                                     : row.at(5).endsWith(judgement),
+                 qPrintable(row.at(5)));
+        // The calculator warns of the velocity exactly when the row judges it.
+        const char* warning = number <= 2 ? "Label26" : building ? "Label3" : number == 5 ? "Label8" : nullptr;
+        if (warning)
+            QCOMPARE(text(calculator.get(), warning).contains(QStringLiteral("корость")), !judgement.isEmpty());
+    }
+
+    // At and around band limits: the marked row is the size the calculator's advice recommends
+    // no other size for.
+    void recommendationMatchesCalculator_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<QString>("recommended");  // empty: no row is marked
+        QTest::addColumn<QString>("advice");
+        const QString absent = QStringLiteral("\nТрубы 225 мм нет среди размеров при этих условиях.");
+        QTest::newRow("II-3 2.39") << 3 << QStringList() << "2.39" << "50" << "Экономичный диаметр при этом расходе: 50 мм.";
+        QTest::newRow("II-3 2.4") << 3 << QStringList() << "2.4" << "80"
+                                  << "При расходе 2,4л/сек =8,64м куб/ч рекомендуется использовать трубу класса ЛА, с "
+                                     "условным проходом 80мм";
+        QTest::newRow("II-4 10.2") << 4 << QStringList() << "10.2" << "100"
+                                   << "При расходе 10,2л/сек =36,72м куб/ч рекомендуется использовать трубу с условным "
+                                      "проходом 100мм";
+        QTest::newRow("II-4 10.21") << 4 << QStringList() << "10.21" << "150"
+                                    << "При расходе 10,21л/сек =36,756м куб/ч рекомендуется использовать трубу с "
+                                       "условным проходом 150мм";
+        QTest::newRow("II-4 4.99") << 4 << QStringList() << "4.99" << ""
+                                   << "При расходе 4,99л/сек =17,964м куб/ч рекомендуется использовать трубу с условным "
+                                      "проходом менее 100мм";
+        QTest::newRow("II-5 2.1") << 5 << QStringList{"click Option4", "click Option9"} << "2.1" << "63"
+                                  << "При расходе 2,1л/сек =7,56м куб/ч рекомендуется использовать трубу диаметром 63мм";
+        QTest::newRow("II-5 2.11") << 5 << QStringList{"click Option4", "click Option9"} << "2.11" << "75"
+                                   << "При расходе 2,11л/сек =7,596м куб/ч рекомендуется использовать трубу диаметром "
+                                      "75мм";
+        QTest::newRow("II-5 225 not listed") << 5 << QStringList{"click Option4", "click Option9"} << "30" << ""
+                                             << "При расходе 30л/сек =108м куб/ч рекомендуется использовать трубу "
+                                                "диаметром 225мм" + absent;
+        QTest::newRow("II-6 364") << 6 << QStringList() << "364" << "500"
+                                  << "При расходе 364л/сек =1310,4м куб/ч, рекомендуется использовать трубу с условным "
+                                     "проходом 500мм";
+        QTest::newRow("II-6 35") << 6 << QStringList() << "35" << ""
+                                 << "При расходе 35л/сек =126м куб/ч, рекомендуется использовать трубу с условным "
+                                    "проходом меньше 500мм";
+    }
+    void recommendationMatchesCalculator()
+    {
+        QFETCH(int, number);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, flow);
+        QFETCH(QString, recommended);
+        QFETCH(QString, advice);
+        std::unique_ptr<QWidget> calculator(createCalculator(number));
+        calculator->show();
+        prepare(calculator.get(), steps);
+        typeInto(calculator.get(), "Text1", flow);
+        click(calculator.get(), "selectSizeButton");
+        QWidget* selection = sizeSelection();
+        QVERIFY(selection);
+        QCOMPARE(text(selection, "adviceLabel"), advice);
+        auto* table = child<QTableView>(selection, "sizesTable");
+        QList<int> marked;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const QModelIndex index = table->model()->index(row, 0);
+            const bool bold = index.data(Qt::FontRole).value<QFont>().bold();
+            QCOMPARE(table->model()->index(row, 5).data().toString().startsWith(QStringLiteral("рекомендуется")), bold);
+            if (bold) {
+                marked << row;
+                QCOMPARE(index.data().toString(), recommended);
+            }
+        }
+        QCOMPARE(marked.size(), recommended.isEmpty() ? 0 : 1);
+        if (recommended.isEmpty())
+            return;
+        QCOMPARE(table->selectionModel()->selectedRows(), (QModelIndexList{table->model()->index(marked.first(), 0)}));
+
+        choose(calculator.get(), "Combo1", recommended);
+        pasteInto(calculator.get(), "Text1", flow);
+        click(calculator.get(), "Command2");
+        const QString calculatorAdvice = text(calculator.get(), number == 5 ? "Label8" : "Label7");
+        // The calculator justifies the size, or says nothing of it; it recommends no other.
+        QVERIFY2(!calculatorAdvice.contains(QStringLiteral("рекомендуется")), qPrintable(calculatorAdvice));
+    }
+};
+
+UITEST_MAIN(FrmpodborTest)
+#include "tst_frmpodbor.moc"
