@@ -30,8 +30,8 @@ pex::Series selectedSeries(const Ui::frmtablII10& ui)
 frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::building::pexRecord(), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
-                             ui.selectSizeButton, ui.panel->flowInput(), [this] {
+    shown = prepareCalculatorWindow(this, calc::building::pexRecord(), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(), [this] {
                                  return ui.panel->sizeQuery(pexRecord(),
                                                             {int(selectedSeries(ui)), polymer->systemPosition()});
                              }});
@@ -54,7 +54,7 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     // Tab runs from the system options through the panel; the size selection and the help
     // button come last.
     ui.panel->chainTabOrder(ui.Option3, ui.selectSizeButton);
-    setTabOrder(ui.selectSizeButton, ui.Command3);
+    chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
     fitToScreen(this, ui.scrollArea);
     ui.Combo1->setFocus();
 }

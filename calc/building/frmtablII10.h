@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "ui_frmtablII10.h"
 #include "widgets/diameterswitch.h"
 
@@ -22,6 +23,7 @@ private:
     void chooseOuterDiameter();
 
     Ui::frmtablII10 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::building::PolymerScreen* polymer;
     widgets::DiameterSwitch diameterSwitch;
 };

@@ -15,8 +15,8 @@ using namespace calc::building;
 frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::building::pexAlPexRecord(), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
-                             ui.selectSizeButton, ui.panel->flowInput(),
+    shown = prepareCalculatorWindow(this, calc::building::pexAlPexRecord(), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
                              [this] { return ui.panel->sizeQuery(pexAlPexRecord(), {polymer->systemPosition()}); }});
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
@@ -34,7 +34,7 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     // Tab runs from the system options through the panel; the size selection and the help
     // button come last.
     ui.panel->chainTabOrder(ui.Option3, ui.selectSizeButton);
-    setTabOrder(ui.selectSizeButton, ui.Command3);
+    chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
     fitToScreen(this, ui.scrollArea);
     ui.Combo1->setFocus();
 }

@@ -18,8 +18,8 @@ const QString hotWaterTemperatureHint = QStringLiteral("для систем ГВ
 frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.panel->flowInput(), [this] {
+    shown = prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(), [this] {
                                  const int system = ui.Option2->isChecked()   ? 1
                                                     : ui.Option3->isChecked() ? 2
                                                     : ui.Option4->isChecked() ? 3
@@ -52,7 +52,7 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     // Tab runs from the system options through the panel; the size selection and the help
     // button come last.
     ui.panel->chainTabOrder(ui.Option4, ui.selectSizeButton);
-    setTabOrder(ui.selectSizeButton, ui.Command3);
+    chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
     fitToScreen(this, ui.scrollArea);
     ui.Combo1->setFocus();
 }

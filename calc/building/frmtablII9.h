@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "calc/building/buildinghydraulics.h"
 #include "ui_frmtablII9.h"
 #include "widgets/diameterswitch.h"
@@ -26,5 +27,6 @@ private:
     void calculate();
 
     Ui::frmtablII9 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     widgets::DiameterSwitch diameterSwitch;
 };

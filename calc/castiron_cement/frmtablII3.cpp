@@ -13,8 +13,8 @@ using namespace calc::castiron;
 frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::castIronRecord(), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.Text1, [this] { return sizeQuery(); }});
+    shown = prepareCalculatorWindow(this, calc::castIronRecord(), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},
                       .typedCaptions = {ui.Label12, ui.Label13}, .catalogOnly = {ui.Option3, ui.Option4}};
     findControls = {.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .diameter = ui.Text2,

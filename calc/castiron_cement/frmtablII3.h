@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "calc/castiron_cement/castiron.h"
 #include "calc/common/tablerecord.h"
 #include "calc/castiron_cement/nominalsizescreen.h"
@@ -26,6 +27,7 @@ private:
     calc::SizeQuery sizeQuery() const;
 
     Ui::frmtablII3 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     widgets::DiameterSwitch diameterSwitch;
     calc::nominalsize::FindControls findControls;
     QString Label15;  // 1000i of the last find

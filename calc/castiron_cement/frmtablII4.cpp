@@ -22,8 +22,8 @@ const QString noSizeChosen = QStringLiteral(
 frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::asbestosCementRecord(), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.Text1, [this] { return sizeQuery(); }});
+    shown = prepareCalculatorWindow(this, calc::asbestosCementRecord(), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},
                       .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
                                       ui.Option7, ui.Frame1, ui.Frame2}};

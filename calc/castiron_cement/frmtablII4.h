@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "calc/castiron_cement/asbestoscement.h"
 #include "calc/castiron_cement/nominalsizescreen.h"
 #include "calc/common/tablerecord.h"
@@ -31,6 +32,7 @@ private:
     calc::SizeQuery sizeQuery() const;
 
     Ui::frmtablII4 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     widgets::DiameterSwitch diameterSwitch;
     calc::nominalsize::FindControls findControls;
     QString Label14;  // 1000i of the last find

@@ -17,8 +17,8 @@ namespace pe = calc::plastic_glass::polyethylene;
 frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::polyethyleneRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.Text1, [this] { return sizeQuery(); }});
+    shown = prepareCalculatorWindow(this, calc::polyethyleneRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     // The slope field reads as 0 until the first successful find.
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
                                  ui.Label4, ui.Text3, ui.Label10},

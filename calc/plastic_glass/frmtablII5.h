@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "calc/screen/simplefindpanel.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 #include "calc/common/tablerecord.h"
@@ -37,6 +38,7 @@ private:
     calc::SizeQuery sizeQuery() const;
 
     Ui::frmtablII5 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::SimpleFindPanel* panel;
     std::array<QRadioButton*, 4> materialOptions;
     std::array<QRadioButton*, 9> seriesOptions;

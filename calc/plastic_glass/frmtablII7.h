@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "calc/screen/simplefindpanel.h"
 #include "widgets/diameterswitch.h"
 #include "ui_frmtablII7.h"
@@ -21,6 +22,7 @@ private:
     void clearAll();
 
     Ui::frmtablII7 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::SimpleFindPanel* panel;
     widgets::DiameterSwitch otherDiameter;
 };

@@ -12,8 +12,8 @@ using namespace calc::plastic_glass;
 frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::glassRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.Text1, [this] { return SizeQuery{{}, {0, chosenFlowUnit(ui.Option1)}}; }});
+    shown = prepareCalculatorWindow(this, calc::glassRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return SizeQuery{{}, {0, chosenFlowUnit(ui.Option1)}}; }});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 glassMaterial, QString());

@@ -1,6 +1,7 @@
 #include "calc/screen/screenwidgets.h"
 
 #include "calc/common/valueparse.h"
+#include "calc/screen/showncalculation.h"
 #include "help/formulahelp.h"
 #include "select/frmpodbor.h"
 #include "platform/palette.h"
@@ -45,7 +46,7 @@ void setupHelpButton(QAbstractButton* button, int helpWindow)
 
 }  // namespace
 
-void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts)
+ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(record.title);
@@ -63,9 +64,11 @@ void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const T
     QObject::connect(parts.selectSizeButton, &QAbstractButton::clicked, window, [record, parts] {
         selection::showSizeSelection({record, parts.sizeConditions(), parts.flowInput->text()});
     });
+    chainToolButtons(parts.selectSizeButton, parts.reportButton, parts.addSectionButton, parts.helpButton);
     Q_ASSERT(parts.documentLinks.size() == record.documents.size());
     for (qsizetype k = 0; k < parts.documentLinks.size(); ++k)
         widgets::makeDocumentLink(parts.documentLinks.at(k), record.documents.at(k).file, parts.linkStyle);
+    return new ShownCalculation(parts.reportButton, parts.addSectionButton, window);
 }
 
 void fillList(QComboBox* list, const QStringList& items)
@@ -78,6 +81,13 @@ void fillList(QComboBox* list, const QStringList& items)
 FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond)
 {
     return litresPerSecond->isChecked() ? FlowUnit::LitresPerSecond : FlowUnit::CubicMetresPerHour;
+}
+
+void chainToolButtons(QWidget* selectSize, QWidget* record, QWidget* addSection, QWidget* help)
+{
+    QWidget::setTabOrder(selectSize, record);
+    QWidget::setTabOrder(record, addSection);
+    QWidget::setTabOrder(addSection, help);
 }
 
 int choicePosition(const TableRecord& record, int condition, const ConditionChoices& earlier, double value)

@@ -22,6 +22,8 @@ class ClickableLabel;
 
 namespace calc {
 
+class ShownCalculation;
+
 // Button backgrounds of the calculators.
 inline const QColor classicRunColour(192, 255, 192);
 inline const QColor classicClearColour(255, 192, 192);
@@ -53,6 +55,8 @@ struct TableWindowParts {
     QList<ClickableLabel*> documentLinks;  // in the order of the record's documents
     widgets::LinkStyle linkStyle;
     QAbstractButton* selectSizeButton;
+    QAbstractButton* reportButton;
+    QAbstractButton* addSectionButton;
     const QLineEdit* flowInput;
     // The conditions and flow unit the calculator holds at the moment its sizes are asked for.
     std::function<SizeQuery()> sizeConditions;
@@ -61,9 +65,14 @@ struct TableWindowParts {
 // A calculator is a top-level window titled by its table that forgets everything when it is
 // closed. Its labels show their text as it is and can be selected and copied; its help button
 // (the green question-mark picture) shows its formula help; its links open its documents; its
-// size-selection button opens the size selection with its conditions and typed flow.
-// Called once its form is set up.
-void prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts);
+// size-selection button opens the size selection with its conditions and typed flow; its record
+// and sections buttons follow the calculation it shows, kept by the returned object, which the
+// window owns. Called once its form is set up.
+ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts);
+
+// Tab passes from the size selection through the record and sections buttons to the help button,
+// for a screen that has moved the size selection in its order.
+void chainToolButtons(QWidget* selectSize, QWidget* record, QWidget* addSection, QWidget* help);
 
 // Clears a list and fills it, leaving nothing selected.
 void fillList(QComboBox* list, const QStringList& items);

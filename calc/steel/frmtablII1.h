@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "calc/steel/steelpanel.h"
 #include "calc/steel/watergascatalog.h"
 #include "ui_frmtablII1.h"
@@ -20,5 +21,6 @@ private:
     void calculate();
 
     Ui::frmtablII1 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::steel::SteelPanel<Ui::frmtablII1> steel{this, ui, calc::steel::watergas::walls};
 };

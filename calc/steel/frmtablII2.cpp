@@ -11,8 +11,8 @@ using namespace calc::steel;
 frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
-    prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.Text1, [this] { return steel.sizeQuery(); }});
+    shown = prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return steel.sizeQuery(); }});
     steel.connectControls([this] { calculate(); });
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
@@ -21,7 +21,7 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 
     // The size selection and the help button come last, after the section frame.
     ui.Frame3->placeInTabOrder(ui.Command1, ui.selectSizeButton);
-    setTabOrder(ui.selectSizeButton, ui.Command5);
+    chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command5);
 
     load();
     ui.Combo1->setFocus();

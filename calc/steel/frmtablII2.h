@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/showncalculation.h"
 #include "calc/steel/electricweldedcatalog.h"
 #include "calc/steel/steelpanel.h"
 #include "ui_frmtablII2.h"
@@ -20,5 +21,6 @@ private:
     void calculate();
 
     Ui::frmtablII2 ui;
+    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::steel::SteelPanel<Ui::frmtablII2> steel{this, ui, calc::steel::electricwelded::walls};
 };

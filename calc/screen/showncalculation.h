@@ -1,0 +1,39 @@
+#pragma once
+
+#include "calc/common/calculationrequest.h"
+
+#include <QObject>
+#include <optional>
+
+class QAbstractButton;
+
+namespace calc {
+
+// The calculation whose results a calculator shows right now: set by a successful find or
+// section, forgotten by a clear, an error box or a step that empties the results. The record
+// button follows any shown calculation; the sections button a shown section.
+class ShownCalculation : public QObject {
+    Q_OBJECT
+public:
+    ShownCalculation(QAbstractButton* reportButton, QAbstractButton* addSectionButton, QObject* parent);
+
+    void show(const CalculationRequest& input, const CalculationResults& output);
+    void forget();
+
+    bool isShown() const { return shownInput.has_value(); }
+    const CalculationRequest& input() const { return *shownInput; }
+    const CalculationResults& output() const { return shownOutput; }
+
+signals:
+    void changed();
+
+private:
+    void enableButtons();
+
+    QAbstractButton* reportButton;
+    QAbstractButton* addSectionButton;
+    std::optional<CalculationRequest> shownInput;
+    CalculationResults shownOutput;
+};
+
+}  // namespace calc
