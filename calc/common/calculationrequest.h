@@ -1,13 +1,26 @@
 #pragma once
 
 #include "calc/common/calculation.h"
-#include "calc/common/tablerecord.h"
 
 #include <QList>
 #include <QString>
 #include <optional>
 
 namespace calc {
+
+// The choice made for each condition of a table, by the position of the choice in its list, in
+// the order of the table's conditions; -1 (or a missing entry) where nothing is chosen.
+using ConditionChoices = QList<int>;
+
+// The conditions of a calculator and a flow, for which every size of its catalog is measured.
+struct SizeQuery {
+    ConditionChoices chosen;
+    TypedFlow flow;
+    // ν·10^6, mm²/s, and ρ, kg/m³, typed for a heat carrier other than water; 0 where none.
+    double carrierViscosityE6 = 0;
+    double carrierDensity = 0;
+};
+
 
 // The local losses of a section as the user set them.
 struct LocalLosses {
@@ -32,6 +45,12 @@ struct CalculationResults {
     QString velocityWarning;   // the warning below the results, as shown; empty when none
     QString advice;            // the advice label as shown (economic or velocity advice)
     QString headLossText;      // the section's result line as shown: "H = i·L·(1+k)= 0,26 м"
+};
+
+// A calculation run again: the check that stopped it, or its results.
+struct Recalculation {
+    std::optional<Check> failed;
+    CalculationResults results;
 };
 
 }  // namespace calc

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/common/calculation.h"
+#include "calc/common/calculationrequest.h"
 
 #include <QList>
 #include <QString>
@@ -10,9 +10,6 @@
 
 namespace calc {
 
-// The choice made for each condition of a table, by the position of the choice in its list, in
-// the order of the table's conditions; -1 (or a missing entry) where nothing is chosen.
-using ConditionChoices = QList<int>;
 
 // A choice a user makes on a calculator that changes its list of sizes or its formula.
 struct TableCondition {
@@ -33,15 +30,6 @@ struct CatalogSize {
 struct StandardDocument {
     QString designation;
     QString file;
-};
-
-// The conditions of a calculator and a flow, for which every size of its catalog is measured.
-struct SizeQuery {
-    ConditionChoices chosen;
-    TypedFlow flow;
-    // ν·10^6, mm²/s, and ρ, kg/m³, typed for a heat carrier other than water; 0 where none.
-    double carrierViscosityE6 = 0;
-    double carrierDensity = 0;
 };
 
 // What the calculator shows for one catalog size at the query's flow.
@@ -75,6 +63,11 @@ struct TableRecord {
     // The economic advice for the query's flow; an empty function on a table without economic
     // bands.
     std::function<SizeRecommendation(const SizeQuery& query)> recommend;
+    // The record of a calculation for an explanatory note, line by line, in Russian: the pipe,
+    // the conditions, each formula with its numbers put in, the section, the advice.
+    std::function<QStringList(const CalculationRequest& request, const CalculationResults& results)> describe;
+    // The calculation run again from what the user set, as the calculator runs it.
+    std::function<Recalculation(const CalculationRequest& request)> calculate;
 };
 
 // The choice at a position, -1 where there is none.
