@@ -7,6 +7,11 @@ namespace calc {
 ShownCalculation::ShownCalculation(QAbstractButton* reportButton, QAbstractButton* addSectionButton, QObject* parent)
     : QObject(parent), reportButton(reportButton), addSectionButton(addSectionButton)
 {
+    setObjectName(QStringLiteral("shownCalculation"));
+    connect(addSectionButton, &QAbstractButton::clicked, this, [this] {
+        if (shownInput && shownInput->length)
+            emit sectionRequested(*shownInput);
+    });
     enableButtons();
 }
 

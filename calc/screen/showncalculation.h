@@ -12,6 +12,7 @@ namespace calc {
 // The calculation whose results a calculator shows right now: set by a successful find or
 // section, forgotten by a clear, an error box or a step that empties the results. The record
 // button follows any shown calculation; the sections button a shown section.
+// The object is named "shownCalculation" so that the main menu can find it on a calculator.
 class ShownCalculation : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +27,9 @@ public:
 
 signals:
     void changed();
+    // The sections button was clicked: the shown section goes into the sections table, which the
+    // main menu holds.
+    void sectionRequested(const calc::CalculationRequest& request);
 
 private:
     void enableButtons();
