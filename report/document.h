@@ -13,6 +13,9 @@ struct Table {
     QList<QStringList> rows;
     // Row indices shown bold, e.g. the recommended size.
     QSet<int> emphasisedRows;
+    // A table too wide for a page goes on in parts of whole groups of this many columns after
+    // the first, which every part repeats: 2 keeps v and 1000i of a size together.
+    int columnsTogether = 1;
 };
 
 struct Document {

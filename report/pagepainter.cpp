@@ -22,6 +22,8 @@ constexpr double lineStep = 1.25;   // line height, per point of font size
 constexpr double rowPadding = 0.5;  // above and below a table row's text together
 constexpr double cellPadding = 0.4; // left and right of a cell's text, each
 constexpr double gap = 6;
+// The smallest type a table shrinks to before it is cut into parts of columns.
+constexpr double smallestTableSize = 7;
 
 bool isNumber(const QString& cell)
 {
@@ -62,7 +64,8 @@ public:
         startPage();
         writeLines(document.conditions, fontOfSize(bodySize));
         for (const Table& table : document.tables)
-            writeTable(table);
+            for (const Table& part : columnParts(table))
+                writeTable(part);
         if (!document.paragraphs.isEmpty()) {
             y += px(gap);
             writeLines(document.paragraphs, fontOfSize(bodySize));
@@ -138,28 +141,56 @@ private:
             y += px(gap);
     }
 
-    TableGeometry measure(const Table& table) const
+    // Column widths in the body font, padding included.
+    QList<double> naturalColumns(const Table& table) const
     {
-        TableGeometry geometry;
         qsizetype columnCount = table.header.size();
         for (const QStringList& row : table.rows)
             columnCount = std::max(columnCount, row.size());
-        geometry.columns.fill(0.0, columnCount);
+        QList<double> columns(columnCount, 0.0);
         const QFontMetricsF plain(fontOfSize(bodySize), &device);
         const QFontMetricsF bold(fontOfSize(bodySize, true), &device);
-        const auto widen = [&geometry](const QStringList& cells, const QFontMetricsF& metrics) {
+        const auto widen = [&columns](const QStringList& cells, const QFontMetricsF& metrics) {
             for (qsizetype c = 0; c < cells.size(); ++c) {
                 double width = 0;
                 for (const QString& line : cells[c].split(QLatin1Char('\n')))
                     width = std::max(width, metrics.horizontalAdvance(line));
-                geometry.columns[c] = std::max(geometry.columns[c], width);
+                columns[c] = std::max(columns[c], width);
             }
         };
         widen(table.header, bold);
         for (int r = 0; r < table.rows.size(); ++r)
             widen(table.rows[r], table.emphasisedRows.contains(r) ? bold : plain);
-        for (double& column : geometry.columns)
+        for (double& column : columns)
             column += 2 * px(cellPadding * bodySize);
+        return columns;
+    }
+
+    // The table as it goes on the pages: whole, or, where even the smallest type cannot fit it
+    // to the page width, in parts of its columns, each with the first column.
+    QList<Table> columnParts(const Table& table) const
+    {
+        const QList<double> columns = naturalColumns(table);
+        const double room = pageWidth() * bodySize / smallestTableSize;
+        if (columns.size() < 2 || std::accumulate(columns.begin(), columns.end(), 0.0) <= room)
+            return {table};
+        QList<Table> parts;
+        for (const ColumnRange& range : columnRanges(columns, room, table.columnsTogether)) {
+            const auto slice = [range](const QStringList& cells) {
+                return QStringList{cells.value(0)} + cells.mid(range.first, range.end - range.first);
+            };
+            Table part{slice(table.header), {}, table.emphasisedRows, table.columnsTogether};
+            for (const QStringList& row : table.rows)
+                part.rows << slice(row);
+            parts << part;
+        }
+        return parts;
+    }
+
+    TableGeometry measure(const Table& table) const
+    {
+        TableGeometry geometry;
+        geometry.columns = naturalColumns(table);
         const double scale = std::min(1.0, pageWidth() / std::max(1.0, geometry.width()));
         for (double& column : geometry.columns)
             column *= scale;
@@ -252,6 +283,29 @@ private:
     double pageTop = 0;
 };
 }  // namespace
+
+QList<ColumnRange> columnRanges(const QList<double>& widths, double room, int together)
+{
+    const qsizetype group = std::max(1, together);
+    QList<ColumnRange> ranges;
+    qsizetype first = 1;
+    while (first < widths.size()) {
+        double width = widths.first();
+        qsizetype end = first;
+        while (end < widths.size()) {
+            const qsizetype groupEnd = std::min(widths.size(), end + group);
+            const double added = std::accumulate(widths.begin() + end, widths.begin() + groupEnd, 0.0);
+            // A part takes at least one group, however wide.
+            if (end > first && width + added > room)
+                break;
+            width += added;
+            end = groupEnd;
+        }
+        ranges.append({int(first), int(end)});
+        first = end;
+    }
+    return ranges;
+}
 
 int paintPages(const Document& document, QPagedPaintDevice& device)
 {

@@ -12,8 +12,20 @@ namespace report {
 // Paints the document on the pages of the device: the title on every page, the conditions on
 // the first, each table with its header row repeated on every page it spans, the paragraphs,
 // and "стр. N из M" at the foot of each page. A table wider than the page is drawn in a smaller
-// font so that every column fits. Returns the number of pages.
+// font so that every column fits, down to a size still easily read; a wider one goes on in parts
+// of its columns. Returns the number of pages.
 int paintPages(const Document& document, QPagedPaintDevice& device);
+
+// Columns [first, end) of a part of a table; every part also shows column 0.
+struct ColumnRange {
+    int first;
+    int end;
+    bool operator==(const ColumnRange&) const = default;
+};
+
+// The parts of a table whose columns are this wide: each as many whole groups of `together`
+// columns after column 0 as fit in `room` with column 0, and at least one group.
+QList<ColumnRange> columnRanges(const QList<double>& widths, double room, int together);
 
 // Portrait when every table fits the width of a portrait page in the body font, else landscape.
 QPageLayout::Orientation orientation(const Document& document);

@@ -6,16 +6,22 @@
 
 #include <QHeaderView>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace selection {
 
 void showSizeSelection(const Request& request)
 {
     static QPointer<frmpodbor> window;
-    if (!window)
+    const bool opening = !window;
+    if (opening)
         window = new frmpodbor;
     window->setRequest(request);
     window->show();
+    if (opening)
+        window->fitToScreen();
     window->raise();
     window->activateWindow();
 }
@@ -31,7 +37,11 @@ void prepareTable(QTableView* view, TextTableModel* model)
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->setVisible(false);
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() * 3 / 2);
+    // Columns are fitted once per new table, judged by its first rows: a handbook page can hold
+    // two thousand rows.
+    view->horizontalHeader()->setResizeContentsPrecision(100);
 }
 
 }  // namespace
@@ -48,6 +58,8 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
     prepareTable(ui.sizesTable, &sizesModel);
     prepareTable(ui.handbookTable, &handbookModel);
     ui.sizesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The list of sizes to show needs the width of its longest size; the page takes the rest.
+    ui.shownSizes->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000,0 × 00,00")) * 2);
 
     connect(ui.flowInput, &QLineEdit::textChanged, this, &frmpodbor::showSizes);
     connect(ui.unitLitres, &QRadioButton::toggled, this, &frmpodbor::showSizes);
@@ -59,6 +71,18 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
         [this] { return ui.modes->currentWidget() == ui.flowTab ? ui.sizesTable : ui.handbookTable; });
     connect(ui.allSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(true); });
     connect(ui.noSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(false); });
+}
+
+// Wide enough for the sizes table and some thirty rows, within the screen.
+void frmpodbor::fitToScreen()
+{
+    const QTableView* table = ui.sizesTable;
+    const QRect free = screen()->availableGeometry();
+    const int tableWidth = table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width()
+                           + 2 * table->frameWidth();
+    const int wanted = width() - table->width() + tableWidth;
+    const int tall = height() - table->height() + 30 * table->verticalHeader()->defaultSectionSize();
+    resize(std::min(free.width(), std::max(width(), wanted)), std::min(free.height() * 9 / 10, std::max(height(), tall)));
 }
 
 void frmpodbor::setRequest(const selection::Request& newRequest)
@@ -98,6 +122,7 @@ void frmpodbor::showSizes()
     if (table.recommendedRow >= 0)
         bold << table.recommendedRow;
     sizesModel.setTable(selection::sizeTableHeader(), rows, bold);
+    ui.sizesTable->resizeColumnsToContents();
     ui.adviceLabel->setText(table.advice);
     if (table.recommendedRow >= 0) {
         ui.sizesTable->selectRow(table.recommendedRow);
@@ -132,8 +157,10 @@ void frmpodbor::buildHandbook()
                                      calc::parseValue(ui.tableStep->text())};
     const selection::HandbookTable table = selection::handbookTable(request.record, currentQuery(), shown, range);
     ui.tableMessage->setText(table.error);
-    if (table.error.isEmpty())
+    if (table.error.isEmpty()) {
         handbookModel.setTable(table.header, table.rows);
+        ui.handbookTable->resizeColumnsToContents();
+    }
 }
 
 // The table of the tab shown, with the conditions it was computed for.
@@ -151,6 +178,7 @@ report::Document frmpodbor::document() const
         if (!ui.adviceLabel->text().isEmpty())
             shown.conditions << ui.adviceLabel->text().split(u'\n');
     }
-    shown.tables << report::Table{model.header(), model.rows(), model.boldRows()};
+    // A handbook page keeps v and 1000i of a size together when it is cut into parts.
+    shown.tables << report::Table{model.header(), model.rows(), model.boldRows(), &model == &sizesModel ? 1 : 2};
     return shown;
 }

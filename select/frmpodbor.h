@@ -29,6 +29,7 @@ public:
     explicit frmpodbor(QWidget* parent = nullptr);
 
     void setRequest(const selection::Request& request);
+    void fitToScreen();
 
 private:
     calc::SizeQuery currentQuery() const;

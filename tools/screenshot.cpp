@@ -1,11 +1,15 @@
 // Saves a picture of a window as a person would see it: talvertable_screenshot FILE.png [WINDOW]
 // WINDOW is 0 (or nothing) for the main menu, 1..11 for a calculator opened from it, helpN for the
-// formula help window frmhelpN, "reference" or "about" for the menu's picture buttons.
+// formula help window frmhelpN, "reference" or "about" for the menu's picture buttons, and
+// selectN:FLOW:TAB for the size selection of calculator N with FLOW typed on it, showing tab TAB
+// (1: the handbook page of flows from FLOW to ten times FLOW).
 #include "app/calculators.h"
 #include "app/form1.h"
 #include "help/formulahelp.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -25,11 +29,28 @@ int main(int argc, char* argv[])
         help::showFormulaHelp(which.mid(4).toInt());
     else if (which == QLatin1String("reference") || which == QLatin1String("about"))
         menu->findChild<QPushButton*>(which == QLatin1String("reference") ? "Command12" : "Command13")->click();
-    else if (which.toInt() > 0)
+    else if (which.startsWith(QLatin1String("select"))) {
+        const QStringList parts = which.mid(6).split(u':');
+        menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(parts.value(0).toInt()))->click();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != menu && window->isVisible()) {
+                QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("Text1")), parts.value(1));
+                window->findChild<QPushButton*>(QStringLiteral("selectSizeButton"))->click();
+            }
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("frmpodbor") && parts.value(2) == QLatin1String("1")) {
+                window->findChild<QTabWidget*>()->setCurrentIndex(1);
+                const double flow = parts.value(1).toDouble();
+                QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("tableFrom")), parts.value(1));
+                QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("tableTo")), QString::number(10 * flow));
+                QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("tableStep")), parts.value(1));
+                window->findChild<QPushButton*>(QStringLiteral("buildTableButton"))->click();
+            }
+    } else if (which.toInt() > 0)
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(which.toInt()))->click();
     QWidget* shown = menu;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != menu && window->isVisible())
+        if (window != menu && window->isVisible() && (shown == menu || window->objectName() == QLatin1String("frmpodbor")))
             shown = window;
     QTest::qWait(100);
     return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

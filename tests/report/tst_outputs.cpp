@@ -257,6 +257,29 @@ private slots:
         QVERIFY(narrow.data().contains("/MediaBox [0 0 595.000000 842.000000]"));
     }
 
+    // Widths in points; column 0 goes with every part.
+    void columnRanges_data()
+    {
+        using Ranges = QList<report::ColumnRange>;
+        QTest::addColumn<QList<double>>("widths");
+        QTest::addColumn<double>("room");
+        QTest::addColumn<int>("together");
+        QTest::addColumn<Ranges>("ranges");
+        QTest::newRow("fits whole") << QList<double>{10, 30, 30, 30, 30} << 200.0 << 2 << Ranges{{1, 5}};
+        QTest::newRow("pairs kept together") << QList<double>{10, 30, 30, 30, 30} << 100.0 << 2 << Ranges{{1, 3}, {3, 5}};
+        QTest::newRow("single columns") << QList<double>{10, 30, 30, 30, 30} << 75.0 << 1 << Ranges{{1, 3}, {3, 5}};
+        QTest::newRow("a pair cut short at the end") << QList<double>{10, 30, 30, 30} << 90.0 << 2 << Ranges{{1, 3}, {3, 4}};
+        QTest::newRow("a column wider than the room") << QList<double>{10, 200, 5} << 50.0 << 1 << Ranges{{1, 2}, {2, 3}};
+    }
+    void columnRanges()
+    {
+        QFETCH(QList<double>, widths);
+        QFETCH(double, room);
+        QFETCH(int, together);
+        QFETCH(QList<report::ColumnRange>, ranges);
+        QCOMPARE(report::columnRanges(widths, room, together), ranges);
+    }
+
     void fileInAMissingFolder()
     {
         QTemporaryDir folder;

@@ -1,12 +1,17 @@
 #include "app/calculators.h"
 #include "calc/common/valueparse.h"
+#include "platform/filedialogs.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QFont>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QListWidget>
+#include <QTabWidget>
 #include <QTableView>
 #include <memory>
 
@@ -240,6 +245,58 @@ private slots:
         const QString calculatorAdvice = text(calculator.get(), number == 5 ? "Label8" : "Label7");
         // The calculator justifies the size, or says nothing of it; it recommends no other.
         QVERIFY2(!calculatorAdvice.contains(QStringLiteral("рекомендуется")), qPrintable(calculatorAdvice));
+    }
+
+    // The outputs take the table of the tab shown: the sizes of one flow as CSV, the handbook
+    // page as PDF; a file that cannot be written is named in a box and the table stays.
+    void outputsOfTheTabShown()
+    {
+        QTemporaryDir folder;
+        QString answer;
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return answer; });
+        std::unique_ptr<QWidget> calculator(createCalculator(8));
+        calculator->show();
+        typeInto(calculator.get(), "Text1", "1");
+        click(calculator.get(), "selectSizeButton");
+        QWidget* selection = sizeSelection();
+        QVERIFY(selection);
+
+        answer = folder.filePath(QStringLiteral("sizes"));
+        click(selection, "csvButton");
+        QFile csv(answer + QStringLiteral(".csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).remove(QChar(0xFEFF)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QAbstractItemModel* sizes = child<QTableView>(selection, "sizesTable")->model();
+        QCOMPARE(lines.size(), 1 + sizes->rowCount());
+        QCOMPARE(lines.first(), QStringLiteral("Размер;d, мм;v, м/с;1000i;Па/м;Оценка"));
+        // 45 mm glass, 37 mm bore: v = 4·0,001/(π·0,037²) = 0,930 m/s, the smallest size that is not too fast.
+        QVERIFY2(lines.at(1).startsWith(QStringLiteral("45;37;0,93;")) && lines.at(1).endsWith(QStringLiteral(";рекомендуется")),
+                 qPrintable(lines.at(1)));
+
+        child<QTabWidget>(selection, "modes")->setCurrentIndex(1);
+        click(selection, "noSizesButton");
+        child<QListWidget>(selection, "shownSizes")->item(0)->setCheckState(Qt::Checked);
+        typeInto(selection, "tableFrom", "1");
+        typeInto(selection, "tableTo", "100");
+        typeInto(selection, "tableStep", "1");
+        click(selection, "buildTableButton");
+        QCOMPARE(child<QTableView>(selection, "handbookTable")->model()->rowCount(), 100);
+        answer = folder.filePath(QStringLiteral("page.pdf"));
+        click(selection, "pdfButton");
+        QFile pdf(answer);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        // 100 rows of a narrow table: 42 on the first page, 44 on the next, the rest on the third.
+        QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 3);
+
+        answer = folder.filePath(QStringLiteral("missing/page.pdf"));
+        click(selection, "pdfButton");
+        const QStringList errors = takeFileErrors();
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().contains(answer), qPrintable(errors.first()));
+        QCOMPARE(child<QTableView>(selection, "handbookTable")->model()->rowCount(), 100);
+        platform::setFileDialogReplacement({});
     }
 };
 
