@@ -37,13 +37,13 @@ QString flowLine(const CalculationRequest& request, double flow)
     const QString cubic = shown(3600 * flow, 8) + QStringLiteral(" м куб/ч");
     const bool typedInLitres = request.conditions.flow.unit == FlowUnit::LitresPerSecond;
     return QStringLiteral("Q = %1 = %2 = %3 м³/с")
-        .arg(typedInLitres ? litres : cubic, typedInLitres ? cubic : litres, numberText(flow));
+        .arg(typedInLitres ? litres : cubic, typedInLitres ? cubic : litres, approx(flow));
 }
 
 QString velocityLine(double flow, double diameterMm, double velocity)
 {
     return QStringLiteral("v = 4·Q/(π·d²) = 4·%1/(π·%2²) = %3 м/с")
-        .arg(numberText(flow), numberText(diameterMm / 1000), shown(velocity, 3));
+        .arg(approx(flow), numberText(diameterMm / 1000), shown(velocity, 3));
 }
 
 QStringList thousandILines(const Figures& figures)
@@ -92,7 +92,7 @@ QStringList classicRecord(const CalculationRequest& request, const CalculationRe
 QStringList recordLines(const TableRecord& record, const CalculationRequest& request,
                         const CalculationResults& results)
 {
-    QStringList lines{QStringLiteral("Таблица II-%1: %2").arg(record.number).arg(record.title.trimmed())};
+    QStringList lines{QStringLiteral("Таблица II-%1: %2").arg(record.number).arg(record.title.simplified())};
     if (!record.documents.isEmpty())
         lines << QStringLiteral("Нормативный документ: ") + record.documents.front().designation;
     if (record.describe)
