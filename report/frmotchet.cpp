@@ -3,6 +3,7 @@
 #include "calc/common/calculationdescription.h"
 #include "report/renderings.h"
 
+#include <QFontMetrics>
 #include <QPointer>
 
 namespace report {
@@ -27,6 +28,9 @@ frmotchet::frmotchet(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     ui.outputBar->setCsvVisible(false);
     ui.outputBar->setDocumentProvider([this] { return document; });
+    // Room for the longest formula line and a page of lines, at any font size.
+    const QFontMetrics metrics(ui.reportText->font());
+    resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40);
 }
 
 void frmotchet::setRecord(const calc::TableRecord& record, const QStringList& lines)

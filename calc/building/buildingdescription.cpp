@@ -67,7 +67,7 @@ QStringList frictionLines(Material material, double d, double v, double nu)
     const QString delta = material == Material::Copper ? QStringLiteral("10⁻⁵") : QStringLiteral("10⁻⁶");
     const FrictionFactor f = frictionFactor(d, v, nu, roughness);
     const QString dText = numberText(d);
-    return {QStringLiteral("Re = v·d/ν = %1·%2/%3 = %4").arg(approx(v), dText, timesMillionth(nu * 1e6), approx(f.reynolds)),
+    return {QStringLiteral("Re = v·d/ν = %1·%2/(%3) = %4").arg(approx(v), dText, timesMillionth(nu * 1e6), approx(f.reynolds)),
             QStringLiteral("Re кв = 500·d/Δ = 500·%1/%2 = %3").arg(dText, delta, approx(f.roughReynolds)),
             QStringLiteral("b = 1 + lg Re/lg Re кв = 1 + lg %1/lg %2 = %3")
                 .arg(approx(f.reynolds), approx(f.roughReynolds), approx(f.b)),

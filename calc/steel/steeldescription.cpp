@@ -54,9 +54,9 @@ QStringList frictionLines(bool nonNew, double d, double v, double nu, double lam
                     .arg(dp, ratio, approx(lambda))};
     const double vOverNu = v / nu;
     if (vOverNu >= 9.2e5)
-        return {QStringLiteral("v/ν = %1/%2 = %3 ≥ 9,2·10⁵").arg(approx(v), timesMillionth(nu * 1e6), approx(vOverNu)),
+        return {QStringLiteral("v/ν = %1/(%2) = %3 ≥ 9,2·10⁵").arg(approx(v), timesMillionth(nu * 1e6), approx(vOverNu)),
                 QStringLiteral("λ = 0,021/dp^0,3 = 0,021/%1^0,3 = %2").arg(dp, approx(lambda))};
-    return {QStringLiteral("v/ν = %1/%2 = %3 < 9,2·10⁵").arg(approx(v), timesMillionth(nu * 1e6), approx(vOverNu)),
+    return {QStringLiteral("v/ν = %1/(%2) = %3 < 9,2·10⁵").arg(approx(v), timesMillionth(nu * 1e6), approx(vOverNu)),
             QStringLiteral("λ = 1/dp^0,3 · (1,5·10⁻⁶ + ν/v)^0,3 = 1/%1^0,3 · (1,5·10⁻⁶ + %2)^0,3 = %3")
                 .arg(dp, ratio, approx(lambda))};
 }
