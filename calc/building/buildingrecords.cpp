@@ -1,6 +1,7 @@
 #include "calc/building/buildingrecords.h"
 
 #include "calc/building/buildingcalculation.h"
+#include "calc/building/buildingdescription.h"
 #include "calc/building/buildinghydraulics.h"
 #include "calc/building/buildingtexts.h"
 #include "calc/building/coppercatalog.h"
@@ -101,7 +102,7 @@ TableRecord buildingRecord(int number, const QString& title, const QList<Standar
             conditions,
             sizes,
             [systems](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *systems); },
-            {}};
+            {}, describer(systems->material), {}};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter.

@@ -4,6 +4,7 @@
 #include "calc/castiron_cement/asbestoscementcalculation.h"
 #include "calc/castiron_cement/castiron.h"
 #include "calc/castiron_cement/castironcalculation.h"
+#include "calc/castiron_cement/cementdescription.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
 #include "calc/common/sizemeasure.h"
 #include "calc/common/valueparse.h"
@@ -64,7 +65,7 @@ TableRecord castIronRecord()
             [](const SizeQuery& query) {
                 return recommendation(economicTable(), query.flow,
                                       [](double flow) { return castiron::advice(flow, std::nullopt); });
-            }};
+            }, describeCastIron, {}};
 }
 
 TableRecord asbestosCementRecord()
@@ -107,7 +108,7 @@ TableRecord asbestosCementRecord()
             [](const SizeQuery& query) {
                 return recommendation(economicTable(), query.flow,
                                       [](double flow) { return asbestoscement::advice(flow, noBandSize); });
-            }};
+            }, describeAsbestosCement, {}};
 }
 
 TableRecord reinforcedConcreteRecord()
@@ -123,7 +124,7 @@ TableRecord reinforcedConcreteRecord()
             },
             [advising = reinforcedConcreteAdvising()](const SizeQuery& query) {
                 return simple::recommend(reinforcedconcrete::material, advising, query);
-            }};
+            }, describeReinforcedConcrete, {}};
 }
 
 }  // namespace calc

@@ -2,6 +2,7 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/plastic_glass/glasscatalogs.h"
+#include "calc/plastic_glass/plasticdescription.h"
 #include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 #include "calc/simple/simplemeasure.h"
@@ -54,7 +55,7 @@ TableRecord polyethyleneRecord()
             },
             [advising = polyethyleneAdvising()](const SizeQuery& query) {
                 return simple::recommend(plastic_glass::polyethyleneMaterial, advising, query);
-            }};
+            }, plastic_glass::describePolyethylene, {}};
 }
 
 TableRecord glassFibreRecord()
@@ -70,7 +71,7 @@ TableRecord glassFibreRecord()
             [](const SizeQuery& query, const CatalogSize& size) {
                 return simple::measure(plastic_glass::glassFibreMaterial, query, size);
             },
-            {}};
+            {}, plastic_glass::describeGlassFibre, {}};
 }
 
 TableRecord glassRecord()
@@ -86,7 +87,7 @@ TableRecord glassRecord()
             [](const SizeQuery& query, const CatalogSize& size) {
                 return simple::measure(plastic_glass::glassMaterial, query, size);
             },
-            {}};
+            {}, plastic_glass::describeGlass, {}};
 }
 
 }  // namespace calc

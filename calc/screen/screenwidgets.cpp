@@ -3,6 +3,7 @@
 #include "calc/common/valueparse.h"
 #include "calc/screen/showncalculation.h"
 #include "help/formulahelp.h"
+#include "report/frmotchet.h"
 #include "select/frmpodbor.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
@@ -79,7 +80,12 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
     Q_ASSERT(parts.documentLinks.size() == record.documents.size());
     for (qsizetype k = 0; k < parts.documentLinks.size(); ++k)
         widgets::makeDocumentLink(parts.documentLinks.at(k), record.documents.at(k).file, parts.linkStyle);
-    return new ShownCalculation(parts.reportButton, parts.addSectionButton, window);
+    auto* shown = new ShownCalculation(parts.reportButton, parts.addSectionButton, window);
+    QObject::connect(parts.reportButton, &QAbstractButton::clicked, shown, [record, shown] {
+        if (shown->isShown())
+            report::showCalculationRecord(record, shown->input(), shown->output());
+    });
+    return shown;
 }
 
 void fillList(QComboBox* list, const QStringList& items)

@@ -4,6 +4,7 @@
 #include "calc/common/valueparse.h"
 #include "calc/steel/electricweldedcatalog.h"
 #include "calc/steel/steelcalculation.h"
+#include "calc/steel/steeldescription.h"
 #include "calc/steel/steelhydraulics.h"
 #include "calc/steel/watergascatalog.h"
 
@@ -120,7 +121,7 @@ TableRecord steelRecord(int number, const QString& title, const StandardDocument
             steelConditions(),
             [catalog](const ConditionChoices& chosen) { return steelSizes(chosen, *catalog); },
             [catalog](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *catalog); },
-            {}};
+            {}, describeCalculation, {}};
 }
 
 }  // namespace

@@ -146,9 +146,14 @@ public:
     // Does one random action; returns what went wrong, or nothing.
     QString actOnce()
     {
-        // A third of the actions go to the size selection while the calculator has it open.
+        // A third of the actions go to the size selection or the record while the calculator has
+        // one of them open.
         QWidget* selection = shownWindow(QStringLiteral("frmpodbor"));
-        surface = selection && below(3) == 0 ? selection : window.data();
+        QList<QWidget*> opened;
+        for (QWidget* other : {selection, shownWindow(QStringLiteral("frmotchet"))})
+            if (other)
+                opened << other;
+        surface = !opened.isEmpty() && below(3) == 0 ? opened.at(below(int(opened.size()))) : window.data();
         const int roll = below(100);
         if (surface == selection && roll < 5) {
             switchTab();

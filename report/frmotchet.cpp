@@ -1,0 +1,46 @@
+#include "report/frmotchet.h"
+
+#include "calc/common/calculationdescription.h"
+#include "report/renderings.h"
+
+#include <QFontMetrics>
+#include <QPointer>
+
+namespace report {
+
+void showCalculationRecord(const calc::TableRecord& record, const calc::CalculationRequest& request,
+                           const calc::CalculationResults& results)
+{
+    static QPointer<frmotchet> window;
+    if (!window)
+        window = new frmotchet;
+    window->setRecord(record, calc::description::recordLines(record, request, results));
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace report
+
+frmotchet::frmotchet(QWidget* parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui.outputBar->setCsvVisible(false);
+    ui.outputBar->setDocumentProvider([this] { return document; });
+    // Room for the longest formula line and a page of lines, at any font size.
+    const QFontMetrics metrics(ui.reportText->font());
+    resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40);
+}
+
+void frmotchet::setRecord(const calc::TableRecord& record, const QStringList& lines)
+{
+    setWindowTitle(QStringLiteral("Отчёт — ") + record.title.trimmed());
+    document = {};
+    if (!lines.isEmpty()) {
+        document.title = lines.front();
+        document.paragraphs = lines.mid(1);
+    }
+    // Every line is escaped by the HTML rendering, so no typed text is read as markup.
+    ui.reportText->setHtml(report::html(document));
+}
