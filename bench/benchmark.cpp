@@ -8,12 +8,16 @@
 //       opens each calculator of the main menu RUNS times and prints, per calculator, the median
 //       and the first time from the click on its button to the calculator shown:
 //       "II-<n> <median ms> <first ms>", or "II-<n> -" when the button opens nothing yet.
-//   talvertable_bench pdf RUNS
-//       writes a document of one table of 1,000 rows by 41 columns of numbers as PDF RUNS
-//       times and prints the median and the first time and the page count:
-//       "<median ms> <first ms> <pages>".
+//   talvertable_bench typed RUNS
+//       types a key RUNS times into the flow of the size selection of II-2 and prints the median
+//       and the first time to its sizes table painted, and the number of sizes:
+//       "<median ms> <first ms> <sizes>".
+//   talvertable_bench handbook RUNS
+//       builds the handbook page of 1,000 flows across 20 sizes of II-2 RUNS times and writes it
+//       as PDF: "<median build ms> <first build ms> <median PDF ms> <pages>".
 #include "app/form1.h"
-#include "report/pagepainter.h"
+#include "bench/median.h"
+#include "bench/selectionbench.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -37,13 +41,6 @@
 extern char** environ;
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 qint64 monotonicNanoseconds()
 {
@@ -188,46 +185,6 @@ int openTimes(int runs)
     return 0;
 }
 
-// A handbook page: a flow column, then v and 1000i for each of 20 sizes.
-report::Document handbookDocument()
-{
-    report::Document document;
-    document.title = QStringLiteral("Подбор диаметра: стальные трубы");
-    document.conditions << QStringLiteral("Трубы новые, расход от 0,1 до 100 л/сек с шагом 0,1");
-    report::Table table;
-    table.header << QStringLiteral("Q, л/сек");
-    for (int size = 0; size < 20; ++size)
-        table.header << QStringLiteral("v %1").arg(size + 1) << QStringLiteral("1000i %1").arg(size + 1);
-    for (int row = 0; row < 1000; ++row) {
-        QStringList cells{QString::number((row + 1) / 10.0, 'f', 1).replace(u'.', u',')};
-        for (int size = 0; size < 20; ++size) {
-            const double velocity = (row + 1) * 0.013 / (size + 1);
-            cells << QString::number(velocity, 'f', 3).replace(u'.', u',')
-                  << QString::number(velocity * velocity * 11.7, 'f', 3).replace(u'.', u',');
-        }
-        table.rows << cells;
-    }
-    document.tables << table;
-    return document;
-}
-
-int pdfTimes(int runs)
-{
-    const report::Document document = handbookDocument();
-    std::vector<double> times;
-    int pages = 0;
-    for (int run = 0; run < runs; ++run) {
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        QElapsedTimer clock;
-        clock.start();
-        pages = report::writePdf(document, pdf);
-        times.push_back(double(clock.nsecsElapsed()) / 1e6);
-    }
-    std::printf("%.1f %.1f %d\n", median(times), times.front(), pages);
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -244,10 +201,12 @@ int main(int argc, char* argv[])
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         return openTimes(std::max(1, atoi(argv[2])));
     }
-    if (mode == "pdf" && argc == 3) {
+    if ((mode == "typed" || mode == "handbook") && argc == 3) {
         QApplication app(argc, argv);
-        return pdfTimes(std::max(1, atoi(argv[2])));
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        const int runs = std::max(1, atoi(argv[2]));
+        return mode == "typed" ? typedFlowTimes(runs) : handbookTimes(runs);
     }
-    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | pdf RUNS\n", argv[0]);
+    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | typed RUNS | handbook RUNS\n", argv[0]);
     return 2;
 }

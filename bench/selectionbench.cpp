@@ -1,0 +1,79 @@
+#include "bench/selectionbench.h"
+
+#include "bench/median.h"
+#include "calc/steel/steelrecords.h"
+#include "report/pagepainter.h"
+#include "select/frmpodbor.h"
+#include "select/sizetable.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double elapsedMs(const QElapsedTimer& clock) { return double(clock.nsecsElapsed()) / 1e6; }
+
+calc::SizeQuery coldWaterNonNew() { return {{0, 0, -1, 0}, {0, calc::FlowUnit::LitresPerSecond}}; }
+
+}  // namespace
+
+int typedFlowTimes(int runs)
+{
+    const calc::TableRecord record = calc::steel::electricWeldedRecord();
+    selection::showSizeSelection({record, coldWaterNonNew(), QString()});
+    QWidget* window = nullptr;
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (shown->objectName() == QLatin1String("frmpodbor"))
+            window = shown;
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        return 1;
+    auto* flow = window->findChild<QLineEdit*>(QStringLiteral("flowInput"));
+    auto* table = window->findChild<QTableView*>(QStringLiteral("sizesTable"));
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        flow->clear();
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(flow, char('1' + run % 9));
+        table->viewport()->repaint();
+        times.push_back(elapsedMs(clock));
+    }
+    std::printf("%.1f %.1f %d\n", median(times), times.front(), int(table->model()->rowCount()));
+    window->close();
+    return 0;
+}
+
+int handbookTimes(int runs)
+{
+    const calc::TableRecord record = calc::steel::electricWeldedRecord();
+    const calc::SizeQuery query = coldWaterNonNew();
+    const QList<calc::CatalogSize> sizes = record.sizes(query.chosen).mid(200, 20);
+    std::vector<double> builds;
+    std::vector<double> pdfs;
+    int pages = 0;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        const selection::HandbookTable page = selection::handbookTable(record, query, sizes, {0.1, 100, 0.1});
+        builds.push_back(elapsedMs(clock));
+        report::Document document{QStringLiteral("Подбор диаметра — ") + record.title,
+                                  {selection::conditionsText(record, query)},
+                                  {{page.header, page.rows, {}, 2}},
+                                  {}};
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        clock.restart();
+        pages = report::writePdf(document, pdf);
+        pdfs.push_back(elapsedMs(clock));
+    }
+    std::printf("%.1f %.1f %.1f %d\n", median(builds), builds.front(), median(pdfs), pages);
+    return 0;
+}

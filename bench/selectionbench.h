@@ -1,0 +1,11 @@
+#pragma once
+
+// Figures of the size selection for bench/run.sh; each prints one line and returns the exit code.
+
+// "<median ms> <first ms> <sizes>": from a key typed into the flow of the size selection of II-2
+// to its sizes table painted.
+int typedFlowTimes(int runs);
+
+// "<median ms> <first ms> <median pdf ms> <pages>": the handbook page of 1,000 flows across 20
+// sizes of II-2 built, and written as PDF.
+int handbookTimes(int runs);
