@@ -56,6 +56,16 @@ void prepare(QWidget* window, const QStringList& steps)
     }
 }
 
+// The size selection of a calculator after these steps and this flow typed on it.
+QWidget* openSelection(QWidget* calculator, const QStringList& steps, const QString& flow)
+{
+    calculator->show();
+    prepare(calculator, steps);
+    typeInto(calculator, "Text1", flow);
+    click(calculator, "selectSizeButton");
+    return sizeSelection();
+}
+
 QStringList rowCells(const QAbstractItemModel* model, int row)
 {
     QStringList cells;
@@ -119,11 +129,7 @@ private slots:
         QFETCH(QString, judgement);
         const bool building = number >= 9;
         std::unique_ptr<QWidget> calculator(createCalculator(number));
-        calculator->show();
-        prepare(calculator.get(), steps);
-        typeInto(calculator.get(), "Text1", flow);
-        click(calculator.get(), "selectSizeButton");
-        QWidget* selection = sizeSelection();
+        QWidget* selection = openSelection(calculator.get(), steps, flow);
         QVERIFY(selection);
         const QAbstractItemModel* model = child<QTableView>(selection, "sizesTable")->model();
         QVERIFY(model->rowCount() > sizeRow);
@@ -216,11 +222,7 @@ private slots:
         QFETCH(QString, recommended);
         QFETCH(QString, advice);
         std::unique_ptr<QWidget> calculator(createCalculator(number));
-        calculator->show();
-        prepare(calculator.get(), steps);
-        typeInto(calculator.get(), "Text1", flow);
-        click(calculator.get(), "selectSizeButton");
-        QWidget* selection = sizeSelection();
+        QWidget* selection = openSelection(calculator.get(), steps, flow);
         QVERIFY(selection);
         QCOMPARE(text(selection, "adviceLabel"), advice);
         auto* table = child<QTableView>(selection, "sizesTable");
@@ -255,10 +257,7 @@ private slots:
         QString answer;
         platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return answer; });
         std::unique_ptr<QWidget> calculator(createCalculator(8));
-        calculator->show();
-        typeInto(calculator.get(), "Text1", "1");
-        click(calculator.get(), "selectSizeButton");
-        QWidget* selection = sizeSelection();
+        QWidget* selection = openSelection(calculator.get(), {}, QStringLiteral("1"));
         QVERIFY(selection);
 
         answer = folder.filePath(QStringLiteral("sizes"));
