@@ -73,7 +73,7 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
     connect(ui.noSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(false); });
 }
 
-// Wide enough for the sizes table and some thirty rows, within the screen.
+// Wide enough for the sizes table and some eighteen rows, within the screen.
 void frmpodbor::fitToScreen()
 {
     const QTableView* table = ui.sizesTable;
@@ -81,7 +81,7 @@ void frmpodbor::fitToScreen()
     const int tableWidth = table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width()
                            + 2 * table->frameWidth();
     const int wanted = width() - table->width() + tableWidth;
-    const int tall = height() - table->height() + 30 * table->verticalHeader()->defaultSectionSize();
+    const int tall = height() - table->height() + 18 * table->verticalHeader()->defaultSectionSize();
     resize(std::min(free.width(), std::max(width(), wanted)), std::min(free.height() * 9 / 10, std::max(height(), tall)));
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QTabWidget>
 
 // Every window, opened as a user opens it, at the font this test runs with (ctest runs it at
 // the default font and at 1.5 times it): no caption is cut, no two controls overlap, and at the
@@ -126,6 +127,29 @@ private slots:
     {
         QFETCH(int, number);
         check(createCalculator(number));
+    }
+
+    // Opened from the largest catalog, on each of its tabs.
+    void sizeSelection_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("Для расхода") << 0;
+        QTest::newRow("Таблица") << 1;
+    }
+    void sizeSelection()
+    {
+        QFETCH(int, tab);
+        QWidget* calculator = createCalculator(2);
+        calculator->show();
+        uitest::typeInto(calculator, "Text1", "2");
+        uitest::click(calculator, "selectSizeButton");
+        QWidget* shown = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("frmpodbor"))
+                shown = window;
+        QVERIFY(shown);
+        uitest::child<QTabWidget>(shown, "modes")->setCurrentIndex(tab);
+        check(shown);
     }
 };
 
