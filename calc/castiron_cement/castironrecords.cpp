@@ -4,10 +4,12 @@
 #include "calc/castiron_cement/asbestoscementcalculation.h"
 #include "calc/castiron_cement/castiron.h"
 #include "calc/castiron_cement/castironcalculation.h"
+#include "calc/castiron_cement/nominalsizerecalculation.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
 #include "calc/common/sizemeasure.h"
 #include "calc/common/valueparse.h"
 #include "calc/simple/simplemeasure.h"
+#include "calc/simple/simplerecalculation.h"
 
 namespace calc {
 
@@ -64,7 +66,9 @@ TableRecord castIronRecord()
             [](const SizeQuery& query) {
                 return recommendation(economicTable(), query.flow,
                                       [](double flow) { return castiron::advice(flow, std::nullopt); });
-            }};
+            },
+            {},
+            recalculateCastIron};
 }
 
 TableRecord asbestosCementRecord()
@@ -107,7 +111,9 @@ TableRecord asbestosCementRecord()
             [](const SizeQuery& query) {
                 return recommendation(economicTable(), query.flow,
                                       [](double flow) { return asbestoscement::advice(flow, noBandSize); });
-            }};
+            },
+            {},
+            recalculateAsbestosCement};
 }
 
 TableRecord reinforcedConcreteRecord()
@@ -123,7 +129,9 @@ TableRecord reinforcedConcreteRecord()
             },
             [advising = reinforcedConcreteAdvising()](const SizeQuery& query) {
                 return simple::recommend(reinforcedconcrete::material, advising, query);
-            }};
+            },
+            {},
+            [](const CalculationRequest& request) { return simple::recalculate(reinforcedconcrete::material, request); }};
 }
 
 }  // namespace calc

@@ -5,6 +5,7 @@
 #include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 #include "calc/simple/simplemeasure.h"
+#include "calc/simple/simplerecalculation.h"
 
 #include <algorithm>
 #include <iterator>
@@ -54,7 +55,9 @@ TableRecord polyethyleneRecord()
             },
             [advising = polyethyleneAdvising()](const SizeQuery& query) {
                 return simple::recommend(plastic_glass::polyethyleneMaterial, advising, query);
-            }};
+            },
+            {},
+            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::polyethyleneMaterial, request); }};
 }
 
 TableRecord glassFibreRecord()
@@ -70,7 +73,9 @@ TableRecord glassFibreRecord()
             [](const SizeQuery& query, const CatalogSize& size) {
                 return simple::measure(plastic_glass::glassFibreMaterial, query, size);
             },
-            {}};
+            {},
+            {},
+            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::glassFibreMaterial, request); }};
 }
 
 TableRecord glassRecord()
@@ -86,7 +91,9 @@ TableRecord glassRecord()
             [](const SizeQuery& query, const CatalogSize& size) {
                 return simple::measure(plastic_glass::glassMaterial, query, size);
             },
-            {}};
+            {},
+            {},
+            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::glassMaterial, request); }};
 }
 
 }  // namespace calc

@@ -5,6 +5,7 @@
 #include "calc/steel/electricweldedcatalog.h"
 #include "calc/steel/steelcalculation.h"
 #include "calc/steel/steelhydraulics.h"
+#include "calc/steel/steelrecalculation.h"
 #include "calc/steel/watergascatalog.h"
 
 #include <QHash>
@@ -120,7 +121,9 @@ TableRecord steelRecord(int number, const QString& title, const StandardDocument
             steelConditions(),
             [catalog](const ConditionChoices& chosen) { return steelSizes(chosen, *catalog); },
             [catalog](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *catalog); },
-            {}};
+            {},
+            {},
+            recalculate};
 }
 
 }  // namespace
