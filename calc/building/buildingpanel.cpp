@@ -5,6 +5,7 @@
 #include "calc/common/valueparse.h"
 #include "calc/screen/advicelabel.h"
 #include "calc/screen/screenwidgets.h"
+#include "calc/screen/showncalculation.h"
 #include "platform/messagebox.h"
 #include "ui_buildingpanel.h"
 #include "widgets/numericinput.h"
@@ -180,6 +181,21 @@ void BuildingPanel::clearResultCaptions()
 {
     for (auto* result : {ui->Label1, ui->Label2, ui->Label3, ui->Label4})
         result->clear();
+    emit resultsCleared();
+}
+
+void BuildingPanel::publish(ShownCalculation* shown, CalculationRequest request, const SectionInput& input,
+                            const SectionResult& result) const
+{
+    if (result.failed)
+        return shown->forget();
+    request.diameterMm = input.diameterMm;
+    request.length = input.length;
+    for (const FittingCount& fitting : input.fittings)
+        request.localLosses.fittingCounts << (fitting.ticked ? fitting.count : 0);
+    if (input.otherResistance.ticked)
+        request.localLosses.otherResistance = input.otherResistance.count;
+    shown->show(request, {result.figures, QString(), ui->Label3->text(), ui->Label4->text()});
 }
 
 void BuildingPanel::clearResultTooltips(std::initializer_list<Result> results)
@@ -247,7 +263,7 @@ SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices c
         query.carrierViscosityE6 = parseValue(ui->Text18->text());
         query.carrierDensity = parseValue(ui->Text3->text());
     }
-    query.flow.unit = chosenFlowUnit(ui->Option5);
+    query.flow = {parseValue(ui->Text1->text()), chosenFlowUnit(ui->Option5)};
     return query;
 }
 

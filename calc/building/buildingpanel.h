@@ -20,6 +20,10 @@ namespace Ui {
 class BuildingPanel;
 }
 
+namespace calc {
+class ShownCalculation;
+}
+
 namespace calc::building {
 
 // Whatever the copper, PEX and PEX-AL-PEX screens share: flow, temperature, heat carrier,
@@ -87,7 +91,14 @@ public:
     // (the conditions, the fittings, then "Рассчитать" and "Очистить") to the one after it.
     void chainTabOrder(QWidget* before, QWidget* after);
 
+    // What a calculation leaves shown: the request with its section, or nothing once it has shown
+    // its error box.
+    void publish(ShownCalculation* shown, CalculationRequest request, const SectionInput& input,
+                 const SectionResult& result) const;
+
 signals:
+    // The result captions were emptied.
+    void resultsCleared();
     void calculateClicked();
     void clearClicked();
     void resetClicked();

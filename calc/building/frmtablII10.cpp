@@ -31,12 +31,13 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::building::pexRecord(), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(), [this] {
-                                 return ui.panel->sizeQuery(pexRecord(),
-                                                            {int(selectedSeries(ui)), polymer->systemPosition()});
-                             }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
+                             [this] { return sizeQuery(); }});
     ui.panel->setMaterial(Material::Pex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
+    polymer->publishTo(shown, [this] {
+        return CalculationRequest{.table = 10, .conditions = sizeQuery(), .size = chosenSize(ui.Check13, ui.Combo1)};
+    });
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
     diameterSwitch.diameter = ui.Text2;
@@ -91,4 +92,10 @@ void frmtablII10::chooseOuterDiameter()
     ui.Label17->setText(ui.Combo1->currentText());
     const double inner = pex::innerDiameter(parseValue(ui.Label17->text()), selectedSeries(ui));
     ui.Text2->setText(storedNumberText(inner));
+}
+
+// Series, system, then the temperature and heat carrier of the panel.
+SizeQuery frmtablII10::sizeQuery() const
+{
+    return ui.panel->sizeQuery(pexRecord(), {int(selectedSeries(ui)), polymer->systemPosition()});
 }

@@ -17,9 +17,12 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::building::pexAlPexRecord(), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
-                             [this] { return ui.panel->sizeQuery(pexAlPexRecord(), {polymer->systemPosition()}); }});
+                             [this] { return sizeQuery(); }});
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
+    polymer->publishTo(shown, [this] {
+        return CalculationRequest{.table = 11, .conditions = sizeQuery(), .size = chosenSize(ui.Check13, ui.Combo1)};
+    });
     ui.Label17->hide();
     emptyOnBlank(ui.Text2);
     diameterSwitch.diameter = ui.Text2;
@@ -62,4 +65,10 @@ void frmtablII11::chooseOuterDiameter()
     ui.Label17->setText(ui.Combo1->currentText());
     const double outer = parseValue(ui.Label17->text());
     ui.Text2->setText(storedNumberText(pexalpex::innerDiameter(outer)));
+}
+
+// System, then the temperature and heat carrier of the panel.
+SizeQuery frmtablII11::sizeQuery() const
+{
+    return ui.panel->sizeQuery(pexAlPexRecord(), {polymer->systemPosition()});
 }

@@ -21,6 +21,8 @@ private:
     void toggleOtherDiameter();
     void chooseOuterDiameter();
 
+    calc::SizeQuery sizeQuery() const;
+
     Ui::frmtablII11 ui;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::building::PolymerScreen* polymer;

@@ -19,13 +19,9 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(), [this] {
-                                 const int system = ui.Option2->isChecked()   ? 1
-                                                    : ui.Option3->isChecked() ? 2
-                                                    : ui.Option4->isChecked() ? 3
-                                                                              : 0;
-                                 return ui.panel->sizeQuery(copperRecord(), {system});
-                             }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
+                             [this] { return sizeQuery(); }});
+    connect(ui.panel, &BuildingPanel::resultsCleared, shown, &ShownCalculation::forget);
     ui.panel->setMaterial(Material::Copper);
     ui.Label7->hide();
     ui.Label8->hide();
@@ -185,5 +181,16 @@ void frmtablII9::calculate()
     input.diameterMm = parseValue(ui.Text2->text());
     input.typedDiameter = ui.Check13->isChecked();
     input.wallChosen = parseValue(ui.Label8->text()) != 0;
-    ui.panel->showSection(input, calculateSection(input));
+    const SectionResult result = calculateSection(input);
+    ui.panel->showSection(input, result);
+    const QString size = ui.Combo1->currentText() + QStringLiteral(" × ") + ui.Combo2->currentText();
+    ui.panel->publish(shown, {.table = 9, .conditions = sizeQuery(), .size = input.typedDiameter ? QString() : size},
+                      input, result);
+}
+
+// System, then the temperature and heat carrier of the panel.
+SizeQuery frmtablII9::sizeQuery() const
+{
+    const int system = ui.Option2->isChecked() ? 1 : ui.Option3->isChecked() ? 2 : ui.Option4->isChecked() ? 3 : 0;
+    return ui.panel->sizeQuery(copperRecord(), {system});
 }

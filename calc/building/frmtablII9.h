@@ -26,6 +26,8 @@ private:
     void clearAll();
     void calculate();
 
+    calc::SizeQuery sizeQuery() const;
+
     Ui::frmtablII9 ui;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     widgets::DiameterSwitch diameterSwitch;

@@ -2,6 +2,7 @@
 
 #include "calc/building/buildingpanel.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/showncalculation.h"
 
 #include <QLineEdit>
 
@@ -132,7 +133,16 @@ void PolymerScreen::calculate()
 {
     SectionInput input = panel->sectionInput(kind());
     input.diameterMm = parseValue(innerDiameter->text());
-    panel->showSection(input, calculateSection(input));
+    const SectionResult result = calculateSection(input);
+    panel->showSection(input, result);
+    panel->publish(shown, request(), input, result);
+}
+
+void PolymerScreen::publishTo(ShownCalculation* shownCalculation, std::function<CalculationRequest()> screenRequest)
+{
+    shown = shownCalculation;
+    request = std::move(screenRequest);
+    connect(panel, &BuildingPanel::resultsCleared, shown, &ShownCalculation::forget);
 }
 
 }  // namespace calc::building

@@ -1,11 +1,17 @@
 #pragma once
 
 #include "calc/building/buildinghydraulics.h"
+#include "calc/common/calculationrequest.h"
 
 #include <QObject>
+#include <functional>
 
 class QLineEdit;
 class QRadioButton;
+
+namespace calc {
+class ShownCalculation;
+}
 
 namespace calc::building {
 
@@ -21,6 +27,8 @@ public:
 
     // The load steps both screens share.
     void load();
+    // Where a calculation is shown, and the request of the screen's conditions and size.
+    void publishTo(ShownCalculation* shown, std::function<CalculationRequest()> request);
     // The system's position among the options, as the records count it.
     int systemPosition() const;
 
@@ -41,6 +49,8 @@ private:
     QRadioButton* hotWater;
     QRadioButton* heating;
     QLineEdit* innerDiameter;
+    ShownCalculation* shown = nullptr;
+    std::function<CalculationRequest()> request;
 };
 
 }  // namespace calc::building

@@ -27,7 +27,7 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
         });
     connect(ui.Combo1, &QComboBox::activated, this, [this] { ui.Label5->setText(ui.Combo1->currentText()); });
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII3::toggleOtherDiameter);
-    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
                           {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
                            [this] { clearSection(); }});
 
@@ -43,7 +43,7 @@ SizeQuery frmtablII3::sizeQuery() const
 {
     SizeQuery query;
     query.chosen = {ui.Option3->isChecked() ? 0 : 1, condition() == Condition::New ? 1 : 0};
-    query.flow.unit = chosenFlowUnit(ui.Option5);
+    query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option5)};
     return query;
 }
 
@@ -75,14 +75,17 @@ void frmtablII3::find()
     // The chosen size is read back from Label5 as it shows it.
     input.size = input.typedDiameter ? parseValue(ui.Text2->text()) : classic::shownNumber(ui.Label5->text());
     input.condition = condition();
-    nominalsize::showFind(findControls, castiron::calculate(input), messages::diameterZero, Label15);
+    const nominalsize::Result result = castiron::calculate(input);
+    nominalsize::showFind(findControls, result, messages::diameterZero, Label15);
+    classic::publishFind(shown, {.table = 3, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)},
+                         result.failed, result.figures, ui.Label7->text());
 }
 
 void frmtablII3::calculate()
 {
     find();
     // A failed find leaves the 1000i of the last successful one, which the section then uses.
-    classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label15);
+    classic::publishSection(shown, ui.Text3->text(), classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label15));
 }
 
 void frmtablII3::clearAll()

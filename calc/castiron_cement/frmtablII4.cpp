@@ -43,7 +43,7 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
         onSelected(option, &frmtablII4::clearAll);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII4::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII4::toggleOtherDiameter);
-    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
                           {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
                            [this] { clearSection(); }});
 
@@ -74,7 +74,7 @@ SizeQuery frmtablII4::sizeQuery() const
 {
     SizeQuery query;
     query.chosen = {sizeType() - 1, anyClassChosen() ? int(pressureClass()) : -1};
-    query.flow.unit = chosenFlowUnit(ui.Option8);
+    query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option8)};
     return query;
 }
 
@@ -160,14 +160,17 @@ void frmtablII4::find()
     input.size = input.typedDiameter ? parseValue(ui.Text2->text()) : classic::shownNumber(ui.Label3->text());
     input.pressureClass = pressureClass();
     input.type = sizeType();
-    nominalsize::showFind(findControls, asbestoscement::calculate(input), noSizeChosen, Label14);
+    const nominalsize::Result result = asbestoscement::calculate(input);
+    nominalsize::showFind(findControls, result, noSizeChosen, Label14);
+    classic::publishFind(shown, {.table = 4, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)},
+                         result.failed, result.figures, ui.Label7->text());
 }
 
 void frmtablII4::calculate()
 {
     find();
     // A failed find leaves the 1000i of the last successful one, which the section then uses.
-    classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label14);
+    classic::publishSection(shown, ui.Text3->text(), classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label14));
 }
 
 void frmtablII4::clearAll()

@@ -2,7 +2,9 @@
 
 #include "calc/castiron_cement/castironrecords.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
+#include "calc/common/valueparse.h"
 #include "calc/screen/advicelabel.h"
+#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 
 using namespace calc;
@@ -11,7 +13,8 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::reinforcedConcreteRecord(), {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return SizeQuery{{}, {0, chosenFlowUnit(ui.Option1)}}; }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
+                             [this] { return sizeQuery(); }});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 reinforcedconcrete::material, QString());
@@ -23,13 +26,19 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII6::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII6::toggleOtherDiameter);
-    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
                           {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
                            [this] { panel->clearSection(); }});
 
     load();
 }
 
+
+// No condition changes the sizes.
+SizeQuery frmtablII6::sizeQuery() const
+{
+    return {{}, {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)}};
+}
 void frmtablII6::load()
 {
     ui.Combo1->clear();
@@ -58,14 +67,17 @@ void frmtablII6::find()
     simple::Input input = panel->input();
     // A typed diameter equal to a nominal size counts as that size.
     input.comparedSize = input.diameterMm;
-    if (const auto advice = panel->find(input).advice)
-        showAdvice(ui.Label7, *advice);
+    const simple::Result result = panel->find(input);
+    if (result.advice)
+        showAdvice(ui.Label7, *result.advice);
+    classic::publishFind(shown, {.table = 6, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)}, result.failed,
+                         result.figures, ui.Label7->text());
 }
 
 void frmtablII6::calculate()
 {
     find();
-    panel->showSectionHeadLoss();
+    classic::publishSection(shown, ui.Text3->text(), panel->showSectionHeadLoss());
 }
 
 void frmtablII6::clearAll()

@@ -5,6 +5,7 @@
 #include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/plasticrecords.h"
 #include "calc/screen/advicelabel.h"
+#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     }
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII5::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII5::toggleOtherDiameter);
-    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
                           {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
                            [this] { panel->clearSection(); }});
 
@@ -98,7 +99,7 @@ SizeQuery frmtablII5::sizeQuery() const
     };
     const std::optional<Series> series = chosenSeries();
     query.chosen = {position(pe::materials, chosenMaterial()), series ? position(pe::allSeries, *series) : -1};
-    query.flow.unit = chosenFlowUnit(ui.Option14);
+    query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option14)};
     return query;
 }
 
@@ -168,14 +169,17 @@ void frmtablII5::find()
     // The advice compares the diameter shown with the results: the chosen outer diameter, or
     // the typed one, which the find shows there in typed-diameter mode.
     input.comparedSize = ui.Check1->isChecked() ? input.diameterMm : parseValue(ui.Label1->text());
-    if (const auto advice = panel->find(input).advice)
-        showAdvice(ui.Label8, *advice);
+    const simple::Result result = panel->find(input);
+    if (result.advice)
+        showAdvice(ui.Label8, *result.advice);
+    classic::publishFind(shown, {.table = 5, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)}, result.failed,
+                         result.figures, ui.Label8->text());
 }
 
 void frmtablII5::calculate()
 {
     find();
-    panel->showSectionHeadLoss();
+    classic::publishSection(shown, ui.Text3->text(), panel->showSectionHeadLoss());
 }
 
 void frmtablII5::clearAll()

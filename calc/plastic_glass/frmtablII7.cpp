@@ -1,8 +1,10 @@
 #include "calc/plastic_glass/frmtablII7.h"
 
+#include "calc/common/valueparse.h"
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/plasticrecords.h"
+#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 
 using namespace calc;
@@ -12,7 +14,8 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::glassFibreRecord(), {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return SizeQuery{{}, {0, chosenFlowUnit(ui.Option1)}}; }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
+                             [this] { return sizeQuery(); }});
     panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
                                  ui.Label2, ui.Text3, ui.Label10},
                                 glassFibreMaterial, QString());
@@ -24,7 +27,7 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII7::chooseDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII7::toggleOtherDiameter);
-    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3},
+    connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
                           {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
                            [this] { panel->clearSection(); }});
 
@@ -32,6 +35,12 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
     ui.Combo1->setFocus();
 }
 
+
+// No condition changes the sizes.
+SizeQuery frmtablII7::sizeQuery() const
+{
+    return {{}, {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)}};
+}
 void frmtablII7::load()
 {
     ui.Option1->setChecked(true);
@@ -55,12 +64,17 @@ void frmtablII7::toggleOtherDiameter()
     fillList(ui.Combo1, glassfibre::innerDiameters());
 }
 
-void frmtablII7::find() { panel->find(panel->input()); }
+void frmtablII7::find()
+{
+    const simple::Result result = panel->find(panel->input());
+    classic::publishFind(shown, {.table = 7, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)}, result.failed,
+                         result.figures, QString());
+}
 
 void frmtablII7::calculate()
 {
     find();
-    panel->showSectionHeadLoss();
+    classic::publishSection(shown, ui.Text3->text(), panel->showSectionHeadLoss());
 }
 
 void frmtablII7::clearAll()

@@ -21,6 +21,8 @@ private:
     void calculate();
     void clearAll();
 
+    calc::SizeQuery sizeQuery() const;
+
     Ui::frmtablII8 ui;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::SimpleFindPanel* panel;

@@ -17,8 +17,19 @@
 
 namespace calc {
 
-void connectClassicButtons(QObject* context, const ClassicButtons& buttons, const ClassicActions& actions)
+void connectClassicButtons(QObject* context, const ClassicButtons& buttons, const ClassicActions& given)
 {
+    ClassicActions actions = given;
+    if (ShownCalculation* shown = buttons.shown) {
+        actions.mainClear = [shown, given] {
+            given.mainClear();
+            shown->forget();
+        };
+        actions.sectionClear = [shown, given] {
+            given.sectionClear();
+            shown->forgetSection();
+        };
+    }
     for (auto* button : {buttons.find, buttons.calculate})
         platform::setButtonBackground(button, classicRunColour);
     for (auto* button : {buttons.mainClear, buttons.sectionClear})
@@ -88,6 +99,11 @@ void chainToolButtons(QWidget* selectSize, QWidget* record, QWidget* addSection,
     QWidget::setTabOrder(selectSize, record);
     QWidget::setTabOrder(record, addSection);
     QWidget::setTabOrder(addSection, help);
+}
+
+QString chosenSize(const QAbstractButton* otherDiameter, const QComboBox* list)
+{
+    return otherDiameter->isChecked() || list->currentIndex() < 0 ? QString() : list->currentText();
 }
 
 int choicePosition(const TableRecord& record, int condition, const ConditionChoices& earlier, double value)

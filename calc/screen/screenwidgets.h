@@ -39,6 +39,8 @@ struct ClassicButtons {
     QAbstractButton* sectionClear;
     NumericInput* flow;    // Enter runs find, a blank the main clear
     NumericInput* length;  // Enter runs calculate, a blank the section clear
+    // What the results show: a main clear forgets it, a section clear its section.
+    ShownCalculation* shown = nullptr;
 };
 struct ClassicActions {
     std::function<void()> find;
@@ -78,6 +80,10 @@ void chainToolButtons(QWidget* selectSize, QWidget* record, QWidget* addSection,
 void fillList(QComboBox* list, const QStringList& items);
 
 FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond);
+
+// The catalog size chosen in the first list, as it names it; none while the other-diameter box
+// is ticked.
+QString chosenSize(const QAbstractButton* otherDiameter, const QComboBox* list);
 
 // The position, among the choices a condition of the record offers after `earlier`, of the item
 // whose value is `value`; -1 when none is.

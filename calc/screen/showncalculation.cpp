@@ -23,12 +23,38 @@ void ShownCalculation::show(const CalculationRequest& input, const CalculationRe
     emit changed();
 }
 
+void ShownCalculation::showSection(double length, const Figures& section, const QString& headLossText)
+{
+    if (!shownInput)
+        return;
+    shownInput->length = length;
+    shownOutput.figures.headLoss = section.headLoss;
+    shownOutput.figures.headLossPressure = section.headLossPressure;
+    shownOutput.headLossText = headLossText;
+    enableButtons();
+    emit changed();
+}
+
 void ShownCalculation::forget()
 {
     if (!shownInput)
         return;
     shownInput.reset();
     shownOutput = {};
+    enableButtons();
+    emit changed();
+}
+
+void ShownCalculation::forgetSection()
+{
+    if (!shownInput || !shownInput->length)
+        return;
+    shownInput->length.reset();
+    shownInput->localLosses = {};
+    for (auto figure : {&Figures::localShare, &Figures::resistanceSum, &Figures::headLoss, &Figures::headLossPressure,
+                         &Figures::localPressureLoss, &Figures::pressureDrop})
+        (shownOutput.figures.*figure).reset();
+    shownOutput.headLossText.clear();
     enableButtons();
     emit changed();
 }

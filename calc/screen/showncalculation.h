@@ -19,7 +19,11 @@ public:
     ShownCalculation(QAbstractButton* reportButton, QAbstractButton* addSectionButton, QObject* parent);
 
     void show(const CalculationRequest& input, const CalculationResults& output);
+    // A section computed from the shown find: its length, head-loss figures and result line.
+    void showSection(double length, const Figures& section, const QString& headLossText);
     void forget();
+    // The section results were emptied; the find's stay shown.
+    void forgetSection();
 
     bool isShown() const { return shownInput.has_value(); }
     const CalculationRequest& input() const { return *shownInput; }

@@ -58,9 +58,9 @@ void SimpleFindPanel::showDiameter()
         label->setToolTip(QStringLiteral("расчетный внутренний диаметр"));
 }
 
-void SimpleFindPanel::showSectionHeadLoss()
+simple::Result SimpleFindPanel::showSectionHeadLoss()
 {
-    classic::showSectionHeadLoss(ui.window, ui.headLoss, ui.length->text(), Label16);
+    return classic::showSectionHeadLoss(ui.window, ui.headLoss, ui.length->text(), Label16);
 }
 
 void SimpleFindPanel::clearSection()

@@ -43,7 +43,7 @@ public:
     simple::Result find(const simple::Input& input);
 
     // The section head loss from the 1000i of the last successful find.
-    void showSectionHeadLoss();
+    simple::Result showSectionHeadLoss();
     void clearSection();
 
 private:

@@ -22,5 +22,5 @@ private:
 
     Ui::frmtablII1 ui;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
-    calc::steel::SteelPanel<Ui::frmtablII1> steel{this, ui, calc::steel::watergas::walls};
+    calc::steel::SteelPanel<Ui::frmtablII1> steel{this, ui, calc::steel::watergas::walls, 1};
 };

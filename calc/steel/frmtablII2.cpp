@@ -13,7 +13,7 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return steel.sizeQuery(); }});
-    steel.connectControls([this] { calculate(); });
+    steel.connectControls([this] { calculate(); }, shown);
 
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);

@@ -22,5 +22,5 @@ private:
 
     Ui::frmtablII2 ui;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
-    calc::steel::SteelPanel<Ui::frmtablII2> steel{this, ui, calc::steel::electricwelded::walls};
+    calc::steel::SteelPanel<Ui::frmtablII2> steel{this, ui, calc::steel::electricwelded::walls, 2};
 };

@@ -3,6 +3,7 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/screen/screenwidgets.h"
+#include "calc/screen/showncalculation.h"
 #include "calc/steel/steelcalculation.h"
 #include "calc/steel/steelsectionframe.h"
 #include "platform/messagebox.h"
@@ -32,12 +33,16 @@ class SteelPanel {
 public:
     using WallList = QStringList (*)(double outerDiameter);
 
-    SteelPanel(QWidget* window, Form& ui, WallList walls) : window(window), ui(ui), walls(walls) {}
+    SteelPanel(QWidget* window, Form& ui, WallList walls, int table) : window(window), ui(ui), walls(walls), table(table)
+    {
+    }
 
     // The calculate button and Enter in the section length run the screen's own calculate,
     // which adds its steps around calculate() below.
-    void connectControls(std::function<void()> calculateOnScreen)
+    void connectControls(std::function<void()> calculateOnScreen, ShownCalculation* shownCalculation)
     {
+        shown = shownCalculation;
+        QObject::connect(ui.Frame3, &SteelSectionFrame::cleared, shown, &ShownCalculation::forgetSection);
         platform::setCaptionColour(ui.Label26, warningRed);
         ui.Frame3->connectButtons(ui.Command2, ui.Command1, ui.Text1, [this] { find(); }, [this] { clearAll(); });
         QObject::connect(ui.Frame3, &SteelSectionFrame::calculateRequested, window, std::move(calculateOnScreen));
@@ -74,7 +79,9 @@ public:
     void find()
     {
         const SteelInput asked = input();
-        showFound(asked, steel::calculate(asked));
+        const SteelResult result = steel::calculate(asked);
+        showFound(asked, result);
+        publish(asked, result);
     }
 
     SteelResult calculate()
@@ -86,12 +93,14 @@ public:
         ui.Frame3->showSection(*result.section);
         if (result.section->failed)
             platform::showInputError(window, inputErrorText(*result.section->failed));
+        publish(asked, result);
         return result;
     }
 
     // Main clear: the flow, the results and the section.
     void clearAll()
     {
+        shown->forget();
         ui.Label1->clear();
         ui.Label2->clear();
         ui.Label2->setToolTip(QString());
@@ -151,11 +160,31 @@ public:
         SizeQuery query;
         query.chosen = {condition() == PipeCondition::NonNew ? 0 : 1, coldWater ? 0 : 1,
                         coldWater ? -1 : int(hotWaterTemperatures().indexOf(Label22)), ui.Frame3->systemTypePosition()};
-        query.flow.unit = chosenFlowUnit(ui.Option1);
+        query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)};
         return query;
     }
 
 private:
+    // A find, or a find with its section, that passed every check is what the results show;
+    // a stopped one has shown its error box.
+    void publish(const SteelInput& asked, const SteelResult& result)
+    {
+        if (result.failed || (result.section && result.section->failed))
+            return shown->forget();
+        CalculationRequest request;
+        request.table = table;
+        request.conditions = sizeQuery();
+        if (!asked.typedDiameter)
+            request.size = ui.Combo1->currentText() + QStringLiteral(" × ") + ui.Combo2->currentText();
+        request.diameterMm = *result.figures.diameterMm;
+        if (asked.section) {
+            request.length = asked.section->length;
+            request.localLosses.counted = asked.section->withLocalLosses;
+        }
+        shown->show(request, {result.figures, result.velocityWarning, QString(),
+                              result.section ? result.section->text : QString()});
+    }
+
     widgets::DiameterSwitch diameterSwitch() const
     {
         widgets::DiameterSwitch box;
@@ -230,6 +259,8 @@ private:
     QWidget* window;
     Form& ui;
     WallList walls;
+    int table;  // 1 or 2
+    ShownCalculation* shown = nullptr;
 
     // State fields kept as text, read back through the value parse.
     QString Label27;  // other-diameter flag
