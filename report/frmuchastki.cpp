@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 const QString title = QStringLiteral("Гидравлический расчет участков");
@@ -28,7 +30,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     ui.sectionsTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                       | QAbstractItemView::AnyKeyPressed);
     ui.sectionsTable->verticalHeader()->setVisible(false);
-    ui.sectionsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui.sectionsTable->setWordWrap(false);
     ui.totalsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     connect(&model, &report::SectionsModel::edited, this, [this] { setModified(true); });
@@ -136,8 +138,20 @@ void frmuchastki::setModified(bool changed)
     showState();
 }
 
+void frmuchastki::fitColumns()
+{
+    QTableView* table = ui.sectionsTable;
+    table->resizeColumnsToContents();
+    // The window widens with its rows up to most of the screen's width.
+    const int widest = screen()->availableGeometry().width() * 4 / 5;
+    const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()
+                      + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
+    table->setMinimumWidth(std::min(width, widest));
+}
+
 void frmuchastki::showState()
 {
+    fitColumns();
     ui.totalsLabel->setText(report::totalsText(model.sections()));
     const int row = selectedRow();
     ui.removeButton->setEnabled(row >= 0);

@@ -29,6 +29,7 @@ private:
     bool save();
     void open();
     void setModified(bool changed);
+    void fitColumns();
     void showState();
 
     Ui::frmuchastki ui;

@@ -1,9 +1,11 @@
 // Saves a picture of a window as a person would see it: talvertable_screenshot FILE.png [WINDOW]
 // WINDOW is 0 (or nothing) for the main menu, 1..11 for a calculator opened from it, helpN for the
-// formula help window frmhelpN, "reference" or "about" for the menu's picture buttons.
+// formula help window frmhelpN, "reference" or "about" for the menu's picture buttons, "sections"
+// for the sections table with three sections in it.
 #include "app/calculators.h"
 #include "app/form1.h"
 #include "help/formulahelp.h"
+#include "report/frmuchastki.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -25,7 +27,17 @@ int main(int argc, char* argv[])
         help::showFormulaHelp(which.mid(4).toInt());
     else if (which == QLatin1String("reference") || which == QLatin1String("about"))
         menu->findChild<QPushButton*>(which == QLatin1String("reference") ? "Command12" : "Command13")->click();
-    else if (which.toInt() > 0)
+    else if (which == QLatin1String("sections")) {
+        menu->findChild<QPushButton*>(QStringLiteral("sectionsButton"))->click();
+        using calc::FlowUnit;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* sections = qobject_cast<frmuchastki*>(window)) {
+                sections->addSection({1, {{0, 0, -1, 0}, {0.3, FlowUnit::LitresPerSecond}}, "21.3 × 2.8", 14.7, 10.0, {true, {}, {}}});
+                sections->addSection({5, {{3, 4}, {5, FlowUnit::LitresPerSecond}}, "110", 96.8, 100.0, {}});
+                sections->addSection({9, {{3, 2, 0}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 10.0,
+                                      {false, {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}}});
+            }
+    } else if (which.toInt() > 0)
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(which.toInt()))->click();
     QWidget* shown = menu;
     for (QWidget* window : QApplication::topLevelWidgets())
