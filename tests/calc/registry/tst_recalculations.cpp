@@ -1,10 +1,8 @@
-#include "calc/common/rounding.h"
 #include "calc/registry/tables.h"
+#include "tests/calc/registry/roundedfigure.h"
 
 #include <QLocale>
 #include <QTest>
-#include <cmath>
-#include <limits>
 
 using namespace calc;
 
@@ -12,23 +10,12 @@ Q_DECLARE_METATYPE(calc::CalculationRequest)
 
 namespace {
 
-constexpr double none = std::numeric_limits<double>::quiet_NaN();
-
 CalculationRequest section(int number, const ConditionChoices& chosen, double litres, const QString& size,
                            double diameterMm, double length, const LocalLosses& losses = {})
 {
     return {number, {chosen, {litres, FlowUnit::LitresPerSecond}}, size, diameterMm, length, losses};
 }
 
-void compareFigure(const std::optional<double>& figure, double expected, int decimals)
-{
-    if (std::isnan(expected)) {
-        QVERIFY(!figure);
-        return;
-    }
-    QVERIFY(figure);
-    QCOMPARE(roundHalfEven(*figure, decimals), expected);
-}
 
 }  // namespace
 
