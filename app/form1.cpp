@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/calculators.h"
+#include "calc/screen/showncalculation.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
 
@@ -31,12 +32,26 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     const QSize iconSize(34, 34);
     ui.Command12->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
     ui.Command13->setIcon(platform::svgIcon(QStringLiteral(":/pictures/info.svg"), iconSize));
-    for (auto* button : {ui.Command12, ui.Command13})
+    ui.sectionsButton->setIcon(platform::svgIcon(QStringLiteral(":/pictures/sections.svg"), iconSize));
+    for (auto* button : {ui.Command12, ui.Command13, ui.sectionsButton})
         button->setIconSize(iconSize);
     connect(ui.Command12, &QPushButton::clicked, this,
             [this] { openWindow(reference, referenceOpened, createReference); });
     connect(ui.Command13, &QPushButton::clicked, this, [this] { openWindow(about, aboutOpened, createAbout); });
+    connect(ui.sectionsButton, &QPushButton::clicked, this, &Form1::openSections);
 }
+
+frmuchastki* Form1::openSections()
+{
+    if (!sections)
+        sections = new frmuchastki([](int number) -> const calc::TableRecord* {
+            return number >= 1 && number <= calc::tableCount ? &calc::table(number) : nullptr;
+        });
+    bringForward(sections);
+    return sections;
+}
+
+void Form1::addSection(const calc::CalculationRequest& request) { openSections()->addSection(request); }
 
 void Form1::openWindow(QPointer<QWidget>& window, bool& opened, QWidget* (*create)())
 {
@@ -51,10 +66,13 @@ void Form1::openWindow(QPointer<QWidget>& window, bool& opened, QWidget* (*creat
 void Form1::openCalculator(int index)
 {
     Calculator& chosen = calculators[index];
-    if (!chosen.window)
+    if (!chosen.window) {
         chosen.window = createCalculator(index + 1);
-    if (!chosen.window)
-        return;  // not part of the program yet
+        if (!chosen.window)
+            return;  // not part of the program yet
+        if (auto* shown = chosen.window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation")))
+            connect(shown, &calc::ShownCalculation::sectionRequested, this, &Form1::addSection);
+    }
     bringForward(chosen.window);
     chosen.opened = true;
 
@@ -71,6 +89,9 @@ void Form1::openCalculator(int index)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // The sections table may have unsaved changes; cancelling its question keeps the menu open.
+    if (sections && !sections->close())
+        return event->ignore();
     for (auto& calculator : calculators)
         if (calculator.opened && calculator.window)
             calculator.window->close();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/registry/tables.h"
+#include "report/frmuchastki.h"
 #include "ui_Form1.h"
 
 #include <QPointer>
@@ -25,11 +26,14 @@ private:
 
     void openCalculator(int index);
     void openWindow(QPointer<QWidget>& window, bool& opened, QWidget* (*create)());
+    frmuchastki* openSections();
+    void addSection(const calc::CalculationRequest& request);
 
     Ui::Form1 ui;
     std::array<Calculator, calc::tableCount> calculators;
     QPointer<QWidget> reference;
     QPointer<QWidget> about;
+    QPointer<frmuchastki> sections;
     bool referenceOpened = false;
     bool aboutOpened = false;
 };

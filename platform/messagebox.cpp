@@ -34,16 +34,28 @@ void showInputError(QWidget* parent, const QString& text)
 
 void setFileErrorSink(FileErrorSink newSink) { fileSink() = std::move(newSink); }
 
-void showFileError(QWidget* parent, const QString& path, const QString& reason)
+namespace {
+void showFileBox(QWidget* parent, const QString& title, const QString& text)
 {
-    const QString text =
-        QStringLiteral("Не удалось записать файл\n%1\n\n%2").arg(QDir::toNativeSeparators(path), reason);
     if (fileSink()) {
         fileSink()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("ошибка записи файла"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+}  // namespace
+
+void showFileError(QWidget* parent, const QString& path, const QString& reason)
+{
+    showFileBox(parent, QStringLiteral("ошибка записи файла"),
+                QStringLiteral("Не удалось записать файл\n%1\n\n%2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+void showFileReadError(QWidget* parent, const QString& path, const QString& reason)
+{
+    showFileBox(parent, QStringLiteral("ошибка чтения файла"),
+                QStringLiteral("Не удалось открыть файл\n%1\n\n%2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace platform

@@ -19,6 +19,10 @@ void setInputErrorSink(InputErrorSink sink);
 // system's reason.
 void showFileError(QWidget* parent, const QString& path, const QString& reason);
 
+// A file that could not be read or holds what cannot be taken: the same box, naming the file and
+// what is wrong with it.
+void showFileReadError(QWidget* parent, const QString& path, const QString& reason);
+
 // Tests record the box texts instead of showing a box. An empty function restores the box.
 using FileErrorSink = std::function<void(const QString& text)>;
 void setFileErrorSink(FileErrorSink sink);

@@ -45,6 +45,15 @@ QString chosenPath(QWidget* parent, const Document& document, const QString& cap
     return path;
 }
 
+QByteArray pdf(const Document& document)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writePdf(document, buffer);
+    return buffer.data();
+}
+}  // namespace
+
 bool writeFile(QWidget* parent, const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -65,15 +74,6 @@ bool writeFile(QWidget* parent, const QString& path, const QByteArray& bytes)
     platform::showFileError(parent, path, file.errorString());
     return false;
 }
-
-QByteArray pdf(const Document& document)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writePdf(document, buffer);
-    return buffer.data();
-}
-}  // namespace
 
 Table selectedCells(const QTableView& view)
 {

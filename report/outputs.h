@@ -2,6 +2,8 @@
 
 #include "report/document.h"
 
+#include <QByteArray>
+
 class QTableView;
 class QWidget;
 
@@ -23,6 +25,10 @@ void copyDocument(const Document& document);
 // Returns whether the file was written; a cancelled dialog writes nothing and shows nothing.
 bool saveCsv(QWidget* parent, const Document& document);
 bool savePdf(QWidget* parent, const Document& document);
+
+// Writes the whole file or nothing; a failure shows a box naming the file and the reason, and
+// the file that was there stays.
+bool writeFile(QWidget* parent, const QString& path, const QByteArray& bytes);
 
 // The print preview of the document's pages, from which the user prints.
 void print(QWidget* parent, const Document& document);

@@ -1,11 +1,13 @@
 // Saves a picture of a window as a person would see it: talvertable_screenshot FILE.png [WINDOW]
 // WINDOW is 0 (or nothing) for the main menu, 1..11 for a calculator opened from it, helpN for the
-// formula help window frmhelpN, "reference" or "about" for the menu's picture buttons, and
-// selectN:FLOW:TAB for the size selection of calculator N with FLOW typed on it, showing tab TAB
-// (1: the handbook page of flows from FLOW to ten times FLOW).
+// formula help window frmhelpN, "reference" or "about" for the menu's picture buttons, "sections"
+// for the sections table with three sections in it, and selectN:FLOW:TAB for the size selection
+// of calculator N with FLOW typed on it, showing tab TAB (1: the handbook page of flows from FLOW
+// to ten times FLOW).
 #include "app/calculators.h"
 #include "app/form1.h"
 #include "help/formulahelp.h"
+#include "report/frmuchastki.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -45,6 +47,16 @@ int main(int argc, char* argv[])
                 QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("tableTo")), QString::number(10 * flow));
                 QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("tableStep")), parts.value(1));
                 window->findChild<QPushButton*>(QStringLiteral("buildTableButton"))->click();
+            }
+    } else if (which == QLatin1String("sections")) {
+        menu->findChild<QPushButton*>(QStringLiteral("sectionsButton"))->click();
+        using calc::FlowUnit;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* sections = qobject_cast<frmuchastki*>(window)) {
+                sections->addSection({1, {{0, 0, -1, 0}, {0.3, FlowUnit::LitresPerSecond}}, "21.3 × 2.8", 14.7, 10.0, {true, {}, {}}});
+                sections->addSection({5, {{3, 4}, {5, FlowUnit::LitresPerSecond}}, "110", 96.8, 100.0, {}});
+                sections->addSection({9, {{3, 2, 0}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 10.0,
+                                      {false, {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}}});
             }
     } else if (which.toInt() > 0)
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(which.toInt()))->click();

@@ -3,6 +3,7 @@
 #include "calc/building/buildingcalculation.h"
 #include "calc/building/buildingdescription.h"
 #include "calc/building/buildinghydraulics.h"
+#include "calc/building/buildingrecalculation.h"
 #include "calc/building/buildingtexts.h"
 #include "calc/building/coppercatalog.h"
 #include "calc/building/pexalpexcatalog.h"
@@ -62,9 +63,8 @@ QList<TableCondition> systemConditions(const std::shared_ptr<const SystemOptions
              0}};
 }
 
-// The calculate of the screen with this size chosen, on a section of 1 m without fittings:
-// v, i and R do not depend on them.
-SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const SystemOptions& systems)
+// A section in the system, at the temperature and with the heat carrier of these choices.
+SectionInput conditionsInput(const SizeQuery& query, const SystemOptions& systems)
 {
     const int system = choiceAt(query.chosen, systems.systemPosition);
     const int temperature = choiceAt(query.chosen, systems.systemPosition + 1);
@@ -79,9 +79,17 @@ SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const Syste
         input.typedDensity = query.carrierDensity;
         input.typedViscosityE6 = query.carrierViscosityE6;
     }
+    input.flow = query.flow;
+    return input;
+}
+
+// The calculate of the screen with this size chosen, on a section of 1 m without fittings:
+// v, i and R do not depend on them.
+SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const SystemOptions& systems)
+{
+    SectionInput input = conditionsInput(query, systems);
     input.diameterMm = readBack(size.calculationDiameterMm);
     input.wallChosen = true;
-    input.flow = query.flow;
     input.length = 1;
     const SectionResult result = calculateSection(input);
     const bool tooFast = result.advice && result.advice->label.text == tooFastAdvice;
@@ -102,7 +110,8 @@ TableRecord buildingRecord(int number, const QString& title, const QList<Standar
             conditions,
             sizes,
             [systems](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *systems); },
-            {}, describer(systems->material), {}};
+            {}, describer(systems->material),
+            [systems](const CalculationRequest& request) { return recalculate(conditionsInput(request.conditions, *systems), request); }};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter.

@@ -5,10 +5,12 @@
 #include "calc/castiron_cement/castiron.h"
 #include "calc/castiron_cement/castironcalculation.h"
 #include "calc/castiron_cement/cementdescription.h"
+#include "calc/castiron_cement/nominalsizerecalculation.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
 #include "calc/common/sizemeasure.h"
 #include "calc/common/valueparse.h"
 #include "calc/simple/simplemeasure.h"
+#include "calc/simple/simplerecalculation.h"
 
 namespace calc {
 
@@ -65,7 +67,8 @@ TableRecord castIronRecord()
             [](const SizeQuery& query) {
                 return recommendation(economicTable(), query.flow,
                                       [](double flow) { return castiron::advice(flow, std::nullopt); });
-            }, describeCastIron, {}};
+            }, describeCastIron,
+            recalculateCastIron};
 }
 
 TableRecord asbestosCementRecord()
@@ -108,7 +111,8 @@ TableRecord asbestosCementRecord()
             [](const SizeQuery& query) {
                 return recommendation(economicTable(), query.flow,
                                       [](double flow) { return asbestoscement::advice(flow, noBandSize); });
-            }, describeAsbestosCement, {}};
+            }, describeAsbestosCement,
+            recalculateAsbestosCement};
 }
 
 TableRecord reinforcedConcreteRecord()
@@ -124,7 +128,8 @@ TableRecord reinforcedConcreteRecord()
             },
             [advising = reinforcedConcreteAdvising()](const SizeQuery& query) {
                 return simple::recommend(reinforcedconcrete::material, advising, query);
-            }, describeReinforcedConcrete, {}};
+            }, describeReinforcedConcrete,
+            [](const CalculationRequest& request) { return simple::recalculate(reinforcedconcrete::material, request); }};
 }
 
 }  // namespace calc

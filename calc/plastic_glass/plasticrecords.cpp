@@ -6,6 +6,7 @@
 #include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 #include "calc/simple/simplemeasure.h"
+#include "calc/simple/simplerecalculation.h"
 
 #include <algorithm>
 #include <iterator>
@@ -55,7 +56,8 @@ TableRecord polyethyleneRecord()
             },
             [advising = polyethyleneAdvising()](const SizeQuery& query) {
                 return simple::recommend(plastic_glass::polyethyleneMaterial, advising, query);
-            }, plastic_glass::describePolyethylene, {}};
+            }, plastic_glass::describePolyethylene,
+            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::polyethyleneMaterial, request); }};
 }
 
 TableRecord glassFibreRecord()
@@ -71,7 +73,8 @@ TableRecord glassFibreRecord()
             [](const SizeQuery& query, const CatalogSize& size) {
                 return simple::measure(plastic_glass::glassFibreMaterial, query, size);
             },
-            {}, plastic_glass::describeGlassFibre, {}};
+            {}, plastic_glass::describeGlassFibre,
+            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::glassFibreMaterial, request); }};
 }
 
 TableRecord glassRecord()
@@ -87,7 +90,8 @@ TableRecord glassRecord()
             [](const SizeQuery& query, const CatalogSize& size) {
                 return simple::measure(plastic_glass::glassMaterial, query, size);
             },
-            {}, plastic_glass::describeGlass, {}};
+            {}, plastic_glass::describeGlass,
+            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::glassMaterial, request); }};
 }
 
 }  // namespace calc

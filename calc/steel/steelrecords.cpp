@@ -6,6 +6,7 @@
 #include "calc/steel/steelcalculation.h"
 #include "calc/steel/steeldescription.h"
 #include "calc/steel/steelhydraulics.h"
+#include "calc/steel/steelrecalculation.h"
 #include "calc/steel/watergascatalog.h"
 
 #include <QHash>
@@ -121,7 +122,8 @@ TableRecord steelRecord(int number, const QString& title, const StandardDocument
             steelConditions(),
             [catalog](const ConditionChoices& chosen) { return steelSizes(chosen, *catalog); },
             [catalog](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *catalog); },
-            {}, describeCalculation, {}};
+            {}, describeCalculation,
+            recalculate};
 }
 
 }  // namespace

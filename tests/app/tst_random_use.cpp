@@ -1,4 +1,5 @@
-// Random use of every calculator opened from the main menu, and of the size selection it opens:
+// Random use of every calculator opened from the main menu, of the size selection it opens and of
+// the sections table its sections go into:
 // typing, pasting, clicking, choosing, closing and reopening at random must never crash a window
 // nor put "nan" or "inf" into any caption, tooltip, input, list, table cell or message.
 //
@@ -9,6 +10,7 @@
 #include "calc/registry/tables.h"
 #include "platform/filedialogs.h"
 #include "platform/printpreview.h"
+#include "platform/savequestion.h"
 #include "widgets/clickablelabel.h"
 #include "tests/common/uitest.h"
 
@@ -33,6 +35,9 @@
 namespace {
 
 constexpr int recentActionsKept = 15;
+
+// Set while a test closes its menu: the question about unsaved sections lets them go.
+bool closingForGood = false;
 
 quint64 randomStart()
 {
@@ -147,16 +152,24 @@ public:
     QString actOnce()
     {
         // A third of the actions go to the size selection or the record while the calculator has
-        // one of them open.
+        // one of them open, a sixth to the sections table while it is open.
         QWidget* selection = shownWindow(QStringLiteral("frmpodbor"));
+        QWidget* sections = shownWindow(QStringLiteral("frmuchastki"));
         QList<QWidget*> opened;
         for (QWidget* other : {selection, shownWindow(QStringLiteral("frmotchet"))})
             if (other)
                 opened << other;
-        surface = !opened.isEmpty() && below(3) == 0 ? opened.at(below(int(opened.size()))) : window.data();
+        const int toward = below(6);
+        surface = !opened.isEmpty() && toward < 2 ? opened.at(below(int(opened.size())))
+                  : sections && toward == 2       ? sections
+                                                  : window.data();
         const int roll = below(100);
         if (surface == selection && roll < 5) {
             switchTab();
+            return fault();
+        }
+        if (surface == sections && roll < 30) {
+            roll < 20 ? selectSection() : renumberSection();
             return fault();
         }
         if (roll < 34)
@@ -338,6 +351,28 @@ private:
         uitest::takeOpenedDocuments();
     }
 
+    // Rows are selected for the remove and move buttons, and renumbered, as a user does.
+    void selectSection()
+    {
+        auto* table = surface->findChild<QTableView*>(QStringLiteral("sectionsTable"));
+        if (!table || table->model()->rowCount() == 0)
+            return;
+        const int row = below(table->model()->rowCount());
+        act(QStringLiteral("select section row %1").arg(row), [&] { table->selectRow(row); });
+    }
+
+    void renumberSection()
+    {
+        auto* table = surface->findChild<QTableView*>(QStringLiteral("sectionsTable"));
+        if (!table || table->model()->rowCount() == 0)
+            return;
+        const int row = below(table->model()->rowCount());
+        const QStringList texts = breakingTexts();
+        const QString number = texts.at(below(int(texts.size())));
+        act(QStringLiteral("number section row %1 \"%2\"").arg(row).arg(number),
+            [&] { table->model()->setData(table->model()->index(row, 0), number); });
+    }
+
     void switchTab()
     {
         auto* tabs = surface->findChild<QTabWidget*>();
@@ -418,14 +453,25 @@ private slots:
             static int asked = 0;
             if (request.filter.contains(QLatin1StringView("pdf")) && tooManyPages())
                 return QString();
+            // The sections table opens what it saved, with the extension it added.
+            const QString extension =
+                request.kind == platform::FileDialogRequest::Open ? QStringLiteral(".talver") : QString();
             switch (++asked % 3) {
             case 0:
                 return QString();
             case 1:
-                return folder.filePath(QStringLiteral("written"));
+                return folder.filePath(QStringLiteral("written") + extension);
             default:
-                return folder.filePath(QStringLiteral("missing/written"));
+                return folder.filePath(QStringLiteral("missing/written") + extension);
             }
+        });
+        platform::setSaveQuestionReplacement([](const QString&) {
+            if (closingForGood)
+                return platform::SaveAnswer::Discard;
+            static int asked = 0;
+            const platform::SaveAnswer answers[] = {platform::SaveAnswer::Save, platform::SaveAnswer::Discard,
+                                                    platform::SaveAnswer::Cancel};
+            return answers[++asked % 3];
         });
         platform::setPrintPreviewReplacement([](QPageLayout::Orientation, const platform::PagePainter& paint) {
             if (tooManyPages())
@@ -452,8 +498,11 @@ private slots:
         QPointer<Form1> menu = new Form1;
         menu->show();
         const auto closeMenu = qScopeGuard([&] {
+            // Unsaved sections are let go, so that the menu closes.
+            closingForGood = true;
             if (menu)
                 menu->close();
+            closingForGood = false;
             deleteClosedWindows();
         });
         RandomUser user(menu, number);

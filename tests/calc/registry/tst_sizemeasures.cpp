@@ -1,18 +1,14 @@
-#include "calc/common/rounding.h"
 #include "calc/registry/tables.h"
+#include "tests/calc/registry/roundedfigure.h"
 
 #include <QLocale>
 #include <QTest>
-#include <cmath>
-#include <limits>
 
 using namespace calc;
 
 Q_DECLARE_METATYPE(calc::ConditionChoices)
 
 namespace {
-
-constexpr double none = std::numeric_limits<double>::quiet_NaN();
 
 // The size of these conditions' list that bears this designation.
 CatalogSize listed(const TableRecord& record, const ConditionChoices& chosen, const QString& designation)
@@ -26,17 +22,6 @@ CatalogSize listed(const TableRecord& record, const ConditionChoices& chosen, co
 SizeQuery litresPerSecond(const ConditionChoices& chosen, double flow)
 {
     return {chosen, {flow, FlowUnit::LitresPerSecond}};
-}
-
-// A figure as the size table rounds it, or none where the calculation leaves it unset.
-void compareFigure(const std::optional<double>& figure, double expected, int decimals)
-{
-    if (std::isnan(expected)) {
-        QVERIFY(!figure);
-        return;
-    }
-    QVERIFY(figure);
-    QCOMPARE(roundHalfEven(*figure, decimals), expected);
 }
 
 }  // namespace

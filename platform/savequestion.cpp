@@ -1,0 +1,34 @@
+#include "platform/savequestion.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+namespace {
+SaveQuestionReplacement& replacement()
+{
+    static SaveQuestionReplacement instance;
+    return instance;
+}
+}  // namespace
+
+void setSaveQuestionReplacement(SaveQuestionReplacement newReplacement) { replacement() = std::move(newReplacement); }
+
+SaveAnswer askToSave(QWidget* parent, const QString& question)
+{
+    if (replacement())
+        return replacement()(question);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Таблица участков"), question, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveAnswer::Save;
+    if (box.clickedButton() == discard)
+        return SaveAnswer::Discard;
+    return SaveAnswer::Cancel;
+}
+
+}  // namespace platform

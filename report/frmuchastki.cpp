@@ -1,0 +1,162 @@
+#include "report/frmuchastki.h"
+
+#include "platform/filedialogs.h"
+#include "platform/messagebox.h"
+#include "platform/savequestion.h"
+#include "report/outputs.h"
+#include "report/sectionfile.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+const QString title = QStringLiteral("Гидравлический расчет участков");
+const QString fileFilter = QStringLiteral("Таблица участков (*.talver)");
+}  // namespace
+
+frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
+    : QWidget(parent), records(std::move(records)), model(this)
+{
+    ui.setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui.sectionsTable->setModel(&model);
+    ui.sectionsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui.sectionsTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui.sectionsTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                      | QAbstractItemView::AnyKeyPressed);
+    ui.sectionsTable->verticalHeader()->setVisible(false);
+    ui.sectionsTable->setWordWrap(false);
+    ui.totalsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    connect(&model, &report::SectionsModel::edited, this, [this] { setModified(true); });
+    connect(ui.sectionsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmuchastki::showState);
+    connect(ui.removeButton, &QPushButton::clicked, this, &frmuchastki::removeSelected);
+    connect(ui.upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    connect(ui.downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
+    connect(ui.saveButton, &QPushButton::clicked, this, &frmuchastki::save);
+    connect(ui.openButton, &QPushButton::clicked, this, &frmuchastki::open);
+    ui.outputBar->setDocumentProvider([this] { return report::sectionsDocument(model.sections()); });
+    ui.outputBar->setViewProvider([this] { return ui.sectionsTable; });
+    showState();
+}
+
+bool frmuchastki::addSection(const calc::CalculationRequest& request)
+{
+    const report::SectionCalculation calculated = report::calculateSection(records, model.nextNumber(), request);
+    if (calculated.failed)
+        return false;
+    model.append(calculated.section);
+    selectRow(model.rowCount() - 1);
+    return true;
+}
+
+void frmuchastki::closeEvent(QCloseEvent* event)
+{
+    if (modified) {
+        switch (platform::askToSave(this, QStringLiteral("Сохранить изменения в таблице участков?"))) {
+        case platform::SaveAnswer::Save:
+            if (!save())
+                return event->ignore();
+            break;
+        case platform::SaveAnswer::Discard:
+            break;
+        case platform::SaveAnswer::Cancel:
+            return event->ignore();
+        }
+    }
+    event->accept();
+}
+
+int frmuchastki::selectedRow() const
+{
+    const QModelIndexList rows = ui.sectionsTable->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void frmuchastki::selectRow(int row)
+{
+    if (row >= 0 && row < model.rowCount())
+        ui.sectionsTable->selectRow(row);
+    showState();
+}
+
+void frmuchastki::removeSelected()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    model.remove(row);
+    selectRow(std::min(row, model.rowCount() - 1));
+}
+
+void frmuchastki::moveSelected(int step)
+{
+    const int row = selectedRow();
+    if (model.move(row, step))
+        selectRow(row + step);
+}
+
+bool frmuchastki::save()
+{
+    const QString suggested = filePath.isEmpty() ? QStringLiteral("участки.talver") : QFileInfo(filePath).fileName();
+    QString path = platform::saveFileName(this, QStringLiteral("Сохранить таблицу участков"), suggested, fileFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".talver");
+    if (!report::writeFile(this, path, report::sectionsFile(model.sections())))
+        return false;
+    filePath = path;
+    setModified(false);
+    return true;
+}
+
+void frmuchastki::open()
+{
+    const QString path = platform::openFileName(this, QStringLiteral("Открыть таблицу участков"), fileFilter);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return platform::showFileReadError(this, path, file.errorString());
+    const report::SectionsRead read = report::readSectionsFile(file.readAll(), records);
+    if (!read.error.isEmpty())
+        return platform::showFileReadError(this, path, read.error);
+    model.setSections(read.sections);
+    filePath = path;
+    setModified(false);
+}
+
+void frmuchastki::setModified(bool changed)
+{
+    modified = changed;
+    showState();
+}
+
+void frmuchastki::fitColumns()
+{
+    QTableView* table = ui.sectionsTable;
+    table->resizeColumnsToContents();
+    // The window widens with its rows up to most of the screen's width.
+    const int widest = screen()->availableGeometry().width() * 4 / 5;
+    const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()
+                      + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
+    table->setMinimumWidth(std::min(width, widest));
+}
+
+void frmuchastki::showState()
+{
+    fitColumns();
+    ui.totalsLabel->setText(report::totalsText(model.sections()));
+    const int row = selectedRow();
+    ui.removeButton->setEnabled(row >= 0);
+    ui.upButton->setEnabled(row > 0);
+    ui.downButton->setEnabled(row >= 0 && row < model.rowCount() - 1);
+    const QString name = filePath.isEmpty() ? QString() : QStringLiteral(" — ") + QFileInfo(filePath).fileName();
+    setWindowTitle(title + name + (modified ? QStringLiteral(" *") : QString()));
+}

@@ -1,0 +1,132 @@
+#include "report/sections.h"
+
+#include "calc/common/numbertext.h"
+#include "calc/common/rounding.h"
+
+#include <array>
+
+namespace report {
+
+namespace {
+
+using calc::numberText;
+using calc::roundHalfEven;
+
+constexpr int firstBuildingTable = 9;
+
+// The materials in a few words, in table order II-1 … II-11.
+const std::array<const char*, 11> materials = {
+    "стальные водогазопроводные", "стальные электросварные", "чугунные", "асбестоцементные", "полиэтиленовые",
+    "железобетонные", "стеклопластиковые", "стеклянные", "медные", "PEX", "PEX-AL-PEX"};
+
+// The conditions that choose among lists of sizes of the same names: the polyethylene and its
+// series, the PEX series.
+QList<int> namingConditions(int table)
+{
+    if (table == 5)
+        return {0, 1};
+    if (table == 10)
+        return {0};
+    return {};
+}
+
+QString pipesText(const calc::TableRecord& record, const calc::CalculationRequest& request)
+{
+    QStringList words;
+    if (request.table >= 1 && request.table <= int(materials.size()))
+        words << QString::fromUtf8(materials[request.table - 1]);
+    const calc::ConditionChoices& chosen = request.conditions.chosen;
+    for (int position : namingConditions(request.table))
+        if (position < record.conditions.size())
+            words << record.conditions.at(position).choices(chosen.mid(0, position)).value(calc::choiceAt(chosen, position));
+    words << (request.size.isEmpty() ? QStringLiteral("dp = ") + numberText(request.diameterMm) : request.size);
+    words.removeAll(QString());
+    return words.join(QLatin1Char(' ')).simplified();
+}
+
+QString rounded(const std::optional<double>& value, int decimals)
+{
+    return value ? numberText(roundHalfEven(*value, decimals)) : QString();
+}
+
+bool heating(const calc::Figures& figures) { return figures.pressureDrop.has_value(); }
+
+// The head loss and the pressure as the section's row shows them.
+std::optional<double> shownHeadLoss(const Section& section)
+{
+    const calc::Figures& figures = section.results.figures;
+    if (heating(figures) || !figures.headLoss)
+        return std::nullopt;
+    return roundHalfEven(*figures.headLoss, 3);
+}
+
+std::optional<double> shownPressure(const Section& section)
+{
+    const calc::Figures& figures = section.results.figures;
+    if (heating(figures))
+        return roundHalfEven(*figures.pressureDrop, 3);
+    if (!figures.headLossPressure)
+        return std::nullopt;
+    // The building screens show the section's pressure to 3 decimals, the others to 2.
+    return roundHalfEven(*figures.headLossPressure, section.request.table >= firstBuildingTable ? 3 : 2);
+}
+
+}  // namespace
+
+QStringList sectionHeader()
+{
+    return {QStringLiteral("№"),    QStringLiteral("Трубы"), QStringLiteral("q, л/с"),
+            QStringLiteral("d, мм"), QStringLiteral("v, м/с"), QStringLiteral("1000i"),
+            QStringLiteral("l, м"),  QStringLiteral("h, м"),   QStringLiteral("ΔP, Па")};
+}
+
+QStringList sectionCells(const Section& section)
+{
+    const calc::Figures& figures = section.results.figures;
+    const std::optional<double> flowLitres = figures.flow ? std::optional(1000 * *figures.flow) : std::nullopt;
+    const std::optional<double> headLoss = shownHeadLoss(section);
+    const std::optional<double> pressure = shownPressure(section);
+    return {section.number,
+            section.pipes,
+            rounded(flowLitres, 8),
+            numberText(figures.diameterMm.value_or(section.request.diameterMm)),
+            rounded(figures.velocity, 3),
+            heating(figures) ? QString() : rounded(figures.thousandI, 3),
+            section.request.length ? numberText(*section.request.length) : QString(),
+            headLoss ? numberText(*headLoss) : QString(),
+            pressure ? numberText(*pressure) : QString()};
+}
+
+QString totalsText(const QList<Section>& sections)
+{
+    double headLoss = 0;
+    double pressure = 0;
+    for (const Section& section : sections) {
+        headLoss += shownHeadLoss(section).value_or(0);
+        pressure += shownPressure(section).value_or(0);
+    }
+    // The sums of rounded figures carry no more decimals than the figures.
+    return QStringLiteral("Итого: h = ") + numberText(roundHalfEven(headLoss, 3)) + QStringLiteral(" м, ΔP = ")
+           + numberText(roundHalfEven(pressure, 3)) + QStringLiteral(" Па");
+}
+
+SectionCalculation calculateSection(const RecordLookup& records, const QString& number,
+                                    const calc::CalculationRequest& request)
+{
+    const calc::TableRecord* record = records ? records(request.table) : nullptr;
+    if (!record || !record->calculate)
+        return {calc::Check::NotComputable, {}};
+    const calc::Recalculation again = record->calculate(request);
+    return {again.failed, {number, request, again.results, pipesText(*record, request)}};
+}
+
+Document sectionsDocument(const QList<Section>& sections)
+{
+    Table table;
+    table.header = sectionHeader();
+    for (const Section& section : sections)
+        table.rows << sectionCells(section);
+    return {QStringLiteral("Гидравлический расчет участков"), {}, {table}, {totalsText(sections)}};
+}
+
+}  // namespace report

@@ -1,0 +1,164 @@
+#include "app/form1.h"
+#include "platform/savequestion.h"
+#include "tests/common/uitest.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTableView>
+
+using namespace uitest;
+
+namespace {
+
+QList<QWidget*> shownWindows(const QString& name)
+{
+    QList<QWidget*> found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            found << window;
+    return found;
+}
+
+QWidget* shownWindow(const QString& name) { return shownWindows(name).value(0); }
+
+QStringList rowCells(const QWidget* sections, int row)
+{
+    const QAbstractItemModel* model = child<QTableView>(sections, "sectionsTable")->model();
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column)
+        cells << model->index(row, column).data().toString();
+    return cells;
+}
+
+int rowCount(const QWidget* sections) { return child<QTableView>(sections, "sectionsTable")->model()->rowCount(); }
+
+}  // namespace
+
+// Sections handed over by the calculators of the main menu, and the sections table as a window
+// of the menu.
+class SectionsFromMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        answers.clear();
+        platform::setSaveQuestionReplacement([this](const QString&) {
+            return answers.isEmpty() ? platform::SaveAnswer::Discard : answers.takeFirst();
+        });
+        menu = new Form1;
+        menu->show();
+    }
+    void cleanup()
+    {
+        answers.clear();
+        if (menu)
+            menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        takeMessages();
+    }
+
+    // Each row shows what its calculator showed.
+    void sectionsFromCalculators()
+    {
+        click(menu, "Command1");
+        QWidget* steel = shownWindow("frmtablII1");
+        typeInto(steel, "Text1", "0.3");
+        choose(steel, "Combo1", "21.3");
+        choose(steel, "Combo2", "2.8");
+        click(steel, "Check2");
+        typeInto(steel, "Text3", "10");
+        click(steel, "Command3");
+        click(steel, "addSectionButton");
+        QWidget* sections = shownWindow("frmuchastki");
+        QVERIFY(sections);
+        QCOMPARE(rowCells(sections, 0), (QStringList{"1", "стальные водогазопроводные 21.3 × 2.8", "0,3", "14,7", "1,768",
+                                                     "806,866", "10", "10,489", "102864,42"}));
+        QCOMPARE(rowCells(sections, 0).at(4), text(steel, "Label1"));
+        QCOMPARE(rowCells(sections, 0).at(5), text(steel, "Label2"));
+        QCOMPARE("H = i·L·(1+k)= " + rowCells(sections, 0).at(7) + " м", text(steel, "Label10"));
+        QCOMPARE("потери давления  " + rowCells(sections, 0).at(8) + " Па", toolTip(steel, "Label10"));
+
+        click(menu, "Command5");
+        QWidget* polyethylene = shownWindow("frmtablII5");
+        click(polyethylene, "Option4");
+        choose(polyethylene, "Combo1", "110");
+        typeInto(polyethylene, "Text1", "5\r");
+        typeInto(polyethylene, "Text3", "100\r");
+        click(polyethylene, "addSectionButton");
+        QCOMPARE(shownWindows("frmuchastki"), QList<QWidget*>{sections});
+        QCOMPARE(rowCells(sections, 1), (QStringList{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "5", "96,8",
+                                                     "0,679", "6,042", "100", "0,604", "5925,51"}));
+        QCOMPARE(rowCells(sections, 1).at(4), text(polyethylene, "Label3"));
+        QCOMPARE(rowCells(sections, 1).at(5), text(polyethylene, "Label4"));
+        QCOMPARE("h = i · L = " + rowCells(sections, 1).at(7) + " м", text(polyethylene, "Label10"));
+        QCOMPARE("потери давления  " + rowCells(sections, 1).at(8) + " Па", toolTip(polyethylene, "Label10"));
+
+        click(menu, "Command9");
+        QWidget* copper = shownWindow("frmtablII9");
+        click(copper, "Option4");
+        choose(copper, "Combo3", "70");
+        click(copper, "Check13");
+        typeInto(copper, "Text2", "13");
+        typeInto(copper, "Text1", "0.2");
+        typeInto(copper, "Text16", "10");
+        click(copper, "Check1");
+        child<QLineEdit>(copper, "Text4")->clear();
+        typeInto(copper, "Text4", "2");
+        click(copper, "Check3");
+        click(copper, "Command1");
+        click(copper, "addSectionButton");
+        QCOMPARE(rowCells(sections, 2),
+                 (QStringList{"3", "медные dp = 13", "0,2", "13", "1,507", "", "10", "", "23962,045"}));
+        QCOMPARE("Скорость v=" + rowCells(sections, 2).at(4) + " м/с", text(copper, "Label1"));
+        QCOMPARE("Падение давления в системе отопления = " + rowCells(sections, 2).at(8) + " Па",
+                 text(copper, "Label4"));
+
+        QCOMPARE(text(sections, "totalsLabel"), QString("Итого: h = 11,093 м, ΔP = 132751,975 Па"));
+        QCOMPARE(takeMessages(), QStringList());
+    }
+
+    void oneSectionsWindowOfTheMenu()
+    {
+        click(menu, "sectionsButton");
+        click(menu, "sectionsButton");
+        QCOMPARE(shownWindows("frmuchastki").size(), 1);
+        QVERIFY(shownWindow("frmuchastki")->windowTitle().startsWith("Гидравлический расчет участков"));
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!menu);
+        QCOMPARE(shownWindows("frmuchastki").size(), 0);
+    }
+
+    // Cancelling the question about unsaved sections keeps the menu and the table open.
+    void closingTheMenuAsksFirst()
+    {
+        click(menu, "Command7");
+        QWidget* glassFibre = shownWindow("frmtablII7");
+        typeInto(glassFibre, "Text1", "50");
+        choose(glassFibre, "Combo1", child<QComboBox>(glassFibre, "Combo1")->itemText(2));
+        typeInto(glassFibre, "Text3", "20");
+        click(glassFibre, "Command3");
+        click(glassFibre, "addSectionButton");
+        QCOMPARE(rowCount(shownWindow("frmuchastki")), 1);
+        answers = {platform::SaveAnswer::Cancel};
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(menu && menu->isVisible());
+        QVERIFY(shownWindow("frmuchastki"));
+        QVERIFY(shownWindow("frmtablII7"));
+        answers = {platform::SaveAnswer::Discard};
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!menu);
+        QVERIFY(!shownWindow("frmuchastki"));
+    }
+
+private:
+    QPointer<Form1> menu;
+    QList<platform::SaveAnswer> answers;
+};
+
+UITEST_MAIN(SectionsFromMenuTest)
+#include "tst_sections.moc"

@@ -1,0 +1,300 @@
+#include "calc/registry/tables.h"
+#include "platform/filedialogs.h"
+#include "platform/savequestion.h"
+#include "report/frmuchastki.h"
+#include "tests/common/uitest.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace calc;
+using uitest::click;
+
+namespace {
+
+const TableRecord* record(int number) { return number >= 1 && number <= tableCount ? &table(number) : nullptr; }
+
+CalculationRequest section(int number, const ConditionChoices& chosen, double litres, const QString& size,
+                           double diameterMm, double length)
+{
+    return {number, {chosen, {litres, FlowUnit::LitresPerSecond}}, size, diameterMm, length, {}};
+}
+
+// Cold water, non-new pipes, local losses counted: k = 0.3.
+CalculationRequest steelSection()
+{
+    CalculationRequest request = section(1, {0, 0, -1, 0}, 0.3, QStringLiteral("21.3 × 2.8"), 14.7, 10);
+    request.localLosses.counted = true;
+    return request;
+}
+
+CalculationRequest polyethyleneSection() { return section(5, {3, 4}, 5, QStringLiteral("110"), 96.8, 100); }
+
+// Copper heating with water at 70 °C, two elbows and a branch tee.
+CalculationRequest heatingSection()
+{
+    CalculationRequest request = section(9, {3, 2, 0}, 0.2, QStringLiteral("15 × 1.0"), 13, 10);
+    request.localLosses.fittingCounts = {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    return request;
+}
+
+const QStringList steelRow{"1", "стальные водогазопроводные 21.3 × 2.8", "0,3", "14,7", "1,768", "806,866", "10",
+                           "10,489", "102864,42"};
+const QStringList polyethyleneRow{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "5", "96,8", "0,679",
+                                  "6,042", "100", "0,604", "5925,51"};
+const QStringList heatingRow{"3", "медные 15 × 1.0", "0,2", "13", "1,507", "", "10", "", "23962,045"};
+
+QStringList rowCells(const QTableView* view, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        cells << view->model()->index(row, column).data().toString();
+    return cells;
+}
+
+QList<QStringList> tableCells(const QWidget* window)
+{
+    const auto* view = uitest::child<QTableView>(window, "sectionsTable");
+    QList<QStringList> rows;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        rows << rowCells(view, row);
+    return rows;
+}
+
+QString totals(const QWidget* window) { return uitest::text(window, "totalsLabel"); }
+
+void selectRow(QWidget* window, int row) { uitest::child<QTableView>(window, "sectionsTable")->selectRow(row); }
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class SectionsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        answers.clear();
+        questions.clear();
+        platform::setSaveQuestionReplacement([this](const QString& question) {
+            questions << question;
+            return answers.isEmpty() ? platform::SaveAnswer::Cancel : answers.takeFirst();
+        });
+        chosenPath.clear();
+        platform::setFileDialogReplacement([this](const platform::FileDialogRequest&) { return chosenPath; });
+        window = new frmuchastki(record);
+        window->show();
+    }
+    void cleanup()
+    {
+        answers = {platform::SaveAnswer::Discard};
+        if (window)
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        uitest::takeFileErrors();
+    }
+
+    void rowsAndTotals()
+    {
+        QVERIFY(window->windowTitle().startsWith("Гидравлический расчет участков"));
+        QCOMPARE(totals(window), QString("Итого: h = 0 м, ΔP = 0 Па"));
+        QVERIFY(window->addSection(steelSection()));
+        QVERIFY(window->addSection(polyethyleneSection()));
+        QVERIFY(window->addSection(heatingSection()));
+        QCOMPARE(tableCells(window), (QList<QStringList>{steelRow, polyethyleneRow, heatingRow}));
+        // 10,489 + 0,604 m; 102864,42 + 5925,51 + 23962,045 Pa.
+        QCOMPARE(totals(window), QString("Итого: h = 11,093 м, ΔP = 132751,975 Па"));
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        QStringList header;
+        for (int column = 0; column < view->model()->columnCount(); ++column)
+            header << view->model()->headerData(column, Qt::Horizontal).toString();
+        QCOMPARE(header, (QStringList{"№", "Трубы", "q, л/с", "d, мм", "v, м/с", "1000i", "l, м", "h, м", "ΔP, Па"}));
+        QVERIFY(window->isModified());
+    }
+
+    void numberIsEdited()
+    {
+        window->addSection(steelSection());
+        auto* model = uitest::child<QTableView>(window, "sectionsTable")->model();
+        QVERIFY(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
+        QVERIFY(!(model->flags(model->index(0, 1)) & Qt::ItemIsEditable));
+        QVERIFY(model->setData(model->index(0, 0), "1-2"));
+        QCOMPARE(rowCells(uitest::child<QTableView>(window, "sectionsTable"), 0).first(), QString("1-2"));
+    }
+
+    void removeAndMove()
+    {
+        window->addSection(steelSection());
+        window->addSection(polyethyleneSection());
+        window->addSection(heatingSection());
+        selectRow(window, 0);
+        QVERIFY(!uitest::child<QPushButton>(window, "upButton")->isEnabled());
+        click(window, "downButton");
+        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, steelRow, heatingRow}));
+        click(window, "downButton");
+        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, heatingRow, steelRow}));
+        QVERIFY(!uitest::child<QPushButton>(window, "downButton")->isEnabled());
+        click(window, "upButton");
+        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, steelRow, heatingRow}));
+        click(window, "removeButton");
+        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, heatingRow}));
+        QCOMPARE(totals(window), QString("Итого: h = 0,604 м, ΔP = 29887,555 Па"));
+        click(window, "removeButton");
+        click(window, "removeButton");
+        QCOMPARE(tableCells(window), QList<QStringList>());
+        QVERIFY(!uitest::child<QPushButton>(window, "removeButton")->isEnabled());
+        QCOMPARE(totals(window), QString("Итого: h = 0 м, ΔP = 0 Па"));
+    }
+
+    void saveAndReopen()
+    {
+        QTemporaryDir folder;
+        window->addSection(steelSection());
+        window->addSection(polyethyleneSection());
+        window->addSection(heatingSection());
+        auto* model = uitest::child<QTableView>(window, "sectionsTable")->model();
+        model->setData(model->index(1, 0), "2-3");
+        chosenPath = folder.filePath("система");
+        click(window, "saveButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QVERIFY(!window->isModified());
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков — система.talver"));
+
+        QFile file(folder.filePath("система.talver"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(root.value("format").toString(), QString("talvertable-sections"));
+        QCOMPARE(root.value("version").toInt(), 1);
+        const QJsonObject steel = root.value("sections").toArray().at(0).toObject();
+        QCOMPARE(steel.keys(), (QStringList{"conditions", "diameterMm", "flow", "flowUnit", "length",
+                                            "localLossesCounted", "number", "size", "table"}));
+        QCOMPARE(steel.value("size").toString(), QString("21.3 × 2.8"));
+        const QJsonObject heating = root.value("sections").toArray().at(2).toObject();
+        QCOMPARE(heating.value("fittingCounts").toArray(), (QJsonArray{2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+
+        QPointer<frmuchastki> reopened = new frmuchastki(record);
+        reopened->show();
+        chosenPath = folder.filePath("система.talver");
+        click(reopened, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QStringList renumbered = polyethyleneRow;
+        renumbered[0] = "2-3";
+        QCOMPARE(tableCells(reopened), (QList<QStringList>{steelRow, renumbered, heatingRow}));
+        QCOMPARE(totals(reopened), totals(window));
+        QVERIFY(!reopened->isModified());
+        reopened->close();
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // none: no file at the path
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("damaged") << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 1, \"sect")
+                                 << "Файл поврежден или это не файл таблицы участков: unterminated string (позиция 55).";
+        QTest::newRow("not JSON") << QByteArray("%PDF-1.4\n") << "Файл поврежден или это не файл таблицы участков: "
+                                                                 "illegal value (позиция 1).";
+        QTest::newRow("foreign JSON") << QByteArray("{\"name\": \"x\", \"version\": 1}") << "Это не файл таблицы участков.";
+        QTest::newRow("newer version") << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 2, \"sections\": []}")
+                                       << "Файл записан более новой версией программы (версия формата 2, эта "
+                                          "программа читает версию 1).";
+        QTest::newRow("field of a wrong type")
+            << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 1, \"sections\": [{\"number\": \"4\", "
+                          "\"table\": 5, \"conditions\": [3, 4], \"flow\": \"5\", \"flowUnit\": \"l/s\", "
+                          "\"size\": \"110\", \"diameterMm\": 96.8}]}")
+            << "Файл поврежден: участок «4», поле «flow».";
+        QTest::newRow("no longer computes")
+            << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 1, \"sections\": [{\"number\": \"4\", "
+                          "\"table\": 5, \"conditions\": [3, 4], \"flow\": 0, \"flowUnit\": \"l/s\", "
+                          "\"size\": \"110\", \"diameterMm\": 96.8, \"length\": 10}]}")
+            << "По сохраненным данным не рассчитывается участок «4» (таблица II-5).";
+        QTest::newRow("unreadable path") << QByteArray() << "No such file or directory";
+    }
+    void openFailures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки.talver");
+        if (!bytes.isEmpty())
+            writeBytes(chosenPath, bytes);
+        window->addSection(steelSection());
+        const QString title = window->windowTitle();
+        click(window, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList{"Не удалось открыть файл\n" + chosenPath + "\n\n" + reason});
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+        QCOMPARE(window->windowTitle(), title);
+        QVERIFY(window->isModified());
+    }
+
+    void failedWriteLosesNothing()
+    {
+        QTemporaryDir folder;
+        window->addSection(steelSection());
+        chosenPath = folder.filePath("нет/участки.talver");
+        click(window, "saveButton");
+        const QStringList errors = uitest::takeFileErrors();
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().startsWith("Не удалось записать файл\n" + chosenPath + "\n\n"), qPrintable(errors.first()));
+        QVERIFY(errors.first().size() > QString("Не удалось записать файл\n" + chosenPath + "\n\n").size());
+        QVERIFY(window->isModified());
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+        QVERIFY(!QFile::exists(chosenPath));
+    }
+
+    void unsavedChangesQuestion_data()
+    {
+        QTest::addColumn<platform::SaveAnswer>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("save") << platform::SaveAnswer::Save << true << true;
+        QTest::newRow("discard") << platform::SaveAnswer::Discard << true << false;
+        QTest::newRow("cancel") << platform::SaveAnswer::Cancel << false << false;
+    }
+    void unsavedChangesQuestion()
+    {
+        QFETCH(platform::SaveAnswer, answer);
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки.talver");
+        window->addSection(heatingSection());
+        answers = {answer};
+        window->close();
+        QCOMPARE(questions, QStringList{"Сохранить изменения в таблице участков?"});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTEST(window.isNull(), "closed");
+        QTEST(QFile::exists(chosenPath), "written");
+    }
+
+    void noQuestionWithoutChanges()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки.talver");
+        window->addSection(heatingSection());
+        click(window, "saveButton");
+        window->close();
+        QCOMPARE(questions, QStringList());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+    }
+
+private:
+    QPointer<frmuchastki> window;
+    QList<platform::SaveAnswer> answers;
+    QStringList questions;
+    QString chosenPath;
+};
+
+UITEST_MAIN(SectionsWindowTest)
+#include "tst_frmuchastki.moc"
