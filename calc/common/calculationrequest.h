@@ -32,11 +32,11 @@ struct LocalLosses {
 // One calculation as a calculator ran it: all that the user set, enough to run it again.
 struct CalculationRequest {
     int table = 0;             // 1 for II-1
-    SizeQuery conditions;      // the record's condition choices, the flow and unit, ν and ρ typed
-    QString size;              // the catalog size as the lists name it; empty for a typed diameter
+    SizeQuery conditions{};    // the record's condition choices, the flow and unit, ν and ρ typed
+    QString size{};            // the catalog size as the lists name it; empty for a typed diameter
     double diameterMm = 0;     // the calculation diameter the calculation took
-    std::optional<double> length;  // section length, m; none for a find alone
-    LocalLosses localLosses;
+    std::optional<double> length{};  // section length, m; none for a find alone
+    LocalLosses localLosses{};
 };
 
 // What the calculation gave, as the calculator shows it.
