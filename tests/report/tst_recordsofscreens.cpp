@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <memory>
 
 using namespace uitest;
@@ -433,8 +434,12 @@ private slots:
         click(calculator.get(), "reportButton");
         frmotchet* window = recordWindow();
         QVERIFY(window);
-        const QString plain = child<QTextBrowser>(window, "reportText")->toPlainText();
+        const QTextDocument* shownRecord = child<QTextBrowser>(window, "reportText")->document();
+        const QString plain = shownRecord->toPlainText();
         QCOMPARE(plain.trimmed().split(u'\n', Qt::SkipEmptyParts), record);
+        // A wrapped line never parts a logarithm from its argument, nor "Re кв".
+        const QString raw = shownRecord->toRawText();
+        QVERIFY(!raw.contains(QStringLiteral("lg ")) && !raw.contains(QStringLiteral("Re кв")));
     }
 };
 
