@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPointer>
+#include <QTextDocument>
 
 namespace report {
 
@@ -28,6 +29,8 @@ frmotchet::frmotchet(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     ui.outputBar->setCsvVisible(false);
     ui.outputBar->setDocumentProvider([this] { return document; });
+    // One line of the record to a paragraph: close together, so that a whole record reads at a glance.
+    ui.reportText->document()->setDefaultStyleSheet(QStringLiteral("p { margin-top: 0; margin-bottom: 3px; }"));
     // Room for the longest formula line and a page of lines, at any font size.
     const QFontMetrics metrics(ui.reportText->font());
     resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40);

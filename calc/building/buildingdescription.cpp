@@ -61,20 +61,32 @@ QStringList conditionLines(const Screen& screen, const CalculationRequest& reque
     return lines;
 }
 
+// A logarithm keeps its argument on its line, and "Re кв" its index, wherever a line wraps.
+QString unbroken(QString line)
+{
+    return line.replace(QStringLiteral("lg "), QStringLiteral("lg\u00A0"))
+        .replace(QStringLiteral("Re кв"), QStringLiteral("Re\u00A0кв"));
+}
+
 QStringList frictionLines(Material material, double d, double v, double nu)
 {
     const double roughness = wallRoughness(material);
     const QString delta = material == Material::Copper ? QStringLiteral("10⁻⁵") : QStringLiteral("10⁻⁶");
     const FrictionFactor f = frictionFactor(d, v, nu, roughness);
     const QString dText = numberText(d);
-    return {QStringLiteral("Re = v·d/ν = %1·%2/(%3) = %4").arg(approx(v), dText, timesMillionth(nu * 1e6), approx(f.reynolds)),
-            QStringLiteral("Re кв = 500·d/Δ = 500·%1/%2 = %3").arg(dText, delta, approx(f.roughReynolds)),
-            QStringLiteral("b = 1 + lg Re/lg Re кв = 1 + lg %1/lg %2 = %3")
-                .arg(approx(f.reynolds), approx(f.roughReynolds), approx(f.b)),
-            QStringLiteral("A = 3,7·d/Δ = 3,7·%1/%2 = %3").arg(dText, delta, approx(f.a)),
-            QStringLiteral("λ = (0,5·(b/2 + 1,312·(2 − b)·lg A/(lg Re − 1))/lg A)² = "
-                           "(0,5·(%1/2 + 1,312·(2 − %1)·lg %2/(lg %3 − 1))/lg %2)² = %4")
-                .arg(approx(f.b), approx(f.a), approx(f.reynolds), approx(f.lambda))};
+    const QStringList lines{
+        QStringLiteral("Re = v·d/ν = %1·%2/(%3) = %4").arg(approx(v), dText, timesMillionth(nu * 1e6), approx(f.reynolds)),
+        QStringLiteral("Re кв = 500·d/Δ = 500·%1/%2 = %3").arg(dText, delta, approx(f.roughReynolds)),
+        QStringLiteral("b = 1 + lg Re/lg Re кв = 1 + lg %1/lg %2 = %3")
+            .arg(approx(f.reynolds), approx(f.roughReynolds), approx(f.b)),
+        QStringLiteral("A = 3,7·d/Δ = 3,7·%1/%2 = %3").arg(dText, delta, approx(f.a)),
+        QStringLiteral("λ = (0,5·(b/2 + 1,312·(2 − b)·lg A/(lg Re − 1))/lg A)² = "
+                       "(0,5·(%1/2 + 1,312·(2 − %1)·lg %2/(lg %3 − 1))/lg %2)² = %4")
+            .arg(approx(f.b), approx(f.a), approx(f.reynolds), approx(f.lambda))};
+    QStringList bound;
+    for (const QString& line : lines)
+        bound << unbroken(line);
+    return bound;
 }
 
 QStringList slopeLines(Material material, SystemKind kind, const Figures& figures)
@@ -100,9 +112,9 @@ QStringList slopeLines(Material material, SystemKind kind, const Figures& figure
         lines << QStringLiteral("i = 0,0161·ν^0,25·v^1,75·d^−1,25 = 0,0161·(%1)^0,25·%2^1,75·%3^−1,25 = %4")
                      .arg(timesMillionth(nu * 1e6), approx(v), numberText(d), i);
     else if (kind == SystemKind::HotWaterSupply)
-        lines << QStringLiteral("i = 0,051·((lg Re + 6,52·lg d)/(115·(lg d)²) + (0,66·lg d + 0,1·lg Re)/(lg d·lg Re))·v²/d"
-                                " при Re = %1, d = %2, v = %3: i = %4")
-                     .arg(approx(figures.reynolds.value_or(0)), numberText(d), approx(v), i);
+        lines << unbroken(QStringLiteral("i = 0,051·((lg Re + 6,52·lg d)/(115·(lg d)²) + (0,66·lg d + 0,1·lg Re)/(lg d·lg Re))"
+                                         "·v²/d при Re = %1, d = %2, v = %3: i = %4")
+                              .arg(approx(figures.reynolds.value_or(0)), numberText(d), approx(v), i));
     else if (figures.lambda)
         lines << QStringLiteral("i = λ·v²/(2·9,81·d) = %1·%2²/(2·9,81·%3) = %4")
                      .arg(approx(*figures.lambda), approx(v), numberText(d), i);
