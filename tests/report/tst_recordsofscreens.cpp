@@ -39,8 +39,8 @@ void take(QWidget* window, const QString& step)
 
 }  // namespace
 
-// The record of each calculator's worked example, opened by its record button: every line, with
-// the numbers the screen shows and those put into each formula.
+// The record of a typical calculation on each calculator, opened by its record button: every
+// line, with the numbers the screen shows and those put into each formula.
 class RecordsOfScreensTest : public QObject {
     Q_OBJECT
 private slots:
