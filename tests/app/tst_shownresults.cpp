@@ -3,7 +3,6 @@
 #include "tests/common/uitest.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <memory>
 
 using namespace uitest;
@@ -49,21 +48,14 @@ private slots:
         std::unique_ptr<QWidget> window(createCalculator(number));
         window->show();
         for (const QString& step : script) {
-            const QStringList words = step.split(u' ');
-            const QByteArray name = words.at(1).toLatin1();
-            if (words.first() == QLatin1StringView("type")) {
-                typeInto(window.get(), name.constData(), words.at(2));
-            } else if (words.first() == QLatin1StringView("choose")) {
-                auto* list = child<QComboBox>(window.get(), name.constData());
-                choose(window.get(), name.constData(), list->itemText(words.at(2).mid(1).toInt()));
-            } else if (words.first() == QLatin1StringView("click")) {
-                click(window.get(), name.constData());
-            } else {
-                const QString enabled = QStringLiteral("%1%2")
-                                            .arg(int(child<QAbstractButton>(window.get(), "reportButton")->isEnabled()))
-                                            .arg(int(child<QAbstractButton>(window.get(), "addSectionButton")->isEnabled()));
-                QVERIFY2(enabled == words.at(1), qPrintable(step + QStringLiteral(": ") + enabled));
+            if (!step.startsWith(QLatin1StringView("expect "))) {
+                takeStep(window.get(), step);
+                continue;
             }
+            const QString enabled = QStringLiteral("%1%2")
+                                        .arg(int(child<QAbstractButton>(window.get(), "reportButton")->isEnabled()))
+                                        .arg(int(child<QAbstractButton>(window.get(), "addSectionButton")->isEnabled()));
+            QVERIFY2(enabled == step.section(u' ', 1), qPrintable(step + QStringLiteral(": ") + enabled));
         }
         takeMessages();
     }

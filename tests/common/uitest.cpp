@@ -92,6 +92,25 @@ void choose(QWidget* window, const char* name, const QString& item)
     emit list->activated(index);
 }
 
+void takeStep(QWidget* window, const QString& step)
+{
+    const QString action = step.section(u' ', 0, 0);
+    const QByteArray name = step.section(u' ', 1, 1).toLatin1();
+    const QString argument = step.section(u' ', 2);
+    if (action == QLatin1StringView("type"))
+        typeInto(window, name.constData(), argument);
+    else if (action == QLatin1StringView("paste"))
+        pasteInto(window, name.constData(), argument);
+    else if (action == QLatin1StringView("choose") && argument.startsWith(u'#'))
+        choose(window, name.constData(), child<QComboBox>(window, name.constData())->itemText(argument.mid(1).toInt()));
+    else if (action == QLatin1StringView("choose"))
+        choose(window, name.constData(), argument);
+    else if (action == QLatin1StringView("click"))
+        click(window, name.constData());
+    else
+        qFatal("unknown step %s", qPrintable(step));
+}
+
 QString text(const QWidget* window, const char* name)
 {
     QWidget* control = child<QWidget>(window, name);

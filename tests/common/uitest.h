@@ -39,6 +39,9 @@ void pasteInto(QWidget* window, const char* name, const QString& text);
 void click(QWidget* window, const char* name);
 // Chooses the list item with this text as a user would.
 void choose(QWidget* window, const char* name, const QString& item);
+// A step as a user takes it: "type Text1 0.3", "paste Text4 2" (in place of what the input
+// held), "choose Combo1 21.3" or "choose Combo3 #2" (the item at that position), "click Command2".
+void takeStep(QWidget* window, const QString& step);
 QString text(const QWidget* window, const char* name);
 QString toolTip(const QWidget* window, const char* name);
 // Palette colour of a caption's text.

@@ -21,22 +21,6 @@ frmotchet* recordWindow()
     return nullptr;
 }
 
-// Steps as a user takes them: "type Text1 0.3", "paste Text4 2" (in place of what the input
-// held), "choose Combo1 21.3", "click Command2".
-void take(QWidget* window, const QString& step)
-{
-    const QStringList words = step.split(u' ');
-    const QByteArray name = words.at(1).toLatin1();
-    if (words.first() == QLatin1StringView("type"))
-        typeInto(window, name.constData(), words.at(2));
-    else if (words.first() == QLatin1StringView("paste"))
-        pasteInto(window, name.constData(), words.at(2));
-    else if (words.first() == QLatin1StringView("choose"))
-        choose(window, name.constData(), words.at(2));
-    else
-        click(window, name.constData());
-}
-
 }  // namespace
 
 // The record of a typical calculation on each calculator, opened by its record button: every
@@ -422,7 +406,7 @@ private slots:
         std::unique_ptr<QWidget> calculator(createCalculator(number));
         calculator->show();
         for (const QString& step : steps)
-            take(calculator.get(), step);
+            takeStep(calculator.get(), step);
         QCOMPARE(takeMessages(), QStringList());
         for (const QString& expected : shown) {
             const qsizetype mark = expected.indexOf(QRegularExpression(QStringLiteral("[=~]")));

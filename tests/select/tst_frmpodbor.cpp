@@ -4,7 +4,6 @@
 #include "tests/common/uitest.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QFont>
@@ -39,28 +38,12 @@ double numberIn(const QString& caption)
     return last.isEmpty() ? qQNaN() : shown(last);
 }
 
-// Steps on a calculator before its sizes are asked for: "click Option4", "choose Combo3 #1".
-void prepare(QWidget* window, const QStringList& steps)
-{
-    for (const QString& step : steps) {
-        const QStringList words = step.split(u' ');
-        const QByteArray name = words.at(1).toLatin1();
-        if (words.first() == QLatin1StringView("click")) {
-            click(window, name.constData());
-        } else {
-            auto* list = child<QComboBox>(window, name.constData());
-            const int index = words.at(2).mid(1).toInt();
-            list->setCurrentIndex(index);
-            emit list->activated(index);
-        }
-    }
-}
-
 // The size selection of a calculator after these steps and this flow typed on it.
 QWidget* openSelection(QWidget* calculator, const QStringList& steps, const QString& flow)
 {
     calculator->show();
-    prepare(calculator, steps);
+    for (const QString& step : steps)
+        takeStep(calculator, step);
     typeInto(calculator, "Text1", flow);
     click(calculator, "selectSizeButton");
     return sizeSelection();
