@@ -57,19 +57,25 @@ bool frmuchastki::addSection(const calc::CalculationRequest& request)
 
 void frmuchastki::closeEvent(QCloseEvent* event)
 {
-    if (modified) {
-        switch (platform::askToSave(this, QStringLiteral("Сохранить изменения в таблице участков?"))) {
-        case platform::SaveAnswer::Save:
-            if (!save())
-                return event->ignore();
-            break;
-        case platform::SaveAnswer::Discard:
-            break;
-        case platform::SaveAnswer::Cancel:
-            return event->ignore();
-        }
-    }
+    if (!changesSettled())
+        return event->ignore();
     event->accept();
+}
+
+// Whether the table on screen may give way: nothing unsaved, or saved or let go by the user.
+bool frmuchastki::changesSettled()
+{
+    if (!modified)
+        return true;
+    switch (platform::askToSave(this, QStringLiteral("Сохранить изменения в таблице участков?"))) {
+    case platform::SaveAnswer::Save:
+        return save();
+    case platform::SaveAnswer::Discard:
+        return true;
+    case platform::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 int frmuchastki::selectedRow() const
@@ -118,6 +124,9 @@ bool frmuchastki::save()
 
 void frmuchastki::open()
 {
+    // Another table replaces this one: its unsaved changes are not to be lost unasked.
+    if (!changesSettled())
+        return;
     const QString path = platform::openFileName(this, QStringLiteral("Открыть таблицу участков"), fileFilter);
     if (path.isEmpty())
         return;

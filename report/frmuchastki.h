@@ -27,6 +27,7 @@ private:
     void removeSelected();
     void moveSelected(int step);
     bool save();
+    bool changesSettled();
     void open();
     void setModified(bool changed);
     void fitColumns();

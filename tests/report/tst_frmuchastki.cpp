@@ -232,6 +232,8 @@ private slots:
             writeBytes(chosenPath, bytes);
         window->addSection(steelSection());
         const QString title = window->windowTitle();
+        // The unsaved section is let go, but a file that cannot be taken leaves it on screen.
+        answers = {platform::SaveAnswer::Discard};
         click(window, "openButton");
         QCOMPARE(uitest::takeFileErrors(), QStringList{"Не удалось открыть файл\n" + chosenPath + "\n\n" + reason});
         QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
@@ -275,6 +277,25 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTEST(window.isNull(), "closed");
         QTEST(QFile::exists(chosenPath), "written");
+    }
+
+    // Opening another table asks first too; a cancelled question opens nothing.
+    void openingAsksFirst()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки.talver");
+        window->addSection(heatingSection());
+        click(window, "saveButton");
+        window->addSection(steelSection());
+        answers = {platform::SaveAnswer::Cancel};
+        click(window, "openButton");
+        QCOMPARE(questions, QStringList{"Сохранить изменения в таблице участков?"});
+        QCOMPARE(tableCells(window).size(), 2);
+        QVERIFY(window->isModified());
+        answers = {platform::SaveAnswer::Discard};
+        click(window, "openButton");
+        QCOMPARE(tableCells(window).size(), 1);
+        QVERIFY(!window->isModified());
     }
 
     void noQuestionWithoutChanges()
