@@ -66,6 +66,13 @@ class WindowFitTest : public QObject {
             found << QStringLiteral("%1×%2 px").arg(window->width()).arg(window->height());
         return found;
     }
+    static QWidget* topLevel(const char* name)
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String(name) && window->isVisible())
+                return window;
+        return nullptr;
+    }
     void check(QWidget* window)
     {
         const QStringList found = problems(window);
@@ -143,13 +150,28 @@ private slots:
         calculator->show();
         uitest::typeInto(calculator, "Text1", "2");
         uitest::click(calculator, "selectSizeButton");
-        QWidget* shown = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("frmpodbor"))
-                shown = window;
+        QWidget* shown = topLevel("frmpodbor");
         QVERIFY(shown);
         uitest::child<QTabWidget>(shown, "modes")->setCurrentIndex(tab);
         check(shown);
+    }
+
+    // The record of a heating section with fittings, the longest record there is, and the
+    // sections table of the menu.
+    void recordAndSections()
+    {
+        QWidget* calculator = createCalculator(9);
+        calculator->show();
+        for (const char* step : {"click Option4", "choose Combo3 #2", "choose Combo1 15", "choose Combo2 1.0",
+                                 "type Text1 0.2", "type Text16 10", "click Check1", "click Check3", "click Command1",
+                                 "click reportButton"})
+            uitest::takeStep(calculator, QString::fromUtf8(step));
+        QCOMPARE(uitest::takeMessages(), QStringList());
+        check(topLevel("frmotchet"));
+        auto* menu = new Form1;
+        menu->show();
+        uitest::click(menu, "sectionsButton");
+        check(topLevel("frmuchastki"));
     }
 };
 
