@@ -18,6 +18,11 @@ QString rounded(double value, int decimals) { return calc::numberText(calc::roun
 
 bool heating(const calc::SizeMeasure& measure) { return measure.figures.specificLoss.has_value(); }
 
+bool computed(const calc::SizeMeasure& measure)
+{
+    return !measure.failed && measure.figures.velocity && std::isfinite(*measure.figures.velocity);
+}
+
 // v, 1000i and Па/м as the calculator shows them; heating shows R and no 1000i.
 struct NumberCells {
     QString velocity;
@@ -28,7 +33,7 @@ struct NumberCells {
 NumberCells numberCells(const calc::SizeMeasure& measure)
 {
     const calc::Figures& figures = measure.figures;
-    if (measure.failed || !figures.velocity || !std::isfinite(*figures.velocity))
+    if (!computed(measure))
         return {impossible, impossible, impossible};
     NumberCells cells{calc::velocityText(*figures.velocity), QString(), QString()};
     if (heating(measure)) {
@@ -38,11 +43,6 @@ NumberCells numberCells(const calc::SizeMeasure& measure)
     cells.thousandI = figures.thousandI ? calc::thousandIText(*figures.thousandI) : impossible;
     cells.pressure = figures.slopePressure ? rounded(*figures.slopePressure, 2) : impossible;
     return cells;
-}
-
-bool computed(const calc::SizeMeasure& measure)
-{
-    return !measure.failed && measure.figures.velocity && std::isfinite(*measure.figures.velocity);
 }
 
 // What stops every size alike: a condition the calculator asks for.

@@ -243,7 +243,7 @@ SectionInput BuildingPanel::sectionInput(SystemKind kind) const
     input.carrier = waterSelected() ? HeatCarrier::Water : HeatCarrier::Other;
     input.typedDensity = parseValue(ui->Text3->text());
     input.typedViscosityE6 = parseValue(ui->Text18->text());
-    input.flow = {parseValue(ui->Text1->text()), chosenFlowUnit(ui->Option5)};
+    input.flow = typedFlow(ui->Text1, ui->Option5);
     input.length = parseValue(ui->Text16->text());
     for (int row = 0; row < fittingRows; ++row)
         input.fittings[row] = {fittingBoxes[row]->isChecked(), parseValue(fittingCounts[row]->text())};
@@ -263,7 +263,7 @@ SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices c
         query.carrierViscosityE6 = parseValue(ui->Text18->text());
         query.carrierDensity = parseValue(ui->Text3->text());
     }
-    query.flow = {parseValue(ui->Text1->text()), chosenFlowUnit(ui->Option5)};
+    query.flow = typedFlow(ui->Text1, ui->Option5);
     return query;
 }
 

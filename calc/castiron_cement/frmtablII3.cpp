@@ -43,7 +43,7 @@ SizeQuery frmtablII3::sizeQuery() const
 {
     SizeQuery query;
     query.chosen = {ui.Option3->isChecked() ? 0 : 1, condition() == Condition::New ? 1 : 0};
-    query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option5)};
+    query.flow = typedFlow(ui.Text1, ui.Option5);
     return query;
 }
 
@@ -70,7 +70,7 @@ void frmtablII3::toggleOtherDiameter()
 void frmtablII3::find()
 {
     CalculationInput input;
-    input.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option5)};
+    input.flow = typedFlow(ui.Text1, ui.Option5);
     input.typedDiameter = ui.Check1->isChecked();
     // The chosen size is read back from Label5 as it shows it.
     input.size = input.typedDiameter ? parseValue(ui.Text2->text()) : classic::shownNumber(ui.Label5->text());

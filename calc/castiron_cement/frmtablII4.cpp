@@ -74,7 +74,7 @@ SizeQuery frmtablII4::sizeQuery() const
 {
     SizeQuery query;
     query.chosen = {sizeType() - 1, anyClassChosen() ? int(pressureClass()) : -1};
-    query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option8)};
+    query.flow = typedFlow(ui.Text1, ui.Option8);
     return query;
 }
 
@@ -154,7 +154,7 @@ void frmtablII4::toggleOtherDiameter()
 void frmtablII4::find()
 {
     CalculationInput input;
-    input.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option8)};
+    input.flow = typedFlow(ui.Text1, ui.Option8);
     input.typedDiameter = ui.Check1->isChecked();
     // The chosen size is read back from Label3 as it shows it.
     input.size = input.typedDiameter ? parseValue(ui.Text2->text()) : classic::shownNumber(ui.Label3->text());

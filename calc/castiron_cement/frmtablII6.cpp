@@ -37,7 +37,7 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 // No condition changes the sizes.
 SizeQuery frmtablII6::sizeQuery() const
 {
-    return {{}, {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)}};
+    return {{}, typedFlow(ui.Text1, ui.Option1)};
 }
 void frmtablII6::load()
 {

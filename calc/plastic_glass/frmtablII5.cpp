@@ -99,7 +99,7 @@ SizeQuery frmtablII5::sizeQuery() const
     };
     const std::optional<Series> series = chosenSeries();
     query.chosen = {position(pe::materials, chosenMaterial()), series ? position(pe::allSeries, *series) : -1};
-    query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option14)};
+    query.flow = typedFlow(ui.Text1, ui.Option14);
     return query;
 }
 

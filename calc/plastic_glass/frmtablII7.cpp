@@ -39,7 +39,7 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 // No condition changes the sizes.
 SizeQuery frmtablII7::sizeQuery() const
 {
-    return {{}, {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)}};
+    return {{}, typedFlow(ui.Text1, ui.Option1)};
 }
 void frmtablII7::load()
 {

@@ -39,7 +39,7 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 // No condition changes the sizes.
 SizeQuery frmtablII8::sizeQuery() const
 {
-    return {{}, {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)}};
+    return {{}, typedFlow(ui.Text1, ui.Option1)};
 }
 void frmtablII8::load()
 {

@@ -95,9 +95,10 @@ void fillList(QComboBox* list, const QStringList& items)
     list->setCurrentIndex(-1);
 }
 
-FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond)
+TypedFlow typedFlow(const QLineEdit* flow, const QRadioButton* litresPerSecond)
 {
-    return litresPerSecond->isChecked() ? FlowUnit::LitresPerSecond : FlowUnit::CubicMetresPerHour;
+    return {parseValue(flow->text()),
+            litresPerSecond->isChecked() ? FlowUnit::LitresPerSecond : FlowUnit::CubicMetresPerHour};
 }
 
 void chainToolButtons(QWidget* selectSize, QWidget* record, QWidget* addSection, QWidget* help)

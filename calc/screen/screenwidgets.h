@@ -79,7 +79,8 @@ void chainToolButtons(QWidget* selectSize, QWidget* record, QWidget* addSection,
 // Clears a list and fills it, leaving nothing selected.
 void fillList(QComboBox* list, const QStringList& items);
 
-FlowUnit chosenFlowUnit(const QRadioButton* litresPerSecond);
+// The flow as typed in its input, in the unit its option chooses.
+TypedFlow typedFlow(const QLineEdit* flow, const QRadioButton* litresPerSecond);
 
 // The catalog size chosen in the first list, as it names it; none while the other-diameter box
 // is ticked.

@@ -22,7 +22,7 @@ SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const simple::Ma
 simple::Input SimpleFindPanel::input() const
 {
     return {.material = material,
-            .flow = {parseValue(ui.flow->text()), chosenFlowUnit(ui.litresPerSecond)},
+            .flow = typedFlow(ui.flow, ui.litresPerSecond),
             .diameterMm = parseValue(ui.diameter->text())};
 }
 

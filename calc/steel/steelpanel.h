@@ -160,7 +160,7 @@ public:
         SizeQuery query;
         query.chosen = {condition() == PipeCondition::NonNew ? 0 : 1, coldWater ? 0 : 1,
                         coldWater ? -1 : int(hotWaterTemperatures().indexOf(Label22)), ui.Frame3->systemTypePosition()};
-        query.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)};
+        query.flow = typedFlow(ui.Text1, ui.Option1);
         return query;
     }
 
@@ -209,7 +209,7 @@ private:
         asked.outerDiameter = parseValue(Label19);
         asked.wall = parseValue(Label20);
         asked.diameterMm = parseValue(ui.Text2->text());
-        asked.flow = {parseValue(ui.Text1->text()), chosenFlowUnit(ui.Option1)};
+        asked.flow = typedFlow(ui.Text1, ui.Option1);
         return asked;
     }
 

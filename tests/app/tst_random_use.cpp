@@ -111,14 +111,6 @@ QList<T*> usable(const QWidget* window)
 
 QString calculatorName(int number) { return QStringLiteral("frmtablII%1").arg(number); }
 
-QWidget* shownWindow(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    return nullptr;
-}
-
 // Every cell of a table's first rows.
 QStringList shownCells(const QTableView* table, int rowLimit)
 {
@@ -153,10 +145,10 @@ public:
     {
         // A third of the actions go to the size selection or the record while the calculator has
         // one of them open, a sixth to the sections table while it is open.
-        QWidget* selection = shownWindow(QStringLiteral("frmpodbor"));
-        QWidget* sections = shownWindow(QStringLiteral("frmuchastki"));
+        QWidget* selection = uitest::shownWindow(QStringLiteral("frmpodbor"));
+        QWidget* sections = uitest::shownWindow(QStringLiteral("frmuchastki"));
         QList<QWidget*> opened;
-        for (QWidget* other : {selection, shownWindow(QStringLiteral("frmotchet"))})
+        for (QWidget* other : {selection, uitest::shownWindow(QStringLiteral("frmotchet"))})
             if (other)
                 opened << other;
         const int toward = below(6);
@@ -236,7 +228,7 @@ private:
         typedByUser.clear();
         auto* button = menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
         QTest::mouseClick(button, Qt::LeftButton);
-        window = shownWindow(calculatorName(number));
+        window = uitest::shownWindow(calculatorName(number));
         surface = window;
     }
 

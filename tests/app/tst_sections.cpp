@@ -21,8 +21,6 @@ QList<QWidget*> shownWindows(const QString& name)
     return found;
 }
 
-QWidget* shownWindow(const QString& name) { return shownWindows(name).value(0); }
-
 QStringList rowCells(const QWidget* sections, int row)
 {
     const QAbstractItemModel* model = child<QTableView>(sections, "sectionsTable")->model();

@@ -66,13 +66,6 @@ class WindowFitTest : public QObject {
             found << QStringLiteral("%1×%2 px").arg(window->width()).arg(window->height());
         return found;
     }
-    static QWidget* topLevel(const char* name)
-    {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String(name) && window->isVisible())
-                return window;
-        return nullptr;
-    }
     void check(QWidget* window)
     {
         const QStringList found = problems(window);
@@ -83,9 +76,7 @@ class WindowFitTest : public QObject {
 private slots:
     void cleanup()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        uitest::closeAllWindows();
         uitest::takeMessages();
     }
 
@@ -117,11 +108,7 @@ private slots:
     {
         QFETCH(int, helpWindow);
         help::showFormulaHelp(helpWindow);
-        QWidget* shown = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QString("frmhelp%1").arg(helpWindow))
-                shown = window;
-        check(shown);
+        check(uitest::shownWindow(QString("frmhelp%1").arg(helpWindow)));
     }
 
     void calculators_data()
@@ -150,7 +137,7 @@ private slots:
         calculator->show();
         uitest::typeInto(calculator, "Text1", "2");
         uitest::click(calculator, "selectSizeButton");
-        QWidget* shown = topLevel("frmpodbor");
+        QWidget* shown = uitest::shownWindow(QStringLiteral("frmpodbor"));
         QVERIFY(shown);
         uitest::child<QTabWidget>(shown, "modes")->setCurrentIndex(tab);
         check(shown);
@@ -167,11 +154,11 @@ private slots:
                                  "click reportButton"})
             uitest::takeStep(calculator, QString::fromUtf8(step));
         QCOMPARE(uitest::takeMessages(), QStringList());
-        check(topLevel("frmotchet"));
+        check(uitest::shownWindow(QStringLiteral("frmotchet")));
         auto* menu = new Form1;
         menu->show();
         uitest::click(menu, "sectionsButton");
-        check(topLevel("frmuchastki"));
+        check(uitest::shownWindow(QStringLiteral("frmuchastki")));
     }
 };
 

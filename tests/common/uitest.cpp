@@ -92,6 +92,21 @@ void choose(QWidget* window, const char* name, const QString& item)
     emit list->activated(index);
 }
 
+QWidget* shownWindow(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void closeAllWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void takeStep(QWidget* window, const QString& step)
 {
     const QString action = step.section(u' ', 0, 0);

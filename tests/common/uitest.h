@@ -22,6 +22,11 @@ QStringList takeFileErrors();
 // Documents asked to open since the last call; the list is emptied.
 QList<QUrl> takeOpenedDocuments();
 
+// The shown top-level window of this object name, or null.
+QWidget* shownWindow(const QString& name);
+// Closes every top-level window and lets the closed ones go, as between two tests.
+void closeAllWindows();
+
 // A named control of a window; fails the test when it is missing.
 template <class T>
 T* child(const QWidget* window, const char* name)

@@ -30,9 +30,7 @@ class RecordsOfScreensTest : public QObject {
 private slots:
     void cleanup()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeAllWindows();
     }
 
     void recordOfWorkedExample_data()

@@ -18,14 +18,6 @@ using namespace uitest;
 
 namespace {
 
-QWidget* sizeSelection()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1StringView("frmpodbor") && window->isVisible())
-            return window;
-    return nullptr;
-}
-
 // A number shown with the decimal comma.
 double shown(QString text) { return calc::parseValue(text.replace(u',', u'.')); }
 
@@ -46,7 +38,7 @@ QWidget* openSelection(QWidget* calculator, const QStringList& steps, const QStr
         takeStep(calculator, step);
     typeInto(calculator, "Text1", flow);
     click(calculator, "selectSizeButton");
-    return sizeSelection();
+    return shownWindow(QStringLiteral("frmpodbor"));
 }
 
 QStringList rowCells(const QAbstractItemModel* model, int row)
@@ -66,9 +58,7 @@ class FrmpodborTest : public QObject {
 private slots:
     void cleanup()
     {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeAllWindows();
     }
 
     void rowEqualsCalculator_data()
