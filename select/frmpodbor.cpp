@@ -170,8 +170,9 @@ report::Document frmpodbor::document() const
     shown.title = windowTitle();
     shown.conditions << ui.conditionsLabel->text();
     const bool litres = ui.unitLitres->isChecked();
-    const TextTableModel& model = ui.modes->currentWidget() == ui.flowTab ? sizesModel : handbookModel;
-    if (&model == &sizesModel) {
+    const bool sizesShown = ui.modes->currentWidget() == ui.flowTab;
+    const TextTableModel& model = sizesShown ? sizesModel : handbookModel;
+    if (sizesShown) {
         const QString flow = calc::numberText(calc::parseValue(ui.flowInput->text()));
         if (!ui.flowInput->text().trimmed().isEmpty())
             shown.conditions << QStringLiteral("расход %1 %2").arg(flow, litres ? QStringLiteral("л/сек") : QStringLiteral("м куб/ч"));
@@ -179,6 +180,6 @@ report::Document frmpodbor::document() const
             shown.conditions << ui.adviceLabel->text().split(u'\n');
     }
     // A handbook page keeps v and 1000i of a size together when it is cut into parts.
-    shown.tables << report::Table{model.header(), model.rows(), model.boldRows(), &model == &sizesModel ? 1 : 2};
+    shown.tables << report::Table{model.header(), model.rows(), model.boldRows(), sizesShown ? 1 : 2};
     return shown;
 }

@@ -30,6 +30,22 @@ QStringList rowCells(const QWidget* sections, int row)
     return cells;
 }
 
+// Where a classic calculator shows v, 1000i, and how its section line begins.
+struct ClassicCaptions {
+    const char* velocity;
+    const char* thousandI;
+    QString headLossLead;
+};
+
+// A row's v, 1000i, h and ΔP are the captions of the classic calculator that gave it.
+void compareWithClassic(const QStringList& row, const QWidget* calculator, const ClassicCaptions& captions)
+{
+    QCOMPARE(row.at(4), text(calculator, captions.velocity));
+    QCOMPARE(row.at(5), text(calculator, captions.thousandI));
+    QCOMPARE(captions.headLossLead + row.at(7) + " м", text(calculator, "Label10"));
+    QCOMPARE("потери давления  " + row.at(8) + " Па", toolTip(calculator, "Label10"));
+}
+
 int rowCount(const QWidget* sections) { return child<QTableView>(sections, "sectionsTable")->model()->rowCount(); }
 
 }  // namespace
@@ -73,10 +89,7 @@ private slots:
         QVERIFY(sections);
         QCOMPARE(rowCells(sections, 0), (QStringList{"1", "стальные водогазопроводные 21.3 × 2.8", "0,3", "14,7", "1,768",
                                                      "806,866", "10", "10,489", "102864,42"}));
-        QCOMPARE(rowCells(sections, 0).at(4), text(steel, "Label1"));
-        QCOMPARE(rowCells(sections, 0).at(5), text(steel, "Label2"));
-        QCOMPARE("H = i·L·(1+k)= " + rowCells(sections, 0).at(7) + " м", text(steel, "Label10"));
-        QCOMPARE("потери давления  " + rowCells(sections, 0).at(8) + " Па", toolTip(steel, "Label10"));
+        compareWithClassic(rowCells(sections, 0), steel, {"Label1", "Label2", "H = i·L·(1+k)= "});
 
         click(menu, "Command5");
         QWidget* polyethylene = shownWindow("frmtablII5");
@@ -88,10 +101,7 @@ private slots:
         QCOMPARE(shownWindows("frmuchastki"), QList<QWidget*>{sections});
         QCOMPARE(rowCells(sections, 1), (QStringList{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "5", "96,8",
                                                      "0,679", "6,042", "100", "0,604", "5925,51"}));
-        QCOMPARE(rowCells(sections, 1).at(4), text(polyethylene, "Label3"));
-        QCOMPARE(rowCells(sections, 1).at(5), text(polyethylene, "Label4"));
-        QCOMPARE("h = i · L = " + rowCells(sections, 1).at(7) + " м", text(polyethylene, "Label10"));
-        QCOMPARE("потери давления  " + rowCells(sections, 1).at(8) + " Па", toolTip(polyethylene, "Label10"));
+        compareWithClassic(rowCells(sections, 1), polyethylene, {"Label3", "Label4", "h = i · L = "});
 
         click(menu, "Command9");
         QWidget* copper = shownWindow("frmtablII9");
