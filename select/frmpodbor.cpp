@@ -61,14 +61,24 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
     // The list of sizes to show needs the width of its longest size; the page takes the rest.
     ui.shownSizes->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000,0 × 00,00")) * 2);
 
-    connect(ui.flowInput, &QLineEdit::textChanged, this, &frmpodbor::showSizes);
+    // Keys that come in a burst (a paste, a held key) recompute the sizes once, when the events
+    // are handled: every key would measure and repaint every size of the catalog.
+    sizesRefresh.setSingleShot(true);
+    sizesRefresh.setInterval(0);
+    connect(&sizesRefresh, &QTimer::timeout, this, &frmpodbor::showSizes);
+    connect(ui.flowInput, &QLineEdit::textChanged, &sizesRefresh, qOverload<>(&QTimer::start));
     connect(ui.unitLitres, &QRadioButton::toggled, this, &frmpodbor::showSizes);
     connect(ui.buildTableButton, &QPushButton::clicked, this, &frmpodbor::buildHandbook);
     for (auto* input : {ui.tableFrom, ui.tableTo, ui.tableStep})
         connect(input, &NumericInput::enterPressed, this, &frmpodbor::buildHandbook);
-    ui.outputBar->setDocumentProvider([this] { return document(); });
-    ui.outputBar->setViewProvider(
-        [this] { return ui.modes->currentWidget() == ui.flowTab ? ui.sizesTable : ui.handbookTable; });
+    ui.outputBar->setDocumentProvider([this] {
+        showPendingSizes();
+        return document();
+    });
+    ui.outputBar->setViewProvider([this] {
+        showPendingSizes();
+        return ui.modes->currentWidget() == ui.flowTab ? ui.sizesTable : ui.handbookTable;
+    });
     connect(ui.allSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(true); });
     connect(ui.noSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(false); });
 }
@@ -100,6 +110,7 @@ void frmpodbor::setRequest(const selection::Request& newRequest)
     fillShownSizes();
     handbookModel.setTable({}, {});
     ui.tableMessage->clear();
+    fittedTextLengths.clear();
     showSizes();
 }
 
@@ -111,8 +122,15 @@ calc::SizeQuery frmpodbor::currentQuery() const
     return query;
 }
 
+void frmpodbor::showPendingSizes()
+{
+    if (sizesRefresh.isActive())
+        showSizes();
+}
+
 void frmpodbor::showSizes()
 {
+    sizesRefresh.stop();
     const bool flowGiven = !ui.flowInput->text().trimmed().isEmpty();
     const selection::SizeTable table = selection::sizeTable(request.record, currentQuery(), flowGiven);
     QList<QStringList> rows;
@@ -122,12 +140,27 @@ void frmpodbor::showSizes()
     if (table.recommendedRow >= 0)
         bold << table.recommendedRow;
     sizesModel.setTable(selection::sizeTableHeader(), rows, bold);
-    ui.sizesTable->resizeColumnsToContents();
+    fitSizeColumns(rows);
     ui.adviceLabel->setText(table.advice);
     if (table.recommendedRow >= 0) {
         ui.sizesTable->selectRow(table.recommendedRow);
         ui.sizesTable->scrollTo(sizesModel.index(table.recommendedRow, 0));
     }
+}
+
+// Fitting measures every cell of a catalog; the columns are fitted again only when the longest text
+// of one of them changed its length: the figures have a fixed number of decimals in digits of
+// one width, the judgements are few words.
+void frmpodbor::fitSizeColumns(const QList<QStringList>& rows)
+{
+    QList<qsizetype> longest(sizesModel.columnCount(), 0);
+    for (const QStringList& row : rows)
+        for (qsizetype column = 0; column < std::min(row.size(), longest.size()); ++column)
+            longest[column] = std::max(longest[column], row.at(column).size());
+    if (longest == fittedTextLengths)
+        return;
+    fittedTextLengths = longest;
+    ui.sizesTable->resizeColumnsToContents();
 }
 
 void frmpodbor::fillShownSizes()

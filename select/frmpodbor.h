@@ -5,6 +5,7 @@
 #include "ui_frmpodbor.h"
 #include "widgets/texttablemodel.h"
 
+#include <QTimer>
 #include <QWidget>
 
 namespace selection {
@@ -34,6 +35,8 @@ public:
 private:
     calc::SizeQuery currentQuery() const;
     void showSizes();
+    void showPendingSizes();
+    void fitSizeColumns(const QList<QStringList>& rows);
     void fillShownSizes();
     void setAllSizesShown(bool shown);
     void buildHandbook();
@@ -43,4 +46,6 @@ private:
     selection::Request request;
     TextTableModel sizesModel;
     TextTableModel handbookModel;
+    QTimer sizesRefresh;
+    QList<qsizetype> fittedTextLengths;  // the longest text of each column when last fitted
 };

@@ -222,6 +222,29 @@ private slots:
         QVERIFY2(!calculatorAdvice.contains(QStringLiteral("рекомендуется")), qPrintable(calculatorAdvice));
     }
 
+    // A flow typed in a burst is recomputed once the events are handled; a file saved at once
+    // already holds the sizes of the new flow.
+    void typedFlowShownAndSaved()
+    {
+        QTemporaryDir folder;
+        const QString answer = folder.filePath(QStringLiteral("sizes.csv"));
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return answer; });
+        std::unique_ptr<QWidget> calculator(createCalculator(8));
+        QWidget* selection = openSelection(calculator.get(), {}, QStringLiteral("1"));
+        QVERIFY(selection);
+        pasteInto(selection, "flowInput", QStringLiteral("2"));
+        click(selection, "csvButton");
+        platform::setFileDialogReplacement({});
+        QFile csv(answer);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"));
+        QVERIFY(lines.size() > 2);
+        // 45 mm glass, 37 mm bore: v = 4·0,002/(π·0,037²) = 1,860 m/s.
+        QVERIFY2(lines.at(1).startsWith(QStringLiteral("45;37;1,86;")), qPrintable(lines.at(1)));
+        QCoreApplication::processEvents();
+        QCOMPARE(child<QTableView>(selection, "sizesTable")->model()->index(0, 2).data().toString(), QStringLiteral("1,86"));
+    }
+
     // The outputs take the table of the tab shown: the sizes of one flow as CSV, the handbook
     // page as PDF; a file that cannot be written is named in a box and the table stays.
     void outputsOfTheTabShown()
