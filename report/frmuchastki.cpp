@@ -48,8 +48,11 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
 bool frmuchastki::addSection(const calc::CalculationRequest& request)
 {
     const report::SectionCalculation calculated = report::calculateSection(records, model.nextNumber(), request);
-    if (calculated.failed)
+    if (calculated.failed) {
+        platform::showInputError(
+            this, QStringLiteral("Участок не добавлен в таблицу участков:\rпо таблице II-%1 он не рассчитывается").arg(request.table));
         return false;
+    }
     model.append(calculated.section);
     selectRow(model.rowCount() - 1);
     return true;

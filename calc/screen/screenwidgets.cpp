@@ -26,10 +26,7 @@ void connectClassicButtons(QObject* context, const ClassicButtons& buttons, cons
             given.mainClear();
             shown->forget();
         };
-        actions.sectionClear = [shown, given] {
-            given.sectionClear();
-            shown->forgetSection();
-        };
+        actions.sectionClear = [shown, given] { shown->clearSection(given.sectionClear); };
     }
     for (auto* button : {buttons.find, buttons.calculate})
         platform::setButtonBackground(button, classicRunColour);
@@ -81,6 +78,7 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
     for (qsizetype k = 0; k < parts.documentLinks.size(); ++k)
         widgets::makeDocumentLink(parts.documentLinks.at(k), record.documents.at(k).file, parts.linkStyle);
     auto* shown = new ShownCalculation(parts.reportButton, parts.addSectionButton, window);
+    shown->watchInputs(window);
     QObject::connect(parts.reportButton, &QAbstractButton::clicked, shown, [record, shown] {
         if (shown->isShown())
             report::showCalculationRecord(record, shown->input(), shown->output());

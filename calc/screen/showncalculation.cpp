@@ -1,6 +1,8 @@
 #include "calc/screen/showncalculation.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace calc {
 
@@ -15,10 +17,53 @@ ShownCalculation::ShownCalculation(QAbstractButton* reportButton, QAbstractButto
     enableButtons();
 }
 
+void ShownCalculation::watchInputs(const QWidget* window)
+{
+    for (QLineEdit* input : window->findChildren<QLineEdit*>()) {
+        // A list's own editor is not an input of its own.
+        if (qobject_cast<QComboBox*>(input->parentWidget()))
+            continue;
+        inputs << input;
+        connect(input, &QLineEdit::textChanged, this, &ShownCalculation::forgetWhenInputsChanged);
+    }
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        inputs << list;
+        connect(list, &QComboBox::currentIndexChanged, this, &ShownCalculation::forgetWhenInputsChanged);
+    }
+    for (QAbstractButton* box : window->findChildren<QAbstractButton*>())
+        if (box->isCheckable()) {
+            inputs << box;
+            connect(box, &QAbstractButton::toggled, this, &ShownCalculation::forgetWhenInputsChanged);
+        }
+}
+
+QStringList ShownCalculation::inputValues() const
+{
+    QStringList values;
+    for (const QPointer<QWidget>& input : inputs) {
+        if (auto* line = qobject_cast<const QLineEdit*>(input.data()))
+            values << line->text();
+        else if (auto* list = qobject_cast<const QComboBox*>(input.data()))
+            values << QString::number(list->currentIndex()) + u':' + list->currentText();
+        else if (auto* box = qobject_cast<const QAbstractButton*>(input.data()))
+            values << QString::number(int(box->isChecked()));
+        else
+            values << QString();
+    }
+    return values;
+}
+
+void ShownCalculation::forgetWhenInputsChanged()
+{
+    if (!screenClearing && shownInput && inputValues() != shownInputValues)
+        forget();
+}
+
 void ShownCalculation::show(const CalculationRequest& input, const CalculationResults& output)
 {
     shownInput = input;
     shownOutput = output;
+    shownInputValues = inputValues();
     enableButtons();
     emit changed();
 }
@@ -31,6 +76,7 @@ void ShownCalculation::showSection(double length, const Figures& section, const 
     shownOutput.figures.headLoss = section.headLoss;
     shownOutput.figures.headLossPressure = section.headLossPressure;
     shownOutput.headLossText = headLossText;
+    shownInputValues = inputValues();
     enableButtons();
     emit changed();
 }
@@ -45,10 +91,19 @@ void ShownCalculation::forget()
     emit changed();
 }
 
+void ShownCalculation::clearSection(const std::function<void()>& clear)
+{
+    screenClearing = true;
+    clear();
+    screenClearing = false;
+    forgetSection();
+}
+
 void ShownCalculation::forgetSection()
 {
     if (!shownInput || !shownInput->length)
         return;
+    shownInputValues = inputValues();
     shownInput->length.reset();
     shownInput->localLosses = {};
     for (auto figure : {&Figures::localShare, &Figures::resistanceSum, &Figures::headLoss, &Figures::headLossPressure,

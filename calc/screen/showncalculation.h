@@ -2,21 +2,31 @@
 
 #include "calc/common/calculationrequest.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 class QAbstractButton;
+class QWidget;
 
 namespace calc {
 
 // The calculation whose results a calculator shows right now: set by a successful find or
-// section, forgotten by a clear, an error box or a step that empties the results. The record
-// button follows any shown calculation; the sections button a shown section.
+// section, forgotten by a clear, an error box, a step that empties the results or a change of
+// any input the results were computed from (the captions stay). The record button follows any
+// shown calculation; the sections button a shown section.
 // The object is named "shownCalculation" so that the main menu can find it on a calculator.
 class ShownCalculation : public QObject {
     Q_OBJECT
 public:
     ShownCalculation(QAbstractButton* reportButton, QAbstractButton* addSectionButton, QObject* parent);
+
+    // The inputs, lists, options and boxes of the calculator window: once one of them holds
+    // another value than when the results were shown, the results are forgotten.
+    void watchInputs(const QWidget* window);
 
     void show(const CalculationRequest& input, const CalculationResults& output);
     // A section computed from the shown find: its length, head-loss figures and result line.
@@ -24,6 +34,9 @@ public:
     void forget();
     // The section results were emptied; the find's stay shown.
     void forgetSection();
+    // The screen's own section clear: the inputs it empties are no change of the user's, and the
+    // find stays shown.
+    void clearSection(const std::function<void()>& clear);
 
     bool isShown() const { return shownInput.has_value(); }
     const CalculationRequest& input() const { return *shownInput; }
@@ -37,11 +50,16 @@ signals:
 
 private:
     void enableButtons();
+    QStringList inputValues() const;
+    void forgetWhenInputsChanged();
 
     QAbstractButton* reportButton;
     QAbstractButton* addSectionButton;
     std::optional<CalculationRequest> shownInput;
     CalculationResults shownOutput;
+    QList<QPointer<QWidget>> inputs;
+    QStringList shownInputValues;  // what the inputs held when the results were shown
+    bool screenClearing = false;
 };
 
 }  // namespace calc

@@ -42,9 +42,8 @@ public:
     void connectControls(std::function<void()> calculateOnScreen, ShownCalculation* shownCalculation)
     {
         shown = shownCalculation;
-        QObject::connect(ui.Frame3, &SteelSectionFrame::cleared, shown, &ShownCalculation::forgetSection);
         platform::setCaptionColour(ui.Label26, warningRed);
-        ui.Frame3->connectButtons(ui.Command2, ui.Command1, ui.Text1, [this] { find(); }, [this] { clearAll(); });
+        ui.Frame3->connectButtons(ui.Command2, ui.Command1, ui.Text1, shown, [this] { find(); }, [this] { clearAll(); });
         QObject::connect(ui.Frame3, &SteelSectionFrame::calculateRequested, window, std::move(calculateOnScreen));
         QObject::connect(ui.Frame3, &SteelSectionFrame::cleared, ui.Label26, &QLabel::clear);
         // A new pipe condition asks for the wall (or the typed diameter) again.

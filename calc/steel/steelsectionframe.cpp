@@ -15,9 +15,10 @@ SteelSectionFrame::SteelSectionFrame(QWidget* parent) : QGroupBox(parent)
 }
 
 void SteelSectionFrame::connectButtons(QAbstractButton* find, QAbstractButton* mainClear, NumericInput* flow,
-                                       std::function<void()> findAction, std::function<void()> mainClearAction)
+                                       calc::ShownCalculation* shown, std::function<void()> findAction,
+                                       std::function<void()> mainClearAction)
 {
-    connectClassicButtons(this, {find, mainClear, ui.Command3, ui.Command4, flow, ui.Text3},
+    connectClassicButtons(this, {find, mainClear, ui.Command3, ui.Command4, flow, ui.Text3, shown},
                           {std::move(findAction), std::move(mainClearAction), [this] { emit calculateRequested(); },
                            [this] { clear(); }});
 }

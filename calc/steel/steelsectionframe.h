@@ -8,6 +8,9 @@
 
 class NumericInput;
 class QAbstractButton;
+namespace calc {
+class ShownCalculation;
+}
 
 // The section frame of both steel screens: the section length, the local-loss box with the
 // system-type list, the "k=" display and the section head loss.
@@ -17,8 +20,9 @@ public:
     explicit SteelSectionFrame(QWidget* parent = nullptr);
 
     // Colours and connects the screen's find and main clear buttons and flow keys together with
-    // this frame's calculate and section clear, as every classic screen has them.
-    void connectButtons(QAbstractButton* find, QAbstractButton* mainClear, NumericInput* flow,
+    // this frame's calculate and section clear, as every classic screen has them; the section
+    // clear keeps the find shown.
+    void connectButtons(QAbstractButton* find, QAbstractButton* mainClear, NumericInput* flow, calc::ShownCalculation* shown,
                         std::function<void()> findAction, std::function<void()> mainClearAction);
 
     // The frame's controls, in reading order, come between these two of the screen.

@@ -36,6 +36,24 @@ private slots:
                               << QStringList{"type Text1 50", "choose Combo1 #2", "type Text3 20", "click Command3",
                                              "expect 11",     "click Command4",   "expect 10",     "type Text1 x",
                                              "click Command1", "click Command2",  "expect 00"};
+        // Results belong to the inputs they were computed from: any change takes both buttons
+        // back until the next calculation; a click that changes nothing keeps them.
+        QTest::newRow("II-1 inputs changed")
+            << 1 << QStringList{"type Text1 0.3",   "choose Combo1 #5", "choose Combo2 #1", "type Text3 10",
+                                "click Command3",   "expect 11",        "click Option3",    "click Option1",
+                                "expect 11",        "choose Combo2 #0", "expect 00",        "click Command3",
+                                "expect 11",        "type Text1 5",     "expect 00",        "click Command3",
+                                "expect 11",        "type Text3 5",     "expect 00",        "click Command3",
+                                "expect 11",        "click Check2",     "expect 00",        "type Text3 10",
+                                "click Command3",   "expect 11",        "click Command4",   "expect 10",
+                                "click Option2",    "expect 00"};
+        QTest::newRow("II-5 other diameter") << 5 << QStringList{"type Text1 5",  "choose Combo1 #5", "click Command2",
+                                                                 "expect 10",     "click Check1",     "expect 00"};
+        QTest::newRow("II-9 fitting and carrier")
+            << 9 << QStringList{"type Text1 0.5", "choose Combo1 #5", "choose Combo2 #0", "type Text16 10",
+                                "click Command1", "expect 11",        "click Check1",     "expect 00",
+                                "click Command1", "expect 11",        "type Text4 2",     "expect 00",
+                                "click Command1", "expect 11",        "click Option4",    "expect 00"};
         QTest::newRow("II-9") << 9
                               << QStringList{"type Text1 0.5", "choose Combo1 #5", "choose Combo2 #0", "type Text16 10",
                                              "click Command1", "expect 11",        "click Command2",   "expect 00",

@@ -125,6 +125,18 @@ private slots:
         QVERIFY(window->isModified());
     }
 
+    // A section its table does not compute is named in a box; the table stays as it was.
+    void sectionNotComputedIsNamed()
+    {
+        QVERIFY(window->addSection(steelSection()));
+        CalculationRequest noFlow = polyethyleneSection();
+        noFlow.conditions.flow.value = 0;
+        QVERIFY(!window->addSection(noFlow));
+        QCOMPARE(uitest::takeMessages(),
+                 QStringList{"Участок не добавлен в таблицу участков:\rпо таблице II-5 он не рассчитывается"});
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+    }
+
     void numberIsEdited()
     {
         window->addSection(steelSection());
