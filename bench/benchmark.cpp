@@ -17,6 +17,7 @@
 //       as PDF: "<median build ms> <first build ms> <median PDF ms> <pages>".
 #include "app/form1.h"
 #include "bench/median.h"
+#include "bench/sectionsbench.h"
 #include "bench/selectionbench.h"
 
 #include <QApplication>
@@ -207,6 +208,11 @@ int main(int argc, char* argv[])
         const int runs = std::max(1, atoi(argv[2]));
         return mode == "typed" ? typedFlowTimes(runs) : handbookTimes(runs);
     }
-    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | typed RUNS | handbook RUNS\n", argv[0]);
+    if (mode == "sections" && argc == 3) {
+        QCoreApplication app(argc, argv);
+        return sectionsFileTimes(std::max(1, atoi(argv[2])));
+    }
+    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | typed RUNS | handbook RUNS | sections RUNS\n",
+                 argv[0]);
     return 2;
 }

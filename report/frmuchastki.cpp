@@ -118,7 +118,7 @@ bool frmuchastki::save()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".talver");
-    if (!report::writeFile(this, path, report::sectionsFile(model.sections())))
+    if (!report::writeFile(this, path, report::sectionsFile(model.sections(), records)))
         return false;
     filePath = path;
     setModified(false);
@@ -133,10 +133,18 @@ void frmuchastki::open()
     const QString path = platform::openFileName(this, QStringLiteral("Открыть таблицу участков"), fileFilter);
     if (path.isEmpty())
         return;
+    // A pipe or a device would never end, a huge file would take the memory: both are refused
+    // before a byte is read.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return platform::showFileReadError(this, path, QStringLiteral("Это не обычный файл."));
+    if (info.size() > report::sectionsFileBytesLimit)
+        return platform::showFileReadError(
+            this, path, QStringLiteral("Файл больше %1 МиБ: это не файл таблицы участков.").arg(report::sectionsFileBytesLimit >> 20));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return platform::showFileReadError(this, path, file.errorString());
-    const report::SectionsRead read = report::readSectionsFile(file.readAll(), records);
+    const report::SectionsRead read = report::readSectionsFile(file.read(report::sectionsFileBytesLimit + 1), records);
     if (!read.error.isEmpty())
         return platform::showFileReadError(this, path, read.error);
     model.setSections(read.sections);

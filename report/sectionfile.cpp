@@ -1,9 +1,12 @@
 #include "report/sectionfile.h"
 
+#include "calc/common/namedrequest.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <cmath>
 #include <optional>
 
 namespace report {
@@ -14,38 +17,38 @@ const QString formatName = QStringLiteral("talvertable-sections");
 const QString litresPerSecond = QStringLiteral("l/s");
 const QString cubicMetresPerHour = QStringLiteral("m3/h");
 
-QJsonArray numbers(const QList<double>& values)
-{
-    QJsonArray array;
-    for (double value : values)
-        array.append(value);
-    return array;
-}
-
-QJsonObject sectionObject(const Section& section)
+QJsonObject sectionObject(const Section& section, const calc::TableRecord& record)
 {
     const calc::CalculationRequest& request = section.request;
+    QJsonObject conditions;
+    for (const calc::NamedChoice& choice : calc::namedChoices(record, request.conditions.chosen))
+        conditions.insert(choice.condition, choice.item);
     QJsonObject object{
         {QStringLiteral("number"), section.number},
         {QStringLiteral("table"), request.table},
-        {QStringLiteral("conditions"), numbers({request.conditions.chosen.begin(), request.conditions.chosen.end()})},
+        {QStringLiteral("conditions"), conditions},
         {QStringLiteral("flow"), request.conditions.flow.value},
         {QStringLiteral("flowUnit"),
          request.conditions.flow.unit == calc::FlowUnit::LitresPerSecond ? litresPerSecond : cubicMetresPerHour},
-        {QStringLiteral("size"), request.size},
-        {QStringLiteral("diameterMm"), request.diameterMm},
     };
-    if (request.conditions.carrierViscosityE6 != 0 || request.conditions.carrierDensity != 0) {
-        object.insert(QStringLiteral("carrierViscosityE6"), request.conditions.carrierViscosityE6);
-        object.insert(QStringLiteral("carrierDensity"), request.conditions.carrierDensity);
-    }
+    if (request.size.isEmpty())
+        object.insert(QStringLiteral("diameter"), request.diameterMm);
+    else
+        object.insert(QStringLiteral("size"), request.size);
+    if (request.conditions.carrierViscosityE6 != 0 || request.conditions.carrierDensity != 0)
+        object.insert(QStringLiteral("carrier"), QJsonObject{{QStringLiteral("density"), request.conditions.carrierDensity},
+                                                             {QStringLiteral("viscosity"), request.conditions.carrierViscosityE6}});
     if (request.length)
         object.insert(QStringLiteral("length"), *request.length);
     const calc::LocalLosses& losses = request.localLosses;
     if (losses.counted)
-        object.insert(QStringLiteral("localLossesCounted"), true);
-    if (!losses.fittingCounts.isEmpty())
-        object.insert(QStringLiteral("fittingCounts"), numbers(losses.fittingCounts));
+        object.insert(QStringLiteral("localLosses"), true);
+    QJsonObject fittings;
+    for (qsizetype row = 0; row < losses.fittingCounts.size() && row < record.fittings.size(); ++row)
+        if (losses.fittingCounts.at(row) != 0)
+            fittings.insert(record.fittings.at(row), losses.fittingCounts.at(row));
+    if (!fittings.isEmpty())
+        object.insert(QStringLiteral("fittings"), fittings);
     if (losses.otherResistance)
         object.insert(QStringLiteral("otherResistance"), *losses.otherResistance);
     return object;
@@ -81,6 +84,26 @@ public:
             fail(name, value, false);
         return value.toBool();
     }
+    // The fields of an object, each a text or each a number as `textValues` says; none where
+    // the object is missing and not required.
+    QList<std::pair<QString, QJsonValue>> members(const char* name, bool textValues, bool required = true)
+    {
+        const QJsonValue value = object.value(QLatin1String(name));
+        QList<std::pair<QString, QJsonValue>> fields;
+        if (!value.isObject()) {
+            fail(name, value, required);
+            return fields;
+        }
+        const QJsonObject members = value.toObject();
+        for (auto member = members.begin(); member != members.end(); ++member) {
+            if (textValues ? !member->isString() : !member->isDouble()) {
+                fail(name, QJsonValue(), true);
+                return {};
+            }
+            fields.append({member.key(), member.value()});
+        }
+        return fields;
+    }
     QList<double> numbers(const char* name, bool required = true)
     {
         const QJsonValue value = object.value(QLatin1String(name));
@@ -109,28 +132,69 @@ private:
     QJsonObject object;
 };
 
-std::optional<calc::CalculationRequest> readRequest(SectionReader& reader)
+// The fields both versions share: the flow, its unit, the section and its local losses.
+void readFlowAndSection(SectionReader& reader, calc::CalculationRequest& request)
 {
-    calc::CalculationRequest request;
-    request.table = int(reader.number("table").value_or(0));
-    for (double choice : reader.numbers("conditions"))
-        request.conditions.chosen << int(choice);
     request.conditions.flow.value = reader.number("flow").value_or(0);
     const QString unit = reader.text("flowUnit");
     if (unit != litresPerSecond && unit != cubicMetresPerHour && reader.missing.isEmpty())
         reader.missing = QStringLiteral("flowUnit");
     request.conditions.flow.unit =
         unit == cubicMetresPerHour ? calc::FlowUnit::CubicMetresPerHour : calc::FlowUnit::LitresPerSecond;
+    request.length = reader.number("length", false);
+    request.localLosses.otherResistance = reader.number("otherResistance", false);
+}
+
+// Version 1 kept the conditions and fittings by their positions in the lists of its day.
+calc::CalculationRequest readFirstVersion(SectionReader& reader)
+{
+    calc::CalculationRequest request;
+    for (double choice : reader.numbers("conditions"))
+        request.conditions.chosen << (choice == std::floor(choice) && std::abs(choice) < 1e6 ? int(choice) : -2);
+    readFlowAndSection(reader, request);
     request.conditions.carrierViscosityE6 = reader.number("carrierViscosityE6", false).value_or(0);
     request.conditions.carrierDensity = reader.number("carrierDensity", false).value_or(0);
     request.size = reader.text("size");
     request.diameterMm = reader.number("diameterMm").value_or(0);
-    request.length = reader.number("length", false);
     request.localLosses.counted = reader.flag("localLossesCounted");
     request.localLosses.fittingCounts = reader.numbers("fittingCounts", false);
-    request.localLosses.otherResistance = reader.number("otherResistance", false);
-    if (!reader.missing.isEmpty())
-        return std::nullopt;
+    return request;
+}
+
+// Version 2 names every choice and fitting; a catalog size or a typed diameter.
+calc::CalculationRequest readByNames(SectionReader& reader, const calc::TableRecord& record, QString& fault)
+{
+    calc::CalculationRequest request;
+    QList<calc::NamedChoice> named;
+    for (const auto& [condition, item] : reader.members("conditions", true))
+        named.append({condition, item.toString()});
+    const calc::ChoicesRead choices = calc::choicesOfNames(record, named);
+    fault = choices.fault;
+    request.conditions.chosen = choices.chosen;
+    readFlowAndSection(reader, request);
+    for (const auto& [name, value] : reader.members("carrier", false, false)) {
+        if (name == QLatin1StringView("density"))
+            request.conditions.carrierDensity = value.toDouble();
+        else if (name == QLatin1StringView("viscosity"))
+            request.conditions.carrierViscosityE6 = value.toDouble();
+        else if (fault.isEmpty())
+            fault = QStringLiteral("у теплоносителя нет свойства «%1»").arg(name);
+    }
+    if (std::optional<double> diameter = reader.number("diameter", false))
+        request.diameterMm = *diameter;
+    else
+        request.size = reader.text("size");
+    request.localLosses.counted = reader.flag("localLosses");
+    const QList<std::pair<QString, QJsonValue>> fittings = reader.members("fittings", false, false);
+    if (!record.fittings.isEmpty())
+        request.localLosses.fittingCounts = QList<double>(record.fittings.size(), 0);
+    for (const auto& [name, count] : fittings) {
+        const qsizetype row = record.fittings.indexOf(name);
+        if (row < 0 && fault.isEmpty())
+            fault = QStringLiteral("в таблице II-%1 нет местного сопротивления «%2»").arg(record.number).arg(name);
+        if (row >= 0)
+            request.localLosses.fittingCounts[row] = count.toDouble();
+    }
     return request;
 }
 
@@ -142,13 +206,23 @@ QString sectionName(int position, const QString& number)
 
 SectionsRead failure(const QString& error) { return {{}, error}; }
 
+// The record of a table named by a whole number; none for any other value.
+const calc::TableRecord* tableRecord(const QJsonValue& table, const RecordLookup& records)
+{
+    const double number = table.toDouble(-1);
+    if (!table.isDouble() || number != std::floor(number) || number < 1 || number > 1000)
+        return nullptr;
+    return records(int(number));
+}
+
 }  // namespace
 
-QByteArray sectionsFile(const QList<Section>& sections)
+QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records)
 {
     QJsonArray array;
     for (const Section& section : sections)
-        array.append(sectionObject(section));
+        if (const calc::TableRecord* record = records(section.request.table))
+            array.append(sectionObject(section, *record));
     const QJsonObject root{{QStringLiteral("format"), formatName},
                            {QStringLiteral("version"), sectionsFormatVersion},
                            {QStringLiteral("sections"), array}};
@@ -167,7 +241,7 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
     if (!document.isObject() || root.value(QStringLiteral("format")).toString() != formatName)
         return failure(QStringLiteral("Это не файл таблицы участков."));
     const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1)
+    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
         return failure(QStringLiteral("Файл поврежден: нет версии формата."));
     if (version.toDouble() > sectionsFormatVersion)
         return failure(QStringLiteral("Файл записан более новой версией программы (версия формата %1, "
@@ -178,21 +252,39 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
     if (!sections.isArray())
         return failure(QStringLiteral("Файл поврежден: нет списка участков."));
 
-    SectionsRead read;
     const QJsonArray array = sections.toArray();
+    if (array.size() > sectionsLimit)
+        return failure(QStringLiteral("В файле %1 участков, больше %2, которые читает программа.")
+                           .arg(array.size())
+                           .arg(sectionsLimit));
+    SectionsRead read;
     for (int position = 0; position < array.size(); ++position) {
         SectionReader reader(array.at(position).toObject());
         const QString number = reader.text("number");
-        const std::optional<calc::CalculationRequest> request =
-            array.at(position).isObject() ? readRequest(reader) : std::nullopt;
-        if (!request)
-            return failure(QStringLiteral("Файл поврежден: %1, поле «%2».")
-                               .arg(sectionName(position, number), reader.missing.isEmpty() ? QStringLiteral("number") : reader.missing));
-        const SectionCalculation calculated = calculateSection(records, number, *request);
+        const QString name = sectionName(position, number);
+        if (!array.at(position).isObject() || !reader.missing.isEmpty())
+            return failure(QStringLiteral("Файл поврежден: %1, поле «number».").arg(name));
+        const QJsonValue table = array.at(position).toObject().value(QStringLiteral("table"));
+        const calc::TableRecord* record = tableRecord(table, records);
+        if (!record)
+            return failure(QStringLiteral("Файл поврежден: %1, нет таблицы «%2».")
+                               .arg(name, table.isDouble() ? QString::number(table.toDouble(), 'g', 15) : table.toVariant().toString()));
+        QString fault;
+        calc::CalculationRequest request =
+            version.toInt() == 1 ? readFirstVersion(reader) : readByNames(reader, *record, fault);
+        request.table = record->number;
+        if (!reader.missing.isEmpty())
+            return failure(QStringLiteral("Файл поврежден: %1, поле «%2».").arg(name, reader.missing));
+        const calc::CheckedRequest checked = calc::checkedRequest(*record, request);
+        if (fault.isEmpty())
+            fault = checked.fault;
+        if (!fault.isEmpty())
+            return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, fault));
+        const SectionCalculation calculated = calculateSection(records, number, checked.request);
         if (calculated.failed)
             return failure(QStringLiteral("По сохраненным данным не рассчитывается %1 (таблица II-%2).")
-                               .arg(sectionName(position, number))
-                               .arg(request->table));
+                               .arg(name)
+                               .arg(record->number));
         read.sections << calculated.section;
     }
     return read;

@@ -10,12 +10,19 @@
 // what the user set; never results, so that opening it shows the program's own figures.
 namespace report {
 
-inline constexpr int sectionsFormatVersion = 1;
+// Version 1 kept the conditions by their positions in the lists; version 2 names them.
+inline constexpr int sectionsFormatVersion = 2;
+// What opening reads at most.
+inline constexpr qint64 sectionsFileBytesLimit = 16 * 1024 * 1024;
+inline constexpr int sectionsLimit = 10000;
 
-QByteArray sectionsFile(const QList<Section>& sections);
+// Each section by what the user set, every choice by its name: the conditions by their captions
+// and items, the size by its designation or the typed diameter, the fittings by their names.
+QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records);
 
-// The sections of a file, each calculated again; or, when the file cannot be taken whole, what
-// is wrong with it in a sentence for the user.
+// The sections of a file of either version, each checked against its table's record and
+// calculated again; or, when the file cannot be taken whole, what is wrong with it in a sentence
+// for the user, naming the section.
 struct SectionsRead {
     QList<Section> sections;
     QString error;  // empty when every section was read and calculated

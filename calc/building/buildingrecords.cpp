@@ -103,6 +103,9 @@ TableRecord buildingRecord(int number, const QString& title, const QList<Standar
                            const QStringList& systemCaptions, const Sizes& sizes)
 {
     conditions += systemConditions(systems, systemCaptions);
+    QStringList fittings;
+    for (int row = 1; row <= fittingRows; ++row)
+        fittings << fittingCaption(systems->material, row);
     return {number,
             title,
             documents,
@@ -111,7 +114,8 @@ TableRecord buildingRecord(int number, const QString& title, const QList<Standar
             sizes,
             [systems](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *systems); },
             {}, describer(systems->material),
-            [systems](const CalculationRequest& request) { return recalculate(conditionsInput(request.conditions, *systems), request); }};
+            [systems](const CalculationRequest& request) { return recalculate(conditionsInput(request.conditions, *systems), request); },
+            fittings};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter.

@@ -68,6 +68,9 @@ struct TableRecord {
     std::function<QStringList(const CalculationRequest& request, const CalculationResults& results)> describe;
     // The calculation run again from what the user set, as the calculator runs it.
     std::function<Recalculation(const CalculationRequest& request)> calculate;
+    // The counted fittings in the order of LocalLosses::fittingCounts; none where the table
+    // counts no fittings.
+    QStringList fittings{};
 };
 
 // The choice at a position, -1 where there is none.

@@ -5,6 +5,7 @@
 #include "tests/common/uitest.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace calc;
 using uitest::click;
@@ -72,6 +75,17 @@ QList<QStringList> tableCells(const QWidget* window)
 QString totals(const QWidget* window) { return uitest::text(window, "totalsLabel"); }
 
 void selectRow(QWidget* window, int row) { uitest::child<QTableView>(window, "sectionsTable")->selectRow(row); }
+
+// A file of one section numbered "4" with these fields.
+QByteArray sectionsFileOf(int version, const char* fields)
+{
+    return QStringLiteral("{\"format\": \"talvertable-sections\", \"version\": %1, \"sections\": [{\"number\": \"4\", %2}]}")
+        .arg(version)
+        .arg(QString::fromUtf8(fields))
+        .toUtf8();
+}
+QByteArray firstVersion(const char* fields) { return sectionsFileOf(1, fields); }
+QByteArray secondVersion(const char* fields) { return sectionsFileOf(2, fields); }
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -189,13 +203,22 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
         QCOMPARE(root.value("format").toString(), QString("talvertable-sections"));
-        QCOMPARE(root.value("version").toInt(), 1);
-        const QJsonObject steel = root.value("sections").toArray().at(0).toObject();
-        QCOMPARE(steel.keys(), (QStringList{"conditions", "diameterMm", "flow", "flowUnit", "length",
-                                            "localLossesCounted", "number", "size", "table"}));
+        QCOMPARE(root.value("version").toInt(), 2);
+        // Every choice by its name, never by its position in a list.
+        const QJsonArray sections = root.value("sections").toArray();
+        const QJsonObject steel = sections.at(0).toObject();
+        QCOMPARE(steel.keys(), (QStringList{"conditions", "flow", "flowUnit", "length", "localLosses", "number", "size", "table"}));
+        QCOMPARE(steel.value("conditions").toObject(),
+                 (QJsonObject{{"трубы", "неновые"},
+                              {"система", "холодного водоснабжения"},
+                              {"тип системы", "хозяйственно-питьевой водопровод жилых и общественных зданий"}}));
         QCOMPARE(steel.value("size").toString(), QString("21.3 × 2.8"));
-        const QJsonObject heating = root.value("sections").toArray().at(2).toObject();
-        QCOMPARE(heating.value("fittingCounts").toArray(), (QJsonArray{2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(sections.at(1).toObject().value("conditions").toObject(),
+                 (QJsonObject{{"полиэтилен", "ПЭ100 (MRS10,0)"}, {"серия", "SDR17 (S8)"}}));
+        const QJsonObject heating = sections.at(2).toObject();
+        QCOMPARE(heating.value("conditions").toObject(),
+                 (QJsonObject{{"система", "системы отопления"}, {"температура, °С", "70"}, {"теплоноситель", "вода"}}));
+        QCOMPARE(heating.value("fittings").toObject(), (QJsonObject{{"отвод 90°", 2}, {"тройник на ответвление", 1}}));
 
         QPointer<frmuchastki> reopened = new frmuchastki(record);
         reopened->show();
@@ -219,19 +242,55 @@ private slots:
         QTest::newRow("not JSON") << QByteArray("%PDF-1.4\n") << "Файл поврежден или это не файл таблицы участков: "
                                                                  "illegal value (позиция 1).";
         QTest::newRow("foreign JSON") << QByteArray("{\"name\": \"x\", \"version\": 1}") << "Это не файл таблицы участков.";
-        QTest::newRow("newer version") << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 2, \"sections\": []}")
-                                       << "Файл записан более новой версией программы (версия формата 2, эта "
-                                          "программа читает версию 1).";
+        QTest::newRow("newer version") << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 3, \"sections\": []}")
+                                       << "Файл записан более новой версией программы (версия формата 3, эта "
+                                          "программа читает версию 2).";
         QTest::newRow("field of a wrong type")
             << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 1, \"sections\": [{\"number\": \"4\", "
                           "\"table\": 5, \"conditions\": [3, 4], \"flow\": \"5\", \"flowUnit\": \"l/s\", "
                           "\"size\": \"110\", \"diameterMm\": 96.8}]}")
             << "Файл поврежден: участок «4», поле «flow».";
+        // Hot water with no temperature chosen: every field is right, the calculation stops.
         QTest::newRow("no longer computes")
-            << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 1, \"sections\": [{\"number\": \"4\", "
-                          "\"table\": 5, \"conditions\": [3, 4], \"flow\": 0, \"flowUnit\": \"l/s\", "
-                          "\"size\": \"110\", \"diameterMm\": 96.8, \"length\": 10}]}")
-            << "По сохраненным данным не рассчитывается участок «4» (таблица II-5).";
+            << firstVersion(R"j("table": 1, "conditions": [0, 1, -1, 0], "flow": 0.3, "flowUnit": "l/s",
+                               "size": "21.3 × 2.8", "diameterMm": 14.7, "length": 10)j")
+            << "По сохраненным данным не рассчитывается участок «4» (таблица II-1).";
+        QTest::newRow("zero flow") << firstVersion(R"j("table": 5, "conditions": [3, 4], "flow": 0, "flowUnit": "l/s",
+                                                      "size": "110", "diameterMm": 96.8, "length": 10)j")
+                                   << "Файл поврежден: участок «4»: расход 0 не больше нуля.";
+        QTest::newRow("size in no catalog")
+            << firstVersion(R"j("table": 5, "conditions": [3, 4], "flow": 5, "flowUnit": "l/s", "size": "111", "diameterMm": 96.8)j")
+            << "Файл поврежден: участок «4»: размера «111» нет в каталоге таблицы II-5 при этих условиях.";
+        QTest::newRow("table number not whole")
+            << firstVersion(R"j("table": 1.9, "conditions": [0, 0, -1, 0], "flow": 0.3, "flowUnit": "l/s",
+                               "size": "21.3 × 2.8", "diameterMm": 14.7)j")
+            << "Файл поврежден: участок «4», нет таблицы «1.9».";
+        QTest::newRow("table number too large")
+            << firstVersion(R"j("table": 1e10, "conditions": [0, 0, -1, 0], "flow": 0.3, "flowUnit": "l/s",
+                               "size": "21.3 × 2.8", "diameterMm": 14.7)j")
+            << "Файл поврежден: участок «4», нет таблицы «10000000000».";
+        QTest::newRow("choice out of its list")
+            << firstVersion(R"j("table": 5, "conditions": [3, 40], "flow": 5, "flowUnit": "l/s", "size": "110", "diameterMm": 96.8)j")
+            << "Файл поврежден: участок «4»: условие «серия»: нет выбора номер 41.";
+        QTest::newRow("fitting count not whole")
+            << firstVersion(R"j("table": 9, "conditions": [3, 2, 0], "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+                               "diameterMm": 13, "length": 10, "fittingCounts": [1.5])j")
+            << "Файл поврежден: участок «4»: количество «отвод 90°» не целое число не меньше нуля: 1,5.";
+        QTest::newRow("named condition unknown")
+            << secondVersion(R"j("table": 5, "conditions": {"цвет": "синий"}, "flow": 5, "flowUnit": "l/s", "size": "110")j")
+            << "Файл поврежден: участок «4»: в таблице II-5 нет условия «цвет».";
+        QTest::newRow("named item unknown")
+            << secondVersion(R"j("table": 5, "conditions": {"полиэтилен": "ПЭ100 (MRS10,0)", "серия": "SDR99"},
+                                "flow": 5, "flowUnit": "l/s", "size": "110")j")
+            << "Файл поврежден: участок «4»: условие «серия»: нет выбора «SDR99».";
+        QTest::newRow("named fitting unknown")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                                "теплоноситель": "вода"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+                                "length": 10, "fittings": {"колено": 1})j")
+            << "Файл поврежден: участок «4»: в таблице II-9 нет местного сопротивления «колено».";
+        QTest::newRow("typed diameter of zero")
+            << secondVersion(R"j("table": 5, "conditions": {}, "flow": 5, "flowUnit": "l/s", "diameter": 0)j")
+            << "Файл поврежден: участок «4»: диаметр 0 мм не больше нуля.";
         QTest::newRow("unreadable path") << QByteArray() << "No such file or directory";
     }
     void openFailures()
@@ -251,6 +310,56 @@ private slots:
         QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
         QCOMPARE(window->windowTitle(), title);
         QVERIFY(window->isModified());
+    }
+
+    // A file of the program before the conditions had names opens with the same rows; a size
+    // kept with a diameter of its own is computed with its catalog's.
+    void firstVersionOpens()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("до.talver");
+        writeBytes(chosenPath, R"j({"format": "talvertable-sections", "version": 1, "sections": [
+            {"number": "1", "table": 1, "conditions": [0, 0, -1, 0], "flow": 0.3, "flowUnit": "l/s",
+             "size": "21.3 × 2.8", "diameterMm": 14.7, "length": 10, "localLossesCounted": true},
+            {"number": "2", "table": 5, "conditions": [3, 4], "flow": 5, "flowUnit": "l/s", "size": "110",
+             "diameterMm": 1, "length": 100},
+            {"number": "3", "table": 9, "conditions": [3, 2, 0], "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+             "diameterMm": 13, "length": 10, "fittingCounts": [2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0]}]})j");
+        click(window, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(tableCells(window), (QList<QStringList>{steelRow, polyethyleneRow, heatingRow}));
+    }
+
+    // What cannot be a sections file is refused before it is read whole.
+    void openingLimits_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("named pipe") << "pipe" << "Это не обычный файл.";
+        QTest::newRow("folder") << "folder" << "Это не обычный файл.";
+        QTest::newRow("over 16 MiB") << "large" << "Файл больше 16 МиБ: это не файл таблицы участков.";
+        QTest::newRow("over 10000 sections") << "many" << "В файле 10001 участков, больше 10000, которые читает программа.";
+    }
+    void openingLimits()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки.talver");
+        if (kind == "pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(chosenPath).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(chosenPath));
+        else if (kind == "large")
+            writeBytes(chosenPath, QByteArray(16 * 1024 * 1024 + 1, ' '));
+        else
+            writeBytes(chosenPath, QByteArray(R"j({"format": "talvertable-sections", "version": 2, "sections": [)j")
+                                       + QByteArray("{},").repeated(10000) + "{}]}");
+        window->addSection(steelSection());
+        answers = {platform::SaveAnswer::Discard};
+        click(window, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList{"Не удалось открыть файл\n" + chosenPath + "\n\n" + reason});
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
     }
 
     void failedWriteLosesNothing()
