@@ -1,5 +1,6 @@
 #include "report/frmuchastki.h"
 
+#include "platform/fileerrors.h"
 #include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/savequestion.h"
@@ -13,6 +14,7 @@
 #include <QItemSelectionModel>
 #include <QScreen>
 #include <QStyle>
+#include <cerrno>
 
 namespace {
 const QString title = QStringLiteral("Гидравлический расчет участков");
@@ -110,11 +112,10 @@ void frmuchastki::moveSelected(int step)
 bool frmuchastki::save()
 {
     const QString suggested = filePath.isEmpty() ? QStringLiteral("участки.talver") : QFileInfo(filePath).fileName();
-    QString path = platform::saveFileName(this, QStringLiteral("Сохранить таблицу участков"), suggested, fileFilter);
+    const QString path = platform::saveFileName(this, QStringLiteral("Сохранить таблицу участков"), suggested, fileFilter,
+                                                QStringLiteral("talver"));
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".talver");
     if (!report::writeFile(this, path, report::sectionsFile(model.sections())))
         return false;
     filePath = path;
@@ -131,8 +132,10 @@ void frmuchastki::open()
     if (path.isEmpty())
         return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return platform::showFileReadError(this, path, file.errorString());
+    errno = 0;
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return platform::showFileReadError(this, path,
+                                           platform::fileErrorReason(QFileInfo(path).isDir() ? EISDIR : errno));
     const report::SectionsRead read = report::readSectionsFile(file.readAll(), records);
     if (!read.error.isEmpty())
         return platform::showFileReadError(this, path, read.error);
@@ -151,6 +154,7 @@ void frmuchastki::fitColumns()
 {
     QTableView* table = ui.sectionsTable;
     table->resizeColumnsToContents();
+    table->resizeRowsToContents();
     // The window widens with its rows up to most of the screen's width.
     const int widest = screen()->availableGeometry().width() * 4 / 5;
     const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()

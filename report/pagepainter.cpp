@@ -1,6 +1,7 @@
 #include "report/pagepainter.h"
 
 #include "platform/printpreview.h"
+#include "report/renderings.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -51,10 +52,53 @@ struct TableGeometry {
     double width() const { return std::accumulate(columns.begin(), columns.end(), 0.0); }
 };
 
+// The cells of the tables as paper shows them.
+Document onPaper(const Document& document)
+{
+    Document shown = document;
+    for (Table& table : shown.tables) {
+        for (QString& cell : table.header)
+            cell = shortenedCell(cell);
+        for (QStringList& row : table.rows)
+            for (QString& cell : row)
+                cell = shortenedCell(cell);
+    }
+    return shown;
+}
+
+// The cells laid out and painted so far, of twice the cells of the document: the pages are
+// laid out once to count them, then painted.
+class Ticker {
+public:
+    Ticker(const Progress& progress, const Document& document) : progress(progress)
+    {
+        for (const Table& table : document.tables)
+            for (const QStringList& row : table.rows)
+                total += row.size();
+        total *= 2;
+    }
+
+    // False once the progress said to stop.
+    bool advance(qint64 cells)
+    {
+        done = std::min(total, done + cells);
+        if (progress && !stopped)
+            stopped = !progress(done, total);
+        return !stopped;
+    }
+    bool hasStopped() const { return stopped; }
+
+private:
+    const Progress& progress;
+    qint64 done = 0;
+    qint64 total = 0;
+    bool stopped = false;
+};
+
 class PageWriter {
 public:
-    PageWriter(QPagedPaintDevice& device, QPainter* painter, int pageCount)
-        : device(device), painter(painter), pageCount(pageCount)
+    PageWriter(QPagedPaintDevice& device, QPainter* painter, int pageCount, Ticker* ticker = nullptr)
+        : device(device), painter(painter), pageCount(pageCount), ticker(ticker)
     {
     }
 
@@ -65,7 +109,8 @@ public:
         writeLines(document.conditions, fontOfSize(bodySize));
         for (const Table& table : document.tables)
             for (const Table& part : columnParts(table))
-                writeTable(part);
+                if (!writeTable(part))
+                    return 0;
         if (!document.paragraphs.isEmpty()) {
             y += px(gap);
             writeLines(document.paragraphs, fontOfSize(bodySize));
@@ -242,7 +287,8 @@ private:
         }
     }
 
-    void writeTable(const Table& table)
+    // False when the progress stopped the work.
+    bool writeTable(const Table& table)
     {
         const TableGeometry geometry = measure(table);
         const double headerHeight = table.header.isEmpty() ? 0 : rowHeight(table.header, geometry);
@@ -269,14 +315,18 @@ private:
             }
             drawRow(table.rows[r], geometry, height, false, table.emphasisedRows.contains(r));
             y += height;
+            if (ticker && !ticker->advance(table.rows[r].size()))
+                return false;
         }
         closeBlock(geometry, top);
         y += px(gap);
+        return true;
     }
 
     QPagedPaintDevice& device;
     QPainter* painter;
     const int pageCount;
+    Ticker* ticker;
     QString title;
     int page = 0;
     double y = 0;
@@ -307,12 +357,16 @@ QList<ColumnRange> columnRanges(const QList<double>& widths, double room, int to
     return ranges;
 }
 
-int paintPages(const Document& document, QPagedPaintDevice& device)
+int paintPages(const Document& document, QPagedPaintDevice& device, const Progress& progress)
 {
-    const int pageCount = PageWriter(device, nullptr, 0).write(document);
+    const Document shown = onPaper(document);
+    Ticker ticker(progress, shown);
+    const int pageCount = PageWriter(device, nullptr, 0, &ticker).write(shown);
+    if (ticker.hasStopped())
+        return 0;
     QPainter painter(&device);
-    PageWriter(device, &painter, pageCount).write(document);
-    return pageCount;
+    PageWriter(device, &painter, pageCount, &ticker).write(shown);
+    return ticker.hasStopped() ? 0 : pageCount;
 }
 
 QPageLayout::Orientation orientation(const Document& document)
@@ -320,10 +374,10 @@ QPageLayout::Orientation orientation(const Document& document)
     QBuffer unused;
     QPdfWriter portrait(&unused);
     portrait.setPageLayout(platform::documentPageLayout());
-    return PageWriter(portrait, nullptr, 0).fitsWidth(document) ? QPageLayout::Portrait : QPageLayout::Landscape;
+    return PageWriter(portrait, nullptr, 0).fitsWidth(onPaper(document)) ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-int writePdf(const Document& document, QIODevice& output)
+int writePdf(const Document& document, QIODevice& output, const Progress& progress)
 {
     QPdfWriter writer(&output);
     QPageLayout layout = platform::documentPageLayout();
@@ -332,7 +386,7 @@ int writePdf(const Document& document, QIODevice& output)
     writer.setResolution(300);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("Таблицы Тальвера"));
-    return paintPages(document, writer);
+    return paintPages(document, writer, progress);
 }
 
 }  // namespace report

@@ -2,6 +2,7 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/common/numbertext.h"
+#include "platform/progress.h"
 #include "select/sizetable.h"
 
 #include <QHeaderView>
@@ -155,7 +156,9 @@ void frmpodbor::buildHandbook()
             shown << sizes.at(k);
     const selection::FlowRange range{calc::parseValue(ui.tableFrom->text()), calc::parseValue(ui.tableTo->text()),
                                      calc::parseValue(ui.tableStep->text())};
-    const selection::HandbookTable table = selection::handbookTable(request.record, currentQuery(), shown, range);
+    platform::WorkProgress progress(this, QStringLiteral("Расчет таблицы…"));
+    const selection::HandbookTable table =
+        selection::handbookTable(request.record, currentQuery(), shown, range, progress.callback());
     ui.tableMessage->setText(table.error);
     if (table.error.isEmpty()) {
         handbookModel.setTable(table.header, table.rows);
@@ -180,6 +183,10 @@ report::Document frmpodbor::document() const
             shown.conditions << ui.adviceLabel->text().split(u'\n');
     }
     // A handbook page keeps v and 1000i of a size together when it is cut into parts.
-    shown.tables << report::Table{model.header(), model.rows(), model.boldRows(), sizesShown ? 1 : 2};
+    report::Table table{model.header(), model.rows(), model.boldRows(), sizesShown ? 1 : 2};
+    // A size is named by its designation, which may read as a number: "26,8".
+    if (sizesShown)
+        table.labelColumns = {selection::SizeColumnName};
+    shown.tables << table;
     return shown;
 }

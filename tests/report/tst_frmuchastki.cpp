@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QDir>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace calc;
 using uitest::click;
@@ -94,7 +97,10 @@ private slots:
             return answers.isEmpty() ? platform::SaveAnswer::Cancel : answers.takeFirst();
         });
         chosenPath.clear();
-        platform::setFileDialogReplacement([this](const platform::FileDialogRequest&) { return chosenPath; });
+        platform::setFileDialogReplacement([this](const platform::FileDialogRequest& request) {
+            lastRequest = request;
+            return chosenPath;
+        });
         window = new frmuchastki(record);
         window->show();
     }
@@ -220,7 +226,8 @@ private slots:
                           "\"table\": 5, \"conditions\": [3, 4], \"flow\": 0, \"flowUnit\": \"l/s\", "
                           "\"size\": \"110\", \"diameterMm\": 96.8, \"length\": 10}]}")
             << "По сохраненным данным не рассчитывается участок «4» (таблица II-5).";
-        QTest::newRow("unreadable path") << QByteArray() << "No such file or directory";
+        QTest::newRow("unreadable path") << QByteArray() << "нет такого файла или папки";
+        QTest::newRow("a folder") << QByteArray("folder") << "это папка, а не файл";
     }
     void openFailures()
     {
@@ -228,7 +235,9 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir folder;
         chosenPath = folder.filePath("участки.talver");
-        if (!bytes.isEmpty())
+        if (bytes == "folder")
+            QVERIFY(QDir(folder.path()).mkdir("участки.talver"));
+        else if (!bytes.isEmpty())
             writeBytes(chosenPath, bytes);
         window->addSection(steelSection());
         const QString title = window->windowTitle();
@@ -254,6 +263,60 @@ private slots:
         QVERIFY(window->isModified());
         QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
         QVERIFY(!QFile::exists(chosenPath));
+    }
+
+    // A file past the size limit of the process, shorter than the buffer of the file: the box
+    // names the reason, the old file stays byte for byte and the table stays unsaved.
+    void failedShortWriteKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки");
+        const QString written = folder.filePath("участки.talver");
+        writeBytes(written, "{\"old\": true}\n");
+        window->addSection(steelSection());
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        click(window, "saveButton");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(uitest::takeFileErrors(),
+                 QStringList{"Не удалось записать файл\n" + written + "\n\nфайл больше, чем разрешено в системе"});
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("{\"old\": true}\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"участки.talver"});
+        QVERIFY(window->isModified());
+        QVERIFY(window->windowTitle().endsWith(" *"));
+
+        // The name typed without its extension is completed as the dialog completes it.
+        click(window, "saveButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QVERIFY(QFile(written).size() > 100);
+        QCOMPARE(lastRequest.defaultSuffix, QString("talver"));
+        QVERIFY(!window->isModified());
+    }
+
+    // A new section takes a number none of the rows has, whatever was removed or renumbered.
+    void newNumbersAreUnique()
+    {
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        for (int k = 0; k < 3; ++k)
+            window->addSection(steelSection());
+        selectRow(window, 0);
+        click(window, "removeButton");
+        window->addSection(polyethyleneSection());
+        QStringList numbers;
+        for (const QStringList& row : tableCells(window))
+            numbers << row.first();
+        QCOMPARE(numbers, (QStringList{"2", "3", "4"}));
+        view->model()->setData(view->model()->index(1, 0), "1-2");
+        view->model()->setData(view->model()->index(2, 0), "10");
+        window->addSection(steelSection());
+        QCOMPARE(tableCells(window).last().first(), QString("11"));
     }
 
     void unsavedChangesQuestion_data()
@@ -315,6 +378,7 @@ private:
     QList<platform::SaveAnswer> answers;
     QStringList questions;
     QString chosenPath;
+    platform::FileDialogRequest lastRequest;
 };
 
 UITEST_MAIN(SectionsWindowTest)
