@@ -108,8 +108,8 @@ public:
         startPage();
         writeLines(document.conditions, fontOfSize(bodySize));
         for (const Table& table : document.tables)
-            for (const Table& part : columnParts(table))
-                if (!writeTable(part))
+            for (const TablePart& part : columnParts(table))
+                if (!writeTable(part.table, part.columns))
                     return 0;
         if (!document.paragraphs.isEmpty()) {
             y += px(gap);
@@ -123,7 +123,7 @@ public:
     bool fitsWidth(const Document& document) const
     {
         return std::all_of(document.tables.begin(), document.tables.end(),
-                           [this](const Table& table) { return measure(table).fontSize >= bodySize; });
+                           [this](const Table& table) { return measure(naturalColumns(table)).fontSize >= bodySize; });
     }
 
 private:
@@ -204,8 +204,12 @@ private:
             }
         };
         widen(table.header, bold);
-        for (int r = 0; r < table.rows.size(); ++r)
+        for (int r = 0; r < table.rows.size(); ++r) {
             widen(table.rows[r], table.emphasisedRows.contains(r) ? bold : plain);
+            // Measuring a large table takes long: the progress hears that the work goes on.
+            if (ticker)
+                ticker->advance(0);
+        }
         for (double& column : columns)
             column += 2 * px(cellPadding * bodySize);
         return columns;
@@ -213,13 +217,19 @@ private:
 
     // The table as it goes on the pages: whole, or, where even the smallest type cannot fit it
     // to the page width, in parts of its columns, each with the first column.
-    QList<Table> columnParts(const Table& table) const
+    // A part of a table with the widths of its columns in the body font.
+    struct TablePart {
+        Table table;
+        QList<double> columns;
+    };
+
+    QList<TablePart> columnParts(const Table& table) const
     {
         const QList<double> columns = naturalColumns(table);
         const double room = pageWidth() * bodySize / smallestTableSize;
         if (columns.size() < 2 || std::accumulate(columns.begin(), columns.end(), 0.0) <= room)
-            return {table};
-        QList<Table> parts;
+            return {{table, columns}};
+        QList<TablePart> parts;
         for (const ColumnRange& range : columnRanges(columns, room, table.columnsTogether)) {
             const auto slice = [range](const QStringList& cells) {
                 return QStringList{cells.value(0)} + cells.mid(range.first, range.end - range.first);
@@ -227,15 +237,15 @@ private:
             Table part{slice(table.header), {}, table.emphasisedRows, table.columnsTogether};
             for (const QStringList& row : table.rows)
                 part.rows << slice(row);
-            parts << part;
+            parts.append({part, QList<double>{columns.first()} + columns.mid(range.first, range.end - range.first)});
         }
         return parts;
     }
 
-    TableGeometry measure(const Table& table) const
+    TableGeometry measure(const QList<double>& naturalColumns) const
     {
         TableGeometry geometry;
-        geometry.columns = naturalColumns(table);
+        geometry.columns = naturalColumns;
         const double scale = std::min(1.0, pageWidth() / std::max(1.0, geometry.width()));
         for (double& column : geometry.columns)
             column *= scale;
@@ -288,9 +298,9 @@ private:
     }
 
     // False when the progress stopped the work.
-    bool writeTable(const Table& table)
+    bool writeTable(const Table& table, const QList<double>& naturalColumns)
     {
-        const TableGeometry geometry = measure(table);
+        const TableGeometry geometry = measure(naturalColumns);
         const double headerHeight = table.header.isEmpty() ? 0 : rowHeight(table.header, geometry);
         const double firstRowHeight = table.rows.isEmpty() ? 0 : rowHeight(table.rows.first(), geometry);
         if (y + headerHeight + firstRowHeight > contentBottom() && y > pageTop)
@@ -369,19 +379,21 @@ int paintPages(const Document& document, QPagedPaintDevice& device, const Progre
     return ticker.hasStopped() ? 0 : pageCount;
 }
 
-QPageLayout::Orientation orientation(const Document& document)
+QPageLayout::Orientation orientation(const Document& document, const Progress& progress)
 {
     QBuffer unused;
     QPdfWriter portrait(&unused);
     portrait.setPageLayout(platform::documentPageLayout());
-    return PageWriter(portrait, nullptr, 0).fitsWidth(onPaper(document)) ? QPageLayout::Portrait : QPageLayout::Landscape;
+    const Document shown = onPaper(document);
+    Ticker ticker(progress, shown);
+    return PageWriter(portrait, nullptr, 0, &ticker).fitsWidth(shown) ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
 int writePdf(const Document& document, QIODevice& output, const Progress& progress)
 {
     QPdfWriter writer(&output);
     QPageLayout layout = platform::documentPageLayout();
-    layout.setOrientation(orientation(document));
+    layout.setOrientation(orientation(document, progress));
     writer.setPageLayout(layout);
     writer.setResolution(300);
     writer.setTitle(document.title);

@@ -30,7 +30,8 @@ struct ColumnRange {
 QList<ColumnRange> columnRanges(const QList<double>& widths, double room, int together);
 
 // Portrait when every table fits the width of a portrait page in the body font, else landscape.
-QPageLayout::Orientation orientation(const Document& document);
+// Measuring a large table, it tells the progress that the work goes on.
+QPageLayout::Orientation orientation(const Document& document, const Progress& progress = {});
 
 // The same pages as a PDF file of platform::documentPageLayout() pages in the document's
 // orientation. Returns the page count, or 0 when the progress stopped the work and what was
