@@ -418,13 +418,14 @@ private slots:
             labels << label;
             lastDone = done;
             lastTotal = total;
-            return labels.size() < 700;
+            return done < 2100;
         });
         uitest::click(&shown.window, "pdfButton");
         platform::setProgressReplacement({});
-        QCOMPARE(labels.size(), 700);
-        QCOMPARE(labels.first(), QString("Запись PDF…"));
-        // Twice the 1 500 cells: laid out once to count the pages, then painted.
+        labels.removeDuplicates();
+        QCOMPARE(labels, QStringList{"Запись PDF…"});
+        // Twice the 1 500 cells: laid out once to count the pages, then painted; stopped at the
+        // 200th row painted.
         QCOMPARE(lastTotal, qint64(3000));
         QCOMPARE(lastDone, qint64(2100));
         QCOMPARE(entries(folder.path()), QStringList());
