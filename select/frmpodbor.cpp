@@ -156,13 +156,21 @@ void frmpodbor::buildHandbook()
             shown << sizes.at(k);
     const selection::FlowRange range{calc::parseValue(ui.tableFrom->text()), calc::parseValue(ui.tableTo->text()),
                                      calc::parseValue(ui.tableStep->text())};
+    // The bar goes on while the columns are fitted: a page of many sizes has over a thousand.
     platform::WorkProgress progress(this, QStringLiteral("Расчет таблицы…"));
-    const selection::HandbookTable table =
-        selection::handbookTable(request.record, currentQuery(), shown, range, progress.callback());
+    const qint64 columns = 1 + 2 * qint64(shown.size());
+    const selection::HandbookTable table = selection::handbookTable(
+        request.record, currentQuery(), shown, range,
+        [&progress, columns](qint64 done, qint64 total) { return progress.advance(done, total + columns); });
     ui.tableMessage->setText(table.error);
     if (table.error.isEmpty()) {
         handbookModel.setTable(table.header, table.rows);
-        ui.handbookTable->resizeColumnsToContents();
+        const qint64 rows = table.rows.size();
+        for (int column = 0; column < handbookModel.columnCount(); ++column) {
+            ui.handbookTable->resizeColumnToContents(column);
+            if (!progress.advance(rows + column, rows + columns))
+                break;
+        }
     }
 }
 
