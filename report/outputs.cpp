@@ -167,10 +167,10 @@ bool savePdf(QWidget* parent, const Document& document)
 void print(QWidget* parent, const Document& document)
 {
     platform::showPrintPreview(parent, orientation(document), [parent, &document](QPrinter* printer) {
+        // Stopped, the pages end where the painting stopped: QPrinter::abort() in the preview
+        // brings Qt 6.4 down.
         platform::WorkProgress progress(parent, QStringLiteral("Подготовка страниц…"));
-        // A stopped printout sends no unfinished pages to the printer.
-        if (paintPages(document, *printer, progress.callback()) == 0)
-            printer->abort();
+        paintPages(document, *printer, progress.callback());
     });
 }
 

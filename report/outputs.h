@@ -32,7 +32,7 @@ bool savePdf(QWidget* parent, const Document& document);
 bool writeFile(QWidget* parent, const QString& path, const QByteArray& bytes);
 
 // The print preview of the document's pages, from which the user prints; a long document shows
-// the progress of its pages, and a stopped printout is aborted.
+// the progress of its pages and may be stopped.
 void print(QWidget* parent, const Document& document);
 
 }  // namespace report
