@@ -166,7 +166,12 @@ bool savePdf(QWidget* parent, const Document& document)
 
 void print(QWidget* parent, const Document& document)
 {
-    platform::showPrintPreview(parent, orientation(document), [parent, &document](QPrinter* printer) {
+    QPageLayout::Orientation turned = QPageLayout::Portrait;
+    {
+        platform::WorkProgress measuring(parent, QStringLiteral("Подготовка страниц…"));
+        turned = orientation(document, measuring.callback());
+    }
+    platform::showPrintPreview(parent, turned, [parent, &document](QPrinter* printer) {
         // Stopped, the pages end where the painting stopped: QPrinter::abort() in the preview
         // brings Qt 6.4 down.
         platform::WorkProgress progress(parent, QStringLiteral("Подготовка страниц…"));
