@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "platform/startup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
             processCommandLine(parser, QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
+    platform::prepareApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral(TALVERTABLE_APP_ID));
     QCommandLineParser parser;
     describeCommandLine(parser);

@@ -78,3 +78,53 @@ int handbookTimes(int runs)
     std::printf("%.1f %.1f %.1f %d\n", median(builds), builds.front(), median(pdfs), pages);
     return 0;
 }
+
+int largestHandbookTimes(int runs)
+{
+    const calc::TableRecord record = calc::steel::electricWeldedRecord();
+    const calc::SizeQuery query = coldWaterNonNew();
+    const QList<calc::CatalogSize> sizes = record.sizes(query.chosen);
+    struct Page {
+        QList<calc::CatalogSize> sizes;
+        selection::FlowRange range;
+    };
+    for (const Page& shape : {Page{sizes, {1, 138, 1}}, Page{sizes.mid(200, 49), {0.01, 20, 0.01}}}) {
+        std::vector<double> builds;
+        std::vector<double> pdfs;
+        int pages = 0;
+        // The longest time the work went without telling its progress, from its start to its end.
+        double longestPause = 0;
+        QElapsedTimer sinceTold;
+        const report::Progress told = [&](qint64, qint64) {
+            longestPause = std::max(longestPause, elapsedMs(sinceTold));
+            sinceTold.restart();
+            return true;
+        };
+        for (int run = 0; run < runs; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            sinceTold.start();
+            const selection::HandbookTable page = selection::handbookTable(record, query, shape.sizes, shape.range, told);
+            told(0, 0);
+            builds.push_back(elapsedMs(clock));
+            if (!page.error.isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(page.error));
+                return 1;
+            }
+            report::Document document{QStringLiteral("Подбор диаметра — ") + record.title,
+                                      {selection::conditionsText(record, query)},
+                                      {{page.header, page.rows, {}, 2}},
+                                      {}};
+            QBuffer pdf;
+            pdf.open(QIODevice::WriteOnly);
+            clock.restart();
+            sinceTold.restart();
+            pages = report::writePdf(document, pdf, told);
+            told(0, 0);
+            pdfs.push_back(elapsedMs(clock));
+        }
+        std::printf("%.1f %.1f %d %.1f ", median(builds), median(pdfs), pages, longestPause);
+    }
+    std::printf("\n");
+    return 0;
+}

@@ -29,12 +29,23 @@ QString remembered(const QString& chosen)
 
 void setFileDialogReplacement(FileDialogReplacement newReplacement) { replacement() = std::move(newReplacement); }
 
-QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter)
+QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter,
+                     const QString& defaultSuffix)
 {
-    if (replacement())
-        return replacement()({FileDialogRequest::Save, caption, suggestedName, filter});
-    return remembered(
-        QFileDialog::getSaveFileName(parent, caption, QDir(lastFolder()).filePath(suggestedName), filter));
+    if (replacement()) {
+        const QString answer = replacement()({FileDialogRequest::Save, caption, suggestedName, filter, defaultSuffix});
+        return answer.isEmpty() || !QFileInfo(answer).suffix().isEmpty() ? answer : answer + u'.' + defaultSuffix;
+    }
+    // Qt's own dialog completes the name before it asks about replacing a file; a desktop's
+    // dialog may ask about the name as typed and so let a file of the completed name go unasked.
+    QFileDialog dialog(parent, caption, QDir(lastFolder()).filePath(suggestedName), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return remembered(dialog.selectedFiles().value(0));
 }
 
 QString openFileName(QWidget* parent, const QString& caption, const QString& filter)

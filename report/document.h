@@ -16,6 +16,9 @@ struct Table {
     // A table too wide for a page goes on in parts of whole groups of this many columns after
     // the first, which every part repeats: 2 keeps v and 1000i of a size together.
     int columnsTogether = 1;
+    // Columns of names that may look like numbers or dates ("1,10", "01", "2.3.4"): a
+    // spreadsheet is to take them as text.
+    QSet<int> labelColumns = {};
 };
 
 struct Document {

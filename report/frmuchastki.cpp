@@ -1,5 +1,6 @@
 #include "report/frmuchastki.h"
 
+#include "platform/fileerrors.h"
 #include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/savequestion.h"
@@ -13,6 +14,7 @@
 #include <QItemSelectionModel>
 #include <QScreen>
 #include <QStyle>
+#include <cerrno>
 
 namespace {
 const QString title = QStringLiteral("Гидравлический расчет участков");
@@ -113,11 +115,10 @@ void frmuchastki::moveSelected(int step)
 bool frmuchastki::save()
 {
     const QString suggested = filePath.isEmpty() ? QStringLiteral("участки.talver") : QFileInfo(filePath).fileName();
-    QString path = platform::saveFileName(this, QStringLiteral("Сохранить таблицу участков"), suggested, fileFilter);
+    const QString path = platform::saveFileName(this, QStringLiteral("Сохранить таблицу участков"), suggested, fileFilter,
+                                                QStringLiteral("talver"));
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".talver");
     if (!report::writeFile(this, path, report::sectionsFile(model.sections(), records)))
         return false;
     filePath = path;
@@ -136,14 +137,17 @@ void frmuchastki::open()
     // A pipe or a device would never end, a huge file would take the memory: both are refused
     // before a byte is read.
     const QFileInfo info(path);
+    if (info.isDir())
+        return platform::showFileReadError(this, path, platform::fileErrorReason(EISDIR));
     if (info.exists() && !info.isFile())
-        return platform::showFileReadError(this, path, QStringLiteral("Это не обычный файл."));
+        return platform::showFileReadError(this, path, QStringLiteral("это не обычный файл, а канал или устройство"));
     if (info.size() > report::sectionsFileBytesLimit)
         return platform::showFileReadError(
             this, path, QStringLiteral("Файл больше %1 МиБ: это не файл таблицы участков.").arg(report::sectionsFileBytesLimit >> 20));
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return platform::showFileReadError(this, path, file.errorString());
+        return platform::showFileReadError(this, path, platform::fileErrorReason(errno));
     const report::SectionsRead read = report::readSectionsFile(file.read(report::sectionsFileBytesLimit + 1), records);
     if (!read.error.isEmpty())
         return platform::showFileReadError(this, path, read.error);
@@ -162,6 +166,7 @@ void frmuchastki::fitColumns()
 {
     QTableView* table = ui.sectionsTable;
     table->resizeColumnsToContents();
+    table->resizeRowsToContents();
     // The window widens with its rows up to most of the screen's width.
     const int widest = screen()->availableGeometry().width() * 4 / 5;
     const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()

@@ -1,8 +1,10 @@
 #include "report/outputs.h"
 
+#include "platform/fileerrors.h"
 #include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/printpreview.h"
+#include "platform/progress.h"
 #include "report/pagepainter.h"
 #include "report/renderings.h"
 
@@ -16,6 +18,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTableView>
+#include <cerrno>
+#include <optional>
 
 namespace report {
 namespace {
@@ -35,43 +39,70 @@ QString suggestedName(const Document& document, const QString& extension)
     return (name.isEmpty() ? QStringLiteral("таблица") : name) + QLatin1Char('.') + extension;
 }
 
-// The chosen file name, with the extension added when the user typed none; empty on cancel.
+// The chosen file name, the extension added by the dialog when the user typed none; empty on
+// cancel.
 QString chosenPath(QWidget* parent, const Document& document, const QString& caption, const QString& filter,
                    const QString& extension)
 {
-    QString path = platform::saveFileName(parent, caption, suggestedName(document, extension), filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + extension;
-    return path;
+    return platform::saveFileName(parent, caption, suggestedName(document, extension), filter, extension);
 }
 
-QByteArray pdf(const Document& document)
+// The system's error number of a failed step, or EIO where the step set none.
+int failure() { return errno != 0 ? errno : EIO; }
+
+// Writes the file whole; the system's error number when it could not, and then the file that was
+// there stays: an uncommitted QSaveFile removes its temporary file.
+std::optional<int> saveWhole(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo target(path);
+    // QSaveFile names these in English only.
+    if (target.isDir())
+        return EISDIR;
+    if (target.exists() && !target.isWritable())
+        return EACCES;
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return failure();
+    // A short write (a full disk, a size limit) is no error to QSaveFile: the next attempt fails
+    // and sets the reason.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        errno = 0;
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return failure();
+        written += count;
+    }
+    // Qt 6.4's commit() ignores a failed write of what its buffer still holds: a file under the
+    // buffer's size would be committed empty or cut. Every byte is flushed and checked first.
+    errno = 0;
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return failure();
+    errno = 0;
+    if (!file.commit())
+        return failure();
+    return std::nullopt;
+}
+
+// The PDF's bytes, or nothing when the user stopped the work.
+std::optional<QByteArray> pdf(QWidget* parent, const Document& document)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    writePdf(document, buffer);
+    platform::WorkProgress progress(parent, QStringLiteral("Запись PDF…"));
+    if (writePdf(document, buffer, progress.callback()) == 0)
+        return std::nullopt;
     return buffer.data();
 }
 }  // namespace
 
 bool writeFile(QWidget* parent, const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        // A short write (a full disk, a size limit) is no error to QSaveFile: the next attempt
-        // fails and gives the reason.
-        qint64 written = 0;
-        while (written < bytes.size()) {
-            const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-            if (count <= 0)
-                break;
-            written += count;
-        }
-        if (written == bytes.size() && file.commit())
-            return true;
-    }
-    // The file that was there stays: an uncommitted QSaveFile removes its temporary file.
-    platform::showFileError(parent, path, file.errorString());
+    const std::optional<int> error = saveWhole(path, bytes);
+    if (!error)
+        return true;
+    platform::showFileError(parent, path, platform::fileErrorReason(*error));
     return false;
 }
 
@@ -127,13 +158,25 @@ bool savePdf(QWidget* parent, const Document& document)
 {
     const QString path = chosenPath(parent, document, QStringLiteral("Сохранить PDF"),
                                     QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf"));
-    return !path.isEmpty() && writeFile(parent, path, pdf(document));
+    if (path.isEmpty())
+        return false;
+    const std::optional<QByteArray> bytes = pdf(parent, document);
+    return bytes && writeFile(parent, path, *bytes);
 }
 
 void print(QWidget* parent, const Document& document)
 {
-    platform::showPrintPreview(parent, orientation(document),
-                               [&document](QPrinter* printer) { paintPages(document, *printer); });
+    QPageLayout::Orientation turned = QPageLayout::Portrait;
+    {
+        platform::WorkProgress measuring(parent, QStringLiteral("Подготовка страниц…"));
+        turned = orientation(document, measuring.callback());
+    }
+    platform::showPrintPreview(parent, turned, [parent, &document](QPrinter* printer) {
+        // Stopped, the pages end where the painting stopped: QPrinter::abort() in the preview
+        // brings Qt 6.4 down.
+        platform::WorkProgress progress(parent, QStringLiteral("Подготовка страниц…"));
+        paintPages(document, *printer, progress.callback());
+    });
 }
 
 }  // namespace report

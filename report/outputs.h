@@ -22,15 +22,17 @@ void copyDocument(const Document& document);
 
 // Each asks for a file name (".csv" or ".pdf" is added when the name has no extension) and
 // writes the whole file or nothing; a file that cannot be written shows a box naming it.
-// Returns whether the file was written; a cancelled dialog writes nothing and shows nothing.
+// Returns whether the file was written; a cancelled dialog writes nothing and shows nothing, and
+// so does a PDF whose writing the user stopped at its progress bar.
 bool saveCsv(QWidget* parent, const Document& document);
 bool savePdf(QWidget* parent, const Document& document);
 
-// Writes the whole file or nothing; a failure shows a box naming the file and the reason, and
-// the file that was there stays.
+// The one way the program writes a file: the whole file or nothing. A failure shows a box
+// naming the file and the reason in words, and the file that was there stays byte for byte.
 bool writeFile(QWidget* parent, const QString& path, const QByteArray& bytes);
 
-// The print preview of the document's pages, from which the user prints.
+// The print preview of the document's pages, from which the user prints; a long document shows
+// the progress of its pages and may be stopped.
 void print(QWidget* parent, const Document& document);
 
 }  // namespace report

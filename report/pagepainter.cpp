@@ -1,6 +1,7 @@
 #include "report/pagepainter.h"
 
 #include "platform/printpreview.h"
+#include "report/renderings.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -51,10 +52,53 @@ struct TableGeometry {
     double width() const { return std::accumulate(columns.begin(), columns.end(), 0.0); }
 };
 
+// The cells of the tables as paper shows them.
+Document onPaper(const Document& document)
+{
+    Document shown = document;
+    for (Table& table : shown.tables) {
+        for (QString& cell : table.header)
+            cell = shortenedCell(cell);
+        for (QStringList& row : table.rows)
+            for (QString& cell : row)
+                cell = shortenedCell(cell);
+    }
+    return shown;
+}
+
+// The cells laid out and painted so far, of twice the cells of the document: the pages are
+// laid out once to count them, then painted.
+class Ticker {
+public:
+    Ticker(const Progress& progress, const Document& document) : progress(progress)
+    {
+        for (const Table& table : document.tables)
+            for (const QStringList& row : table.rows)
+                total += row.size();
+        total *= 2;
+    }
+
+    // False once the progress said to stop.
+    bool advance(qint64 cells)
+    {
+        done = std::min(total, done + cells);
+        if (progress && !stopped)
+            stopped = !progress(done, total);
+        return !stopped;
+    }
+    bool hasStopped() const { return stopped; }
+
+private:
+    const Progress& progress;
+    qint64 done = 0;
+    qint64 total = 0;
+    bool stopped = false;
+};
+
 class PageWriter {
 public:
-    PageWriter(QPagedPaintDevice& device, QPainter* painter, int pageCount)
-        : device(device), painter(painter), pageCount(pageCount)
+    PageWriter(QPagedPaintDevice& device, QPainter* painter, int pageCount, Ticker* ticker = nullptr)
+        : device(device), painter(painter), pageCount(pageCount), ticker(ticker)
     {
     }
 
@@ -64,8 +108,9 @@ public:
         startPage();
         writeLines(document.conditions, fontOfSize(bodySize));
         for (const Table& table : document.tables)
-            for (const Table& part : columnParts(table))
-                writeTable(part);
+            for (const TablePart& part : columnParts(table))
+                if (!writeTable(part.table, part.columns))
+                    return 0;
         if (!document.paragraphs.isEmpty()) {
             y += px(gap);
             writeLines(document.paragraphs, fontOfSize(bodySize));
@@ -78,7 +123,7 @@ public:
     bool fitsWidth(const Document& document) const
     {
         return std::all_of(document.tables.begin(), document.tables.end(),
-                           [this](const Table& table) { return measure(table).fontSize >= bodySize; });
+                           [this](const Table& table) { return measure(naturalColumns(table)).fontSize >= bodySize; });
     }
 
 private:
@@ -159,8 +204,12 @@ private:
             }
         };
         widen(table.header, bold);
-        for (int r = 0; r < table.rows.size(); ++r)
+        for (int r = 0; r < table.rows.size(); ++r) {
             widen(table.rows[r], table.emphasisedRows.contains(r) ? bold : plain);
+            // Measuring a large table takes long: the progress hears that the work goes on.
+            if (ticker)
+                ticker->advance(0);
+        }
         for (double& column : columns)
             column += 2 * px(cellPadding * bodySize);
         return columns;
@@ -168,13 +217,19 @@ private:
 
     // The table as it goes on the pages: whole, or, where even the smallest type cannot fit it
     // to the page width, in parts of its columns, each with the first column.
-    QList<Table> columnParts(const Table& table) const
+    // A part of a table with the widths of its columns in the body font.
+    struct TablePart {
+        Table table;
+        QList<double> columns;
+    };
+
+    QList<TablePart> columnParts(const Table& table) const
     {
         const QList<double> columns = naturalColumns(table);
         const double room = pageWidth() * bodySize / smallestTableSize;
         if (columns.size() < 2 || std::accumulate(columns.begin(), columns.end(), 0.0) <= room)
-            return {table};
-        QList<Table> parts;
+            return {{table, columns}};
+        QList<TablePart> parts;
         for (const ColumnRange& range : columnRanges(columns, room, table.columnsTogether)) {
             const auto slice = [range](const QStringList& cells) {
                 return QStringList{cells.value(0)} + cells.mid(range.first, range.end - range.first);
@@ -182,15 +237,15 @@ private:
             Table part{slice(table.header), {}, table.emphasisedRows, table.columnsTogether};
             for (const QStringList& row : table.rows)
                 part.rows << slice(row);
-            parts << part;
+            parts.append({part, QList<double>{columns.first()} + columns.mid(range.first, range.end - range.first)});
         }
         return parts;
     }
 
-    TableGeometry measure(const Table& table) const
+    TableGeometry measure(const QList<double>& naturalColumns) const
     {
         TableGeometry geometry;
-        geometry.columns = naturalColumns(table);
+        geometry.columns = naturalColumns;
         const double scale = std::min(1.0, pageWidth() / std::max(1.0, geometry.width()));
         for (double& column : geometry.columns)
             column *= scale;
@@ -242,9 +297,10 @@ private:
         }
     }
 
-    void writeTable(const Table& table)
+    // False when the progress stopped the work.
+    bool writeTable(const Table& table, const QList<double>& naturalColumns)
     {
-        const TableGeometry geometry = measure(table);
+        const TableGeometry geometry = measure(naturalColumns);
         const double headerHeight = table.header.isEmpty() ? 0 : rowHeight(table.header, geometry);
         const double firstRowHeight = table.rows.isEmpty() ? 0 : rowHeight(table.rows.first(), geometry);
         if (y + headerHeight + firstRowHeight > contentBottom() && y > pageTop)
@@ -269,14 +325,18 @@ private:
             }
             drawRow(table.rows[r], geometry, height, false, table.emphasisedRows.contains(r));
             y += height;
+            if (ticker && !ticker->advance(table.rows[r].size()))
+                return false;
         }
         closeBlock(geometry, top);
         y += px(gap);
+        return true;
     }
 
     QPagedPaintDevice& device;
     QPainter* painter;
     const int pageCount;
+    Ticker* ticker;
     QString title;
     int page = 0;
     double y = 0;
@@ -307,32 +367,38 @@ QList<ColumnRange> columnRanges(const QList<double>& widths, double room, int to
     return ranges;
 }
 
-int paintPages(const Document& document, QPagedPaintDevice& device)
+int paintPages(const Document& document, QPagedPaintDevice& device, const Progress& progress)
 {
-    const int pageCount = PageWriter(device, nullptr, 0).write(document);
+    const Document shown = onPaper(document);
+    Ticker ticker(progress, shown);
+    const int pageCount = PageWriter(device, nullptr, 0, &ticker).write(shown);
+    if (ticker.hasStopped())
+        return 0;
     QPainter painter(&device);
-    PageWriter(device, &painter, pageCount).write(document);
-    return pageCount;
+    PageWriter(device, &painter, pageCount, &ticker).write(shown);
+    return ticker.hasStopped() ? 0 : pageCount;
 }
 
-QPageLayout::Orientation orientation(const Document& document)
+QPageLayout::Orientation orientation(const Document& document, const Progress& progress)
 {
     QBuffer unused;
     QPdfWriter portrait(&unused);
     portrait.setPageLayout(platform::documentPageLayout());
-    return PageWriter(portrait, nullptr, 0).fitsWidth(document) ? QPageLayout::Portrait : QPageLayout::Landscape;
+    const Document shown = onPaper(document);
+    Ticker ticker(progress, shown);
+    return PageWriter(portrait, nullptr, 0, &ticker).fitsWidth(shown) ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-int writePdf(const Document& document, QIODevice& output)
+int writePdf(const Document& document, QIODevice& output, const Progress& progress)
 {
     QPdfWriter writer(&output);
     QPageLayout layout = platform::documentPageLayout();
-    layout.setOrientation(orientation(document));
+    layout.setOrientation(orientation(document, progress));
     writer.setPageLayout(layout);
     writer.setResolution(300);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("Таблицы Тальвера"));
-    return paintPages(document, writer);
+    return paintPages(document, writer, progress);
 }
 
 }  // namespace report

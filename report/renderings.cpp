@@ -1,7 +1,31 @@
 #include "report/renderings.h"
 
+#include <QRegularExpression>
+
 namespace report {
 namespace {
+constexpr qsizetype shownLines = 6;
+constexpr qsizetype shownLineLength = 100;
+const QString ellipsis = QStringLiteral("\u2026");
+
+bool isNumber(const QString& cell)
+{
+    static const QRegularExpression number(QStringLiteral("^[-+]?\\d+([,.]\\d+)?([eE][-+]?\\d+)?$"));
+    return number.match(cell).hasMatch();
+}
+
+// What a spreadsheet reads as something other than the text: a formula, or in a column of
+// names anything beginning like a number or a date.
+bool takenForOtherThanText(const QString& cell, bool label)
+{
+    if (cell.isEmpty())
+        return false;
+    const QChar first = cell.front();
+    if (label && (first.isDigit() || first == u'.' || first == u',' || first == u'-' || first == u'+'))
+        return true;
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return formulaStarts.contains(first) && !isNumber(cell);
+}
 QString joined(const QStringList& cells) { return cells.join(QLatin1Char('\t')) + QLatin1Char('\n'); }
 
 QString escaped(const QString& text)
@@ -33,8 +57,9 @@ QString htmlParagraphs(const QStringList& lines, const char* tag = "p")
     return body;
 }
 
-QByteArray csvCell(const QString& cell)
+QByteArray csvCell(const QString& shown, bool label)
 {
+    const QString cell = takenForOtherThanText(shown, label) ? u'\'' + shown : shown;
     const bool quoted = cell.contains(QLatin1Char(';')) || cell.contains(QLatin1Char('"')) ||
                         cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'));
     if (!quoted)
@@ -44,13 +69,13 @@ QByteArray csvCell(const QString& cell)
     return '"' + inner.toUtf8() + '"';
 }
 
-QByteArray csvRow(const QStringList& cells)
+QByteArray csvRow(const QStringList& cells, const QSet<int>& labelColumns = {})
 {
     QByteArray row;
     for (qsizetype i = 0; i < cells.size(); ++i) {
         if (i > 0)
             row += ';';
-        row += csvCell(cells[i]);
+        row += csvCell(cells[i], labelColumns.contains(int(i)));
     }
     return row + "\r\n";
 }
@@ -128,9 +153,25 @@ QByteArray csv(const Document& document)
         if (!table.header.isEmpty())
             bytes += csvRow(table.header);
         for (const QStringList& row : table.rows)
-            bytes += csvRow(row);
+            bytes += csvRow(row, table.labelColumns);
     }
     return bytes;
+}
+
+QString shortenedCell(const QString& text)
+{
+    if (text.size() <= shownLineLength && !text.contains(u'\n'))
+        return text;
+    QStringList lines = text.split(u'\n');
+    const bool tooTall = lines.size() > shownLines;
+    if (tooTall)
+        lines.resize(shownLines);
+    for (QString& line : lines)
+        if (line.size() > shownLineLength)
+            line = line.left(shownLineLength - 1) + ellipsis;
+    if (tooTall && !lines.last().endsWith(ellipsis))
+        lines.last() += ellipsis;
+    return lines.join(u'\n');
 }
 
 }  // namespace report

@@ -24,7 +24,14 @@ QString html(const Document& document);
 QString html(const QList<Table>& tables);
 
 // The tables as CSV bytes for a spreadsheet: UTF-8 with a byte order mark, ";" between cells,
-// CRLF after each row, a header row per table and an empty line between tables.
+// CRLF after each row, a header row per table and an empty line between tables. A cell that a
+// spreadsheet would take for a formula (a text beginning with "=", "+", "-", "@", a tab or a
+// carriage return), and a cell of a label column that it would take for a number or a date, is
+// written with a leading apostrophe, so that it stays the text it is.
 QByteArray csv(const Document& document);
+
+// A cell's text as paper and the screen show it: at most 6 lines of at most 100 characters, a
+// cut line or a cut text ending in "…". The files and the clipboard keep the whole text.
+QString shortenedCell(const QString& text);
 
 }  // namespace report

@@ -124,6 +124,7 @@ Document sectionsDocument(const QList<Section>& sections)
 {
     Table table;
     table.header = sectionHeader();
+    table.labelColumns = {NumberColumn, PipesColumn};
     for (const Section& section : sections)
         table.rows << sectionCells(section);
     return {QStringLiteral("Гидравлический расчет участков"), {}, {table}, {totalsText(sections)}};

@@ -1,5 +1,9 @@
 #include "report/sectionsmodel.h"
 
+#include "report/renderings.h"
+
+#include <limits>
+
 namespace report {
 
 int SectionsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows.size()); }
@@ -10,7 +14,9 @@ QVariant SectionsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rows.size())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    if (role == Qt::DisplayRole)
+        return shortenedCell(sectionCells(rows.at(index.row())).value(index.column()));
+    if (role == Qt::EditRole)
         return sectionCells(rows.at(index.row())).value(index.column());
     if (role == Qt::TextAlignmentRole && index.column() >= FlowColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -85,6 +91,16 @@ bool SectionsModel::move(int row, int step)
     return true;
 }
 
-QString SectionsModel::nextNumber() const { return QString::number(rows.size() + 1); }
+QString SectionsModel::nextNumber() const
+{
+    qlonglong largest = 0;
+    for (const Section& section : rows) {
+        bool whole = false;
+        const qlonglong number = section.number.toLongLong(&whole);
+        if (whole && number > largest && number < std::numeric_limits<qlonglong>::max())
+            largest = number;
+    }
+    return QString::number(largest + 1);
+}
 
 }  // namespace report

@@ -27,7 +27,8 @@ public:
     // Swaps the row with its neighbour above (-1) or below (+1); false at an end.
     bool move(int row, int step);
 
-    // The number a new row takes: one after the count of rows.
+    // The number a new row takes: one above the largest whole number of a row, so that it is
+    // none of theirs.
     QString nextNumber() const;
 
 signals:

@@ -2,6 +2,7 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/common/numbertext.h"
+#include "platform/progress.h"
 #include "select/sizetable.h"
 
 #include <QHeaderView>
@@ -188,11 +189,21 @@ void frmpodbor::buildHandbook()
             shown << sizes.at(k);
     const selection::FlowRange range{calc::parseValue(ui.tableFrom->text()), calc::parseValue(ui.tableTo->text()),
                                      calc::parseValue(ui.tableStep->text())};
-    const selection::HandbookTable table = selection::handbookTable(request.record, currentQuery(), shown, range);
+    // The bar goes on while the columns are fitted: a page of many sizes has over a thousand.
+    platform::WorkProgress progress(this, QStringLiteral("Расчет таблицы…"));
+    const qint64 columns = 1 + 2 * qint64(shown.size());
+    const selection::HandbookTable table = selection::handbookTable(
+        request.record, currentQuery(), shown, range,
+        [&progress, columns](qint64 done, qint64 total) { return progress.advance(done, total + columns); });
     ui.tableMessage->setText(table.error);
     if (table.error.isEmpty()) {
         handbookModel.setTable(table.header, table.rows);
-        ui.handbookTable->resizeColumnsToContents();
+        const qint64 rows = table.rows.size();
+        for (int column = 0; column < handbookModel.columnCount(); ++column) {
+            ui.handbookTable->resizeColumnToContents(column);
+            if (!progress.advance(rows + column, rows + columns))
+                break;
+        }
     }
 }
 
@@ -213,6 +224,10 @@ report::Document frmpodbor::document() const
             shown.conditions << ui.adviceLabel->text().split(u'\n');
     }
     // A handbook page keeps v and 1000i of a size together when it is cut into parts.
-    shown.tables << report::Table{model.header(), model.rows(), model.boldRows(), sizesShown ? 1 : 2};
+    report::Table table{model.header(), model.rows(), model.boldRows(), sizesShown ? 1 : 2};
+    // A size is named by its designation, which may read as a number: "26,8".
+    if (sizesShown)
+        table.labelColumns = {selection::SizeColumnName};
+    shown.tables << table;
     return shown;
 }

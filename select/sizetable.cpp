@@ -4,6 +4,7 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
 #include "calc/common/valueparse.h"
+#include "platform/localenumbers.h"
 
 #include <QLocale>
 #include <cmath>
@@ -92,6 +93,43 @@ int smallestWithoutWarning(const QList<calc::CatalogSize>& sizes, const QList<ca
     return best;
 }
 
+// A flow shows at most as many digits as any number does.
+constexpr int flowDigits = 15;
+
+// The decimals a typed value carries; flowDigits + 1 for more than a number shows.
+int decimalsOf(double value)
+{
+    for (int decimals = 0; decimals <= flowDigits; ++decimals) {
+        const double scaled = std::abs(value) * std::pow(10.0, decimals);
+        if (std::abs(scaled - std::round(scaled)) <= 1e-14 * scaled)
+            return decimals;
+    }
+    return flowDigits + 1;
+}
+
+// The decimals that tell every flow of the range from its neighbours, or -1 when the rows would
+// need more digits than a number shows.
+int flowDecimals(const FlowRange& range)
+{
+    const int decimals = std::max(decimalsOf(range.from), decimalsOf(range.step));
+    const double largest = std::max(std::abs(range.from), std::abs(range.to));
+    const int wholeDigits = largest >= 1 ? int(std::floor(std::log10(largest))) + 1 : 0;
+    return wholeDigits + decimals <= flowDigits ? decimals : -1;
+}
+
+// The flow with its decimals, trailing zeros dropped: "0,25", "0,00001", never "1e-05".
+QString flowLabel(double flow, int decimals)
+{
+    QString text = QString::number(flow, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text.replace(u'.', platform::decimalSeparator());
+}
+
 }  // namespace
 
 QString shownDesignation(const QString& designation)
@@ -163,7 +201,8 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& quer
 }
 
 HandbookTable handbookTable(const calc::TableRecord& record, const calc::SizeQuery& conditions,
-                            const QList<calc::CatalogSize>& sizes, const FlowRange& range)
+                            const QList<calc::CatalogSize>& sizes, const FlowRange& range,
+                            const report::Progress& progress)
 {
     HandbookTable table;
     if (!(range.step > 0)) {
@@ -189,12 +228,26 @@ HandbookTable handbookTable(const calc::TableRecord& record, const calc::SizeQue
         table.error = QStringLiteral("Не выбрано ни одного размера.");
         return table;
     }
+    if (count * (1 + 2 * double(sizes.size())) > handbookCellLimit) {
+        table.error = QStringLiteral("Больше 200\u00a0000 ячеек: увеличьте шаг, сократите диапазон или выберите меньше размеров.");
+        return table;
+    }
+    const int decimals = flowDecimals(range);
+    if (decimals < 0) {
+        table.error = QStringLiteral("Шаг расхода слишком мал: строки не различить по расходу.");
+        return table;
+    }
 
     bool heatingFigures = false;
     calc::SizeQuery query = conditions;
     for (int k = 0; k < int(count); ++k) {
-        query.flow.value = range.from + k * range.step;
-        QStringList row{calc::numberText(calc::roundHalfEven(query.flow.value, 12))};
+        if (progress && !progress(k, qint64(count))) {
+            table.error = QStringLiteral("Построение таблицы остановлено.");
+            table.rows.clear();
+            return table;
+        }
+        query.flow.value = calc::roundHalfEven(range.from + k * range.step, decimals);
+        QStringList row{flowLabel(query.flow.value, decimals)};
         for (const calc::CatalogSize& size : sizes) {
             const calc::SizeMeasure measure = record.measure(query, size);
             if (measure.failed == calc::Check::FlowZero) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/tablerecord.h"
+#include "report/progress.h"
 
 #include <QList>
 #include <QString>
@@ -36,6 +37,9 @@ struct FlowRange {
 };
 
 inline constexpr int handbookRowLimit = 2000;
+// The flow column and two columns per size, of every row: what a page may hold and still be
+// built in a second and written as PDF in seconds.
+inline constexpr int handbookCellLimit = 200000;
 
 struct HandbookTable {
     QString error;  // why nothing was computed; empty on success
@@ -43,9 +47,12 @@ struct HandbookTable {
     QList<QStringList> rows;
 };
 
-// One row per flow: the flow, then v and 1000i (for heating R) of each size in `sizes`.
+// One row per flow: the flow, then v and 1000i (for heating R) of each size in `sizes`. The flow
+// shows as many decimals as the start and the step need, and each row is computed at the flow
+// it shows. The progress hears of each row; stopped, the page is not built.
 HandbookTable handbookTable(const calc::TableRecord& record, const calc::SizeQuery& conditions,
-                            const QList<calc::CatalogSize>& sizes, const FlowRange& range);
+                            const QList<calc::CatalogSize>& sizes, const FlowRange& range,
+                            const report::Progress& progress = {});
 
 // A catalog designation with the locale's decimal separator: "21,3 × 2,8".
 QString shownDesignation(const QString& designation);

@@ -3,6 +3,7 @@
 #include "platform/documents.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
+#include "platform/progress.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,6 +31,8 @@ void initialise()
     platform::setInputErrorSink([](const QString& text) { messages << text; });
     platform::setFileErrorSink([](const QString& text) { fileErrors << text; });
     platform::setDocumentOpener([](const QUrl& url) { documents << url; });
+    // A long work goes on to its end without showing its bar, which would be a modal window.
+    platform::setProgressReplacement([](const QString&, qint64, qint64) { return true; });
     auto* watchdog = new QTimer(qApp);
     QObject::connect(watchdog, &QTimer::timeout, qApp, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QDir>
+#include <csignal>
+#include <sys/resource.h>
 
 #include <sys/stat.h>
 
@@ -108,7 +111,10 @@ private slots:
             return answers.isEmpty() ? platform::SaveAnswer::Cancel : answers.takeFirst();
         });
         chosenPath.clear();
-        platform::setFileDialogReplacement([this](const platform::FileDialogRequest&) { return chosenPath; });
+        platform::setFileDialogReplacement([this](const platform::FileDialogRequest& request) {
+            lastRequest = request;
+            return chosenPath;
+        });
         window = new frmuchastki(record);
         window->show();
     }
@@ -291,7 +297,8 @@ private slots:
         QTest::newRow("typed diameter of zero")
             << secondVersion(R"j("table": 5, "conditions": {}, "flow": 5, "flowUnit": "l/s", "diameter": 0)j")
             << "Файл поврежден: участок «4»: диаметр 0 мм не больше нуля.";
-        QTest::newRow("unreadable path") << QByteArray() << "No such file or directory";
+        QTest::newRow("unreadable path") << QByteArray() << "нет такого файла или папки";
+        QTest::newRow("a folder") << QByteArray("folder") << "это папка, а не файл";
     }
     void openFailures()
     {
@@ -299,7 +306,9 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir folder;
         chosenPath = folder.filePath("участки.talver");
-        if (!bytes.isEmpty())
+        if (bytes == "folder")
+            QVERIFY(QDir(folder.path()).mkdir("участки.talver"));
+        else if (!bytes.isEmpty())
             writeBytes(chosenPath, bytes);
         window->addSection(steelSection());
         const QString title = window->windowTitle();
@@ -335,8 +344,7 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("named pipe") << "pipe" << "Это не обычный файл.";
-        QTest::newRow("folder") << "folder" << "Это не обычный файл.";
+        QTest::newRow("named pipe") << "pipe" << "это не обычный файл, а канал или устройство";
         QTest::newRow("over 16 MiB") << "large" << "Файл больше 16 МиБ: это не файл таблицы участков.";
         QTest::newRow("over 10000 sections") << "many" << "В файле 10001 участков, больше 10000, которые читает программа.";
     }
@@ -348,8 +356,6 @@ private slots:
         chosenPath = folder.filePath("участки.talver");
         if (kind == "pipe")
             QCOMPARE(mkfifo(QFile::encodeName(chosenPath).constData(), 0600), 0);
-        else if (kind == "folder")
-            QVERIFY(QDir().mkdir(chosenPath));
         else if (kind == "large")
             writeBytes(chosenPath, QByteArray(16 * 1024 * 1024 + 1, ' '));
         else
@@ -375,6 +381,60 @@ private slots:
         QVERIFY(window->isModified());
         QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
         QVERIFY(!QFile::exists(chosenPath));
+    }
+
+    // A file past the size limit of the process, shorter than the buffer of the file: the box
+    // names the reason, the old file stays byte for byte and the table stays unsaved.
+    void failedShortWriteKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки");
+        const QString written = folder.filePath("участки.talver");
+        writeBytes(written, "{\"old\": true}\n");
+        window->addSection(steelSection());
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        click(window, "saveButton");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(uitest::takeFileErrors(),
+                 QStringList{"Не удалось записать файл\n" + written + "\n\nфайл больше, чем разрешено в системе"});
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("{\"old\": true}\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"участки.talver"});
+        QVERIFY(window->isModified());
+        QVERIFY(window->windowTitle().endsWith(" *"));
+
+        // The name typed without its extension is completed as the dialog completes it.
+        click(window, "saveButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QVERIFY(QFile(written).size() > 100);
+        QCOMPARE(lastRequest.defaultSuffix, QString("talver"));
+        QVERIFY(!window->isModified());
+    }
+
+    // A new section takes a number none of the rows has, whatever was removed or renumbered.
+    void newNumbersAreUnique()
+    {
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        for (int k = 0; k < 3; ++k)
+            window->addSection(steelSection());
+        selectRow(window, 0);
+        click(window, "removeButton");
+        window->addSection(polyethyleneSection());
+        QStringList numbers;
+        for (const QStringList& row : tableCells(window))
+            numbers << row.first();
+        QCOMPARE(numbers, (QStringList{"2", "3", "4"}));
+        view->model()->setData(view->model()->index(1, 0), "1-2");
+        view->model()->setData(view->model()->index(2, 0), "10");
+        window->addSection(steelSection());
+        QCOMPARE(tableCells(window).last().first(), QString("11"));
     }
 
     void unsavedChangesQuestion_data()
@@ -436,6 +496,7 @@ private:
     QList<platform::SaveAnswer> answers;
     QStringList questions;
     QString chosenPath;
+    platform::FileDialogRequest lastRequest;
 };
 
 UITEST_MAIN(SectionsWindowTest)

@@ -1,5 +1,6 @@
 #include "platform/filedialogs.h"
 #include "platform/printpreview.h"
+#include "platform/progress.h"
 #include "report/outputbar.h"
 #include "report/pagepainter.h"
 #include "report/renderings.h"
@@ -280,46 +281,154 @@ private slots:
         QCOMPARE(report::columnRanges(widths, room, together), ranges);
     }
 
-    void fileInAMissingFolder()
+    // Every write that fails, short files (under the buffer of the file) among them, names the
+    // file and the reason in words, and leaves the file that was there byte for byte and nothing
+    // beside it.
+    void failedWriteKeepsTheOldFile_data()
     {
-        QTemporaryDir folder;
-        OutputWindow shown;
-        shown.document = rowsDocument(3);
-        const QString path = folder.filePath("нет/таблица.csv");
-        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return path; });
-        uitest::click(&shown.window, "csvButton");
-        QCOMPARE(uitest::takeFileErrors(),
-                 QStringList{"Не удалось записать файл\n" + path + "\n\nNo such file or directory"});
-        QCOMPARE(entries(folder.path()), QStringList());
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("name");  // the folder "папка.pdf" is there
+        QTest::addColumn<qint64>("sizeLimit");  // of a file, bytes; 0 for none
+        QTest::addColumn<QString>("reason");
+        const QString tooLarge = QStringLiteral("файл больше, чем разрешено в системе");
+        QTest::newRow("short CSV") << "csvButton" << 3 << "таблица.csv" << qint64(64) << tooLarge;
+        QTest::newRow("long CSV") << "csvButton" << 2000 << "таблица.csv" << qint64(4096) << tooLarge;
+        QTest::newRow("short PDF") << "pdfButton" << 1 << "таблица.pdf" << qint64(4096) << tooLarge;
+        QTest::newRow("missing folder") << "csvButton" << 3 << "нет/таблица.csv" << qint64(0)
+                                        << QStringLiteral("нет такого файла или папки");
+        QTest::newRow("a folder") << "pdfButton" << 3 << "папка.pdf" << qint64(0) << QStringLiteral("это папка, а не файл");
     }
-
-    // A write that fails part-way (the file size limit of the process) leaves the file that was
-    // there untouched and no temporary file beside it.
     void failedWriteKeepsTheOldFile()
     {
+        QFETCH(QString, button);
+        QFETCH(int, rows);
+        QFETCH(QString, name);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(QString, reason);
         QTemporaryDir folder;
-        const QString path = folder.filePath("таблица.csv");
+        QVERIFY(QDir(folder.path()).mkdir("папка.pdf"));
+        const QString path = folder.filePath(name);
         QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old;table\r\n");
+        if (old.open(QIODevice::WriteOnly))
+            old.write("old;table\r\n");
         old.close();
+        const QStringList present = entries(folder.path());
         OutputWindow shown;
-        shown.document = rowsDocument(2000);
+        shown.document = rowsDocument(rows);
         platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return path; });
 
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         rlimit small = saved;
-        small.rlim_cur = 4096;
+        if (sizeLimit > 0)
+            small.rlim_cur = rlim_t(sizeLimit);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
-        uitest::click(&shown.window, "csvButton");
+        uitest::click(&shown.window, button.toLatin1().constData());
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
 
-        QCOMPARE(uitest::takeFileErrors(), QStringList{"Не удалось записать файл\n" + path + "\n\nFile too large"});
-        QCOMPARE(contents(path), QByteArray("old;table\r\n"));
-        QCOMPARE(entries(folder.path()), QStringList{"таблица.csv"});
+        QCOMPARE(uitest::takeFileErrors(), QStringList{"Не удалось записать файл\n" + path + "\n\n" + reason});
+        if (QFileInfo(path).isFile())
+            QCOMPARE(contents(path), QByteArray("old;table\r\n"));
+        QCOMPARE(entries(folder.path()), present);
+    }
+
+    // A cell of text that a spreadsheet would take for a formula, and a name that it would take
+    // for a number or a date, are written so that it shows the text; numbers stay numbers.
+    void csvCells_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<bool>("label");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("formula") << "=1+1" << false << QByteArray("'=1+1");
+        QTest::newRow("link") << "=HYPERLINK(\"http://x\";\"1\")" << true
+                              << QByteArray("\"'=HYPERLINK(\"\"http://x\"\";\"\"1\"\")\"");
+        QTest::newRow("plus") << "+7 (495) 1" << false << QByteArray("'+7 (495) 1");
+        QTest::newRow("minus") << "-A1" << false << QByteArray("'-A1");
+        QTest::newRow("at") << "@SUM(A1)" << false << QByteArray("'@SUM(A1)");
+        QTest::newRow("tab") << "\t=1" << false << QByteArray("'\t=1");
+        QTest::newRow("carriage return") << "\r=1" << false << QByteArray("\"'\r=1\"");
+        QTest::newRow("negative number") << "-0,5" << false << QByteArray("-0,5");
+        QTest::newRow("signed number") << "+12" << false << QByteArray("+12");
+        QTest::newRow("number") << "1,10" << false << QByteArray("1,10");
+        QTest::newRow("name like a number") << "1,10" << true << QByteArray("'1,10");
+        QTest::newRow("name with a leading zero") << "01" << true << QByteArray("'01");
+        QTest::newRow("name like a date") << "2.3.4" << true << QByteArray("'2.3.4");
+        QTest::newRow("name of a span") << "1-2" << true << QByteArray("'1-2");
+        QTest::newRow("name like a negative number") << "-5" << true << QByteArray("'-5");
+        QTest::newRow("name in words") << "Участок 1" << true << QByteArray("Участок 1");
+        QTest::newRow("dash of no figure") << "—" << false << QByteArray("—");
+    }
+    void csvCells()
+    {
+        QFETCH(QString, cell);
+        QFETCH(bool, label);
+        QFETCH(QByteArray, written);
+        report::Table table{{"№"}, {{cell}}, {}};
+        if (label)
+            table.labelColumns = {0};
+        QCOMPARE(report::csv({"Участки", {}, {table}, {}}), QByteArray("\xEF\xBB\xBF№\r\n") + written + "\r\n");
+    }
+
+    void shortenedCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("short") << "1-2" << "1-2";
+        QTest::newRow("six lines") << "1\n2\n3\n4\n5\n6" << "1\n2\n3\n4\n5\n6";
+        QTest::newRow("200 lines") << QString("7\n").repeated(200) << "7\n7\n7\n7\n7\n7\u2026";
+        QTest::newRow("100 characters") << QString(100, u'ж') << QString(100, u'ж');
+        QTest::newRow("a megabyte") << QString(1 << 20, u'ж') << QString(99, u'ж') + "\u2026";
+        QTest::newRow("a long sixth line") << "1\n2\n3\n4\n5\n" + QString(150, u'x') + "\n7"
+                                           << "1\n2\n3\n4\n5\n" + QString(99, u'x') + "\u2026";
+    }
+    void shortenedCells()
+    {
+        QFETCH(QString, text);
+        QTEST(report::shortenedCell(text), "shown");
+    }
+
+    // Rows of 200 lines each stay within a page; before the cut each took a page of its own and
+    // ran through its foot.
+    void tallCellsKeepToThePage()
+    {
+        report::Document document = rowsDocument(3);
+        for (QStringList& row : document.tables.first().rows)
+            row.first() = QString("1\n").repeated(200);
+        document.tables.first().rows.first()[1] = QString(1 << 20, u'ж');
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QCOMPARE(report::writePdf(document, pdf), 1);
+        QVERIFY(pdf.data().contains("/MediaBox [0 0 842.000000 595.000000]"));
+    }
+
+    // A PDF whose writing the user stops leaves no file and shows no error.
+    void cancelledPdf()
+    {
+        QTemporaryDir folder;
+        OutputWindow shown;
+        shown.document = rowsDocument(500);
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return folder.filePath("таблица"); });
+        QStringList labels;
+        qint64 lastDone = -1;
+        qint64 lastTotal = 0;
+        platform::setProgressReplacement([&](const QString& label, qint64 done, qint64 total) {
+            labels << label;
+            lastDone = done;
+            lastTotal = total;
+            return done < 2100;
+        });
+        uitest::click(&shown.window, "pdfButton");
+        platform::setProgressReplacement([](const QString&, qint64, qint64) { return true; });
+        labels.removeDuplicates();
+        QCOMPARE(labels, QStringList{"Запись PDF…"});
+        // Twice the 1 500 cells: laid out once to count the pages, then painted; stopped at the
+        // 200th row painted.
+        QCOMPARE(lastTotal, qint64(3000));
+        QCOMPARE(lastDone, qint64(2100));
+        QCOMPARE(entries(folder.path()), QStringList());
     }
 };
 

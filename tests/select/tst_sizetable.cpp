@@ -1,3 +1,4 @@
+#include "calc/registry/tables.h"
 #include "select/sizetable.h"
 
 #include <QLocale>
@@ -157,6 +158,16 @@ private slots:
         QTest::newRow("2001 rows") << 0.0 << 2000.0 << 1.0
                                    << QStringLiteral("Больше 2000 строк: увеличьте шаг или сократите диапазон.")
                                    << QStringList();
+        QTest::newRow("hundredths") << 0.01 << 0.03 << 0.01 << QString() << QStringList{"0,01", "0,02", "0,03"};
+        QTest::newRow("a step finer than the start")
+            << 1.0 << 1.0003 << 0.0001 << QString() << QStringList{"1", "1,0001", "1,0002", "1,0003"};
+        QTest::newRow("a start finer than the step") << 0.25 << 2.0 << 1.0 << QString() << QStringList{"0,25", "1,25"};
+        QTest::newRow("ten-trillionths")
+            << 0.0 << 3e-13 << 1e-13 << QString()
+            << QStringList{"0", "0,0000000000001", "0,0000000000002", "0,0000000000003"};
+        QTest::newRow("rows that would read the same")
+            << 1.0 << 1.000000000000003 << 1e-15 << QStringLiteral("Шаг расхода слишком мал: строки не различить по расходу.")
+            << QStringList();
         QTest::newRow("a step too small to count")
             << 0.0 << 1e300 << 1e-300 << QStringLiteral("Больше 2000 строк: увеличьте шаг или сократите диапазон.")
             << QStringList();
@@ -176,6 +187,43 @@ private slots:
         for (const QStringList& row : table.rows)
             shown << row.first();
         QCOMPARE(shown, flows);
+    }
+
+    // At most 200 000 cells: the flow and two per size of each row; II-2 has 721 sizes.
+    void handbookCellLimit_data()
+    {
+        QTest::addColumn<double>("to");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("138 rows, 199 134 cells") << 138.0 << QString();
+        QTest::newRow("139 rows, 200 577 cells")
+            << 139.0 << QStringLiteral("Больше 200\u00a0000 ячеек: увеличьте шаг, сократите диапазон или выберите меньше размеров.");
+    }
+    void handbookCellLimit()
+    {
+        QFETCH(double, to);
+        QFETCH(QString, error);
+        const calc::TableRecord& record = calc::table(2);
+        const calc::SizeQuery query{{0, 0, -1, 0}, {0, FlowUnit::LitresPerSecond}};
+        const QList<calc::CatalogSize> sizes = record.sizes(query.chosen);
+        QCOMPARE(sizes.size(), 721);
+        const selection::HandbookTable table = selection::handbookTable(record, query, sizes, {1, to, 1});
+        QCOMPARE(table.error, error);
+        QCOMPARE(table.rows.size(), error.isEmpty() ? qsizetype(to) : 0);
+    }
+
+    // Stopped at its fifth row, the page is not built; the progress hears of every row before.
+    void handbookStopped()
+    {
+        const calc::TableRecord record = sampleRecord();
+        QList<qint64> heard;
+        const selection::HandbookTable table =
+            selection::handbookTable(record, litres(0), record.sizes({0}), {1, 100, 1}, [&](qint64 done, qint64 total) {
+                heard << done << total;
+                return done < 4;
+            });
+        QCOMPARE(table.error, QStringLiteral("Построение таблицы остановлено."));
+        QCOMPARE(table.rows.size(), 0);
+        QCOMPARE(heard, (QList<qint64>{0, 100, 1, 100, 2, 100, 3, 100, 4, 100}));
     }
 
     void handbookCells()
