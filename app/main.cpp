@@ -1,8 +1,8 @@
 #include "app/form1.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,8 +47,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     describeCommandLine(parser);
     processCommandLine(parser, QCoreApplication::arguments());
-    // Fusion draws the button backgrounds that the screens colour.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    platform::setUpDesktop();
     auto* menu = new Form1;
     menu->show();
     return app.exec();

@@ -18,6 +18,7 @@
 #include "app/form1.h"
 #include "bench/median.h"
 #include "bench/selectionbench.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -25,7 +26,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -198,12 +198,12 @@ int main(int argc, char* argv[])
     }
     if (mode == "open" && argc == 3) {
         QApplication app(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        platform::setUpDesktop();
         return openTimes(std::max(1, atoi(argv[2])));
     }
     if ((mode == "typed" || mode == "handbook") && argc == 3) {
         QApplication app(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        platform::setUpDesktop();
         const int runs = std::max(1, atoi(argv[2]));
         return mode == "typed" ? typedFlowTimes(runs) : handbookTimes(runs);
     }

@@ -2,6 +2,7 @@
 
 #include "calc/common/calculationdescription.h"
 #include "report/renderings.h"
+#include "widgets/escapecloses.h"
 
 #include <QFontMetrics>
 #include <QPointer>
@@ -27,6 +28,7 @@ frmotchet::frmotchet(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    widgets::closeOnEscape(this);
     ui.outputBar->setCsvVisible(false);
     ui.outputBar->setDocumentProvider([this] { return document; });
     // One line of the record to a paragraph: close together, so that a whole record reads at a glance.

@@ -3,6 +3,7 @@
 #include "calc/common/valueparse.h"
 #include "calc/common/numbertext.h"
 #include "select/sizetable.h"
+#include "widgets/escapecloses.h"
 
 #include <QHeaderView>
 #include <QPointer>
@@ -12,12 +13,16 @@
 
 namespace selection {
 
-void showSizeSelection(const Request& request)
+void showSizeSelection(const Request& request, QWidget* calculator)
 {
     static QPointer<frmpodbor> window;
+    static QMetaObject::Connection calculatorClosed;
     const bool opening = !window;
     if (opening)
         window = new frmpodbor;
+    QObject::disconnect(calculatorClosed);
+    if (calculator)
+        calculatorClosed = QObject::connect(calculator, &QObject::destroyed, window.data(), &QWidget::close);
     window->setRequest(request);
     window->show();
     if (opening)
@@ -50,6 +55,7 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    widgets::closeOnEscape(this);
     for (auto* label : {ui.conditionsLabel, ui.adviceLabel, ui.tableMessage}) {
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);

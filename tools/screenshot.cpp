@@ -3,9 +3,11 @@
 // formula help window frmhelpN, "reference" or "about" for the menu's picture buttons, "sections"
 // for the sections table with three sections in it, and selectN:FLOW:TAB for the size selection
 // of calculator N with FLOW typed on it, showing tab TAB (1: the handbook page of flows from FLOW
-// to ten times FLOW).
+// to ten times FLOW). A third argument "dark" opens the windows on a desktop with a dark colour
+// scheme.
 #include "app/calculators.h"
 #include "app/form1.h"
+#include "platform/desktop.h"
 #include "help/formulahelp.h"
 #include "report/frmuchastki.h"
 
@@ -14,13 +16,30 @@
 #include <QTabWidget>
 #include <QLocale>
 #include <QPushButton>
-#include <QStyleFactory>
+#include <QPalette>
 #include <QTest>
+
+namespace {
+
+// What a desktop's dark colour scheme hands to every program.
+QPalette darkDesktopPalette()
+{
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(49, 54, 59)}, {QPalette::Base, QColor(35, 38, 41)},
+                                {QPalette::Button, QColor(49, 54, 59)}, {QPalette::WindowText, QColor(252, 252, 252)},
+                                {QPalette::Text, QColor(252, 252, 252)}, {QPalette::ButtonText, QColor(252, 252, 252)}})
+        dark.setColor(role, colour);
+    return dark;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (argc > 3 && QByteArray(argv[3]) == "dark")
+        QApplication::setPalette(darkDesktopPalette());
+    platform::setUpDesktop();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     if (argc < 2)
         return 2;

@@ -81,6 +81,8 @@ void BuildingPanel::setMaterial(Material material)
     pipeMaterial = material;
     for (int row = 0; row < fittingRows; ++row) {
         fittingBoxes[row]->setText(fittingCaption(material, row + 1));
+        // A screen reader names each count by its fitting, not by the frame they share.
+        fittingCounts[row]->setAccessibleName(fittingBoxes[row]->text().simplified() + QStringLiteral(", количество"));
         fittingDrawings[row]->load(fittingDrawing(material, row + 1));
     }
     ui->Label14_5->setText(material == Material::PexAlPex ? QStringLiteral("x10⁻⁶ м²/с") : QStringLiteral("·10⁻⁶ м²/с"));

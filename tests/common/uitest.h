@@ -9,7 +9,7 @@
 
 namespace uitest {
 
-// Set up once per test program: the Russian locale, the Fusion style, the message sinks, the
+// Set up once per test program: the Russian locale, the program's style and keys, the message sinks, the
 // document recorder and a watchdog that fails a test stuck behind an unexpected modal window.
 void initialise();
 
