@@ -47,9 +47,17 @@ awk -v am="$app_ms" -v ak="$app_kib" -v bm="$bare_ms" -v bk="$bare_kib" -v cm="$
 }'
 echo
 echo "Opening a calculator from the main menu (click to shown; target under 30 ms)"
-"$bench" open "$runs" | awk '
-  $2 == "-" { printf "  %-6s not in the program yet\n", $1; next }
-  { printf "  %-6s median %6.1f ms   first %6.1f ms   %s\n", $1, $2, $3, $2 < 30 ? "ok" : "TARGET MISSED" }'
+open_times() {
+  "$bench" open "$runs" | awk '
+    $2 == "-" { printf "  %-6s not in the program yet\n", $1; next }
+    { printf "  %-6s median %6.1f ms   first %6.1f ms   %s\n", $1, $2, $3, $2 < 30 && $3 < 30 ? "ok" : "TARGET MISSED" }'
+}
+open_times
+echo "The same with another process busy on a core"
+bash -c 'while :; do :; done' &
+busy=$!
+open_times
+kill "$busy"
 echo
 echo "The size selection of II-2, from a key typed into its flow to its sizes table painted (target under 16 ms)"
 "$bench" typed "$runs" | awk '

@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPointer>
+#include <QScreen>
 #include <QTextDocument>
 
 namespace report {
@@ -35,7 +36,10 @@ frmotchet::frmotchet(QWidget* parent) : QWidget(parent)
     ui.reportText->document()->setDefaultStyleSheet(QStringLiteral("p { margin-top: 0; margin-bottom: 3px; }"));
     // Room for the longest formula line and a page of lines, at any font size.
     const QFontMetrics metrics(ui.reportText->font());
-    resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40);
+    constexpr int titleBarAllowance = 32;
+    const QRect free = screen()->availableGeometry();
+    resize(QSize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40)
+               .boundedTo(QSize(free.width(), free.height() - titleBarAllowance)));
 }
 
 void frmotchet::setRecord(const calc::TableRecord& record, const QStringList& lines)

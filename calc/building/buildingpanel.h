@@ -120,10 +120,6 @@ private:
     Material pipeMaterial = Material::Copper;
 };
 
-// Opens a window at the size of its scrolled contents, or as large as the screen's free area
-// allows with the rest reached by scrolling.
-void fitToScreen(QWidget* window, QScrollArea* area);
-
 // Runs an option's action whenever it becomes selected, by a click or from code.
 template <class Receiver>
 void onSelected(QRadioButton* option, Receiver* receiver, void (Receiver::*action)())
