@@ -3,10 +3,10 @@
 #include "calc/common/calculationdescription.h"
 #include "report/renderings.h"
 #include "widgets/escapecloses.h"
+#include "widgets/screenfit.h"
 
 #include <QFontMetrics>
 #include <QPointer>
-#include <QScreen>
 #include <QTextDocument>
 
 namespace report {
@@ -36,10 +36,7 @@ frmotchet::frmotchet(QWidget* parent) : QWidget(parent)
     ui.reportText->document()->setDefaultStyleSheet(QStringLiteral("p { margin-top: 0; margin-bottom: 3px; }"));
     // Room for the longest formula line and a page of lines, at any font size.
     const QFontMetrics metrics(ui.reportText->font());
-    constexpr int titleBarAllowance = 32;
-    const QRect free = screen()->availableGeometry();
-    resize(QSize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40)
-               .boundedTo(QSize(free.width(), free.height() - titleBarAllowance)));
+    resize(QSize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40).boundedTo(widgets::screenRoom(this)));
 }
 
 void frmotchet::setRecord(const calc::TableRecord& record, const QStringList& lines)

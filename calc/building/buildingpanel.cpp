@@ -280,6 +280,8 @@ void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)
         QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
+QList<QWidget*> BuildingPanel::buttons() const { return {ui->Command4, ui->Command1, ui->Command2}; }
+
 void BuildingPanel::showVelocityAdvice(const VelocityAdvice& advice)
 {
     showAdvice(ui->Label3, advice.label);

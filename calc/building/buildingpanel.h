@@ -90,6 +90,8 @@ public:
     // Tab passes from the screen's control before the panel through the panel in reading order
     // (the conditions, the fittings, then "Рассчитать" and "Очистить") to the one after it.
     void chainTabOrder(QWidget* before, QWidget* after);
+    // "Сброс", "Рассчитать" and "Очистить", in reading order.
+    QList<QWidget*> buttons() const;
 
     // What a calculation leaves shown: the request with its section, or nothing once it has shown
     // its error box.

@@ -39,7 +39,8 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     // button come last.
     ui.panel->chainTabOrder(ui.Option3, ui.selectSizeButton);
     chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
-    widgets::fitToScreen(this, ui.scrollArea);
+    widgets::fitToScreen(this, ui.scrollArea, ui.panel->buttons(),
+                         {ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3});
     ui.Combo1->setFocus();
 }
 

@@ -50,7 +50,8 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     // button come last.
     ui.panel->chainTabOrder(ui.Option4, ui.selectSizeButton);
     chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
-    widgets::fitToScreen(this, ui.scrollArea);
+    widgets::fitToScreen(this, ui.scrollArea, ui.panel->buttons(),
+                         {ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3});
     ui.Combo1->setFocus();
 }
 
