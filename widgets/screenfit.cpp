@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QStyle>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
