@@ -47,20 +47,25 @@ void setSpacing(QLayout* layout, Qt::Orientation orientation, int value)
         layout->setSpacing(value);
 }
 
-// The spacings and margins of every layout in a widget along one direction, as they were.
+// The spacings and margins of every layout in a widget, as they were, closed up along one
+// direction. A layout without a spacing of its own takes its parent layout's, so every spacing is
+// first made the layout's own: closing up one direction of a grid leaves the rows or columns
+// nested in it as they were.
 class Gaps {
 public:
     Gaps(QWidget* root, Qt::Orientation orientation) : orientation(orientation)
     {
         for (QLayout* layout : root->findChildren<QLayout*>())
-            gaps.push_back({layout, spacing(layout, orientation), layout->contentsMargins()});
+            gaps.push_back({layout, spacing(layout, Qt::Horizontal), spacing(layout, Qt::Vertical),
+                            layout->contentsMargins()});
+        restore();
     }
 
     void closeUpTo(int gap) const
     {
         for (const Gap& kept : gaps) {
-            if (kept.spacing && (*kept.spacing < 0 || *kept.spacing > gap))
-                setSpacing(kept.layout, orientation, gap);
+            if (const std::optional<int> along = orientation == Qt::Horizontal ? kept.horizontal : kept.vertical)
+                setSpacing(kept.layout, orientation, *along < 0 ? gap : std::min(*along, gap));
             QMargins margins = kept.margins;
             if (orientation == Qt::Horizontal) {
                 margins.setLeft(std::min(margins.left(), gap));
@@ -76,8 +81,10 @@ public:
     void restore() const
     {
         for (const Gap& kept : gaps) {
-            if (kept.spacing)
-                setSpacing(kept.layout, orientation, *kept.spacing);
+            if (kept.horizontal)
+                setSpacing(kept.layout, Qt::Horizontal, *kept.horizontal);
+            if (kept.vertical)
+                setSpacing(kept.layout, Qt::Vertical, *kept.vertical);
             kept.layout->setContentsMargins(kept.margins);
         }
     }
@@ -85,7 +92,8 @@ public:
 private:
     struct Gap {
         QPointer<QLayout> layout;
-        std::optional<int> spacing;
+        std::optional<int> horizontal;
+        std::optional<int> vertical;
         QMargins margins;
     };
     Qt::Orientation orientation;
