@@ -14,7 +14,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   if command -v xvfb-run >/dev/null; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
   fi
-  export QT_QPA_PLATFORM=offscreen
+  # A screen as large as the virtual display's, not the platform's own 800×600, on which the
+  # windows would close up their layouts to fit.
+  export QT_QPA_PLATFORM="offscreen:configfile=$PWD/bench/screen.json"
 fi
 # The busy process of the loaded figures and a runtime directory made here end with the script,
 # however it ends.
