@@ -4,6 +4,7 @@
 #include "calc/screen/showncalculation.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
+#include "widgets/screenfit.h"
 
 #include <QCloseEvent>
 
@@ -21,6 +22,7 @@ void bringForward(QWidget* window)
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     const std::array<QPushButton*, calc::tableCount> buttons = {ui.Command1, ui.Command2, ui.Command3, ui.Command4,
                                                               ui.Command5, ui.Command6, ui.Command7, ui.Command8,

@@ -1,9 +1,9 @@
 #include "app/form1.h"
+#include "platform/desktop.h"
 #include "platform/startup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,8 +49,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     describeCommandLine(parser);
     processCommandLine(parser, QCoreApplication::arguments());
-    // Fusion draws the button backgrounds that the screens colour.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    platform::setUpDesktop();
     auto* menu = new Form1;
     menu->show();
     return app.exec();

@@ -24,6 +24,7 @@
 #include "bench/median.h"
 #include "bench/sectionsbench.h"
 #include "bench/selectionbench.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -31,7 +32,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -204,12 +204,12 @@ int main(int argc, char* argv[])
     }
     if (mode == "open" && argc == 3) {
         QApplication app(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        platform::setUpDesktop();
         return openTimes(std::max(1, atoi(argv[2])));
     }
     if ((mode == "typed" || mode == "handbook" || mode == "largest") && argc == 3) {
         QApplication app(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        platform::setUpDesktop();
         const int runs = std::max(1, atoi(argv[2]));
         if (mode == "largest")
             return largestHandbookTimes(runs);

@@ -14,24 +14,39 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   if command -v xvfb-run >/dev/null; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
   fi
-  export QT_QPA_PLATFORM=offscreen
+  # A screen as large as the virtual display's, not the platform's own 800×600, on which the
+  # windows would close up their layouts to fit.
+  export QT_QPA_PLATFORM="offscreen:configfile=$PWD/bench/screen.json"
 fi
+# The busy process of the loaded figures and a runtime directory made here end with the script,
+# however it ends.
+busy=
+made_runtime_dir=
+cleanup() {
+  if [ -n "$busy" ]; then kill "$busy" 2>/dev/null || true; fi
+  if [ -n "$made_runtime_dir" ]; then rm -rf "$made_runtime_dir"; fi
+}
+trap cleanup EXIT
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   XDG_RUNTIME_DIR=$(mktemp -d)
+  made_runtime_dir=$XDG_RUNTIME_DIR
   export XDG_RUNTIME_DIR
-  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
 dir=${BENCH_BUILD_DIR:-build-bench}
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$dir" -j2 --target talvertable talvertable_bench talvertable_bench_bare talvertable_bench_captions \
   >/dev/null
-bench="$dir/bin/talvertable_bench"
+bench_program="$dir/bin/talvertable_bench"
+# The offscreen platform warns on every window of what it cannot do; nothing else is dropped.
+bench() {
+  "$bench_program" "$@" 2> >(grep -v -e "^This plugin does not support" >&2)
+}
 
 {
   read -r app_ms app_kib
   read -r bare_ms bare_kib
   read -r captions_ms captions_kib
-} <<<"$("$bench" startup "$runs" "$dir/bin/talvertable" "$dir/bin/talvertable_bench_bare" \
+} <<<"$(bench startup "$runs" "$dir/bin/talvertable" "$dir/bin/talvertable_bench_bare" \
       "$dir/bin/talvertable_bench_captions")"
 echo "Display: ${QT_QPA_PLATFORM:-xcb}${DISPLAY:+ on $DISPLAY}; $(nproc) cores; median of $runs runs"
 echo
@@ -47,16 +62,26 @@ awk -v am="$app_ms" -v ak="$app_kib" -v bm="$bare_ms" -v bk="$bare_kib" -v cm="$
 }'
 echo
 echo "Opening a calculator from the main menu (click to shown; target under 30 ms)"
-"$bench" open "$runs" | awk '
-  $2 == "-" { printf "  %-6s not in the program yet\n", $1; next }
-  { printf "  %-6s median %6.1f ms   first %6.1f ms   %s\n", $1, $2, $3, $2 < 30 ? "ok" : "TARGET MISSED" }'
+open_times() {
+  bench open "$runs" | awk '
+    $2 == "-" { printf "  %-6s not in the program yet\n", $1; next }
+    { printf "  %-6s median %6.1f ms   first %6.1f ms   %s\n", $1, $2, $3, $2 < 30 && $3 < 30 ? "ok" : "TARGET MISSED" }'
+}
+open_times
+echo "The same with another process busy on a core"
+bash -c 'while :; do :; done' &
+busy=$!
+open_times
+kill "$busy"
+wait "$busy" 2>/dev/null || true
+busy=
 echo
 echo "The size selection of II-2, from a key typed into its flow to its sizes table painted (target under 16 ms)"
-"$bench" typed "$runs" | awk '
+bench typed "$runs" | awk '
   { printf "  median %6.1f ms   first %6.1f ms   %d sizes   %s\n", $1, $2, $3, $1 < 16 ? "ok" : "TARGET MISSED" }'
 echo
 echo "A handbook page of 1,000 flows across 20 sizes of II-2: built (target under 100 ms), as PDF (under 2 s)"
-"$bench" handbook "$runs" | awk '
+bench handbook "$runs" | awk '
   { printf "  built: median %6.1f ms   first %6.1f ms   %s\n", $1, $2, $1 < 100 ? "ok" : "TARGET MISSED"
     printf "  PDF:   median %6.1f ms   %d pages   %s\n", $3, $4, $3 < 2000 ? "ok" : "TARGET MISSED" }'
 echo

@@ -2,11 +2,13 @@
 
 #include "widgets/clickablelabel.h"
 #include "help/notelabel.h"
+#include "widgets/screenfit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace help {
@@ -24,10 +26,19 @@ HelpPage::HelpPage(const QString& name, const QString& title)
     QFont text = font();
     text.setPointSizeF(textPointSize);
     setFont(text);
-    column = new QVBoxLayout(this);
+    // The page scrolls only where it is taller or wider than the screen.
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto* page = new QWidget;
+    column = new QVBoxLayout(page);
     column->setContentsMargins(12, 10, 12, 12);
     column->setSpacing(6);
-    column->setSizeConstraint(QLayout::SetFixedSize);
+    area->setWidget(page);
+    frame->addWidget(area);
+    widgets::fitToScreen(this, area);
 }
 
 QLabel* HelpPage::addLine(const QString& text)

@@ -2,6 +2,8 @@
 
 #include "calc/common/calculationdescription.h"
 #include "report/renderings.h"
+#include "widgets/escapecloses.h"
+#include "widgets/screenfit.h"
 
 #include <QFontMetrics>
 #include <QPointer>
@@ -27,13 +29,14 @@ frmotchet::frmotchet(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    widgets::closeOnEscape(this);
     ui.outputBar->setCsvVisible(false);
     ui.outputBar->setDocumentProvider([this] { return document; });
     // One line of the record to a paragraph: close together, so that a whole record reads at a glance.
     ui.reportText->document()->setDefaultStyleSheet(QStringLiteral("p { margin-top: 0; margin-bottom: 3px; }"));
     // Room for the longest formula line and a page of lines, at any font size.
     const QFontMetrics metrics(ui.reportText->font());
-    resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40);
+    resize(QSize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 40).boundedTo(widgets::screenRoom(this)));
 }
 
 void frmotchet::setRecord(const calc::TableRecord& record, const QStringList& lines)

@@ -6,6 +6,7 @@
 #include "platform/savequestion.h"
 #include "report/outputs.h"
 #include "report/sectionfile.h"
+#include "widgets/escapecloses.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <cerrno>
 
@@ -26,6 +28,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    widgets::closeOnEscape(this);
     ui.sectionsTable->setModel(&model);
     ui.sectionsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui.sectionsTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -38,6 +41,9 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     connect(&model, &report::SectionsModel::edited, this, [this] { setModified(true); });
     connect(ui.sectionsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmuchastki::showState);
     connect(ui.removeButton, &QPushButton::clicked, this, &frmuchastki::removeSelected);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, ui.sectionsTable);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &frmuchastki::removeSelected);
     connect(ui.upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
     connect(ui.downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(ui.saveButton, &QPushButton::clicked, this, &frmuchastki::save);

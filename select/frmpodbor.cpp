@@ -4,6 +4,7 @@
 #include "calc/common/numbertext.h"
 #include "platform/progress.h"
 #include "select/sizetable.h"
+#include "widgets/escapecloses.h"
 
 #include <QHeaderView>
 #include <QPointer>
@@ -13,12 +14,16 @@
 
 namespace selection {
 
-void showSizeSelection(const Request& request)
+void showSizeSelection(const Request& request, QWidget* calculator)
 {
     static QPointer<frmpodbor> window;
+    static QMetaObject::Connection calculatorClosed;
     const bool opening = !window;
     if (opening)
         window = new frmpodbor;
+    QObject::disconnect(calculatorClosed);
+    if (calculator)
+        calculatorClosed = QObject::connect(calculator, &QObject::destroyed, window.data(), &QWidget::close);
     window->setRequest(request);
     window->show();
     if (opening)
@@ -51,6 +56,7 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    widgets::closeOnEscape(this);
     for (auto* label : {ui.conditionsLabel, ui.adviceLabel, ui.tableMessage}) {
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);

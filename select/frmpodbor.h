@@ -18,8 +18,9 @@ struct Request {
     QString flowText;
 };
 
-// Opens the one size-selection window, or brings it up with the new conditions.
-void showSizeSelection(const Request& request);
+// Opens the one size-selection window, or brings it up with the new conditions; it closes with
+// the calculator that asked for it last.
+void showSizeSelection(const Request& request, QWidget* calculator = nullptr);
 
 }  // namespace selection
 

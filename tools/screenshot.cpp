@@ -1,26 +1,69 @@
 // Saves a picture of a window as a person would see it: talvertable_screenshot FILE.png [WINDOW]
 // WINDOW is 0 (or nothing) for the main menu, 1..11 for a calculator opened from it, helpN for the
 // formula help window frmhelpN, "reference" or "about" for the menu's picture buttons, "sections"
-// for the sections table with three sections in it, and selectN:FLOW:TAB for the size selection
+// for the sections table with three sections in it, "record" for the record of a heating section
+// of II-9 with two fittings, and selectN:FLOW:TAB for the size selection
 // of calculator N with FLOW typed on it, showing tab TAB (1: the handbook page of flows from FLOW
-// to ten times FLOW).
+// to ten times FLOW). A third argument "dark" opens the windows on a desktop with a dark colour
+// scheme.
 #include "app/calculators.h"
 #include "app/form1.h"
+#include "platform/desktop.h"
 #include "help/formulahelp.h"
 #include "report/frmuchastki.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QLocale>
 #include <QPushButton>
-#include <QStyleFactory>
+#include <QRadioButton>
+#include <QPalette>
 #include <QTest>
+
+namespace {
+
+// What a desktop's dark colour scheme hands to every program.
+QPalette darkDesktopPalette()
+{
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(49, 54, 59)}, {QPalette::Base, QColor(35, 38, 41)},
+                                {QPalette::Button, QColor(49, 54, 59)}, {QPalette::WindowText, QColor(252, 252, 252)},
+                                {QPalette::Text, QColor(252, 252, 252)}, {QPalette::ButtonText, QColor(252, 252, 252)}})
+        dark.setColor(role, colour);
+    return dark;
+}
+
+// Calculates a heating section of II-9 with two fittings on the open calculator and opens its record.
+void openHeatingRecord(QWidget* calculator)
+{
+    calculator->findChild<QRadioButton*>(QStringLiteral("Option4"))->click();
+    auto* carrierTemperature = calculator->findChild<QComboBox*>(QStringLiteral("Combo3"));
+    carrierTemperature->setCurrentIndex(2);
+    emit carrierTemperature->activated(2);
+    for (auto [list, item] : {std::pair{"Combo1", "15"}, {"Combo2", "1.0"}}) {
+        auto* choice = calculator->findChild<QComboBox*>(QString::fromLatin1(list));
+        choice->setCurrentIndex(choice->findText(QString::fromLatin1(item)));
+        emit choice->activated(choice->currentIndex());
+    }
+    QTest::keyClicks(calculator->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("0.2"));
+    QTest::keyClicks(calculator->findChild<QLineEdit*>(QStringLiteral("Text16")), QStringLiteral("10"));
+    for (const char* box : {"Check1", "Check3"})
+        calculator->findChild<QCheckBox*>(QString::fromLatin1(box))->click();
+    for (const char* button : {"Command1", "reportButton"})
+        calculator->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (argc > 3 && QByteArray(argv[3]) == "dark")
+        QApplication::setPalette(darkDesktopPalette());
+    platform::setUpDesktop();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     if (argc < 2)
         return 2;
@@ -58,11 +101,17 @@ int main(int argc, char* argv[])
                 sections->addSection({9, {{3, 2, 0}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 10.0,
                                       {false, {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}}});
             }
+    } else if (which == QLatin1String("record")) {
+        menu->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("frmtablII9"))
+                openHeatingRecord(window);
     } else if (which.toInt() > 0)
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(which.toInt()))->click();
     QWidget* shown = menu;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != menu && window->isVisible() && (shown == menu || window->objectName() == QLatin1String("frmpodbor")))
+        if (window != menu && window->isVisible() && (shown == menu || window->objectName() == QLatin1String("frmpodbor")
+                                                                 || window->objectName() == QLatin1String("frmotchet")))
             shown = window;
     QTest::qWait(100);
     return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

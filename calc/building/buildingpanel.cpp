@@ -81,6 +81,8 @@ void BuildingPanel::setMaterial(Material material)
     pipeMaterial = material;
     for (int row = 0; row < fittingRows; ++row) {
         fittingBoxes[row]->setText(fittingCaption(material, row + 1));
+        // A screen reader names each count by its fitting, not by the frame they share.
+        fittingCounts[row]->setAccessibleName(fittingBoxes[row]->text().simplified() + QStringLiteral(", количество"));
         fittingDrawings[row]->load(fittingDrawing(material, row + 1));
     }
     ui->Label14_5->setText(material == Material::PexAlPex ? QStringLiteral("x10⁻⁶ м²/с") : QStringLiteral("·10⁻⁶ м²/с"));
@@ -278,6 +280,8 @@ void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)
         QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
+QList<QWidget*> BuildingPanel::buttons() const { return {ui->Command4, ui->Command1, ui->Command2}; }
+
 void BuildingPanel::showVelocityAdvice(const VelocityAdvice& advice)
 {
     showAdvice(ui->Label3, advice.label);
@@ -324,46 +328,6 @@ void BuildingPanel::showSection(const SectionInput& input, const SectionResult& 
     if (result.failed)
         platform::showInputError(window(), messages::failedCheck(material, input.kind, *result.failed));
 }
-
-namespace {
-
-// Sizes its window when it is first shown: only then do the layouts know every caption and list
-// item that the screen set after building its form.
-class ScreenFit : public QObject {
-public:
-    ScreenFit(QWidget* window, QScrollArea* area) : QObject(window), area(area) { window->installEventFilter(this); }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            fit(static_cast<QWidget*>(watched));
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    void fit(QWidget* window) const
-    {
-        // A window cannot measure its title bar before it is on the screen.
-        constexpr int titleBarAllowance = 32;
-        const QRect free = window->screen()->availableGeometry();
-        const QSize room(free.width(), free.height() - titleBarAllowance);
-        const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
-        QSize size = area->widget()->sizeHint();
-        if (size.height() > room.height())
-            size.rwidth() += bar;
-        if (size.width() > room.width())
-            size.rheight() += bar;
-        window->resize(size.boundedTo(room));
-    }
-
-    QScrollArea* area;
-};
-
-}  // namespace
-
-void fitToScreen(QWidget* window, QScrollArea* area) { new ScreenFit(window, area); }
 
 void emptyOnBlank(NumericInput* input) { QObject::connect(input, &NumericInput::blankTyped, input, &QLineEdit::clear); }
 

@@ -90,6 +90,8 @@ public:
     // Tab passes from the screen's control before the panel through the panel in reading order
     // (the conditions, the fittings, then "Рассчитать" and "Очистить") to the one after it.
     void chainTabOrder(QWidget* before, QWidget* after);
+    // "Сброс", "Рассчитать" and "Очистить", in reading order.
+    QList<QWidget*> buttons() const;
 
     // What a calculation leaves shown: the request with its section, or nothing once it has shown
     // its error box.
@@ -119,10 +121,6 @@ private:
     std::array<FittingDrawing*, fittingRows> fittingDrawings;
     Material pipeMaterial = Material::Copper;
 };
-
-// Opens a window at the size of its scrolled contents, or as large as the screen's free area
-// allows with the rest reached by scrolling.
-void fitToScreen(QWidget* window, QScrollArea* area);
 
 // Runs an option's action whenever it becomes selected, by a click or from code.
 template <class Receiver>

@@ -1,6 +1,7 @@
 #include "calc/building/frmtablII11.h"
 
 #include "calc/building/buildingpanel.h"
+#include "widgets/screenfit.h"
 #include "calc/building/buildingrecords.h"
 #include "calc/building/pexalpexcatalog.h"
 #include "calc/building/polymerscreen.h"
@@ -38,7 +39,8 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     // button come last.
     ui.panel->chainTabOrder(ui.Option3, ui.selectSizeButton);
     chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
-    fitToScreen(this, ui.scrollArea);
+    widgets::fitToScreen(this, ui.scrollArea, ui.panel->buttons(),
+                         {ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3});
     ui.Combo1->setFocus();
 }
 

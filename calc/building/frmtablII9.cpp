@@ -1,6 +1,7 @@
 #include "calc/building/frmtablII9.h"
 
 #include "calc/building/buildingpanel.h"
+#include "widgets/screenfit.h"
 #include "calc/building/buildingrecords.h"
 #include "calc/building/coppercatalog.h"
 #include "calc/common/numbertext.h"
@@ -49,7 +50,8 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     // button come last.
     ui.panel->chainTabOrder(ui.Option4, ui.selectSizeButton);
     chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
-    fitToScreen(this, ui.scrollArea);
+    widgets::fitToScreen(this, ui.scrollArea, ui.panel->buttons(),
+                         {ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3});
     ui.Combo1->setFocus();
 }
 

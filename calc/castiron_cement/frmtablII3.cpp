@@ -6,6 +6,7 @@
 #include "calc/common/valueparse.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
+#include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::castiron;
@@ -13,6 +14,7 @@ using namespace calc::castiron;
 frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::castIronRecord(), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},

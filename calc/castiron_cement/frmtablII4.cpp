@@ -8,6 +8,7 @@
 #include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
 #include "widgets/documentlink.h"
+#include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::asbestoscement;
@@ -22,6 +23,7 @@ const QString noSizeChosen = QStringLiteral(
 frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::asbestosCementRecord(), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},

@@ -6,12 +6,14 @@
 #include "calc/screen/advicelabel.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
+#include "widgets/screenfit.h"
 
 using namespace calc;
 
 frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::reinforcedConcreteRecord(), {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});

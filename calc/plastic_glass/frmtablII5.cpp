@@ -7,6 +7,7 @@
 #include "calc/screen/advicelabel.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
+#include "widgets/screenfit.h"
 
 #include <algorithm>
 #include <iterator>
@@ -18,6 +19,7 @@ namespace pe = calc::plastic_glass::polyethylene;
 frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::polyethyleneRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     // The slope field reads as 0 until the first successful find.

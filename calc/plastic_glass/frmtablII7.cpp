@@ -6,6 +6,7 @@
 #include "calc/plastic_glass/plasticrecords.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
+#include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -13,6 +14,7 @@ using namespace calc::plastic_glass;
 frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::glassFibreRecord(), {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});

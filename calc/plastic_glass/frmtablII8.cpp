@@ -7,6 +7,7 @@
 #include "calc/plastic_glass/plasticrecords.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
+#include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
@@ -14,6 +15,7 @@ using namespace calc::plastic_glass;
 frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::glassRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});

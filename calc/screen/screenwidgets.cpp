@@ -47,6 +47,7 @@ namespace {
 void setupHelpButton(QAbstractButton* button, int helpWindow)
 {
     button->setText(QString());
+    button->setAccessibleName(QStringLiteral("Справка по формулам"));
     const QSize iconSize = button->size() * 0.8;
     button->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
     button->setIconSize(iconSize);
@@ -70,8 +71,8 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
         }
     }
     setupHelpButton(parts.helpButton, record.helpWindow);
-    QObject::connect(parts.selectSizeButton, &QAbstractButton::clicked, window, [record, parts] {
-        selection::showSizeSelection({record, parts.sizeConditions(), parts.flowInput->text()});
+    QObject::connect(parts.selectSizeButton, &QAbstractButton::clicked, window, [window, record, parts] {
+        selection::showSizeSelection({record, parts.sizeConditions(), parts.flowInput->text()}, window);
     });
     chainToolButtons(parts.selectSizeButton, parts.reportButton, parts.addSectionButton, parts.helpButton);
     Q_ASSERT(parts.documentLinks.size() == record.documents.size());

@@ -5,6 +5,7 @@
 #include "calc/screen/screenwidgets.h"
 #include "calc/steel/steelrecords.h"
 #include "calc/steel/watergascatalog.h"
+#include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::steel;
@@ -12,6 +13,7 @@ using namespace calc::steel;
 frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::steel::waterGasRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return steel.sizeQuery(); }});
     steel.connectControls([this] { calculate(); }, shown);

@@ -4,6 +4,7 @@
 #include "calc/screen/screenwidgets.h"
 #include "calc/steel/electricweldedcatalog.h"
 #include "calc/steel/steelrecords.h"
+#include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::steel;
@@ -11,6 +12,7 @@ using namespace calc::steel;
 frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return steel.sizeQuery(); }});
     steel.connectControls([this] { calculate(); }, shown);

@@ -1,21 +1,28 @@
-#include "app/calculators.h"
-#include "app/form1.h"
-#include "calc/registry/tables.h"
-#include "help/formulahelp.h"
+#include "platform/savequestion.h"
+#include "tests/common/everywindow.h"
 #include "tests/common/uitest.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
-// Every window, opened as a user opens it, at the font this test runs with (ctest runs it at
-// the default font and at 1.5 times it): no caption is cut, no two controls overlap, and at the
-// default font the window with its title bar fits a 1240×640 screen area.
+// Every window, opened as a user opens it, at the font and on the screen this test runs with
+// (ctest runs it on a 1920×1080 screen at the default font and at 1.5 times it, and on a
+// 1366×768 laptop less its 40 px panel at the default font, at 1.25 scaling and at 1.5 times the
+// font): no caption is cut, no two controls overlap; on the large screen at the default font the
+// window with its title bar fits a 1240×640 area, on the laptop it fits the screen with its
+// buttons in view, and only at the large font may its content scroll.
 class WindowFitTest : public QObject {
     Q_OBJECT
 
     static constexpr int titleBarHeight = 32;
+    // Screens lower than this are the laptop's, less its panel.
+    static constexpr int laptopHeight = 800;
 
     // Captions that ask for more width than they have, and controls placed over a sibling.
     static QStringList faults(const QWidget* window)
@@ -53,6 +60,29 @@ class WindowFitTest : public QObject {
         return found;
     }
 
+    // What a window that must fit the screen with its title bar shows of itself: its size, its
+    // scroll bars (at the default font and at 1.25 scaling it needs none) and its buttons, which
+    // stay in view when its content scrolls.
+    static QStringList offScreen(const QWidget* window, const QRect& screen, bool largeFont)
+    {
+        QStringList found;
+        if (window->width() > screen.width() || window->height() + titleBarHeight > screen.height())
+            found << QStringLiteral("%1×%2 px with its title bar on %3×%4")
+                         .arg(window->width())
+                         .arg(window->height() + titleBarHeight)
+                         .arg(screen.width())
+                         .arg(screen.height());
+        for (const QScrollArea* area : window->findChildren<QScrollArea*>())
+            if (!largeFont && area->isVisibleTo(window)
+                && (area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible()))
+                found << QStringLiteral("%1 scrolls").arg(area->objectName());
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (button->isVisibleTo(window) && button->visibleRegion().boundingRect() != button->rect())
+                found << QStringLiteral("%1 out of view").arg(button->objectName());
+        }
+        return found;
+    }
+
     // Shows a window as a user opens it and lists what does not fit.
     static QStringList problems(QWidget* window)
     {
@@ -62,7 +92,11 @@ class WindowFitTest : public QObject {
         if (!QTest::qWaitForWindowExposed(window))
             return {QStringLiteral("not shown")};
         QStringList found = faults(window);
-        if (qEnvironmentVariableIsEmpty("QT_FONT_DPI") && (window->width() > 1240 || window->height() + titleBarHeight > 640))
+        const bool largeFont = !qEnvironmentVariableIsEmpty("QT_FONT_DPI");
+        const QRect screen = window->screen()->availableGeometry();
+        if (screen.height() < laptopHeight)
+            found << offScreen(window, screen, largeFont);
+        else if (!largeFont && (window->width() > 1240 || window->height() + titleBarHeight > 640))
             found << QStringLiteral("%1×%2 px").arg(window->width()).arg(window->height());
         return found;
     }
@@ -76,89 +110,51 @@ class WindowFitTest : public QObject {
 private slots:
     void cleanup()
     {
+        platform::setSaveQuestionReplacement([](const QString&) { return platform::SaveAnswer::Discard; });
         uitest::closeAllWindows();
+        platform::setSaveQuestionReplacement({});
         uitest::takeMessages();
     }
 
-    void mainMenu()
+    void everyWindow_data()
     {
-        auto* menu = new Form1;
-        check(menu);
+        QTest::addColumn<QString>("name");
+        for (const QString& name : uitest::everyWindow())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyWindow()
+    {
+        QFETCH(QString, name);
+        check(uitest::openWindow(name));
     }
 
-    void referenceAndAbout_data()
+    // The buttons of the building screens are shown wherever the screen is scrolled.
+    void buildingScreenButtons_data()
     {
-        QTest::addColumn<int>("window");
-        QTest::newRow("frmspravka") << 0;
-        QTest::newRow("frminfo") << 1;
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"frmtablII9", "frmtablII10", "frmtablII11"})
+            QTest::newRow(name) << QString::fromLatin1(name);
     }
-    void referenceAndAbout()
+    void buildingScreenButtons()
     {
-        QFETCH(int, window);
-        check(window == 0 ? createReference() : createAbout());
-    }
-
-    void formulaHelp_data()
-    {
-        QTest::addColumn<int>("helpWindow");
-        for (int number : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11})
-            QTest::newRow(qPrintable(QString("frmhelp%1").arg(number))) << number;
-    }
-    void formulaHelp()
-    {
-        QFETCH(int, helpWindow);
-        help::showFormulaHelp(helpWindow);
-        check(uitest::shownWindow(QString("frmhelp%1").arg(helpWindow)));
+        QFETCH(QString, name);
+        QWidget* window = uitest::openWindow(name);
+        QVERIFY(window);
+        for (const char* button : {"Command4", "Command1", "Command2", "selectSizeButton", "reportButton",
+                                   "addSectionButton", "Command3"}) {
+            const QWidget* shown = uitest::child<QPushButton>(window, button);
+            QVERIFY2(shown->isVisible(), button);
+            QCOMPARE(shown->visibleRegion().boundingRect(), shown->rect());
+        }
     }
 
-    void calculators_data()
+    // The size selection of the largest catalog on its tab of the handbook page.
+    void handbookPage()
     {
-        QTest::addColumn<int>("number");
-        for (int number = 1; number <= calc::tableCount; ++number)
-            QTest::newRow(qPrintable(QString("frmtablII%1").arg(number))) << number;
-    }
-    void calculators()
-    {
-        QFETCH(int, number);
-        check(createCalculator(number));
-    }
-
-    // Opened from the largest catalog, on each of its tabs.
-    void sizeSelection_data()
-    {
-        QTest::addColumn<int>("tab");
-        QTest::newRow("Для расхода") << 0;
-        QTest::newRow("Таблица") << 1;
-    }
-    void sizeSelection()
-    {
-        QFETCH(int, tab);
-        QWidget* calculator = createCalculator(2);
-        calculator->show();
-        uitest::typeInto(calculator, "Text1", "2");
-        uitest::click(calculator, "selectSizeButton");
-        QWidget* shown = uitest::shownWindow(QStringLiteral("frmpodbor"));
+        QWidget* shown = uitest::openWindow(QStringLiteral("frmpodbor"));
         QVERIFY(shown);
-        uitest::child<QTabWidget>(shown, "modes")->setCurrentIndex(tab);
+        uitest::child<QTabWidget>(shown, "modes")->setCurrentIndex(1);
         check(shown);
-    }
-
-    // The record of a heating section with fittings, the longest record there is, and the
-    // sections table of the menu.
-    void recordAndSections()
-    {
-        QWidget* calculator = createCalculator(9);
-        calculator->show();
-        for (const char* step : {"click Option4", "choose Combo3 #2", "choose Combo1 15", "choose Combo2 1.0",
-                                 "type Text1 0.2", "type Text16 10", "click Check1", "click Check3", "click Command1",
-                                 "click reportButton"})
-            uitest::takeStep(calculator, QString::fromUtf8(step));
-        QCOMPARE(uitest::takeMessages(), QStringList());
-        check(uitest::shownWindow(QStringLiteral("frmotchet")));
-        auto* menu = new Form1;
-        menu->show();
-        uitest::click(menu, "sectionsButton");
-        check(uitest::shownWindow(QStringLiteral("frmuchastki")));
     }
 };
 

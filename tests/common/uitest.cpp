@@ -1,5 +1,6 @@
 #include "tests/common/uitest.h"
 
+#include "platform/desktop.h"
 #include "platform/documents.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
@@ -12,7 +13,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QLocale>
-#include <QStyleFactory>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
@@ -27,7 +27,7 @@ QList<QUrl> documents;
 void initialise()
 {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    platform::setUpDesktop();
     platform::setInputErrorSink([](const QString& text) { messages << text; });
     platform::setFileErrorSink([](const QString& text) { fileErrors << text; });
     platform::setDocumentOpener([](const QUrl& url) { documents << url; });

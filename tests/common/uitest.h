@@ -9,9 +9,9 @@
 
 namespace uitest {
 
-// Set up once per test program: the Russian locale, the Fusion style, the message sinks, the
-// document recorder, progress bars that never show and a watchdog that fails a test stuck behind
-// an unexpected modal window.
+// Set up once per test program: the Russian locale, the program's style and keys, the message
+// sinks, the document recorder, progress bars that never show and a watchdog that fails a test
+// stuck behind an unexpected modal window.
 void initialise();
 
 // Input error texts shown since the last call, oldest first; the list is emptied.
