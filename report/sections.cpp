@@ -54,7 +54,7 @@ bool heating(const calc::Figures& figures) { return figures.pressureDrop.has_val
 // The head loss and the pressure as the section's row shows them.
 std::optional<double> shownHeadLoss(const Section& section)
 {
-    const calc::Figures& figures = section.results.figures;
+    const calc::Figures& figures = section.outcome.figures;
     if (heating(figures) || !figures.headLoss)
         return std::nullopt;
     return roundHalfEven(*figures.headLoss, 3);
@@ -62,7 +62,7 @@ std::optional<double> shownHeadLoss(const Section& section)
 
 std::optional<double> shownPressure(const Section& section)
 {
-    const calc::Figures& figures = section.results.figures;
+    const calc::Figures& figures = section.outcome.figures;
     if (heating(figures))
         return roundHalfEven(*figures.pressureDrop, 3);
     if (!figures.headLossPressure)
@@ -82,7 +82,7 @@ QStringList sectionHeader()
 
 QStringList sectionCells(const Section& section)
 {
-    const calc::Figures& figures = section.results.figures;
+    const calc::Figures& figures = section.outcome.figures;
     const std::optional<double> flowLitres = figures.flow ? std::optional(1000 * *figures.flow) : std::nullopt;
     const std::optional<double> headLoss = shownHeadLoss(section);
     const std::optional<double> pressure = shownPressure(section);
@@ -116,8 +116,8 @@ SectionCalculation calculateSection(const RecordLookup& records, const QString& 
     const calc::TableRecord* record = records ? records(request.table) : nullptr;
     if (!record || !record->calculate)
         return {calc::Check::NotComputable, {}};
-    const calc::Recalculation again = record->calculate(request);
-    return {again.failed, {number, request, again.results, pipesText(*record, request)}};
+    const calc::CalculationOutcome outcome = record->calculate(request);
+    return {outcome.failed, {number, request, outcome, pipesText(*record, request)}};
 }
 
 Document sectionsDocument(const QList<Section>& sections)

@@ -19,7 +19,7 @@ using RecordLookup = std::function<const calc::TableRecord*(int number)>;
 struct Section {
     QString number;  // as the user names it: "1", "1-2"
     calc::CalculationRequest request;
-    calc::CalculationResults results;
+    calc::CalculationOutcome outcome;
     QString pipes;   // the material in a few words and the size
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/calculation.h"
+#include "calc/common/calculationrequest.h"
 #include "calc/common/economicadvice.h"
 
 #include <QString>
@@ -18,6 +19,10 @@ struct Material {
     // The economic advice of a find (flow in m³/s, velocity in m/s, the size compared with the
     // bands); none on the tables that give no advice.
     AdviceLabelWrites (*advice)(double flow, double velocity, double comparedSize) = nullptr;
+    // The bands of the advice, on the tables that give it.
+    EconomicTable (*bands)() = nullptr;
+    // The warning of a fast flow (flow in m³/s, velocity in m/s), on the tables that give one.
+    VelocityVerdict (*velocityVerdict)(double flow, double velocity) = nullptr;
 };
 
 struct Input {
