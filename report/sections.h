@@ -21,6 +21,7 @@ struct Section {
     calc::CalculationRequest request;
     calc::CalculationOutcome outcome;
     QString pipes;   // the material in a few words and the size
+    int pressureDecimals = 2;  // of the pressure, as the table's screen shows it
 };
 
 enum SectionColumn { NumberColumn, PipesColumn, FlowColumn, DiameterColumn, VelocityColumn, ThousandIColumn,

@@ -122,10 +122,15 @@ CalculationOutcome buildingOutcome(const CalculationRequest& request, const Syst
 
 using Sizes = std::function<QList<CatalogSize>(const ConditionChoices& chosen)>;
 
-TableRecord buildingRecord(int number, const QString& title, const QList<StandardDocument>& documents,
-                           QList<TableCondition> conditions, const std::shared_ptr<const SystemOptions>& systems,
-                           const QStringList& systemCaptions, const Sizes& sizes)
+// The table's own conditions (a series) name the pipe with its size; the system's follow them.
+TableRecord buildingRecord(int number, const QString& title, const QString& shortName,
+                           const QList<StandardDocument>& documents, QList<TableCondition> conditions,
+                           const std::shared_ptr<const SystemOptions>& systems, const QStringList& systemCaptions,
+                           const Sizes& sizes)
 {
+    QList<int> naming;
+    for (int position = 0; position < conditions.size(); ++position)
+        naming << position;
     conditions += systemConditions(systems, systemCaptions);
     QStringList fittings;
     for (int row = 1; row <= fittingRows; ++row)
@@ -138,7 +143,10 @@ TableRecord buildingRecord(int number, const QString& title, const QList<Standar
             sizes,
             describer(systems->material),
             [systems](const CalculationRequest& request) { return buildingOutcome(request, *systems); },
-            fittings};
+            fittings,
+            shortName,
+            naming,
+            3};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter.
@@ -156,7 +164,7 @@ const QList<SystemKind> polymerKinds{SystemKind::ColdWater, SystemKind::HotWater
 TableRecord copperRecord()
 {
     return buildingRecord(
-        9, QStringLiteral("для медных труб СП40-108-2004"),
+        9, QStringLiteral("для медных труб СП40-108-2004"), QStringLiteral("медные"),
         {{QStringLiteral("СП 40-108-2004"), QStringLiteral("sp40_108_2004.doc")}}, {},
         systemOptions(Material::Copper,
                 {SystemKind::ColdWater, SystemKind::HotWater, SystemKind::HotWaterSupply, SystemKind::Heating}, 0),
@@ -175,7 +183,7 @@ TableRecord pexRecord()
 {
     const QStringList series{QStringLiteral("SDR 13,6 (S6,3)"), QStringLiteral("SDR 11 (S5)"), QStringLiteral("SDR 9 (4)"),
                              QStringLiteral("SDR 7,4 (S3,2)"), QStringLiteral("SDR 6 (2,5)")};
-    return buildingRecord(10, QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"),
+    return buildingRecord(10, QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"), QStringLiteral("PEX"),
                           {{QStringLiteral("СП 41-109-2005"), QStringLiteral("sp41_109_2005.doc")}},
                           {fixedCondition(QStringLiteral("серия"), series, 0)}, systemOptions(Material::Pex, polymerKinds, 1),
                           polymerSystems, [](const ConditionChoices& chosen) {
@@ -191,7 +199,7 @@ TableRecord pexRecord()
 
 TableRecord pexAlPexRecord()
 {
-    return buildingRecord(11, QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"),
+    return buildingRecord(11, QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"), QStringLiteral("PEX-AL-PEX"),
                           {{QStringLiteral("CП40-102-2000"), QStringLiteral("sp40_102_2000.doc")},
                            {QStringLiteral("СП 41-102-98"), QStringLiteral("sp41_102_98.doc")}},
                           {}, systemOptions(Material::PexAlPex, polymerKinds, 0),

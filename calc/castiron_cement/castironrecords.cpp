@@ -89,7 +89,9 @@ TableRecord castIronRecord()
                 return sizes;
             },
             describeCastIron,
-            castIronOutcome};
+            castIronOutcome,
+            {},
+            QStringLiteral("чугунные")};
 }
 
 TableRecord asbestosCementRecord()
@@ -124,7 +126,9 @@ TableRecord asbestosCementRecord()
                 return sizes;
             },
             describeAsbestosCement,
-            asbestosCementOutcome};
+            asbestosCementOutcome,
+            {},
+            QStringLiteral("асбестоцементные")};
 }
 
 TableRecord reinforcedConcreteRecord()
@@ -136,7 +140,9 @@ TableRecord reinforcedConcreteRecord()
             {},
             [](const ConditionChoices&) { return sizesOfItems(reinforcedconcrete::sizes(), parseValue); },
             describeReinforcedConcrete,
-            [](const CalculationRequest& request) { return simple::outcome(reinforcedconcrete::material, request); }};
+            [](const CalculationRequest& request) { return simple::outcome(reinforcedconcrete::material, request); },
+            {},
+            QStringLiteral("железобетонные")};
 }
 
 }  // namespace calc

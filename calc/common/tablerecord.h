@@ -50,6 +50,11 @@ struct TableRecord {
     // The counted fittings in the order of LocalLosses::fittingCounts; none where the table
     // counts no fittings.
     QStringList fittings{};
+    QString shortName{};  // the material in a few words, as the sections table names the pipes
+    // The conditions whose choices name the pipe together with its size: the polyethylene and its
+    // series, where lists of sizes share their names.
+    QList<int> namingConditions{};
+    int pressureDecimals = 2;  // of the section's pressure, as the screen shows it
 };
 
 // The choice at a position, -1 where there is none.

@@ -7,7 +7,6 @@
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 
-#include <cmath>
 #include <iterator>
 
 namespace calc::plastic_glass {
@@ -57,8 +56,8 @@ QStringList describePolyethylene(const CalculationRequest& request, const Calcul
 QStringList describeGlassFibre(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     const QStringList pipe{pipeLine(request, QStringLiteral("внутренний диаметр %1 мм").arg(request.size)), dpLine(request)};
-    return classicRecord(request, outcome, pipe, [](double v, double d, double i) -> QStringList {
-        const double lambda = 0.0146 * std::pow(v * d, -0.226);
+    const double lambda = outcome.figures.lambda.value_or(0);
+    return classicRecord(request, outcome, pipe, [lambda](double v, double d, double i) -> QStringList {
         return {QStringLiteral("λ = 0,0146 · (v · dp)^−0,226 = 0,0146 · (%1 · %2)^−0,226 = %3")
                     .arg(approx(v), numberText(d), approx(lambda)),
                 QStringLiteral("i = λ · v²/(2g · dp) = %1 · %2²/(19,62 · %3) = %4")

@@ -9,7 +9,7 @@ namespace calc::plastic_glass {
 
 inline constexpr simple::Material polyethyleneMaterial{polyethyleneSlope, polyethylene::economicAdvice,
                                                           polyethylene::economicTable, polyethylene::velocityVerdict};
-inline constexpr simple::Material glassFibreMaterial{glassFibreSlope};
+inline constexpr simple::Material glassFibreMaterial{glassFibreSlope, nullptr, nullptr, nullptr, glassFibreLambda};
 inline constexpr simple::Material glassMaterial{glassSlope};
 
 }  // namespace calc::plastic_glass

@@ -41,7 +41,10 @@ TableRecord polyethyleneRecord()
                                     [series](const QString& item) { return pe::innerDiameter(series, item); });
             },
             plastic_glass::describePolyethylene,
-            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::polyethyleneMaterial, request); }};
+            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::polyethyleneMaterial, request); },
+            {},
+            QStringLiteral("полиэтиленовые"),
+            {0, 1}};
 }
 
 TableRecord glassFibreRecord()
@@ -55,7 +58,9 @@ TableRecord glassFibreRecord()
                 return sizesOfItems(plastic_glass::glassfibre::innerDiameters(), parseValue);
             },
             plastic_glass::describeGlassFibre,
-            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassFibreMaterial, request); }};
+            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassFibreMaterial, request); },
+            {},
+            QStringLiteral("стеклопластиковые")};
 }
 
 TableRecord glassRecord()
@@ -69,7 +74,9 @@ TableRecord glassRecord()
                 return sizesOfItems(plastic_glass::glass::outerDiameters(), plastic_glass::glass::innerDiameter);
             },
             plastic_glass::describeGlass,
-            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassMaterial, request); }};
+            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassMaterial, request); },
+            {},
+            QStringLiteral("стеклянные")};
 }
 
 }  // namespace calc

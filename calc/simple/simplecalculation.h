@@ -23,6 +23,8 @@ struct Material {
     EconomicTable (*bands)() = nullptr;
     // The warning of a fast flow (flow in m³/s, velocity in m/s), on the tables that give one.
     VelocityVerdict (*velocityVerdict)(double flow, double velocity) = nullptr;
+    // λ of the slope, on the tables whose slope formula has one; v in m/s, d in m.
+    double (*lambda)(double velocity, double diameter) = nullptr;
 };
 
 struct Input {
@@ -36,7 +38,8 @@ struct Input {
 struct Result {
     std::optional<Check> failed;
     // On every check after the flow's, diameterMm; from the diameter on, the flow (its tooltip);
-    // on success v, i, 1000i, Па/м and, with a length, H and its pressure.
+    // on success v, i, 1000i, Па/м, λ where the material has one and, with a length, H and its
+    // pressure.
     Figures figures;
     std::optional<AdviceLabelWrites> advice;  // on success, on the tables that advise
     QString headLossText;                     // "h = i · L = 0,05 м"

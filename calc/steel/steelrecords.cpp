@@ -127,11 +127,11 @@ CalculationOutcome steelOutcome(const CalculationRequest& request)
     return outcome;
 }
 
-TableRecord steelRecord(int number, const QString& title, const StandardDocument& document,
+TableRecord steelRecord(int number, const QString& title, const QString& shortName, const StandardDocument& document,
                         const QStringList& outerDiameters, QStringList (*walls)(double))
 {
     const std::shared_ptr<const SteelCatalog> catalog = steelCatalog(outerDiameters, walls);
-    return {number,
+    TableRecord record{number,
             title,
             {document},
             1,
@@ -139,6 +139,8 @@ TableRecord steelRecord(int number, const QString& title, const StandardDocument
             [catalog](const ConditionChoices& chosen) { return steelSizes(chosen, *catalog); },
             describeCalculation,
             steelOutcome};
+    record.shortName = shortName;
+    return record;
 }
 
 }  // namespace
@@ -146,13 +148,14 @@ TableRecord steelRecord(int number, const QString& title, const StandardDocument
 TableRecord waterGasRecord()
 {
     return steelRecord(1, QStringLiteral("трубы стальные (газовые) d=6...150мм  (ГОСТ3262-75)"),
+                       QStringLiteral("стальные водогазопроводные"),
                        {QStringLiteral("ГОСТ 3262-75"), QStringLiteral("g3262.doc")}, watergas::outerDiameters(),
                        watergas::walls);
 }
 
 TableRecord electricWeldedRecord()
 {
-    return steelRecord(2, QStringLiteral("трубы стальные ГОСТ 10704-91"),
+    return steelRecord(2, QStringLiteral("трубы стальные ГОСТ 10704-91"), QStringLiteral("стальные электросварные"),
                        {QStringLiteral("ГОСТ 10704-91"), QStringLiteral("g10704.doc")},
                        electricwelded::outerDiameters(), electricwelded::walls);
 }
