@@ -33,6 +33,15 @@ CalculationRequest section(int number, const ConditionChoices& chosen, double li
     return {number, {chosen, {litres, FlowUnit::LitresPerSecond}}, size, diameterMm, length, losses};
 }
 
+// The choices a calculator opens with, the first item where none is chosen.
+ConditionChoices openingChoices(const TableRecord& record)
+{
+    ConditionChoices opening;
+    for (const TableCondition& condition : record.conditions)
+        opening << std::max(condition.initial, 0);
+    return opening;
+}
+
 }  // namespace
 
 // Each table's one calculation from what the user set; the expected figures are worked out by
@@ -258,9 +267,7 @@ private slots:
     void economicTables()
     {
         for (const TableRecord& record : tables()) {
-            ConditionChoices opening;
-            for (const TableCondition& condition : record.conditions)
-                opening << std::max(condition.initial, 0);
+            const ConditionChoices opening = openingChoices(record);
             const CalculationRequest request = find(record.number, opening, record.sizes(opening).first().designation, 10);
             QCOMPARE(record.calculate(request).economic.has_value(), record.number >= 3 && record.number <= 6);
         }
@@ -363,9 +370,7 @@ private slots:
     void everyTable()
     {
         for (const TableRecord& record : tables()) {
-            ConditionChoices opening;
-            for (const TableCondition& condition : record.conditions)
-                opening << std::max(condition.initial, 0);
+            const ConditionChoices opening = openingChoices(record);
             const QList<CatalogSize> sizes = record.sizes(opening);
             QVERIFY2(!sizes.isEmpty(), qPrintable(record.title));
             const CalculationRequest metre{record.number, {opening, {1, FlowUnit::LitresPerSecond}},
