@@ -11,13 +11,12 @@
 
 namespace report {
 
-void showCalculationRecord(const calc::TableRecord& record, const calc::CalculationRequest& request,
-                           const calc::CalculationResults& results)
+void showCalculationRecord(const calc::TableRecord& record, const calc::CalculationRequest& request)
 {
     static QPointer<frmotchet> window;
     if (!window)
         window = new frmotchet;
-    window->setRecord(record, calc::description::recordLines(record, request, results));
+    window->setRecord(record, calc::description::recordLines(record, request, record.calculate(request)));
     window->show();
     window->raise();
     window->activateWindow();

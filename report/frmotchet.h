@@ -9,9 +9,9 @@
 
 namespace report {
 
-// Opens the one record window with this calculation, or replaces its content, and brings it up.
-void showCalculationRecord(const calc::TableRecord& record, const calc::CalculationRequest& request,
-                           const calc::CalculationResults& results);
+// Opens the one record window with this calculation, or replaces its content, and brings it up:
+// the record writes the request and its table's outcome of it.
+void showCalculationRecord(const calc::TableRecord& record, const calc::CalculationRequest& request);
 
 }  // namespace report
 

@@ -3,7 +3,6 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
 
-#include <array>
 
 namespace report {
 
@@ -12,31 +11,11 @@ namespace {
 using calc::numberText;
 using calc::roundHalfEven;
 
-constexpr int firstBuildingTable = 9;
-
-// The materials in a few words, in table order II-1 … II-11.
-const std::array<const char*, 11> materials = {
-    "стальные водогазопроводные", "стальные электросварные", "чугунные", "асбестоцементные", "полиэтиленовые",
-    "железобетонные", "стеклопластиковые", "стеклянные", "медные", "PEX", "PEX-AL-PEX"};
-
-// The conditions that choose among lists of sizes of the same names: the polyethylene and its
-// series, the PEX series.
-QList<int> namingConditions(int table)
-{
-    if (table == 5)
-        return {0, 1};
-    if (table == 10)
-        return {0};
-    return {};
-}
-
 QString pipesText(const calc::TableRecord& record, const calc::CalculationRequest& request)
 {
-    QStringList words;
-    if (request.table >= 1 && request.table <= int(materials.size()))
-        words << QString::fromUtf8(materials[request.table - 1]);
+    QStringList words{record.shortName};
     const calc::ConditionChoices& chosen = request.conditions.chosen;
-    for (int position : namingConditions(request.table))
+    for (int position : record.namingConditions)
         if (position < record.conditions.size())
             words << record.conditions.at(position).choices(chosen.mid(0, position)).value(calc::choiceAt(chosen, position));
     words << (request.size.isEmpty() ? QStringLiteral("dp = ") + numberText(request.diameterMm) : request.size);
@@ -54,7 +33,7 @@ bool heating(const calc::Figures& figures) { return figures.pressureDrop.has_val
 // The head loss and the pressure as the section's row shows them.
 std::optional<double> shownHeadLoss(const Section& section)
 {
-    const calc::Figures& figures = section.results.figures;
+    const calc::Figures& figures = section.outcome.figures;
     if (heating(figures) || !figures.headLoss)
         return std::nullopt;
     return roundHalfEven(*figures.headLoss, 3);
@@ -62,13 +41,12 @@ std::optional<double> shownHeadLoss(const Section& section)
 
 std::optional<double> shownPressure(const Section& section)
 {
-    const calc::Figures& figures = section.results.figures;
+    const calc::Figures& figures = section.outcome.figures;
     if (heating(figures))
         return roundHalfEven(*figures.pressureDrop, 3);
     if (!figures.headLossPressure)
         return std::nullopt;
-    // The building screens show the section's pressure to 3 decimals, the others to 2.
-    return roundHalfEven(*figures.headLossPressure, section.request.table >= firstBuildingTable ? 3 : 2);
+    return roundHalfEven(*figures.headLossPressure, section.pressureDecimals);
 }
 
 }  // namespace
@@ -82,7 +60,7 @@ QStringList sectionHeader()
 
 QStringList sectionCells(const Section& section)
 {
-    const calc::Figures& figures = section.results.figures;
+    const calc::Figures& figures = section.outcome.figures;
     const std::optional<double> flowLitres = figures.flow ? std::optional(1000 * *figures.flow) : std::nullopt;
     const std::optional<double> headLoss = shownHeadLoss(section);
     const std::optional<double> pressure = shownPressure(section);
@@ -116,8 +94,8 @@ SectionCalculation calculateSection(const RecordLookup& records, const QString& 
     const calc::TableRecord* record = records ? records(request.table) : nullptr;
     if (!record || !record->calculate)
         return {calc::Check::NotComputable, {}};
-    const calc::Recalculation again = record->calculate(request);
-    return {again.failed, {number, request, again.results, pipesText(*record, request)}};
+    const calc::CalculationOutcome outcome = record->calculate(request);
+    return {outcome.failed, {number, request, outcome, pipesText(*record, request), record->pressureDecimals}};
 }
 
 Document sectionsDocument(const QList<Section>& sections)

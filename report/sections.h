@@ -19,8 +19,9 @@ using RecordLookup = std::function<const calc::TableRecord*(int number)>;
 struct Section {
     QString number;  // as the user names it: "1", "1-2"
     calc::CalculationRequest request;
-    calc::CalculationResults results;
+    calc::CalculationOutcome outcome;
     QString pipes;   // the material in a few words and the size
+    int pressureDecimals = 2;  // of the pressure, as the table's screen shows it
 };
 
 enum SectionColumn { NumberColumn, PipesColumn, FlowColumn, DiameterColumn, VelocityColumn, ThousandIColumn,

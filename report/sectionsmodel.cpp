@@ -21,7 +21,7 @@ QVariant SectionsModel::data(const QModelIndex& index, int role) const
     if (role == Qt::TextAlignmentRole && index.column() >= FlowColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && index.column() == PipesColumn)
-        return rows.at(index.row()).results.headLossText;
+        return rows.at(index.row()).outcome.headLossText;
     return {};
 }
 

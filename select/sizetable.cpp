@@ -17,11 +17,11 @@ const QString impossible = QStringLiteral("—");
 
 QString rounded(double value, int decimals) { return calc::numberText(calc::roundHalfEven(value, decimals)); }
 
-bool heating(const calc::SizeMeasure& measure) { return measure.figures.specificLoss.has_value(); }
+bool heating(const calc::CalculationOutcome& outcome) { return outcome.figures.specificLoss.has_value(); }
 
-bool computed(const calc::SizeMeasure& measure)
+bool computed(const calc::CalculationOutcome& outcome)
 {
-    return !measure.failed && measure.figures.velocity && std::isfinite(*measure.figures.velocity);
+    return !outcome.failed && outcome.figures.velocity && std::isfinite(*outcome.figures.velocity);
 }
 
 // v, 1000i and Па/м as the calculator shows them; heating shows R and no 1000i.
@@ -31,13 +31,13 @@ struct NumberCells {
     QString pressure;
 };
 
-NumberCells numberCells(const calc::SizeMeasure& measure)
+NumberCells numberCells(const calc::CalculationOutcome& outcome)
 {
-    const calc::Figures& figures = measure.figures;
-    if (!computed(measure))
+    const calc::Figures& figures = outcome.figures;
+    if (!computed(outcome))
         return {impossible, impossible, impossible};
     NumberCells cells{calc::velocityText(*figures.velocity), QString(), QString()};
-    if (heating(measure)) {
+    if (heating(outcome)) {
         cells.pressure = rounded(*figures.specificLoss, 3);
         return cells;
     }
@@ -61,16 +61,25 @@ QString missingCondition(calc::Check check)
     }
 }
 
-QString judgement(bool recommended, const calc::SizeMeasure& measure)
+bool tooFast(const calc::CalculationOutcome& outcome) { return outcome.velocity && outcome.velocity->exceeded; }
+
+QString judgement(bool recommended, const calc::CalculationOutcome& outcome)
 {
     QStringList parts;
     if (recommended)
         parts << QStringLiteral("рекомендуется");
-    if (measure.economic)
+    if (outcome.economic && outcome.economic->inBand)
         parts << QStringLiteral("экономичный");
-    if (!measure.velocityJudgement.isEmpty())
-        parts << measure.velocityJudgement;
+    if (tooFast(outcome))
+        parts << QStringLiteral("скорость больше ") + calc::numberText(outcome.velocity->limit) + QStringLiteral(" м/с");
     return parts.join(QStringLiteral(", "));
+}
+
+// A find alone of one catalog size at the query's conditions and flow.
+calc::CalculationRequest sizeRequest(const calc::TableRecord& record, const calc::SizeQuery& query,
+                                     const calc::CatalogSize& size)
+{
+    return {record.number, query, size.designation, size.calculationDiameterMm, std::nullopt, {}};
 }
 
 int economicRow(const QList<calc::CatalogSize>& sizes, double size)
@@ -81,11 +90,11 @@ int economicRow(const QList<calc::CatalogSize>& sizes, double size)
     return -1;
 }
 
-int smallestWithoutWarning(const QList<calc::CatalogSize>& sizes, const QList<calc::SizeMeasure>& measures)
+int smallestWithoutWarning(const QList<calc::CatalogSize>& sizes, const QList<calc::CalculationOutcome>& outcomes)
 {
     int best = -1;
     for (qsizetype k = 0; k < sizes.size(); ++k) {
-        if (!computed(measures.at(k)) || !measures.at(k).velocityJudgement.isEmpty())
+        if (!computed(outcomes.at(k)) || tooFast(outcomes.at(k)))
             continue;
         if (best < 0 || sizes.at(k).calculationDiameterMm < sizes.at(best).calculationDiameterMm)
             best = int(k);
@@ -147,34 +156,34 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& quer
 {
     const QList<calc::CatalogSize> sizes = record.sizes(query.chosen);
     SizeTable table;
-    QList<calc::SizeMeasure> measures;
+    QList<calc::CalculationOutcome> outcomes;
     if (flowGiven)
         for (const calc::CatalogSize& size : sizes)
-            measures << record.measure(query, size);
-    const bool flowAccepted = flowGiven && !sizes.isEmpty() && measures.first().failed != calc::Check::FlowZero;
+            outcomes << record.calculate(sizeRequest(record, query, size));
+    const bool flowAccepted = flowGiven && !sizes.isEmpty() && outcomes.first().failed != calc::Check::FlowZero;
     if (flowGiven && !sizes.isEmpty() && !flowAccepted)
         table.advice = QStringLiteral("Введите расход больше нуля.");
 
     if (flowAccepted) {
-        if (record.recommend) {
-            const calc::SizeRecommendation recommendation = record.recommend(query);
-            table.advice = recommendation.text;
-            if (recommendation.size) {
-                table.recommendedRow = economicRow(sizes, *recommendation.size);
+        // The flow, not the size, decides the recommendation: any size's verdict tells it.
+        if (const std::optional<calc::EconomicVerdict>& economic = outcomes.first().economic) {
+            table.advice = economic->noBandAdvice;
+            if (const std::optional<double> size = economic->recommendedSize) {
+                table.recommendedRow = economicRow(sizes, *size);
                 // Where the calculator words no advice, the band alone names the size.
                 if (table.advice.isEmpty())
                     table.advice = QStringLiteral("Экономичный диаметр при этом расходе: %1 мм.")
-                                       .arg(calc::numberText(*recommendation.size));
+                                       .arg(calc::numberText(*size));
                 if (table.recommendedRow < 0)
                     table.advice += QStringLiteral("\nТрубы %1 мм нет среди размеров при этих условиях.")
-                                        .arg(calc::numberText(*recommendation.size));
+                                        .arg(calc::numberText(*size));
             }
         } else {
-            table.recommendedRow = smallestWithoutWarning(sizes, measures);
+            table.recommendedRow = smallestWithoutWarning(sizes, outcomes);
             if (table.recommendedRow >= 0)
                 table.advice = QStringLiteral("Рекомендуется труба %1: наименьший диаметр без предупреждения о скорости.")
                                    .arg(shownDesignation(sizes.at(table.recommendedRow).designation));
-            else if (const std::optional<calc::Check> failed = measures.first().failed;
+            else if (const std::optional<calc::Check> failed = outcomes.first().failed;
                      failed && !missingCondition(*failed).isEmpty())
                 table.advice = missingCondition(*failed);
             else
@@ -189,11 +198,11 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& quer
         row.cells = {shownDesignation(size.designation), calc::numberText(size.calculationDiameterMm), QString(), QString(), QString(),
                      QString()};
         if (flowAccepted) {
-            const NumberCells cells = numberCells(measures.at(k));
+            const NumberCells cells = numberCells(outcomes.at(k));
             row.cells[VelocityColumn] = cells.velocity;
             row.cells[ThousandIColumn] = cells.thousandI;
             row.cells[PressureColumn] = cells.pressure;
-            row.cells[JudgementColumn] = judgement(row.recommended, measures.at(k));
+            row.cells[JudgementColumn] = judgement(row.recommended, outcomes.at(k));
         }
         table.rows << row;
     }
@@ -249,14 +258,14 @@ HandbookTable handbookTable(const calc::TableRecord& record, const calc::SizeQue
         query.flow.value = calc::roundHalfEven(range.from + k * range.step, decimals);
         QStringList row{flowLabel(query.flow.value, decimals)};
         for (const calc::CatalogSize& size : sizes) {
-            const calc::SizeMeasure measure = record.measure(query, size);
-            if (measure.failed == calc::Check::FlowZero) {
+            const calc::CalculationOutcome outcome = record.calculate(sizeRequest(record, query, size));
+            if (outcome.failed == calc::Check::FlowZero) {
                 row << QString() << QString();
                 continue;
             }
-            heatingFigures = heatingFigures || heating(measure);
-            const NumberCells cells = numberCells(measure);
-            row << cells.velocity << (heating(measure) ? cells.pressure : cells.thousandI);
+            heatingFigures = heatingFigures || heating(outcome);
+            const NumberCells cells = numberCells(outcome);
+            row << cells.velocity << (heating(outcome) ? cells.pressure : cells.thousandI);
         }
         table.rows << row;
     }

@@ -31,11 +31,12 @@ void setHeadLoss(Figures& figures, double headLoss)
 }
 
 // The figures no screen shows, set once the calculation has gone through.
-void setUnshown(Figures& figures, double diameterMm, const FrictionFactor& friction)
+void setUnshown(SectionResult& result, double diameterMm, const FrictionFactor& friction)
 {
-    figures.diameterMm = diameterMm;
-    figures.reynolds = friction.reynolds;
-    figures.lambda = friction.lambda;
+    result.figures.diameterMm = diameterMm;
+    result.figures.reynolds = friction.reynolds;
+    result.figures.lambda = friction.lambda;
+    result.friction = FrictionIntermediates{friction.roughReynolds, friction.b, friction.a};
 }
 
 // The flow and length checks, then Q (the flow tooltip shows it) and v.
@@ -167,7 +168,7 @@ SectionResult copperSection(const SectionInput& input)
     if (!allFinite({friction.b, friction.lambda, heatingSpecificLoss(friction.lambda, v, d, 1.0)}))
         return stopped(result, Check::NotComputable);
     if (kind != SystemKind::Heating) {
-        setUnshown(figures, input.diameterMm, friction);
+        setUnshown(result, input.diameterMm, friction);
         return result;
     }
 
@@ -180,7 +181,7 @@ SectionResult copperSection(const SectionInput& input)
     if (!setHeatingLosses(figures, input, flow, friction.lambda, density))
         return stopped(result, Check::NotComputable);
     result.advice = velocityAdvice(copper, kind, v);
-    setUnshown(figures, input.diameterMm, friction);
+    setUnshown(result, input.diameterMm, friction);
     return result;
 }
 
@@ -240,7 +241,7 @@ SectionResult polymerSection(const SectionInput& input)
             return stopped(result, Check::NotComputable);
         setHeadLoss(figures, headLoss);
         result.advice = velocityAdvice(material, kind, v);
-        setUnshown(figures, input.diameterMm, friction);
+        setUnshown(result, input.diameterMm, friction);
         return result;
     }
 
@@ -253,7 +254,7 @@ SectionResult polymerSection(const SectionInput& input)
     if (!setHeatingLosses(figures, input, flow, friction.lambda, density))
         return stopped(result, Check::NotComputable);
     result.advice = velocityAdvice(material, kind, v);
-    setUnshown(figures, input.diameterMm, friction);
+    setUnshown(result, input.diameterMm, friction);
     setSlope(figures, slope);
     return result;
 }

@@ -3,6 +3,7 @@
 #include "calc/building/buildinghydraulics.h"
 #include "calc/building/buildingtexts.h"
 #include "calc/common/calculation.h"
+#include "calc/common/calculationrequest.h"
 
 #include <array>
 #include <optional>
@@ -39,6 +40,7 @@ struct SectionResult {
     std::optional<VelocityAdvice> advice;       // set once the advice step has run
     std::optional<double> viscosityE6;          // written back into the ν·10^6 input
     std::optional<double> waterDensity;         // written back into the ρ input for water
+    std::optional<FrictionIntermediates> friction;  // set with Re and λ
 };
 
 // Each procedure keeps its own order of checks; a stopped one keeps what it had shown.

@@ -68,36 +68,37 @@ QString unbroken(QString line)
         .replace(QStringLiteral("Re кв"), QStringLiteral("Re\u00A0кв"));
 }
 
-QStringList frictionLines(Material material, double d, double v, double nu)
+QStringList frictionLines(Material material, double d, double v, double nu, const Figures& figures,
+                          const FrictionIntermediates& f)
 {
-    const double roughness = wallRoughness(material);
     const QString delta = material == Material::Copper ? QStringLiteral("10⁻⁵") : QStringLiteral("10⁻⁶");
-    const FrictionFactor f = frictionFactor(d, v, nu, roughness);
+    const double reynolds = figures.reynolds.value_or(0);
     const QString dText = numberText(d);
     const QStringList lines{
-        QStringLiteral("Re = v·d/ν = %1·%2/(%3) = %4").arg(approx(v), dText, timesMillionth(nu * 1e6), approx(f.reynolds)),
+        QStringLiteral("Re = v·d/ν = %1·%2/(%3) = %4").arg(approx(v), dText, timesMillionth(nu * 1e6), approx(reynolds)),
         QStringLiteral("Re кв = 500·d/Δ = 500·%1/%2 = %3").arg(dText, delta, approx(f.roughReynolds)),
         QStringLiteral("b = 1 + lg Re/lg Re кв = 1 + lg %1/lg %2 = %3")
-            .arg(approx(f.reynolds), approx(f.roughReynolds), approx(f.b)),
+            .arg(approx(reynolds), approx(f.roughReynolds), approx(f.b)),
         QStringLiteral("A = 3,7·d/Δ = 3,7·%1/%2 = %3").arg(dText, delta, approx(f.a)),
         QStringLiteral("λ = (0,5·(b/2 + 1,312·(2 − b)·lg A/(lg Re − 1))/lg A)² = "
                        "(0,5·(%1/2 + 1,312·(2 − %1)·lg %2/(lg %3 − 1))/lg %2)² = %4")
-            .arg(approx(f.b), approx(f.a), approx(f.reynolds), approx(f.lambda))};
+            .arg(approx(f.b), approx(f.a), approx(reynolds), approx(figures.lambda.value_or(0)))};
     QStringList bound;
     for (const QString& line : lines)
         bound << unbroken(line);
     return bound;
 }
 
-QStringList slopeLines(Material material, SystemKind kind, const Figures& figures)
+QStringList slopeLines(Material material, SystemKind kind, const CalculationOutcome& outcome)
 {
+    const Figures& figures = outcome.figures;
     const double d = *figures.diameterMm / 1000;
     const double v = *figures.velocity;
     const double nu = *figures.viscosity;
     const bool copperSlope = material == Material::Copper && (kind == SystemKind::ColdWater || kind == SystemKind::HotWater);
     QStringList lines;
-    if (!copperSlope)
-        lines << frictionLines(material, d, v, nu);
+    if (!copperSlope && outcome.friction)
+        lines << frictionLines(material, d, v, nu, figures, *outcome.friction);
     if (kind == SystemKind::Heating) {
         if (figures.specificLoss && figures.density && figures.lambda)
             lines << QStringLiteral("R = ρ·λ·v²/(2·d) = %1·%2·%3²/(2·%4) = %5 Па/м")
@@ -172,9 +173,9 @@ QStringList sectionLines(const CalculationRequest& request, SystemKind kind, con
 }
 
 QStringList described(const Screen& screen, const QStringList& pipe, const CalculationRequest& request,
-                      const CalculationResults& results)
+                      const CalculationOutcome& outcome)
 {
-    const Figures& figures = results.figures;
+    const Figures& figures = outcome.figures;
     const int system = choiceAt(request.conditions.chosen, screen.systemPosition);
     const SystemKind kind = system >= 0 && system < screen.kinds.size() ? screen.kinds.at(system) : SystemKind::ColdWater;
     QStringList lines = pipe;
@@ -183,8 +184,8 @@ QStringList described(const Screen& screen, const QStringList& pipe, const Calcu
         lines << flowLine(request, *figures.flow);
     if (figures.flow && figures.diameterMm && figures.velocity && figures.viscosity)
         lines << velocityLine(*figures.flow, *figures.diameterMm, *figures.velocity)
-              << slopeLines(screen.material, kind, figures);
-    lines << sectionLines(request, kind, figures, screen.material) << shownAdvice(results);
+              << slopeLines(screen.material, kind, outcome);
+    lines << sectionLines(request, kind, figures, screen.material) << shownAdvice(outcome);
     return lines;
 }
 
@@ -195,7 +196,7 @@ QString dpLine(const CalculationRequest& request, const QString& catalogRule)
 
 }  // namespace
 
-QStringList describeCopper(const CalculationRequest& request, const CalculationResults& results)
+QStringList describeCopper(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     const QStringList parts = request.size.split(QStringLiteral(" × "));
     QStringList pipe;
@@ -207,10 +208,10 @@ QStringList describeCopper(const CalculationRequest& request, const CalculationR
         pipe << pipeLine(request, QStringLiteral("dн = %1 мм, s = %2 мм").arg(outer, wall))
              << QStringLiteral("dp = dн − 2·s = %1 − 2·%2 = %3 мм").arg(outer, wall, numberText(request.diameterMm));
     }
-    return described(copperScreen, pipe, request, results);
+    return described(copperScreen, pipe, request, outcome);
 }
 
-QStringList describePex(const CalculationRequest& request, const CalculationResults& results)
+QStringList describePex(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     static const QStringList series{QStringLiteral("SDR 13,6"), QStringLiteral("SDR 11"), QStringLiteral("SDR 9"),
                                     QStringLiteral("SDR 7,4"), QStringLiteral("SDR 6")};
@@ -218,10 +219,10 @@ QStringList describePex(const CalculationRequest& request, const CalculationResu
     const QString seriesName = position >= 0 && position < series.size() ? series.at(position) : QString();
     const QStringList pipe{pipeLine(request, QStringLiteral("dн = %1 мм, %2").arg(numberText(parseValue(request.size)), seriesName)),
                            dpLine(request, QStringLiteral("dp = dв = %1 мм (табл.1 СП 41-109-2005)"))};
-    return described(pexScreen, pipe, request, results);
+    return described(pexScreen, pipe, request, outcome);
 }
 
-QStringList describePexAlPex(const CalculationRequest& request, const CalculationResults& results)
+QStringList describePexAlPex(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     QStringList pipe;
     if (request.size.isEmpty()) {
@@ -233,7 +234,7 @@ QStringList describePexAlPex(const CalculationRequest& request, const Calculatio
              << QStringLiteral("dp = dн − 2·s = %1 − 2·%2 = %3 мм")
                     .arg(numberText(outer), numberText(wall), numberText(request.diameterMm));
     }
-    return described(pexAlPexScreen, pipe, request, results);
+    return described(pexAlPexScreen, pipe, request, outcome);
 }
 
 Description describer(Material material)

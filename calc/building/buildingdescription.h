@@ -10,12 +10,12 @@
 // ΔP, the velocity advice.
 namespace calc::building {
 
-QStringList describeCopper(const CalculationRequest& request, const CalculationResults& results);
-QStringList describePex(const CalculationRequest& request, const CalculationResults& results);
-QStringList describePexAlPex(const CalculationRequest& request, const CalculationResults& results);
+QStringList describeCopper(const CalculationRequest& request, const CalculationOutcome& outcome);
+QStringList describePex(const CalculationRequest& request, const CalculationOutcome& outcome);
+QStringList describePexAlPex(const CalculationRequest& request, const CalculationOutcome& outcome);
 
 // The record of the material's table.
-using Description = QStringList (*)(const CalculationRequest& request, const CalculationResults& results);
+using Description = QStringList (*)(const CalculationRequest& request, const CalculationOutcome& outcome);
 Description describer(Material material);
 
 }  // namespace calc::building

@@ -3,12 +3,11 @@
 #include "calc/building/buildingcalculation.h"
 #include "calc/building/buildingdescription.h"
 #include "calc/building/buildinghydraulics.h"
-#include "calc/building/buildingrecalculation.h"
 #include "calc/building/buildingtexts.h"
 #include "calc/building/coppercatalog.h"
 #include "calc/building/pexalpexcatalog.h"
 #include "calc/building/pexcatalog.h"
-#include "calc/common/sizemeasure.h"
+#include "calc/common/verdicts.h"
 #include "calc/common/valueparse.h"
 
 #include <memory>
@@ -63,45 +62,75 @@ QList<TableCondition> systemConditions(const std::shared_ptr<const SystemOptions
              0}};
 }
 
-// A section in the system, at the temperature and with the heat carrier of these choices.
-SectionInput conditionsInput(const SizeQuery& query, const SystemOptions& systems)
+// The one reading of a request as a building section. A find alone takes a section of 1 m: v, i
+// and R do not depend on the length.
+SectionInput sectionInput(const CalculationRequest& request, const SystemOptions& systems)
 {
-    const int system = choiceAt(query.chosen, systems.systemPosition);
-    const int temperature = choiceAt(query.chosen, systems.systemPosition + 1);
+    const ConditionChoices& chosen = request.conditions.chosen;
+    const int system = choiceAt(chosen, systems.systemPosition);
+    const int temperature = choiceAt(chosen, systems.systemPosition + 1);
     SectionInput input;
     input.material = systems.material;
-    input.kind = systems.kindAt(query.chosen);
+    input.kind = systems.kindAt(chosen);
     if (system >= 0 && system < systems.temperatures.size() && temperature >= 0
         && temperature < systems.temperatures.at(system).size())
         input.temperature = systems.temperatures.at(system).at(temperature);
-    if (input.kind == SystemKind::Heating && choiceAt(query.chosen, systems.systemPosition + 2) == 1) {
+    if (input.kind == SystemKind::Heating && choiceAt(chosen, systems.systemPosition + 2) == 1) {
         input.carrier = HeatCarrier::Other;
-        input.typedDensity = query.carrierDensity;
-        input.typedViscosityE6 = query.carrierViscosityE6;
+        input.typedDensity = request.conditions.carrierDensity;
+        input.typedViscosityE6 = request.conditions.carrierViscosityE6;
     }
-    input.flow = query.flow;
+    input.flow = request.conditions.flow;
+    input.diameterMm = readBack(request.diameterMm);
+    input.typedDiameter = request.size.isEmpty();
+    input.wallChosen = !input.typedDiameter;
+    input.length = request.length.value_or(1);
+    const LocalLosses& losses = request.localLosses;
+    for (int row = 0; row < fittingRows && row < losses.fittingCounts.size(); ++row)
+        input.fittings[row] = {losses.fittingCounts.at(row) != 0, losses.fittingCounts.at(row)};
+    if (losses.otherResistance)
+        input.otherResistance = {true, *losses.otherResistance};
     return input;
 }
 
-// The calculate of the screen with this size chosen, on a section of 1 m without fittings:
-// v, i and R do not depend on them.
-SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const SystemOptions& systems)
+CalculationOutcome buildingOutcome(const CalculationRequest& request, const SystemOptions& systems)
 {
-    SectionInput input = conditionsInput(query, systems);
-    input.diameterMm = readBack(size.calculationDiameterMm);
-    input.wallChosen = true;
-    input.length = 1;
+    const SectionInput input = sectionInput(request, systems);
     const SectionResult result = calculateSection(input);
-    const bool tooFast = result.advice && result.advice->label.text == tooFastAdvice;
-    return sizeMeasure(result.failed, result.figures, tooFast ? std::optional(velocityLimit(input.kind)) : std::nullopt);
+    CalculationOutcome outcome;
+    outcome.failed = result.failed;
+    outcome.figures = result.figures;
+    outcome.friction = result.friction;
+    if (result.advice)
+        outcome.advice = result.advice->label.text.value_or(QString());
+    if (result.failed)
+        return outcome;
+    const Figures& figures = result.figures;
+    outcome.velocity = VelocityVerdict{velocityLimit(input.kind), tooFast(*figures.velocity, input.kind)};
+    if (!request.length) {
+        outcome.figures.headLoss.reset();
+        outcome.figures.headLossPressure.reset();
+        outcome.figures.pressureDrop.reset();
+        return outcome;
+    }
+    if (figures.pressureDrop)
+        outcome.headLossText = heatingDropResult(input.material, *figures.pressureDrop);
+    else if (figures.headLoss)
+        outcome.headLossText = headLossResult(input.material, *figures.headLoss);
+    return outcome;
 }
 
 using Sizes = std::function<QList<CatalogSize>(const ConditionChoices& chosen)>;
 
-TableRecord buildingRecord(int number, const QString& title, const QList<StandardDocument>& documents,
-                           QList<TableCondition> conditions, const std::shared_ptr<const SystemOptions>& systems,
-                           const QStringList& systemCaptions, const Sizes& sizes)
+// The table's own conditions (a series) name the pipe with its size; the system's follow them.
+TableRecord buildingRecord(int number, const QString& title, const QString& shortName,
+                           const QList<StandardDocument>& documents, QList<TableCondition> conditions,
+                           const std::shared_ptr<const SystemOptions>& systems, const QStringList& systemCaptions,
+                           const Sizes& sizes)
 {
+    QList<int> naming;
+    for (int position = 0; position < conditions.size(); ++position)
+        naming << position;
     conditions += systemConditions(systems, systemCaptions);
     QStringList fittings;
     for (int row = 1; row <= fittingRows; ++row)
@@ -112,10 +141,12 @@ TableRecord buildingRecord(int number, const QString& title, const QList<Standar
             number,
             conditions,
             sizes,
-            [systems](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *systems); },
-            {}, describer(systems->material),
-            [systems](const CalculationRequest& request) { return recalculate(conditionsInput(request.conditions, *systems), request); },
-            fittings};
+            describer(systems->material),
+            [systems](const CalculationRequest& request) { return buildingOutcome(request, *systems); },
+            fittings,
+            shortName,
+            naming,
+            3};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter.
@@ -133,7 +164,7 @@ const QList<SystemKind> polymerKinds{SystemKind::ColdWater, SystemKind::HotWater
 TableRecord copperRecord()
 {
     return buildingRecord(
-        9, QStringLiteral("для медных труб СП40-108-2004"),
+        9, QStringLiteral("для медных труб СП40-108-2004"), QStringLiteral("медные"),
         {{QStringLiteral("СП 40-108-2004"), QStringLiteral("sp40_108_2004.doc")}}, {},
         systemOptions(Material::Copper,
                 {SystemKind::ColdWater, SystemKind::HotWater, SystemKind::HotWaterSupply, SystemKind::Heating}, 0),
@@ -152,7 +183,7 @@ TableRecord pexRecord()
 {
     const QStringList series{QStringLiteral("SDR 13,6 (S6,3)"), QStringLiteral("SDR 11 (S5)"), QStringLiteral("SDR 9 (4)"),
                              QStringLiteral("SDR 7,4 (S3,2)"), QStringLiteral("SDR 6 (2,5)")};
-    return buildingRecord(10, QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"),
+    return buildingRecord(10, QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"), QStringLiteral("PEX"),
                           {{QStringLiteral("СП 41-109-2005"), QStringLiteral("sp41_109_2005.doc")}},
                           {fixedCondition(QStringLiteral("серия"), series, 0)}, systemOptions(Material::Pex, polymerKinds, 1),
                           polymerSystems, [](const ConditionChoices& chosen) {
@@ -168,7 +199,7 @@ TableRecord pexRecord()
 
 TableRecord pexAlPexRecord()
 {
-    return buildingRecord(11, QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"),
+    return buildingRecord(11, QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"), QStringLiteral("PEX-AL-PEX"),
                           {{QStringLiteral("CП40-102-2000"), QStringLiteral("sp40_102_2000.doc")},
                            {QStringLiteral("СП 41-102-98"), QStringLiteral("sp41_102_98.doc")}},
                           {}, systemOptions(Material::PexAlPex, polymerKinds, 0),

@@ -67,11 +67,13 @@ QString diameterTooltip(const Pipe& pipe, Condition condition)
 
 double newPipeLambda(double dp, double v) { return 0.0144 / std::pow(dp, 0.284) * std::pow(1.0 + 2.36 / v, 0.284); }
 
+bool fastFormula(double v) { return v >= 1.2; }
+
 double slope(double v, double dp, Condition condition)
 {
     if (condition == Condition::New)
         return newPipeLambda(dp, v) / dp * v * v / 19.62;
-    if (v >= 1.2)
+    if (fastFormula(v))
         return 0.00107 * v * v / std::pow(dp, 1.3);
     return 0.000912 * v * v / std::pow(dp, 1.3) * std::pow(1.0 + 0.867 / v, 0.3);
 }

@@ -33,6 +33,9 @@ QString diameterTooltip(const Pipe& pipe, Condition condition);
 // Friction factor λ of new pipes; dp in m, v in m/s.
 double newPipeLambda(double dp, double v);
 
+// Non-new pipe at v ≥ 1,2 m/s, whose slope leaves out the transition term.
+bool fastFormula(double v);
+
 // Hydraulic slope i; v in m/s, dp in m.
 double slope(double v, double dp, Condition condition);
 

@@ -5,34 +5,63 @@
 #include "calc/castiron_cement/castiron.h"
 #include "calc/castiron_cement/castironcalculation.h"
 #include "calc/castiron_cement/cementdescription.h"
-#include "calc/castiron_cement/nominalsizerecalculation.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
-#include "calc/common/sizemeasure.h"
+#include "calc/common/verdicts.h"
 #include "calc/common/valueparse.h"
-#include "calc/simple/simplemeasure.h"
-#include "calc/simple/simplerecalculation.h"
+#include "calc/simple/simpleoutcome.h"
 
 namespace calc {
 
 namespace {
 
-// The find of a screen whose list names nominal sizes, with this one chosen: the screen reads
-// the size back from the label that shows the list item.
+// The one reading of a request as a nominal-size calculation's input, on top of the table's own
+// conditions: the list names the nominal size; a typed diameter is taken as the screen shows it.
 template <class CalculationInput>
-SizeMeasure measureNominalSize(CalculationInput input, const SizeQuery& query, const CatalogSize& size,
-                               const EconomicTable& table, nominalsize::Result (*calculate)(const CalculationInput&))
+CalculationInput nominalSizeInput(CalculationInput input, const CalculationRequest& request)
 {
-    input.flow = query.flow;
-    input.size = parseValue(size.designation);
-    const nominalsize::Result result = calculate(input);
-    SizeMeasure measured = sizeMeasure(result.failed, result.figures);
-    markEconomic(measured, table, input.size);
-    return measured;
+    input.flow = request.conditions.flow;
+    input.typedDiameter = request.size.isEmpty();
+    input.size = input.typedDiameter ? readBack(request.diameterMm) : parseValue(request.size);
+    return input;
 }
 
-simple::Advising reinforcedConcreteAdvising()
+template <class CalculationInput>
+CalculationOutcome nominalSizeOutcome(const CalculationInput& input, const CalculationRequest& request,
+                                      nominalsize::Result (*calculate)(const CalculationInput&), const EconomicTable& table,
+                                      const std::function<AdviceLabelWrites(double flow)>& adviceForNoBand)
 {
-    return {reinforcedconcrete::economicTable(), reinforcedconcrete::tooFastAdvice, reinforcedconcrete::warningVelocity};
+    const nominalsize::Result result = calculate(input);
+    CalculationOutcome outcome = simple::withSection(result.failed, result.figures, result.advice.text, request.length);
+    outcome.economic = economicVerdict(table, input.flow, input.size, !result.failed, adviceForNoBand);
+    return outcome;
+}
+
+castiron::CalculationInput castIronInput(const CalculationRequest& request)
+{
+    castiron::CalculationInput input;
+    input.condition = choiceAt(request.conditions.chosen, 1) == 1 ? castiron::Condition::New : castiron::Condition::NonNew;
+    return nominalSizeInput(input, request);
+}
+
+CalculationOutcome castIronOutcome(const CalculationRequest& request)
+{
+    const castiron::CalculationInput input = castIronInput(request);
+    CalculationOutcome outcome = nominalSizeOutcome(input, request, castiron::calculate, castiron::economicTable(),
+                                                    [](double flow) { return castiron::advice(flow, std::nullopt); });
+    if (outcome.figures.velocity && input.condition == castiron::Condition::NonNew)
+        outcome.branch = castiron::fastFormula(*outcome.figures.velocity) ? FormulaBranch::CastIronFast
+                                                                          : FormulaBranch::CastIronSlow;
+    return outcome;
+}
+
+CalculationOutcome asbestosCementOutcome(const CalculationRequest& request)
+{
+    asbestoscement::CalculationInput input;
+    input.type = choiceAt(request.conditions.chosen, 0) + 1;
+    input.pressureClass = asbestoscement::PressureClass(choiceAt(request.conditions.chosen, 1));
+    return nominalSizeOutcome(nominalSizeInput(input, request), request, asbestoscement::calculate,
+                              asbestoscement::economicTable(),
+                              [](double flow) { return asbestoscement::advice(flow, noBandSize); });
 }
 
 }  // namespace
@@ -59,16 +88,10 @@ TableRecord castIronRecord()
                         sizes.append({item, calculationDiameter(*pipe, condition)});
                 return sizes;
             },
-            [](const SizeQuery& query, const CatalogSize& size) {
-                CalculationInput input;
-                input.condition = choiceAt(query.chosen, 1) == 1 ? Condition::New : Condition::NonNew;
-                return measureNominalSize(input, query, size, economicTable(), castiron::calculate);
-            },
-            [](const SizeQuery& query) {
-                return recommendation(economicTable(), query.flow,
-                                      [](double flow) { return castiron::advice(flow, std::nullopt); });
-            }, describeCastIron,
-            recalculateCastIron};
+            describeCastIron,
+            castIronOutcome,
+            {},
+            QStringLiteral("чугунные")};
 }
 
 TableRecord asbestosCementRecord()
@@ -102,17 +125,10 @@ TableRecord asbestosCementRecord()
                 }
                 return sizes;
             },
-            [](const SizeQuery& query, const CatalogSize& size) {
-                CalculationInput input;
-                input.type = choiceAt(query.chosen, 0) + 1;
-                input.pressureClass = PressureClass(choiceAt(query.chosen, 1));
-                return measureNominalSize(input, query, size, economicTable(), asbestoscement::calculate);
-            },
-            [](const SizeQuery& query) {
-                return recommendation(economicTable(), query.flow,
-                                      [](double flow) { return asbestoscement::advice(flow, noBandSize); });
-            }, describeAsbestosCement,
-            recalculateAsbestosCement};
+            describeAsbestosCement,
+            asbestosCementOutcome,
+            {},
+            QStringLiteral("асбестоцементные")};
 }
 
 TableRecord reinforcedConcreteRecord()
@@ -123,13 +139,10 @@ TableRecord reinforcedConcreteRecord()
             6,
             {},
             [](const ConditionChoices&) { return sizesOfItems(reinforcedconcrete::sizes(), parseValue); },
-            [advising = reinforcedConcreteAdvising()](const SizeQuery& query, const CatalogSize& size) {
-                return simple::measure(reinforcedconcrete::material, query, size, advising);
-            },
-            [advising = reinforcedConcreteAdvising()](const SizeQuery& query) {
-                return simple::recommend(reinforcedconcrete::material, advising, query);
-            }, describeReinforcedConcrete,
-            [](const CalculationRequest& request) { return simple::recalculate(reinforcedconcrete::material, request); }};
+            describeReinforcedConcrete,
+            [](const CalculationRequest& request) { return simple::outcome(reinforcedconcrete::material, request); },
+            {},
+            QStringLiteral("железобетонные")};
 }
 
 }  // namespace calc

@@ -23,7 +23,7 @@ QString cementSlopeLine(const QString& lead, const QString& leadNumbers, double 
 
 }  // namespace
 
-QStringList describeCastIron(const CalculationRequest& request, const CalculationResults& results)
+QStringList describeCastIron(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     using namespace castiron;
     const bool isNew = choiceAt(request.conditions.chosen, 1) == 1;
@@ -38,14 +38,15 @@ QStringList describeCastIron(const CalculationRequest& request, const Calculatio
     else
         pipe << (catalogPipe ? QStringLiteral("dp = dв = %1 мм") : QStringLiteral("dp = %1 мм")).arg(dp);
     pipe << (isNew ? QStringLiteral("Трубы новые") : QStringLiteral("Трубы неновые"));
-    const std::optional<double> lambda = results.figures.lambda;
-    return classicRecord(request, results, pipe, [isNew, lambda](double v, double d, double i) -> QStringList {
+    const std::optional<double> lambda = outcome.figures.lambda;
+    const FormulaBranch branch = outcome.branch;
+    return classicRecord(request, outcome, pipe, [isNew, lambda, branch](double v, double d, double i) -> QStringList {
         if (isNew && lambda)
             return {QStringLiteral("λ = 0,0144/dp^0,284 · (1 + 2,36/v)^0,284 = 0,0144/%1^0,284 · (1 + 2,36/%2)^0,284 = %3")
                         .arg(numberText(d), approx(v), approx(*lambda)),
                     QStringLiteral("i = λ · 1/dp · v²/2g = %1 · 1/%2 · %3²/19,62 = %4")
                         .arg(approx(*lambda), numberText(d), approx(v), approx(i))};
-        if (v >= 1.2)
+        if (branch == FormulaBranch::CastIronFast)
             return {QStringLiteral("v ≥ 1,2 м/сек: i = 0,00107 · v²/dp^1,3 = 0,00107 · %1²/%2^1,3 = %3")
                         .arg(approx(v), numberText(d), approx(i))};
         return {QStringLiteral("v < 1,2 м/сек: i = 0,000912 · v²/dp^1,3 · (1 + 0,867/v)^0,3 = "
@@ -54,7 +55,7 @@ QStringList describeCastIron(const CalculationRequest& request, const Calculatio
     });
 }
 
-QStringList describeAsbestosCement(const CalculationRequest& request, const CalculationResults& results)
+QStringList describeAsbestosCement(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     using namespace asbestoscement;
     const int type = choiceAt(request.conditions.chosen, 0) + 1;
@@ -66,16 +67,16 @@ QStringList describeAsbestosCement(const CalculationRequest& request, const Calc
     pipe << pipeLine(request, inner > 0 ? pipeTooltip(int(parseValue(request.size)), PressureClass(pressureClass), type)
                                        : QStringLiteral("условный проход %1 мм").arg(request.size))
          << (inner > 0 ? QStringLiteral("dp = dв = %1 мм") : QStringLiteral("dp = %1 мм")).arg(numberText(request.diameterMm));
-    return classicRecord(request, results, pipe, [](double v, double d, double i) -> QStringList {
+    return classicRecord(request, outcome, pipe, [](double v, double d, double i) -> QStringList {
         return {cementSlopeLine(QStringLiteral("0,000561"), QStringLiteral("0,000561"), v, d, i)};
     });
 }
 
-QStringList describeReinforcedConcrete(const CalculationRequest& request, const CalculationResults& results)
+QStringList describeReinforcedConcrete(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     const QStringList pipe{pipeLine(request, QStringLiteral("условный проход %1 мм").arg(request.size)),
                            QStringLiteral("dp = %1 мм").arg(numberText(request.diameterMm))};
-    return classicRecord(request, results, pipe, [](double v, double d, double i) -> QStringList {
+    return classicRecord(request, outcome, pipe, [](double v, double d, double i) -> QStringList {
         return {QStringLiteral("φ = 1"),
                 cementSlopeLine(QStringLiteral("0,000802 · φ"), QStringLiteral("0,000802 · 1"), v, d, i)};
     });

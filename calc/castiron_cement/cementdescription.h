@@ -9,8 +9,8 @@
 // h = i·L and the advice.
 namespace calc {
 
-QStringList describeCastIron(const CalculationRequest& request, const CalculationResults& results);
-QStringList describeAsbestosCement(const CalculationRequest& request, const CalculationResults& results);
-QStringList describeReinforcedConcrete(const CalculationRequest& request, const CalculationResults& results);
+QStringList describeCastIron(const CalculationRequest& request, const CalculationOutcome& outcome);
+QStringList describeAsbestosCement(const CalculationRequest& request, const CalculationOutcome& outcome);
+QStringList describeReinforcedConcrete(const CalculationRequest& request, const CalculationOutcome& outcome);
 
 }  // namespace calc

@@ -43,9 +43,14 @@ AdviceLabelWrites economicAdvice(double flow, double velocity, double size)
     }
     // Another size in the band of 500 gets its recommendation, as every larger band does.
     advice.applySizeRules(size, wording, {.recommendationOnly = 500});
-    if (advice.litresPerSecond() > 2697 && velocity > warningVelocity)
+    if (velocityVerdict(flow, velocity).exceeded)
         advice.recommend(tooFastAdvice);
     return advice.writes();
+}
+
+VelocityVerdict velocityVerdict(double flow, double velocity)
+{
+    return {warningVelocity, 1000.0 * flow > 2697 && velocity > warningVelocity};
 }
 
 }  // namespace calc::reinforcedconcrete

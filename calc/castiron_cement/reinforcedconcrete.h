@@ -26,6 +26,9 @@ inline constexpr double warningVelocity = 5;
 // calculation, which counts as a nominal size when it equals one.
 AdviceLabelWrites economicAdvice(double flow, double velocity, double size);
 
-inline constexpr simple::Material material{slope, economicAdvice};
+// The fast flow the advice warns of: above the bands and faster than warningVelocity; flow in m³/s.
+VelocityVerdict velocityVerdict(double flow, double velocity);
+
+inline constexpr simple::Material material{slope, economicAdvice, economicTable, velocityVerdict};
 
 }  // namespace calc::reinforcedconcrete

@@ -66,37 +66,37 @@ QStringList simpleSectionLines(const CalculationRequest& request, const Figures&
             QStringLiteral("потери давления 1000·g·h = %1 Па").arg(shown(*figures.headLossPressure, 2))};
 }
 
-QStringList shownAdvice(const CalculationResults& results)
+QStringList shownAdvice(const CalculationOutcome& outcome)
 {
     QStringList lines;
-    for (const QString& text : {results.velocityWarning, results.advice})
+    for (const QString& text : {outcome.velocityWarning, outcome.advice})
         if (!text.isEmpty())
             lines << text;
     return lines;
 }
 
-QStringList classicRecord(const CalculationRequest& request, const CalculationResults& results, const QStringList& pipe,
+QStringList classicRecord(const CalculationRequest& request, const CalculationOutcome& outcome, const QStringList& pipe,
                           const std::function<QStringList(double v, double d, double i)>& slopeLines)
 {
-    const Figures& figures = results.figures;
+    const Figures& figures = outcome.figures;
     QStringList lines = pipe;
     if (figures.flow)
         lines << flowLine(request, *figures.flow);
     if (figures.flow && figures.diameterMm && figures.velocity && figures.slope)
         lines << velocityLine(*figures.flow, *figures.diameterMm, *figures.velocity)
               << slopeLines(*figures.velocity, *figures.diameterMm / 1000, *figures.slope) << thousandILines(figures);
-    lines << simpleSectionLines(request, figures) << shownAdvice(results);
+    lines << simpleSectionLines(request, figures) << shownAdvice(outcome);
     return lines;
 }
 
 QStringList recordLines(const TableRecord& record, const CalculationRequest& request,
-                        const CalculationResults& results)
+                        const CalculationOutcome& outcome)
 {
     QStringList lines{QStringLiteral("Таблица II-%1: %2").arg(record.number).arg(record.title.simplified())};
     if (!record.documents.isEmpty())
         lines << QStringLiteral("Нормативный документ: ") + record.documents.front().designation;
     if (record.describe)
-        lines << record.describe(request, results);
+        lines << record.describe(request, outcome);
     return lines;
 }
 

@@ -32,13 +32,13 @@ QStringList thousandILines(const Figures& figures);
 QStringList simpleSectionLines(const CalculationRequest& request, const Figures& figures);
 // The record of a classic calculator (II-3 to II-8): its pipe lines, the flow, v, the lines of
 // its slope formula for v (m/s), d (m) and i, 1000i, the section h = i·L and the advice.
-QStringList classicRecord(const CalculationRequest& request, const CalculationResults& results, const QStringList& pipe,
+QStringList classicRecord(const CalculationRequest& request, const CalculationOutcome& outcome, const QStringList& pipe,
                           const std::function<QStringList(double v, double d, double i)>& slopeLines);
 // The velocity warning and the advice as shown, those that are not empty.
-QStringList shownAdvice(const CalculationResults& results);
+QStringList shownAdvice(const CalculationOutcome& outcome);
 
 // The whole record: the table, its material and standard, then the table's own description.
 QStringList recordLines(const TableRecord& record, const CalculationRequest& request,
-                        const CalculationResults& results);
+                        const CalculationOutcome& outcome);
 
 }  // namespace calc::description

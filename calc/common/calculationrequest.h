@@ -47,10 +47,47 @@ struct CalculationResults {
     QString headLossText;      // the section's result line as shown: "H = i·L·(1+k)= 0,26 м"
 };
 
-// A calculation run again: the check that stopped it, or its results.
-struct Recalculation {
+// The velocity warning of a calculator as data.
+struct VelocityVerdict {
+    double limit = 0;  // m/s, the velocity the warning names
+    bool exceeded = false;
+};
+
+// Where the flow stands among the economic bands of a table that has them.
+struct EconomicVerdict {
+    bool inBand = false;                    // the flow lies in the band of the calculated size
+    std::optional<double> recommendedSize;  // mm: the size whose band holds the flow; none where none does
+    QString noBandAdvice;                   // the advice as the calculator words it for a size of no band
+};
+
+// The formula a calculation took where its family's formulas branch.
+enum class FormulaBranch {
+    Single,
+    SteelQuadratic,        // non-new steel, v/ν ≥ 9,2·10⁵: λ = 0,021/dp^0,3
+    SteelTransitional,     // non-new steel, v/ν < 9,2·10⁵
+    CastIronFast,          // non-new cast iron, v ≥ 1,2 м/сек
+    CastIronSlow,          // non-new cast iron, v < 1,2 м/сек
+};
+
+// The friction intermediates of the building tables' λ.
+struct FrictionIntermediates {
+    double roughReynolds = 0;  // Re кв
+    double b = 0;
+    double a = 0;              // A
+};
+
+// What one calculation gives: the check that stopped it (with the figures computed before it),
+// every figure, the verdicts and the texts the calculator shows for it.
+struct CalculationOutcome {
     std::optional<Check> failed;
-    CalculationResults results;
+    Figures figures;
+    std::optional<VelocityVerdict> velocity;  // on the tables that warn of a fast flow, once v is known
+    std::optional<EconomicVerdict> economic;  // on the tables with economic bands, once the flow is accepted
+    FormulaBranch branch = FormulaBranch::Single;
+    std::optional<FrictionIntermediates> friction;
+    QString velocityWarning;  // the warning below the results; empty when none
+    QString advice;           // the advice label (economic or velocity advice)
+    QString headLossText;     // the section's result line: "H = i·L·(1+k)= 0,26 м"
 };
 
 }  // namespace calc

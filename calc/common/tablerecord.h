@@ -32,22 +32,6 @@ struct StandardDocument {
     QString file;
 };
 
-// What the calculator shows for one catalog size at the query's flow.
-struct SizeMeasure {
-    std::optional<Check> failed;  // the check that stopped the calculation of this size
-    // velocity and, as the calculator has them, thousandI, slopePressure (Па/м) or, for heating,
-    // specificLoss (R, Па/м)
-    Figures figures;
-    QString velocityJudgement;  // the velocity warning in a few words: "скорость больше 3 м/с"
-    bool economic = false;      // the flow lies in this size's economic band
-};
-
-// What the economic advice says of a flow, whichever size is chosen.
-struct SizeRecommendation {
-    std::optional<double> size;  // mm, as the lists name it; none where no band holds the flow
-    QString text;                // the advice as the calculator words it for a size of no band
-};
-
 // What the program knows of one table II-1 … II-11 apart from its screen.
 struct TableRecord {
     int number = 0;  // 1 for II-1
@@ -58,19 +42,19 @@ struct TableRecord {
     // The catalog sizes in list order for these choices; empty where a choice the catalog needs
     // is missing.
     std::function<QList<CatalogSize>(const ConditionChoices& chosen)> sizes;
-    // The calculator's own calculation of one of those sizes.
-    std::function<SizeMeasure(const SizeQuery& query, const CatalogSize& size)> measure;
-    // The economic advice for the query's flow; an empty function on a table without economic
-    // bands.
-    std::function<SizeRecommendation(const SizeQuery& query)> recommend;
     // The record of a calculation for an explanatory note, line by line, in Russian: the pipe,
     // the conditions, each formula with its numbers put in, the section, the advice.
-    std::function<QStringList(const CalculationRequest& request, const CalculationResults& results)> describe;
-    // The calculation run again from what the user set, as the calculator runs it.
-    std::function<Recalculation(const CalculationRequest& request)> calculate;
+    std::function<QStringList(const CalculationRequest& request, const CalculationOutcome& outcome)> describe;
+    // The table's one calculation: what the user set in, every figure, verdict and text out.
+    std::function<CalculationOutcome(const CalculationRequest& request)> calculate;
     // The counted fittings in the order of LocalLosses::fittingCounts; none where the table
     // counts no fittings.
     QStringList fittings{};
+    QString shortName{};  // the material in a few words, as the sections table names the pipes
+    // The conditions whose choices name the pipe together with its size: the polyethylene and its
+    // series, where lists of sizes share their names.
+    QList<int> namingConditions{};
+    int pressureDecimals = 2;  // of the section's pressure, as the screen shows it
 };
 
 // The choice at a position, -1 where there is none.

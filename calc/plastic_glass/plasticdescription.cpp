@@ -7,7 +7,6 @@
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 
-#include <cmath>
 #include <iterator>
 
 namespace calc::plastic_glass {
@@ -30,7 +29,7 @@ QString dpLine(const CalculationRequest& request)
 
 }  // namespace
 
-QStringList describePolyethylene(const CalculationRequest& request, const CalculationResults& results)
+QStringList describePolyethylene(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     namespace pe = polyethylene;
     const int material = choiceAt(request.conditions.chosen, 0);
@@ -49,16 +48,16 @@ QStringList describePolyethylene(const CalculationRequest& request, const Calcul
     } else {
         pipe << pipeLine(request, QStringLiteral("dн = %1 мм").arg(request.size)) << dpLine(request);
     }
-    return classicRecord(request, results, pipe, [](double v, double d, double i) -> QStringList {
+    return classicRecord(request, outcome, pipe, [](double v, double d, double i) -> QStringList {
         return {smoothSlopeLine(QStringLiteral("0,000685"), v, d, i)};
     });
 }
 
-QStringList describeGlassFibre(const CalculationRequest& request, const CalculationResults& results)
+QStringList describeGlassFibre(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     const QStringList pipe{pipeLine(request, QStringLiteral("внутренний диаметр %1 мм").arg(request.size)), dpLine(request)};
-    return classicRecord(request, results, pipe, [](double v, double d, double i) -> QStringList {
-        const double lambda = 0.0146 * std::pow(v * d, -0.226);
+    const double lambda = outcome.figures.lambda.value_or(0);
+    return classicRecord(request, outcome, pipe, [lambda](double v, double d, double i) -> QStringList {
         return {QStringLiteral("λ = 0,0146 · (v · dp)^−0,226 = 0,0146 · (%1 · %2)^−0,226 = %3")
                     .arg(approx(v), numberText(d), approx(lambda)),
                 QStringLiteral("i = λ · v²/(2g · dp) = %1 · %2²/(19,62 · %3) = %4")
@@ -66,12 +65,12 @@ QStringList describeGlassFibre(const CalculationRequest& request, const Calculat
     });
 }
 
-QStringList describeGlass(const CalculationRequest& request, const CalculationResults& results)
+QStringList describeGlass(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     const QStringList pipe{pipeLine(request, QStringLiteral("dн = %1 мм").arg(request.size)),
                            (request.size.isEmpty() ? QStringLiteral("dp = %1 мм") : QStringLiteral("dp = dв = %1 мм"))
                                .arg(numberText(request.diameterMm))};
-    return classicRecord(request, results, pipe, [](double v, double d, double i) -> QStringList {
+    return classicRecord(request, outcome, pipe, [](double v, double d, double i) -> QStringList {
         return {smoothSlopeLine(QStringLiteral("0,000745"), v, d, i)};
     });
 }

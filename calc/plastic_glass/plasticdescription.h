@@ -9,8 +9,8 @@
 // advice.
 namespace calc::plastic_glass {
 
-QStringList describePolyethylene(const CalculationRequest& request, const CalculationResults& results);
-QStringList describeGlassFibre(const CalculationRequest& request, const CalculationResults& results);
-QStringList describeGlass(const CalculationRequest& request, const CalculationResults& results);
+QStringList describePolyethylene(const CalculationRequest& request, const CalculationOutcome& outcome);
+QStringList describeGlassFibre(const CalculationRequest& request, const CalculationOutcome& outcome);
+QStringList describeGlass(const CalculationRequest& request, const CalculationOutcome& outcome);
 
 }  // namespace calc::plastic_glass

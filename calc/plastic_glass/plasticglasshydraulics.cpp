@@ -9,9 +9,11 @@ double polyethyleneSlope(double velocity, double diameter)
     return 0.000685 * std::pow(velocity, 1.774) / std::pow(diameter, 1.226);
 }
 
+double glassFibreLambda(double velocity, double diameter) { return 0.0146 * std::pow(velocity * diameter, -0.226); }
+
 double glassFibreSlope(double velocity, double diameter)
 {
-    const double lambda = 0.0146 * std::pow(velocity * diameter, -0.226);
+    const double lambda = glassFibreLambda(velocity, diameter);
     // 19.62 stands for 2g in the handbook's formula.
     return lambda * velocity * velocity / (19.62 * diameter);
 }

@@ -5,6 +5,7 @@ namespace calc::plastic_glass {
 
 double polyethyleneSlope(double velocity, double diameter);
 // Darcy–Weisbach with λ = 0.0146·(v·d)^−0.226.
+double glassFibreLambda(double velocity, double diameter);
 double glassFibreSlope(double velocity, double diameter);
 double glassSlope(double velocity, double diameter);
 

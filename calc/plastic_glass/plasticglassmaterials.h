@@ -7,8 +7,9 @@
 // The materials of tables II-5, II-7 and II-8 as their calculation takes them.
 namespace calc::plastic_glass {
 
-inline constexpr simple::Material polyethyleneMaterial{polyethyleneSlope, polyethylene::economicAdvice};
-inline constexpr simple::Material glassFibreMaterial{glassFibreSlope};
+inline constexpr simple::Material polyethyleneMaterial{polyethyleneSlope, polyethylene::economicAdvice,
+                                                          polyethylene::economicTable, polyethylene::velocityVerdict};
+inline constexpr simple::Material glassFibreMaterial{glassFibreSlope, nullptr, nullptr, nullptr, glassFibreLambda};
 inline constexpr simple::Material glassMaterial{glassSlope};
 
 }  // namespace calc::plastic_glass

@@ -5,23 +5,12 @@
 #include "calc/plastic_glass/plasticdescription.h"
 #include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
-#include "calc/simple/simplemeasure.h"
-#include "calc/simple/simplerecalculation.h"
+#include "calc/simple/simpleoutcome.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace calc {
-
-namespace {
-
-simple::Advising polyethyleneAdvising()
-{
-    namespace pe = plastic_glass::polyethylene;
-    return {pe::economicTable(), pe::tooFastAdvice, pe::warningVelocity};
-}
-
-}  // namespace
 
 TableRecord polyethyleneRecord()
 {
@@ -51,13 +40,11 @@ TableRecord polyethyleneRecord()
                 return sizesOfItems(pe::sizes(pe::materials[material], series),
                                     [series](const QString& item) { return pe::innerDiameter(series, item); });
             },
-            [advising = polyethyleneAdvising()](const SizeQuery& query, const CatalogSize& size) {
-                return simple::measure(plastic_glass::polyethyleneMaterial, query, size, advising);
-            },
-            [advising = polyethyleneAdvising()](const SizeQuery& query) {
-                return simple::recommend(plastic_glass::polyethyleneMaterial, advising, query);
-            }, plastic_glass::describePolyethylene,
-            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::polyethyleneMaterial, request); }};
+            plastic_glass::describePolyethylene,
+            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::polyethyleneMaterial, request); },
+            {},
+            QStringLiteral("полиэтиленовые"),
+            {0, 1}};
 }
 
 TableRecord glassFibreRecord()
@@ -70,11 +57,10 @@ TableRecord glassFibreRecord()
             [](const ConditionChoices&) {
                 return sizesOfItems(plastic_glass::glassfibre::innerDiameters(), parseValue);
             },
-            [](const SizeQuery& query, const CatalogSize& size) {
-                return simple::measure(plastic_glass::glassFibreMaterial, query, size);
-            },
-            {}, plastic_glass::describeGlassFibre,
-            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::glassFibreMaterial, request); }};
+            plastic_glass::describeGlassFibre,
+            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassFibreMaterial, request); },
+            {},
+            QStringLiteral("стеклопластиковые")};
 }
 
 TableRecord glassRecord()
@@ -87,11 +73,10 @@ TableRecord glassRecord()
             [](const ConditionChoices&) {
                 return sizesOfItems(plastic_glass::glass::outerDiameters(), plastic_glass::glass::innerDiameter);
             },
-            [](const SizeQuery& query, const CatalogSize& size) {
-                return simple::measure(plastic_glass::glassMaterial, query, size);
-            },
-            {}, plastic_glass::describeGlass,
-            [](const CalculationRequest& request) { return simple::recalculate(plastic_glass::glassMaterial, request); }};
+            plastic_glass::describeGlass,
+            [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassMaterial, request); },
+            {},
+            QStringLiteral("стеклянные")};
 }
 
 }  // namespace calc

@@ -30,9 +30,14 @@ AdviceLabelWrites economicAdvice(double flow, double velocity, double comparedSi
     const double litres = advice.litresPerSecond();
     if (litres < 1.3 || litres > 800)
         advice.empty();
-    if (velocity > warningVelocity && !advice.inAnyBand())
+    if (velocityVerdict(flow, velocity).exceeded)
         advice.recommend(tooFastAdvice);
     return advice.writes();
+}
+
+VelocityVerdict velocityVerdict(double flow, double velocity)
+{
+    return {warningVelocity, velocity > warningVelocity && !EconomicAdvice(flow, economicTable()).inAnyBand()};
 }
 
 }  // namespace calc::plastic_glass::polyethylene

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/common/calculationrequest.h"
 #include "calc/common/economicadvice.h"
 
 #include <QString>
@@ -16,5 +17,8 @@ inline constexpr double warningVelocity = 4;
 // The economic diameter advice of a find: flow in m³/s, velocity in m/s, and the diameter shown
 // with the results (the chosen outer diameter, or the typed inner one).
 AdviceLabelWrites economicAdvice(double flow, double velocity, double comparedSize);
+
+// The fast flow the advice warns of: faster than warningVelocity in no band; flow in m³/s.
+VelocityVerdict velocityVerdict(double flow, double velocity);
 
 }  // namespace calc::plastic_glass::polyethylene

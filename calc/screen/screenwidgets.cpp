@@ -82,7 +82,7 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
     shown->watchInputs(window);
     QObject::connect(parts.reportButton, &QAbstractButton::clicked, shown, [record, shown] {
         if (shown->isShown())
-            report::showCalculationRecord(record, shown->input(), shown->output());
+            report::showCalculationRecord(record, shown->input());
     });
     return shown;
 }

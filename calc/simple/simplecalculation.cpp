@@ -50,6 +50,8 @@ Result calculate(const Input& input)
     figures.slope = i;
     figures.thousandI = thousandI;
     figures.slopePressure = thousandI * gravity;
+    if (input.material.lambda)
+        figures.lambda = input.material.lambda(v, d);
     if (input.material.advice)
         result.advice = input.material.advice(q, v, input.comparedSize);
     if (input.length)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/calculation.h"
+#include "calc/common/calculationrequest.h"
 #include "calc/common/economicadvice.h"
 
 #include <QString>
@@ -18,6 +19,12 @@ struct Material {
     // The economic advice of a find (flow in m³/s, velocity in m/s, the size compared with the
     // bands); none on the tables that give no advice.
     AdviceLabelWrites (*advice)(double flow, double velocity, double comparedSize) = nullptr;
+    // The bands of the advice, on the tables that give it.
+    EconomicTable (*bands)() = nullptr;
+    // The warning of a fast flow (flow in m³/s, velocity in m/s), on the tables that give one.
+    VelocityVerdict (*velocityVerdict)(double flow, double velocity) = nullptr;
+    // λ of the slope, on the tables whose slope formula has one; v in m/s, d in m.
+    double (*lambda)(double velocity, double diameter) = nullptr;
 };
 
 struct Input {
@@ -31,7 +38,8 @@ struct Input {
 struct Result {
     std::optional<Check> failed;
     // On every check after the flow's, diameterMm; from the diameter on, the flow (its tooltip);
-    // on success v, i, 1000i, Па/м and, with a length, H and its pressure.
+    // on success v, i, 1000i, Па/м, λ where the material has one and, with a length, H and its
+    // pressure.
     Figures figures;
     std::optional<AdviceLabelWrites> advice;  // on success, on the tables that advise
     QString headLossText;                     // "h = i · L = 0,05 м"

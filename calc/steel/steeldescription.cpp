@@ -45,19 +45,19 @@ QStringList waterLines(const CalculationRequest& request, const Figures& figures
     return lines;
 }
 
-QStringList frictionLines(bool nonNew, double d, double v, double nu, double lambda)
+QStringList frictionLines(FormulaBranch branch, double d, double v, double nu, double lambda)
 {
     const QString dp = numberText(d);
     const QString ratio = QStringLiteral("%1/%2").arg(timesMillionth(nu * 1e6), approx(v));
-    if (!nonNew)
-        return {QStringLiteral("λ = 0,312/dp^0,226 · (1,9·10⁻⁶ + ν/v)^0,226 = 0,312/%1^0,226 · (1,9·10⁻⁶ + %2)^0,226 = %3")
-                    .arg(dp, ratio, approx(lambda))};
-    const double vOverNu = v / nu;
-    if (vOverNu >= 9.2e5)
-        return {QStringLiteral("v/ν = %1/(%2) = %3 ≥ 9,2·10⁵").arg(approx(v), timesMillionth(nu * 1e6), approx(vOverNu)),
+    const QString vOverNu = QStringLiteral("v/ν = %1/(%2) = %3").arg(approx(v), timesMillionth(nu * 1e6), approx(v / nu));
+    if (branch == FormulaBranch::SteelQuadratic)
+        return {vOverNu + QStringLiteral(" ≥ 9,2·10⁵"),
                 QStringLiteral("λ = 0,021/dp^0,3 = 0,021/%1^0,3 = %2").arg(dp, approx(lambda))};
-    return {QStringLiteral("v/ν = %1/(%2) = %3 < 9,2·10⁵").arg(approx(v), timesMillionth(nu * 1e6), approx(vOverNu)),
-            QStringLiteral("λ = 1/dp^0,3 · (1,5·10⁻⁶ + ν/v)^0,3 = 1/%1^0,3 · (1,5·10⁻⁶ + %2)^0,3 = %3")
+    if (branch == FormulaBranch::SteelTransitional)
+        return {vOverNu + QStringLiteral(" < 9,2·10⁵"),
+                QStringLiteral("λ = 1/dp^0,3 · (1,5·10⁻⁶ + ν/v)^0,3 = 1/%1^0,3 · (1,5·10⁻⁶ + %2)^0,3 = %3")
+                    .arg(dp, ratio, approx(lambda))};
+    return {QStringLiteral("λ = 0,312/dp^0,226 · (1,9·10⁻⁶ + ν/v)^0,226 = 0,312/%1^0,226 · (1,9·10⁻⁶ + %2)^0,226 = %3")
                 .arg(dp, ratio, approx(lambda))};
 }
 
@@ -85,9 +85,9 @@ QStringList sectionLines(const CalculationRequest& request, const Figures& figur
 
 }  // namespace
 
-QStringList describeCalculation(const CalculationRequest& request, const CalculationResults& results)
+QStringList describeCalculation(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
-    const Figures& figures = results.figures;
+    const Figures& figures = outcome.figures;
     const bool nonNew = choiceAt(request.conditions.chosen, State) != 1;
     QStringList lines = pipeLines(request, nonNew);
     lines << waterLines(request, figures);
@@ -97,12 +97,12 @@ QStringList describeCalculation(const CalculationRequest& request, const Calcula
         const double d = *figures.diameterMm / 1000;
         const double v = *figures.velocity;
         lines << velocityLine(*figures.flow, *figures.diameterMm, v)
-              << frictionLines(nonNew, d, v, *figures.viscosity, *figures.lambda)
+              << frictionLines(outcome.branch, d, v, *figures.viscosity, *figures.lambda)
               << QStringLiteral("i = λ · 1/dp · v²/2g = %1 · 1/%2 · %3²/19,62 = %4")
                      .arg(approx(*figures.lambda), numberText(d), approx(v), approx(*figures.slope))
               << thousandILines(figures);
     }
-    lines << sectionLines(request, figures) << shownAdvice(results);
+    lines << sectionLines(request, figures) << shownAdvice(outcome);
     return lines;
 }
 

@@ -37,9 +37,11 @@ constexpr SystemType hotSystems[] = {
 double regimeBoundary() { return 9.2 * std::pow(10.0, 5); }
 }  // namespace
 
+bool quadraticRegime(double v, double nu) { return v / nu >= regimeBoundary(); }
+
 double nonNewFrictionFactor(double d, double v, double nu)
 {
-    if (v / nu >= regimeBoundary())
+    if (quadraticRegime(v, nu))
         return 0.021 / std::pow(d, 0.3);
     return (1.0 / std::pow(d, 0.3)) * std::pow(1.5 * std::pow(10.0, -6) + nu / v, 0.3);
 }
@@ -118,6 +120,8 @@ std::optional<double> exceededVelocityLimit(double v, int systemTypePosition)
     }
     return limit;
 }
+
+double velocityLimit(int systemTypePosition) { return systemTypePosition == fireFightingPosition ? 10 : 3; }
 
 QString velocityWarning(double v, int systemTypePosition)
 {

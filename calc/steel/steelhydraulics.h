@@ -11,6 +11,8 @@ enum class PipeCondition { NonNew, New };
 // Friction factor λ of steel pipe; d in m, v in m/s, ν in m²/s.
 double nonNewFrictionFactor(double d, double v, double nu);
 double newFrictionFactor(double d, double v, double nu);
+// Non-new pipe in the quadratic regime, v/ν ≥ 9,2·10⁵, where λ depends on d alone.
+bool quadraticRegime(double v, double nu);
 
 // Hydraulic slope i = (λ/d)·v²/2g; v in m/s, d in m, ν in m²/s.
 double slope(double v, double d, double nu, PipeCondition condition);
@@ -39,6 +41,8 @@ SteelSectionHeadLoss sectionHeadLoss(double length, double thousandI, double k, 
 // The limit, m/s, of the velocity warning below the results, none where it is quiet; the
 // fire-fighting supply allows up to 10 m/s.
 std::optional<double> exceededVelocityLimit(double v, int systemTypePosition);
+// The limit the warning names while v stays below it.
+double velocityLimit(int systemTypePosition);
 QString velocityWarning(double v, int systemTypePosition);
 
 }  // namespace calc::steel

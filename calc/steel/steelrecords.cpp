@@ -1,15 +1,13 @@
 #include "calc/steel/steelrecords.h"
 
-#include "calc/common/sizemeasure.h"
+#include "calc/common/verdicts.h"
 #include "calc/common/valueparse.h"
 #include "calc/steel/electricweldedcatalog.h"
 #include "calc/steel/steelcalculation.h"
 #include "calc/steel/steeldescription.h"
 #include "calc/steel/steelhydraulics.h"
-#include "calc/steel/steelrecalculation.h"
 #include "calc/steel/watergascatalog.h"
 
-#include <QHash>
 #include <memory>
 
 namespace calc::steel {
@@ -42,16 +40,9 @@ struct CatalogPipe {
     double wall;
 };
 
-// What a steel record builds once: its pipes in list order and, by designation, what the screen
-// keeps when one is chosen; the water of each listed hot-water temperature.
+// What a steel record builds once: its pipes in list order as the screen keeps a chosen one.
 struct SteelCatalog {
     QList<CatalogPipe> pipes;
-    QHash<QString, CatalogPipe> byDesignation;
-    struct Water {
-        double temperature;  // °C
-        double viscosityE6;
-    };
-    QList<Water> hotWaters;
 };
 
 std::shared_ptr<const SteelCatalog> steelCatalog(const QStringList& outerDiameters, QStringList (*walls)(double))
@@ -62,10 +53,7 @@ std::shared_ptr<const SteelCatalog> steelCatalog(const QStringList& outerDiamete
             const CatalogPipe pipe{outer + QStringLiteral(" × ") + wall, readBack(parseValue(outer)),
                                    readBack(parseValue(wall))};
             catalog->pipes.append(pipe);
-            catalog->byDesignation.insert(pipe.designation, pipe);
         }
-    for (const QString& temperature : hotWaterTemperatures())
-        catalog->hotWaters.append({parseValue(temperature), readBack(hotWaterViscosityE6(temperature))});
     return catalog;
 }
 
@@ -85,45 +73,74 @@ QList<CatalogSize> steelSizes(const ConditionChoices& chosen, const SteelCatalog
     return sizes;
 }
 
-// The find of the screen with this pipe chosen from its two lists.
-SizeMeasure measure(const SizeQuery& query, const CatalogSize& size, const SteelCatalog& catalog)
+// The one reading of a request as the steel calculation's input: the pipe is named
+// "outer × wall" by the lists, the conditions are in the order of the steel records.
+SteelInput steelInput(const CalculationRequest& request)
 {
+    const ConditionChoices& chosen = request.conditions.chosen;
     SteelInput input;
-    input.condition = conditionAt(query.chosen);
-    input.systemTypePosition = choiceAt(query.chosen, SystemType);
+    input.condition = conditionAt(chosen);
+    input.systemTypePosition = choiceAt(chosen, SystemType);
     input.viscosityE6 = readBack(coldWaterViscosityE6);
-    if (choiceAt(query.chosen, System) == 1) {
+    if (choiceAt(chosen, System) == 1) {
         input.system = SystemKind::HotWater;
-        const int temperature = choiceAt(query.chosen, Temperature);
-        if (temperature >= 0 && temperature < catalog.hotWaters.size()) {
-            input.temperature = catalog.hotWaters.at(temperature).temperature;
-            input.viscosityE6 = catalog.hotWaters.at(temperature).viscosityE6;
+        const QString temperature = hotWaterTemperatures().value(choiceAt(chosen, Temperature));
+        if (!temperature.isEmpty()) {
+            input.temperature = parseValue(temperature);
+            input.viscosityE6 = readBack(hotWaterViscosityE6(temperature));
         }
     }
-    const CatalogPipe pipe = catalog.byDesignation.value(size.designation);
-    input.outerDiameter = pipe.outer;
-    input.wall = pipe.wall;
-    input.diameterMm = readBack(size.calculationDiameterMm);
-    input.flow = query.flow;
-    const SteelResult result = calculate(input);
-    const std::optional<double> velocity = result.figures.velocity;
-    return sizeMeasure(result.failed, result.figures,
-                       velocity ? exceededVelocityLimit(*velocity, input.systemTypePosition) : std::nullopt);
+    input.typedDiameter = request.size.isEmpty();
+    if (!input.typedDiameter) {
+        const QStringList pipe = request.size.split(QStringLiteral(" × "));
+        input.outerDiameter = readBack(parseValue(pipe.value(0)));
+        input.wall = readBack(parseValue(pipe.value(1)));
+    }
+    input.diameterMm = readBack(request.diameterMm);
+    input.flow = request.conditions.flow;
+    if (request.length)
+        input.section = SteelSectionInput{*request.length, request.localLosses.counted, 0};
+    return input;
 }
 
-TableRecord steelRecord(int number, const QString& title, const StandardDocument& document,
+CalculationOutcome steelOutcome(const CalculationRequest& request)
+{
+    const SteelInput input = steelInput(request);
+    const SteelResult result = calculate(input);
+    CalculationOutcome outcome;
+    outcome.failed = result.failed;
+    outcome.figures = result.figures;
+    outcome.velocityWarning = result.velocityWarning;
+    const Figures& figures = result.figures;
+    if (!result.failed && figures.velocity) {
+        const std::optional<double> exceeded = exceededVelocityLimit(*figures.velocity, input.systemTypePosition);
+        outcome.velocity = VelocityVerdict{exceeded.value_or(velocityLimit(input.systemTypePosition)), exceeded.has_value()};
+    }
+    if (!result.failed && figures.velocity && figures.viscosity && input.condition == PipeCondition::NonNew)
+        outcome.branch = quadraticRegime(*figures.velocity, *figures.viscosity) ? FormulaBranch::SteelQuadratic
+                                                                                : FormulaBranch::SteelTransitional;
+    if (result.section) {
+        if (!outcome.failed)
+            outcome.failed = result.section->failed;
+        outcome.headLossText = result.section->text;
+    }
+    return outcome;
+}
+
+TableRecord steelRecord(int number, const QString& title, const QString& shortName, const StandardDocument& document,
                         const QStringList& outerDiameters, QStringList (*walls)(double))
 {
     const std::shared_ptr<const SteelCatalog> catalog = steelCatalog(outerDiameters, walls);
-    return {number,
+    TableRecord record{number,
             title,
             {document},
             1,
             steelConditions(),
             [catalog](const ConditionChoices& chosen) { return steelSizes(chosen, *catalog); },
-            [catalog](const SizeQuery& query, const CatalogSize& size) { return measure(query, size, *catalog); },
-            {}, describeCalculation,
-            recalculate};
+            describeCalculation,
+            steelOutcome};
+    record.shortName = shortName;
+    return record;
 }
 
 }  // namespace
@@ -131,13 +148,14 @@ TableRecord steelRecord(int number, const QString& title, const StandardDocument
 TableRecord waterGasRecord()
 {
     return steelRecord(1, QStringLiteral("трубы стальные (газовые) d=6...150мм  (ГОСТ3262-75)"),
+                       QStringLiteral("стальные водогазопроводные"),
                        {QStringLiteral("ГОСТ 3262-75"), QStringLiteral("g3262.doc")}, watergas::outerDiameters(),
                        watergas::walls);
 }
 
 TableRecord electricWeldedRecord()
 {
-    return steelRecord(2, QStringLiteral("трубы стальные ГОСТ 10704-91"),
+    return steelRecord(2, QStringLiteral("трубы стальные ГОСТ 10704-91"), QStringLiteral("стальные электросварные"),
                        {QStringLiteral("ГОСТ 10704-91"), QStringLiteral("g10704.doc")},
                        electricwelded::outerDiameters(), electricwelded::walls);
 }

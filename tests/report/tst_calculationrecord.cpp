@@ -15,7 +15,7 @@
 #include <algorithm>
 
 using calc::CalculationRequest;
-using calc::CalculationResults;
+using calc::CalculationOutcome;
 
 namespace {
 frmotchet* recordWindow()
@@ -38,7 +38,7 @@ private slots:
         request.conditions.chosen = {1, 1, 4, 0};
         request.conditions.flow = {3, calc::FlowUnit::CubicMetresPerHour};
         request.diameterMm = 50;
-        CalculationResults results;
+        CalculationOutcome results;
         calc::Figures& figures = results.figures;
         figures.flow = 3.0 / 3600;
         figures.diameterMm = 50;
@@ -73,7 +73,7 @@ private slots:
         request.table = 7;
         request.size = QStringLiteral("<b>100</b>");
         request.diameterMm = 100;
-        report::showCalculationRecord(calc::table(7), request, {});
+        report::showCalculationRecord(calc::table(7), request);
         frmotchet* window = recordWindow();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QString("Отчёт — для  стеклопластиковых труб СП 40-104-2001"));
@@ -92,7 +92,7 @@ private slots:
 
         request.size = QStringLiteral("200");
         request.diameterMm = 200;
-        report::showCalculationRecord(calc::table(7), request, {});
+        report::showCalculationRecord(calc::table(7), request);
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(),
                                [](QWidget* each) { return qobject_cast<frmotchet*>(each) != nullptr; }),

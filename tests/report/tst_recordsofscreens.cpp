@@ -1,5 +1,11 @@
 #include "app/calculators.h"
+#include "calc/common/calculationdescription.h"
+#include "calc/common/flowarithmetic.h"
+#include "calc/registry/tables.h"
+#include "calc/screen/showncalculation.h"
 #include "report/frmotchet.h"
+#include "report/sections.h"
+#include "select/sizetable.h"
 #include "tests/common/uitest.h"
 
 #include <QAbstractButton>
@@ -19,6 +25,28 @@ frmotchet* recordWindow()
         if (auto* record = qobject_cast<frmotchet*>(window); record && record->isVisible())
             return record;
     return nullptr;
+}
+
+std::unique_ptr<QWidget> calculatorAfter(int number, const QStringList& steps)
+{
+    std::unique_ptr<QWidget> calculator(createCalculator(number));
+    calculator->show();
+    for (const QString& step : steps)
+        takeStep(calculator.get(), step);
+    return calculator;
+}
+
+// The label a calculator shows v in: II-3 and II-5 keep theirs third.
+const char* velocityLabel(int number) { return number == 3 || number == 5 ? "Label3" : "Label1"; }
+
+// Each figure the screen holds, as the table's calculation of the same request gives it.
+void compareHeldFigures(const calc::Figures& screen, const calc::Figures& outcome)
+{
+    for (auto figure : {&calc::Figures::flow, &calc::Figures::velocity, &calc::Figures::thousandI,
+                        &calc::Figures::slopePressure, &calc::Figures::specificLoss, &calc::Figures::headLoss,
+                        &calc::Figures::headLossPressure, &calc::Figures::pressureDrop})
+        if (screen.*figure)
+            QCOMPARE(outcome.*figure, screen.*figure);
 }
 
 }  // namespace
@@ -401,10 +429,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QStringList, shown);
         QFETCH(QStringList, record);
-        std::unique_ptr<QWidget> calculator(createCalculator(number));
-        calculator->show();
-        for (const QString& step : steps)
-            takeStep(calculator.get(), step);
+        const std::unique_ptr<QWidget> calculator = calculatorAfter(number, steps);
         QCOMPARE(takeMessages(), QStringList());
         for (const QString& expected : shown) {
             const qsizetype mark = expected.indexOf(QRegularExpression(QStringLiteral("[=~]")));
@@ -422,6 +447,60 @@ private slots:
         // A wrapped line never parts a logarithm from its argument, nor "Re кв".
         const QString raw = shownRecord->toRawText();
         QVERIFY(!raw.contains(QStringLiteral("lg ")) && !raw.contains(QStringLiteral("Re кв")));
+    }
+
+    // The screen, the size selection's row, the record and the sections table's row of one
+    // request show the same figures.
+    void sameFiguresEverywhere_data() { recordOfWorkedExample_data(); }
+    void sameFiguresEverywhere()
+    {
+        QFETCH(int, number);
+        QFETCH(QStringList, steps);
+        const std::unique_ptr<QWidget> calculator = calculatorAfter(number, steps);
+        auto* shown = calculator->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown && shown->isShown());
+        const calc::CalculationRequest request = shown->input();
+        const calc::CalculationResults& screen = shown->output();
+        QVERIFY(screen.figures.velocity);
+        const QString velocity = calc::velocityText(*screen.figures.velocity);
+        QVERIFY2(text(calculator.get(), velocityLabel(number)).contains(velocity), qPrintable(velocity));
+
+        const calc::TableRecord& record = calc::table(number);
+        const calc::CalculationOutcome outcome = record.calculate(request);
+        QVERIFY(!outcome.failed);
+        compareHeldFigures(screen.figures, outcome.figures);
+        QCOMPARE(outcome.headLossText, screen.headLossText);
+
+        const bool heating = screen.figures.specificLoss.has_value();
+        if (!request.size.isEmpty()) {
+            const selection::SizeTable sizes = selection::sizeTable(record, request.conditions, true);
+            const auto row = std::find_if(sizes.rows.begin(), sizes.rows.end(), [&](const selection::SizeRow& each) {
+                return each.cells.at(selection::SizeColumnName) == selection::shownDesignation(request.size);
+            });
+            QVERIFY(row != sizes.rows.end());
+            QCOMPARE(row->cells.at(selection::VelocityColumn), velocity);
+            QCOMPARE(row->cells.at(selection::ThousandIColumn),
+                     heating ? QString() : calc::thousandIText(*screen.figures.thousandI));
+        }
+
+        click(calculator.get(), "reportButton");
+        frmotchet* window = recordWindow();
+        QVERIFY(window);
+        const QString written = child<QTextBrowser>(window, "reportText")->document()->toPlainText();
+        QVERIFY(written.contains(QStringLiteral(" = ") + velocity + QStringLiteral(" м/с\n")));
+
+        if (!request.length)
+            return;
+        const report::SectionCalculation section =
+            report::calculateSection([](int table) { return &calc::table(table); }, QStringLiteral("1"), request);
+        QVERIFY(!section.failed);
+        const QStringList cells = report::sectionCells(section.section);
+        QCOMPARE(cells.at(report::VelocityColumn), velocity);
+        QCOMPARE(cells.at(report::ThousandIColumn), heating ? QString() : calc::thousandIText(*screen.figures.thousandI));
+        if (screen.figures.pressureDrop)
+            QCOMPARE(cells.at(report::PressureColumn), calc::description::shown(*screen.figures.pressureDrop, 3));
+        else
+            QCOMPARE(cells.at(report::HeadLossColumn), calc::description::shown(*screen.figures.headLoss, 3));
     }
 };
 

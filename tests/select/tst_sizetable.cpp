@@ -13,7 +13,8 @@ namespace {
 
 // Three sizes listed out of diameter order. v = 100·Q/d (Q in l/s), 1000i = 10·v, Па/м = g·1000i;
 // above 3 m/s the size is judged too fast; above 100 l/s a size of 25 mm cannot be computed.
-calc::TableRecord sampleRecord(bool heating = false)
+// With a band size, the flow is in the band of 15 mm and the band of that size is recommended.
+calc::TableRecord sampleRecord(bool heating = false, std::optional<double> bandSize = std::nullopt)
 {
     calc::TableRecord record;
     record.title = QStringLiteral("проба");
@@ -21,28 +22,30 @@ calc::TableRecord sampleRecord(bool heating = false)
     record.sizes = [](const calc::ConditionChoices&) {
         return QList<calc::CatalogSize>{{QStringLiteral("20"), 20}, {QStringLiteral("15"), 15}, {QStringLiteral("25"), 25}};
     };
-    record.measure = [heating](const calc::SizeQuery& query, const calc::CatalogSize& size) {
-        calc::SizeMeasure measure;
-        const double litres = query.flow.unit == FlowUnit::LitresPerSecond ? query.flow.value : query.flow.value / 3.6;
+    record.calculate = [heating, bandSize](const calc::CalculationRequest& request) {
+        calc::CalculationOutcome outcome;
+        const calc::TypedFlow& flow = request.conditions.flow;
+        const double litres = flow.unit == FlowUnit::LitresPerSecond ? flow.value : flow.value / 3.6;
         if (litres <= 0) {
-            measure.failed = Check::FlowZero;
-            return measure;
+            outcome.failed = Check::FlowZero;
+            return outcome;
         }
-        if (litres > 100 && size.calculationDiameterMm == 25) {
-            measure.failed = Check::NotComputable;
-            return measure;
+        if (bandSize)
+            outcome.economic = calc::EconomicVerdict{request.diameterMm == 15, bandSize,
+                                                     QStringLiteral("При расходе рекомендуется %1").arg(*bandSize)};
+        if (litres > 100 && request.diameterMm == 25) {
+            outcome.failed = Check::NotComputable;
+            return outcome;
         }
-        const double v = 100 * litres / size.calculationDiameterMm;
-        measure.figures.velocity = v;
-        measure.figures.thousandI = 10 * v;
+        const double v = 100 * litres / request.diameterMm;
+        outcome.figures.velocity = v;
+        outcome.figures.thousandI = 10 * v;
         if (heating)
-            measure.figures.specificLoss = 7 * v;
+            outcome.figures.specificLoss = 7 * v;
         else
-            measure.figures.slopePressure = 10 * v * calc::gravity;
-        if (v > 3)
-            measure.velocityJudgement = QStringLiteral("скорость больше 3 м/с");
-        measure.economic = size.calculationDiameterMm == 15;
-        return measure;
+            outcome.figures.slopePressure = 10 * v * calc::gravity;
+        outcome.velocity = calc::VelocityVerdict{3, v > 3};
+        return outcome;
     };
     return record;
 }
@@ -76,19 +79,19 @@ private slots:
         QTest::newRow("smallest without warning")
             << false << true << 0.5
             << QList<QStringList>{{"20", "20", "2,5", "25", "245,17", "рекомендуется"},
-                                  {"15", "15", "3,333", "33,333", "326,89", "экономичный, скорость больше 3 м/с"},
+                                  {"15", "15", "3,333", "33,333", "326,89", "скорость больше 3 м/с"},
                                   {"25", "25", "2", "20", "196,13", ""}}
             << 0 << QStringLiteral("Рекомендуется труба 20: наименьший диаметр без предупреждения о скорости.");
         QTest::newRow("not computable, every size too fast")
             << false << true << 101.0
             << QList<QStringList>{{"20", "20", "505", "5050", "49523,58", "скорость больше 3 м/с"},
-                                  {"15", "15", "673,333", "6733,333", "66031,44", "экономичный, скорость больше 3 м/с"},
+                                  {"15", "15", "673,333", "6733,333", "66031,44", "скорость больше 3 м/с"},
                                   {"25", "25", "—", "—", "—", ""}}
             << -1 << QStringLiteral("Ни одна труба при этих условиях не проходит по скорости.");
         QTest::newRow("heating shows R and no 1000i")
             << true << true << 0.3
             << QList<QStringList>{{"20", "20", "1,5", "", "10,5", ""},
-                                  {"15", "15", "2", "", "14", "рекомендуется, экономичный"},
+                                  {"15", "15", "2", "", "14", "рекомендуется"},
                                   {"25", "25", "1,2", "", "8,4", ""}}
             << 1 << QStringLiteral("Рекомендуется труба 15: наименьший диаметр без предупреждения о скорости.");
     }
@@ -127,10 +130,7 @@ private slots:
         QFETCH(double, bandSize);
         QFETCH(int, recommended);
         QFETCH(QString, advice);
-        calc::TableRecord record = sampleRecord();
-        record.recommend = [bandSize](const calc::SizeQuery&) {
-            return calc::SizeRecommendation{bandSize, QStringLiteral("При расходе рекомендуется %1").arg(bandSize)};
-        };
+        const calc::TableRecord record = sampleRecord(false, bandSize);
         const selection::SizeTable table = selection::sizeTable(record, litres(0.5), true);
         QCOMPARE(table.recommendedRow, recommended);
         QCOMPARE(table.advice, advice);

@@ -1,0 +1,51 @@
+#include "calc/simple/simpleoutcome.h"
+
+#include "calc/common/valueparse.h"
+#include "calc/common/verdicts.h"
+
+namespace calc::simple {
+
+CalculationOutcome withSection(std::optional<Check> failed, const Figures& figures, const std::optional<QString>& advice,
+                               std::optional<double> length)
+{
+    CalculationOutcome outcome;
+    outcome.failed = failed;
+    outcome.figures = figures;
+    outcome.advice = advice.value_or(QString());
+    if (failed || !length)
+        return outcome;
+    const Result section = sectionHeadLoss(*length, readBack(figures.thousandI.value_or(0)));
+    outcome.failed = section.failed;
+    outcome.figures.headLoss = section.figures.headLoss;
+    outcome.figures.headLossPressure = section.figures.headLossPressure;
+    outcome.headLossText = section.headLossText;
+    return outcome;
+}
+
+Input input(const Material& material, const CalculationRequest& request)
+{
+    return {.material = material,
+            .flow = request.conditions.flow,
+            .diameterMm = readBack(request.diameterMm),
+            .comparedSize = request.size.isEmpty() ? readBack(request.diameterMm) : parseValue(request.size)};
+}
+
+CalculationOutcome outcome(const Material& material, const CalculationRequest& request)
+{
+    const Input asked = input(material, request);
+    const Result result = calculate(asked);
+    CalculationOutcome outcome = withSection(result.failed, result.figures,
+                                             result.advice ? result.advice->text : std::nullopt, request.length);
+    if (material.velocityVerdict && !result.failed)
+        outcome.velocity = material.velocityVerdict(*result.figures.flow, *result.figures.velocity);
+    if (material.bands) {
+        constexpr double noVelocity = 0;
+        outcome.economic = economicVerdict(material.bands(), asked.flow, asked.comparedSize, !result.failed,
+                                           [advice = material.advice](double flow) {
+                                               return advice(flow, noVelocity, noBandSize);
+                                           });
+    }
+    return outcome;
+}
+
+}  // namespace calc::simple
