@@ -13,6 +13,9 @@ frmnagruzka::frmnagruzka(QWidget* parent) : QWidget(parent, Qt::Window)
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     widgets::closeOnEscape(this);
+    // Messages repeat what was typed: never read as markup.
+    for (auto* label : findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     platform::setCaptionColour(ui.messageLabel, platform::LightRed);
     ui.messageLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QString(46, QLatin1Char('m'))));
     for (auto* input : {ui.loadInput, ui.deltaInput, ui.heatCapacityInput})

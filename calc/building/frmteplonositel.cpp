@@ -11,6 +11,9 @@ frmteplonositel::frmteplonositel(QWidget* parent) : QWidget(parent, Qt::Window)
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     widgets::closeOnEscape(this);
+    // Messages repeat what was typed: never read as markup.
+    for (auto* label : findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     platform::setCaptionColour(ui.messageLabel, platform::LightRed);
     // Room for the longest message on two lines, so the window does not jump as it changes.
     ui.messageLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QString(46, QLatin1Char('m'))));
