@@ -4,8 +4,10 @@
 // for the sections table with three sections in it, "record" for the record of a heating section
 // of II-9 with two fittings, and selectN:FLOW:TAB for the size selection
 // of calculator N with FLOW typed on it, showing tab TAB (1: the handbook page of flows from FLOW
-// to ten times FLOW). A third argument "dark" opens the windows on a desktop with a dark colour
-// scheme.
+// to ten times FLOW); carrierN:FLUID:PERCENT:T for the heat-carrier reference of heating screen N
+// (FLUID 0 water, 1 ethylene, 2 propylene glycol) and loadN:T:Q:DT for its flow from a heat load
+// with water at T °С chosen on the screen. A third argument "dark" opens the windows on a desktop
+// with a dark colour scheme.
 #include "app/calculators.h"
 #include "app/form1.h"
 #include "platform/desktop.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QLocale>
@@ -106,12 +109,42 @@ int main(int argc, char* argv[])
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->objectName() == QLatin1String("frmtablII9"))
                 openHeatingRecord(window);
+    } else if (which.startsWith(QLatin1String("carrier")) || which.startsWith(QLatin1String("load"))) {
+        const bool carrier = which.startsWith(QLatin1String("carrier"));
+        const QStringList parts = which.mid(carrier ? 7 : 4).split(u':');
+        const int table = parts.value(0).toInt();
+        menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(table))->click();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window == menu || !window->isVisible())
+                continue;
+            window->findChild<QRadioButton*>(table == 9 ? QStringLiteral("Option4") : QStringLiteral("Option3"))->click();
+            if (carrier) {
+                window->findChild<QPushButton*>(QStringLiteral("carrierButton"))->click();
+            } else {
+                auto* temperatures = window->findChild<QComboBox*>(QStringLiteral("Combo3"));
+                temperatures->setCurrentText(parts.value(1));
+                emit temperatures->activated(temperatures->currentIndex());
+                window->findChild<QPushButton*>(QStringLiteral("loadButton"))->click();
+            }
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("frmteplonositel")) {
+                const char* options[] = {"carrierWater", "carrierEthylene", "carrierPropylene"};
+                window->findChild<QRadioButton*>(QLatin1String(options[parts.value(1).toInt() % 3]))->click();
+                window->findChild<QLineEdit*>(QStringLiteral("concentrationInput"))->setText(parts.value(2));
+                window->findChild<QLineEdit*>(QStringLiteral("temperatureInput"))->setText(parts.value(3));
+            } else if (window->objectName() == QLatin1String("frmnagruzka")) {
+                window->findChild<QLineEdit*>(QStringLiteral("loadInput"))->setText(parts.value(2));
+                window->findChild<QLineEdit*>(QStringLiteral("deltaInput"))->setText(parts.value(3));
+            }
+        }
     } else if (which.toInt() > 0)
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(which.toInt()))->click();
     QWidget* shown = menu;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != menu && window->isVisible() && (shown == menu || window->objectName() == QLatin1String("frmpodbor")
-                                                                 || window->objectName() == QLatin1String("frmotchet")))
+        if (window != menu && window->isVisible()
+            && (shown == menu
+                || QStringList{"frmpodbor", "frmotchet", "frmteplonositel", "frmnagruzka"}.contains(window->objectName())))
             shown = window;
     QTest::qWait(100);
     return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

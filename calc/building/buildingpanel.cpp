@@ -1,6 +1,9 @@
 #include "calc/building/buildingpanel.h"
 
 #include "calc/building/buildingtexts.h"
+#include "calc/building/frmnagruzka.h"
+#include "calc/building/frmteplonositel.h"
+#include "calc/carrier/waterproperties.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/screen/advicelabel.h"
@@ -72,6 +75,8 @@ BuildingPanel::BuildingPanel(QWidget* parent) : QWidget(parent), ui(std::make_un
     connect(ui->Command1, &QPushButton::clicked, this, &BuildingPanel::calculateClicked);
     connect(ui->Command2, &QPushButton::clicked, this, &BuildingPanel::clearClicked);
     connect(ui->Command4, &QPushButton::clicked, this, &BuildingPanel::resetClicked);
+    connect(ui->carrierButton, &QPushButton::clicked, this, &BuildingPanel::openCarrierReference);
+    connect(ui->loadButton, &QPushButton::clicked, this, &BuildingPanel::openLoadWindow);
 }
 
 BuildingPanel::~BuildingPanel() = default;
@@ -154,6 +159,90 @@ void BuildingPanel::chooseOtherCarrier()
         input->setEnabled(true);
         input->clear();
     }
+}
+
+void BuildingPanel::setHeatingChosen(bool heating)
+{
+    ui->carrierButton->setEnabled(heating);
+    ui->loadButton->setEnabled(heating);
+    if (heating)
+        return;
+    for (QWidget* window : {static_cast<QWidget*>(carrierWindow), static_cast<QWidget*>(loadWindow)}) {
+        if (window)
+            window->close();
+    }
+}
+
+std::optional<carrier::CarrierReading> BuildingPanel::carrierStillApplied() const
+{
+    if (!appliedCarrier || waterSelected() || parseValue(ui->Text3->text()) != appliedCarrier->shown.density
+        || parseValue(ui->Text18->text()) != appliedCarrier->shown.viscosityE6)
+        return std::nullopt;
+    return appliedCarrier;
+}
+
+void BuildingPanel::openCarrierReference()
+{
+    if (!carrierWindow) {
+        carrierWindow = new frmteplonositel(this);
+        connect(carrierWindow, &frmteplonositel::applied, this, &BuildingPanel::applyCarrier);
+        if (const auto applied = carrierStillApplied()) {
+            carrierWindow->setChoice({applied->fluid,
+                                      applied->fluid == carrier::Fluid::Water ? QString() : storedNumberText(applied->concentration),
+                                      storedNumberText(applied->temperature)});
+        } else {
+            const double t = temperature();
+            carrierWindow->setChoice({carrier::Fluid::Water, QString(), t > 0 ? storedNumberText(t) : QString()});
+        }
+    }
+    carrierWindow->show();
+    carrierWindow->raise();
+    carrierWindow->activateWindow();
+}
+
+// "другой" is selected as a click selects it, then ρ and ν are written as the user would type them.
+void BuildingPanel::applyCarrier(const carrier::CarrierReading& reading)
+{
+    ui->Option8->setChecked(true);
+    chooseOtherCarrier();
+    ui->Text3->setText(storedNumberText(reading.shown.density));
+    ui->Text18->setText(storedNumberText(reading.shown.viscosityE6));
+    appliedCarrier = reading;
+}
+
+// Water at the chosen temperature by its table, the carrier applied from the reference, or
+// another carrier with the density typed on the screen and no heat capacity.
+ScreenCarrier BuildingPanel::screenCarrier() const
+{
+    if (waterSelected()) {
+        const double t = temperature();
+        if (t <= 0 || !carrier::waterTemperatureValid(t))
+            return {QStringLiteral("вода, температура не выбрана"), std::nullopt, std::nullopt};
+        const carrier::ReferenceAnswer water = carrier::lookUp({carrier::Fluid::Water, QString(), storedNumberText(t)});
+        return {carrier::carrierName(*water.reading), water.reading->shown.heatCapacity, water.reading->shown.density};
+    }
+    if (const auto applied = carrierStillApplied())
+        return {carrier::carrierName(*applied), applied->shown.heatCapacity, applied->shown.density};
+    const double density = parseValue(ui->Text3->text());
+    return {QString(), std::nullopt, density > 0 ? std::optional<double>(density) : std::nullopt};
+}
+
+void BuildingPanel::openLoadWindow()
+{
+    if (!loadWindow) {
+        loadWindow = new frmnagruzka(this);
+        connect(loadWindow, &frmnagruzka::applied, this, &BuildingPanel::applyFlow);
+    }
+    loadWindow->setCarrier(screenCarrier());
+    loadWindow->show();
+    loadWindow->raise();
+    loadWindow->activateWindow();
+}
+
+// Written in the unit the screen shows, as the user would type it.
+void BuildingPanel::applyFlow(double litresPerSecond, double cubicMetresPerHour)
+{
+    ui->Text1->setText(storedNumberText(ui->Option5->isChecked() ? litresPerSecond : cubicMetresPerHour));
 }
 
 void BuildingPanel::toggleFitting(int row) { fittingCounts[row]->setEnabled(fittingBoxes[row]->isChecked()); }
@@ -271,8 +360,8 @@ SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices c
 
 void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)
 {
-    std::vector<QWidget*> order = {before,      ui->Text1,  ui->Option5, ui->Option6, ui->Combo3,
-                                   ui->Option7, ui->Option8, ui->Text3,  ui->Text18,  ui->Text16};
+    std::vector<QWidget*> order = {before,      ui->Text1,  ui->Option5, ui->Option6, ui->loadButton,   ui->Combo3,
+                                   ui->Option7, ui->Option8, ui->Text3,  ui->Text18,  ui->carrierButton, ui->Text16};
     for (int row = 0; row < fittingRows; ++row)
         order.insert(order.end(), {fittingBoxes[row], fittingCounts[row]});
     order.insert(order.end(), {ui->Check14, ui->Text17, ui->Command4, ui->Command1, ui->Command2, after});

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "calc/building/buildingcalculation.h"
+#include "calc/carrier/carrierreference.h"
 #include "calc/common/tablerecord.h"
 #include "platform/palette.h"
 
+#include <QPointer>
 #include <QRadioButton>
 #include <QWidget>
 #include <array>
@@ -11,6 +13,9 @@
 #include <memory>
 
 class FittingDrawing;
+class frmnagruzka;
+class frmteplonositel;
+struct ScreenCarrier;
 class NumericInput;
 class QCheckBox;
 class QLineEdit;
@@ -64,6 +69,10 @@ public:
     void showCarrierViscosity(double viscosityE6);
     void setCarrierCaptions(platform::PaletteIndex colour);
 
+    // The carrier reference and the flow from a heat load serve heating only: they are enabled
+    // while it is chosen, and their windows close when another system is chosen.
+    void setHeatingChosen(bool heating);
+
     // Count inputs wait for their box to be ticked.
     void disableCounts();
     // Unticks every fitting as a click would, counts back to "1", "другие " emptied.
@@ -114,12 +123,22 @@ private:
     void chooseOtherCarrier();
     void showLocalResistanceSum(double sum);
     void showVelocityAdvice(const VelocityAdvice& advice);
+    void openCarrierReference();
+    void applyCarrier(const carrier::CarrierReading& reading);
+    void openLoadWindow();
+    void applyFlow(double litresPerSecond, double cubicMetresPerHour);
+    // The carrier applied from the reference, while "другой" holds its ρ and ν unchanged.
+    std::optional<carrier::CarrierReading> carrierStillApplied() const;
+    ScreenCarrier screenCarrier() const;
 
     std::unique_ptr<Ui::BuildingPanel> ui;
     std::array<QCheckBox*, fittingRows> fittingBoxes;
     std::array<NumericInput*, fittingRows> fittingCounts;
     std::array<FittingDrawing*, fittingRows> fittingDrawings;
     Material pipeMaterial = Material::Copper;
+    std::optional<carrier::CarrierReading> appliedCarrier;
+    QPointer<frmteplonositel> carrierWindow;
+    QPointer<frmnagruzka> loadWindow;
 };
 
 // Runs an option's action whenever it becomes selected, by a click or from code.

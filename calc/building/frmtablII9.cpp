@@ -63,6 +63,7 @@ void frmtablII9::load()
     panel->selectWater();
     panel->setTemperaturePanelEnabled(false);
     panel->setCarrierPanelEnabled(false);
+    panel->setHeatingChosen(false);
     ui.Text2->setEnabled(false);
     panel->disableCounts();
     panel->hideLocalResistanceSum();
@@ -98,6 +99,7 @@ void frmtablII9::chooseColdWater()
     panel->clearTemperatures();
     panel->setTemperaturePanelEnabled(false);
     panel->setCarrierPanelEnabled(false);
+    panel->setHeatingChosen(false);
     panel->disableDensityInput();
     panel->setCarrierOptionsEnabled(false);
     panel->setCarrierCaptions(platform::Grey);
@@ -108,6 +110,7 @@ void frmtablII9::chooseHotWater()
 {
     auto* panel = ui.panel;
     panel->setTemperaturePanelEnabled(true);
+    panel->setHeatingChosen(false);
     panel->fillTemperatures(temperatures(Material::Copper, kind()));
     panel->setTemperatureListTooltip(hotWaterTemperatureHint);
     panel->setCarrierOptionsEnabled(false);
@@ -120,6 +123,7 @@ void frmtablII9::chooseHeating()
     auto* panel = ui.panel;
     panel->setTemperaturePanelEnabled(true);
     panel->setCarrierPanelEnabled(true);
+    panel->setHeatingChosen(true);
     panel->fillTemperatures(temperatures(Material::Copper, SystemKind::Heating));
     const double density = heatingWaterDensity(panel->temperature());
     if (panel->waterSelected() && density != 0)

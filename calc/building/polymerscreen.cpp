@@ -33,6 +33,7 @@ void PolymerScreen::load()
     panel->setTemperatureListEnabled(false);
     panel->setTemperaturePanelEnabled(false);
     panel->setCarrierPanelEnabled(false);
+    panel->setHeatingChosen(false);
     panel->setCarrierCaptions(platform::Grey);
     panel->setTemperatureCaptions(platform::Grey);
     panel->disableCounts();
@@ -58,6 +59,7 @@ void PolymerScreen::chooseColdWater()
     panel->setTemperatureListEnabled(false);
     panel->setTemperaturePanelEnabled(false);
     panel->setCarrierPanelEnabled(false);
+    panel->setHeatingChosen(false);
     panel->disableCarrierInputs();
     panel->setTemperatureCaptions(platform::Grey);
     panel->setCarrierCaptions(platform::Grey);
@@ -71,6 +73,7 @@ void PolymerScreen::chooseHotWater()
     panel->fillTemperatures(temperatures(panel->material(), SystemKind::HotWater));
     panel->setTemperaturePanelEnabled(true);
     panel->setCarrierPanelEnabled(false);
+    panel->setHeatingChosen(false);
     panel->setTemperatureCaptions(platform::Black);
     panel->takeTemperature();
     panel->disableCarrierInputs();
@@ -87,6 +90,7 @@ void PolymerScreen::chooseHeating()
     panel->setTemperatureCaptions(platform::Black);
     panel->takeTemperature();
     panel->setCarrierPanelEnabled(true);
+    panel->setHeatingChosen(true);
     panel->setCarrierCaptions(platform::Black);
     panel->setCarrierOptionsEnabled(true);
     if (panel->waterSelected())

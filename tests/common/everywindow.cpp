@@ -41,7 +41,8 @@ QStringList everyWindow()
     for (int number : helpWindows)
         names << QStringLiteral("frmhelp%1").arg(number);
     names << QStringLiteral("frmspravka") << QStringLiteral("frminfo") << QStringLiteral("frmpodbor")
-          << QStringLiteral("frmotchet") << QStringLiteral("frmuchastki");
+          << QStringLiteral("frmotchet") << QStringLiteral("frmuchastki") << QStringLiteral("frmteplonositel")
+          << QStringLiteral("frmnagruzka");
     return names;
 }
 
@@ -64,6 +65,12 @@ QWidget* openWindow(const QString& name)
         click(calculator, "selectSizeButton");
     } else if (name == QLatin1StringView("frmotchet")) {
         click(calculatedHeatingSection(shownCalculator(9)), "reportButton");
+    } else if (name == QLatin1StringView("frmteplonositel") || name == QLatin1StringView("frmnagruzka")) {
+        // Both open from a heating screen with heating water at 80 °C chosen.
+        QWidget* calculator = shownCalculator(9);
+        for (const char* step : {"click Option4", "choose Combo3 80"})
+            takeStep(calculator, QString::fromUtf8(step));
+        click(calculator, name == QLatin1StringView("frmteplonositel") ? "carrierButton" : "loadButton");
     } else if (name == QLatin1StringView("frmuchastki")) {
         auto* menu = new Form1;
         menu->show();

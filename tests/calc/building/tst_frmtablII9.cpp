@@ -487,8 +487,8 @@ private slots:
         QTest::newRow("typed diameter, heating with another carrier, fittings ticked")
             << QStringList{"Check13", "Option4", "Option8", "Check2", "Check14"}
             << QStringList{"Check14", "Text17",  "Command4", "Command1", "Command2", "selectSizeButton", "Command3", "Text2",
-                           "Check13", "Option4", "Text1",    "Option5",  "Combo3",   "Option8",  "Text3",
-                           "Text18",  "Text16",  "Check1",   "Check2",   "Text5",    "Check3",   "Check4",
+                           "Check13", "Option4", "Text1",    "Option5",  "loadButton", "Combo3", "Option8", "Text3",
+                           "Text18",  "carrierButton", "Text16",  "Check1",   "Check2",   "Text5",    "Check3",   "Check4",
                            "Check5",  "Check6",  "Check7",   "Check8",   "Check9",   "Check10",  "Check11",
                            "Check12"};
     }

@@ -1,0 +1,49 @@
+#include "calc/carrier/heatload.h"
+
+#include "calc/carrier/typednumber.h"
+
+#include <variant>
+
+namespace calc::carrier {
+
+namespace {
+const NumberField loadField{QStringLiteral("тепловую нагрузку Q, Вт"), QStringLiteral("Тепловая нагрузка Q"),
+                            QStringLiteral("Вт"), minLoad, maxLoad};
+const NumberField dropField{QStringLiteral("разность температур Δt, °С"), QStringLiteral("Разность температур Δt"),
+                            QStringLiteral("°С"), minTemperatureDrop, maxTemperatureDrop};
+const NumberField heatCapacityField{QStringLiteral("теплоёмкость теплоносителя c, кДж/(кг·К)"),
+                                    QStringLiteral("Теплоёмкость c"), QStringLiteral("кДж/(кг·К)"), minHeatCapacity,
+                                    maxHeatCapacity};
+}  // namespace
+
+LoadAnswer flowFromLoad(const LoadInput& input)
+{
+    LoadAnswer answer;
+    double values[3] = {};
+    const std::pair<const QString*, const NumberField*> fields[] = {
+        {&input.load, &loadField}, {&input.temperatureDrop, &dropField}, {&input.heatCapacity, &heatCapacityField}};
+    const int typedFields = input.carrierHeatCapacity ? 2 : 3;
+    for (int k = 0; k < typedFields; ++k) {
+        const auto typed = readField(*fields[k].first, *fields[k].second);
+        if (const auto* message = std::get_if<QString>(&typed)) {
+            answer.message = *message;
+            return answer;
+        }
+        values[k] = std::get<double>(typed);
+    }
+    const double load = values[0];
+    const double drop = values[1];
+    const double heatCapacity = input.carrierHeatCapacity ? *input.carrierHeatCapacity : values[2];
+    const double massFlow = 3.6 * load / (heatCapacity * drop);
+    answer.massFlow = roundedToDecimals(massFlow, 1);
+    if (!input.carrierDensity || *input.carrierDensity <= 0) {
+        answer.message = QStringLiteral("Плотность теплоносителя не задана: выберите на экране температуру воды "
+                                        "или теплоноситель из справочника, или введите ρ");
+        return answer;
+    }
+    answer.litresPerSecond = roundedToSignificant(massFlow / (3.6 * *input.carrierDensity), 4);
+    answer.cubicMetresPerHour = roundedToSignificant(massFlow / *input.carrierDensity, 4);
+    return answer;
+}
+
+}  // namespace calc::carrier

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace calc::carrier {
+
+inline constexpr double minLoad = 1;            // Вт
+inline constexpr double maxLoad = 1e9;          // Вт
+inline constexpr double minTemperatureDrop = 0.1;  // К
+inline constexpr double maxTemperatureDrop = 150;  // К
+inline constexpr double minHeatCapacity = 1;    // кДж/(кг·К)
+inline constexpr double maxHeatCapacity = 5;    // кДж/(кг·К)
+
+// What the load window reads: the typed load and Δt, the typed c, and what the screen knows of
+// its carrier (c and ρ as shown there), if anything.
+struct LoadInput {
+    QString load;          // Q, Вт
+    QString temperatureDrop;  // Δt, °С
+    QString heatCapacity;  // c, кДж/(кг·К), read only when the screen gives none
+    std::optional<double> carrierHeatCapacity;
+    std::optional<double> carrierDensity;
+};
+
+// The flow as shown: G to 0,1 кг/ч, the volume flows to 4 significant digits.
+struct LoadAnswer {
+    std::optional<double> massFlow;            // кг/ч
+    std::optional<double> litresPerSecond;     // needs ρ
+    std::optional<double> cubicMetresPerHour;  // needs ρ
+    QString message;                           // what is wrong or missing
+};
+
+// G = 3,6·Q/(c·Δt) кг/ч; q = G/(3,6·ρ) л/сек and G/ρ м куб/ч.
+LoadAnswer flowFromLoad(const LoadInput& input);
+
+}  // namespace calc::carrier
