@@ -2,8 +2,7 @@
 
 #include "calc/carrier/heatload.h"
 #include "calc/common/numbertext.h"
-#include "platform/palette.h"
-#include "widgets/escapecloses.h"
+#include "widgets/toolwindow.h"
 
 using namespace calc::carrier;
 using calc::numberText;
@@ -11,13 +10,7 @@ using calc::numberText;
 frmnagruzka::frmnagruzka(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     ui.setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    widgets::closeOnEscape(this);
-    // Messages repeat what was typed: never read as markup.
-    for (auto* label : findChildren<QLabel*>())
-        label->setTextFormat(Qt::PlainText);
-    platform::setCaptionColour(ui.messageLabel, platform::LightRed);
-    ui.messageLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QString(46, QLatin1Char('m'))));
+    widgets::prepareToolWindow(this, ui.messageLabel);
     for (auto* input : {ui.loadInput, ui.deltaInput, ui.heatCapacityInput})
         connect(input, &QLineEdit::textChanged, this, &frmnagruzka::recompute);
     connect(ui.applyButton, &QPushButton::clicked, this, &frmnagruzka::apply);

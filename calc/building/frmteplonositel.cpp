@@ -1,22 +1,14 @@
 #include "calc/building/frmteplonositel.h"
 
 #include "calc/common/numbertext.h"
-#include "platform/palette.h"
-#include "widgets/escapecloses.h"
+#include "widgets/toolwindow.h"
 
 using namespace calc::carrier;
 
 frmteplonositel::frmteplonositel(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     ui.setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
-    widgets::closeOnEscape(this);
-    // Messages repeat what was typed: never read as markup.
-    for (auto* label : findChildren<QLabel*>())
-        label->setTextFormat(Qt::PlainText);
-    platform::setCaptionColour(ui.messageLabel, platform::LightRed);
-    // Room for the longest message on two lines, so the window does not jump as it changes.
-    ui.messageLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QString(46, QLatin1Char('m'))));
+    widgets::prepareToolWindow(this, ui.messageLabel);
     for (auto* option : {ui.carrierWater, ui.carrierEthylene, ui.carrierPropylene})
         connect(option, &QRadioButton::toggled, this, &frmteplonositel::recompute);
     connect(ui.concentrationInput, &QLineEdit::textChanged, this, &frmteplonositel::recompute);
