@@ -240,9 +240,18 @@ void BuildingPanel::openLoadWindow()
 }
 
 // Written in the unit the screen shows, as the user would type it.
-void BuildingPanel::applyFlow(double litresPerSecond, double cubicMetresPerHour)
+void BuildingPanel::applyFlow(const HeatLoad& load, double litresPerSecond, double cubicMetresPerHour)
 {
-    ui->Text1->setText(storedNumberText(ui->Option5->isChecked() ? litresPerSecond : cubicMetresPerHour));
+    const bool litres = ui->Option5->isChecked();
+    ui->Text1->setText(storedNumberText(litres ? litresPerSecond : cubicMetresPerHour));
+    appliedLoad = AppliedLoad{load, ui->Text1->text(), litres};
+}
+
+std::optional<HeatLoad> BuildingPanel::loadStillApplied() const
+{
+    if (!appliedLoad || ui->Text1->text() != appliedLoad->flowText || ui->Option5->isChecked() != appliedLoad->litresPerSecond)
+        return std::nullopt;
+    return appliedLoad->load;
 }
 
 void BuildingPanel::toggleFitting(int row) { fittingCounts[row]->setEnabled(fittingBoxes[row]->isChecked()); }
@@ -286,6 +295,12 @@ void BuildingPanel::publish(ShownCalculation* shown, CalculationRequest request,
         request.localLosses.fittingCounts << (fitting.ticked ? fitting.count : 0);
     if (input.otherResistance.ticked)
         request.localLosses.otherResistance = input.otherResistance.count;
+    if (input.kind == SystemKind::Heating) {
+        if (const auto carrier = carrierStillApplied())
+            request.carrier = ReferenceCarrier{carrier->fluid, carrier->concentration, carrier->temperature,
+                                               carrier->shown.heatCapacity};
+        request.load = loadStillApplied();
+    }
     shown->show(request, {result.figures, QString(), ui->Label3->text(), ui->Label4->text()});
 }
 

@@ -126,10 +126,12 @@ private:
     void openCarrierReference();
     void applyCarrier(const carrier::CarrierReading& reading);
     void openLoadWindow();
-    void applyFlow(double litresPerSecond, double cubicMetresPerHour);
+    void applyFlow(const HeatLoad& load, double litresPerSecond, double cubicMetresPerHour);
     // The carrier applied from the reference, while "другой" holds its ρ and ν unchanged.
     std::optional<carrier::CarrierReading> carrierStillApplied() const;
     ScreenCarrier screenCarrier() const;
+    // The load applied from its window, while the flow input holds the flow it wrote, in its unit.
+    std::optional<HeatLoad> loadStillApplied() const;
 
     std::unique_ptr<Ui::BuildingPanel> ui;
     std::array<QCheckBox*, fittingRows> fittingBoxes;
@@ -137,6 +139,12 @@ private:
     std::array<FittingDrawing*, fittingRows> fittingDrawings;
     Material pipeMaterial = Material::Copper;
     std::optional<carrier::CarrierReading> appliedCarrier;
+    struct AppliedLoad {
+        HeatLoad load;
+        QString flowText;
+        bool litresPerSecond = true;
+    };
+    std::optional<AppliedLoad> appliedLoad;
     QPointer<frmteplonositel> carrierWindow;
     QPointer<frmnagruzka> loadWindow;
 };

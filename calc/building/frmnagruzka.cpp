@@ -40,6 +40,7 @@ void frmnagruzka::recompute()
 {
     const LoadAnswer answer = flowFromLoad({ui.loadInput->text(), ui.deltaInput->text(), ui.heatCapacityInput->text(),
                                             carrier.heatCapacity, carrier.density});
+    load = answer.load;
     litresPerSecond = answer.litresPerSecond;
     cubicMetresPerHour = answer.cubicMetresPerHour;
     ui.massFlowLabel->setText(answer.massFlow ? numberText(*answer.massFlow) : QString());
@@ -52,6 +53,6 @@ void frmnagruzka::recompute()
 
 void frmnagruzka::apply()
 {
-    if (litresPerSecond)
-        emit applied(*litresPerSecond, *cubicMetresPerHour);
+    if (load && litresPerSecond)
+        emit applied(*load, *litresPerSecond, *cubicMetresPerHour);
 }

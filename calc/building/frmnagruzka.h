@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/common/calculationrequest.h"
 #include "ui_frmnagruzka.h"
 
 #include <QString>
@@ -23,7 +24,7 @@ public:
     void setCarrier(const ScreenCarrier& carrier);
 
 signals:
-    void applied(double litresPerSecond, double cubicMetresPerHour);
+    void applied(const calc::HeatLoad& load, double litresPerSecond, double cubicMetresPerHour);
 
 private:
     void recompute();
@@ -31,6 +32,7 @@ private:
 
     Ui::frmnagruzka ui;
     ScreenCarrier carrier;
+    std::optional<calc::HeatLoad> load;
     std::optional<double> litresPerSecond;
     std::optional<double> cubicMetresPerHour;
 };

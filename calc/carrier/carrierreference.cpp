@@ -1,9 +1,11 @@
 #include "calc/carrier/carrierreference.h"
 
+#include "calc/carrier/heatload.h"
 #include "calc/carrier/typednumber.h"
 #include "calc/carrier/waterproperties.h"
 #include "calc/common/numbertext.h"
 
+#include <cmath>
 #include <variant>
 
 namespace calc::carrier {
@@ -76,17 +78,36 @@ ReferenceAnswer lookUp(const CarrierChoice& choice)
 QString carrierName(const CarrierReading& reading)
 {
     const QString temperature = numberText(reading.temperature) + QStringLiteral(" °С");
-    switch (reading.fluid) {
+    if (reading.fluid == Fluid::Water)
+        return fluidName(reading.fluid) + QStringLiteral(", ") + temperature;
+    return fluidName(reading.fluid) + u' ' + numberText(reading.concentration) + QStringLiteral(" % (по массе), ")
+           + temperature;
+}
+
+QString fluidName(Fluid fluid)
+{
+    switch (fluid) {
     case Fluid::Water:
-        return QStringLiteral("вода, ") + temperature;
+        return QStringLiteral("вода");
     case Fluid::EthyleneGlycol:
-        return QStringLiteral("раствор этиленгликоля ") + numberText(reading.concentration)
-               + QStringLiteral(" % (по массе), ") + temperature;
+        return QStringLiteral("раствор этиленгликоля");
     case Fluid::PropyleneGlycol:
-        return QStringLiteral("раствор пропиленгликоля ") + numberText(reading.concentration)
-               + QStringLiteral(" % (по массе), ") + temperature;
+        break;
     }
-    return QString();
+    return QStringLiteral("раствор пропиленгликоля");
+}
+
+std::optional<Fluid> fluidOfName(const QString& name)
+{
+    for (Fluid fluid : {Fluid::Water, Fluid::EthyleneGlycol, Fluid::PropyleneGlycol})
+        if (fluidName(fluid) == name)
+            return fluid;
+    return std::nullopt;
+}
+
+CarrierReading readingOf(const ReferenceCarrier& carrier, double density, double viscosityE6)
+{
+    return {carrier.kind, carrier.concentration, carrier.temperature, {density, viscosityE6, carrier.heatCapacity}};
 }
 
 QString carrierSource(Fluid fluid)
@@ -94,6 +115,75 @@ QString carrierSource(Fluid fluid)
     if (fluid == Fluid::Water)
         return QStringLiteral("ρ и c по IAPWS-95, ν по IAPWS 2008 (до 100 °С при 0,101325 МПа, выше — на линии насыщения)");
     return QStringLiteral("Å. Melinder, Properties of secondary working fluids for indirect systems, IIR, 2010");
+}
+
+QString carrierShortSource(Fluid fluid)
+{
+    return fluid == Fluid::Water ? QStringLiteral("IAPWS") : QStringLiteral("Melinder, 2010");
+}
+
+}  // namespace calc::carrier
+
+namespace calc::carrier {
+
+namespace {
+
+// "Массовая доля должна быть …" as it follows a colon.
+QString lowerFirst(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text.at(0).toLower();
+    return text;
+}
+
+QString outOfRange(const QString& what, double value, double min, double max, const QString& unit)
+{
+    if (std::isfinite(value) && value >= min && value <= max)
+        return {};
+    return QStringLiteral("%1 %2 %3 вне пределов от %4 до %5 %3")
+        .arg(what, std::isfinite(value) ? numberText(value) : QStringLiteral("не число"), unit, numberText(min),
+             numberText(max));
+}
+
+QString carrierFault(const ReferenceCarrier& carrier, double density, double viscosityE6)
+{
+    if (!(std::isfinite(density) && density > 0 && std::isfinite(viscosityE6) && viscosityE6 > 0))
+        return QStringLiteral("у теплоносителя из справочника нет плотности или вязкости");
+    const bool water = carrier.kind == Fluid::Water;
+    if (water && carrier.concentration != 0)
+        return QStringLiteral("у воды нет массовой доли");
+    if (!std::isfinite(carrier.concentration) || !std::isfinite(carrier.temperature))
+        return QStringLiteral("теплоноситель: массовая доля или температура не число");
+    const ReferenceAnswer answer = lookUp({carrier.kind, water ? QString() : storedNumberText(carrier.concentration),
+                                           storedNumberText(carrier.temperature)});
+    if (!answer.reading)
+        return QStringLiteral("теплоноситель: ") + lowerFirst(answer.message);
+    return outOfRange(QStringLiteral("теплоёмкость теплоносителя c ="), carrier.heatCapacity, minHeatCapacity,
+                      maxHeatCapacity, QStringLiteral("кДж/(кг·К)"));
+}
+
+}  // namespace
+
+QString referenceFault(const CalculationRequest& request)
+{
+    if (request.carrier) {
+        const QString fault =
+            carrierFault(*request.carrier, request.conditions.carrierDensity, request.conditions.carrierViscosityE6);
+        if (!fault.isEmpty())
+            return fault;
+    }
+    if (!request.load)
+        return {};
+    const HeatLoad& load = *request.load;
+    for (const QString& fault :
+         {outOfRange(QStringLiteral("тепловая нагрузка Q ="), load.heat, minLoad, maxLoad, QStringLiteral("Вт")),
+          outOfRange(QStringLiteral("разность температур Δt ="), load.temperatureDrop, minTemperatureDrop,
+                     maxTemperatureDrop, QStringLiteral("°С")),
+          outOfRange(QStringLiteral("теплоёмкость теплоносителя c ="), load.heatCapacity, minHeatCapacity,
+                     maxHeatCapacity, QStringLiteral("кДж/(кг·К)"))})
+        if (!fault.isEmpty())
+            return fault;
+    return {};
 }
 
 }  // namespace calc::carrier

@@ -2,13 +2,14 @@
 
 #include "calc/carrier/glycolproperties.h"
 #include "calc/carrier/properties.h"
+#include "calc/common/calculationrequest.h"
 
 #include <QString>
 #include <optional>
 
 namespace calc::carrier {
 
-enum class Fluid { Water, EthyleneGlycol, PropyleneGlycol };
+using Fluid = CarrierKind;
 
 // What the user typed into the reference.
 struct CarrierChoice {
@@ -37,7 +38,20 @@ ReferenceAnswer lookUp(const CarrierChoice& choice);
 
 // "вода, 80 °С", "раствор этиленгликоля 40 % (по массе), 60 °С".
 QString carrierName(const CarrierReading& reading);
-// Where the figures come from, as the windows cite it.
+// Where the figures come from, as the windows cite it, and in short as the record does.
 QString carrierSource(Fluid fluid);
+QString carrierShortSource(Fluid fluid);
+
+// "вода", "раствор этиленгликоля", "раствор пропиленгликоля"; none for another name.
+QString fluidName(Fluid fluid);
+std::optional<Fluid> fluidOfName(const QString& name);
+
+// The carrier a request names, as the reference gives it.
+CarrierReading readingOf(const ReferenceCarrier& carrier, double density, double viscosityE6);
+
+// What no reference could have given: an unknown kind is caught on reading, this checks the
+// numbers against the reference's ranges, and the load against the load window's. Empty when
+// all holds.
+QString referenceFault(const CalculationRequest& request);
 
 }  // namespace calc::carrier

@@ -35,6 +35,7 @@ LoadAnswer flowFromLoad(const LoadInput& input)
     const double drop = values[1];
     const double heatCapacity = input.carrierHeatCapacity ? *input.carrierHeatCapacity : values[2];
     const double massFlow = 3.6 * load / (heatCapacity * drop);
+    answer.load = HeatLoad{load, drop, heatCapacity};
     answer.massFlow = roundedToDecimals(massFlow, 1);
     if (!input.carrierDensity || *input.carrierDensity <= 0) {
         answer.message = QStringLiteral("Плотность теплоносителя не задана: выберите на экране температуру воды "

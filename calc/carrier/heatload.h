@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/common/calculationrequest.h"
+
 #include <QString>
 #include <optional>
 
@@ -24,6 +26,7 @@ struct LoadInput {
 
 // The flow as shown: G to 0,1 кг/ч, the volume flows to 4 significant digits.
 struct LoadAnswer {
+    std::optional<HeatLoad> load;              // Q, Δt and the c taken, once G is known
     std::optional<double> massFlow;            // кг/ч
     std::optional<double> litresPerSecond;     // needs ρ
     std::optional<double> cubicMetresPerHour;  // needs ρ

@@ -29,6 +29,24 @@ struct LocalLosses {
     std::optional<double> otherResistance;  // building: ξ of the free row, when ticked
 };
 
+enum class CarrierKind { Water, EthyleneGlycol, PropyleneGlycol };
+
+// A heat carrier applied from the reference, as the reference showed it; its ρ and ν are the
+// request's typed ones.
+struct ReferenceCarrier {
+    CarrierKind kind = CarrierKind::Water;
+    double concentration = 0;  // per cent by mass; 0 for water
+    double temperature = 0;    // °C
+    double heatCapacity = 0;   // c, kJ/(kg·K)
+};
+
+// The heat load the flow was worked out from, G = 3,6·Q/(c·Δt), with the c it took.
+struct HeatLoad {
+    double heat = 0;             // Q, W
+    double temperatureDrop = 0;  // Δt, K
+    double heatCapacity = 0;     // c, kJ/(kg·K)
+};
+
 // One calculation as a calculator ran it: all that the user set, enough to run it again.
 struct CalculationRequest {
     int table = 0;             // 1 for II-1
@@ -37,6 +55,9 @@ struct CalculationRequest {
     double diameterMm = 0;     // the calculation diameter the calculation took
     std::optional<double> length{};  // section length, m; none for a find alone
     LocalLosses localLosses{};
+    // Where the typed ρ and ν, and the typed flow, still hold what the heating tools wrote.
+    std::optional<ReferenceCarrier> carrier{};
+    std::optional<HeatLoad> load{};
 };
 
 // What the calculation gave, as the calculator shows it.

@@ -1,6 +1,7 @@
 #include "calc/building/frmtablII10.h"
 #include "calc/building/frmtablII11.h"
 #include "calc/building/frmtablII9.h"
+#include "calc/screen/showncalculation.h"
 #include "tests/common/uitest.h"
 
 #include <QComboBox>
@@ -168,6 +169,53 @@ private slots:
         QCOMPARE(text(load, "volumeFlowLabel"), volumeFlow);
         click(load, "applyButton");
         QCOMPARE(text(w, "Text1"), written);
+    }
+
+    // The request claims the applied carrier and load only while the screen holds what the
+    // windows wrote: ethylene glycol 40 % at 50 °С (c = 3,635), 10 kW at Δt = 20 К.
+    void requestKeepsWhatStillHolds_data() { addScreens(); }
+    void requestKeepsWhatStillHolds()
+    {
+        QFETCH(int, table);
+        open(table);
+        heatingSection(table, QStringLiteral("80"));
+        QWidget* reference = openTool("carrierButton", "frmteplonositel");
+        click(reference, "carrierEthylene");
+        typeInto(reference, "concentrationInput", QStringLiteral("40"));
+        pasteInto(reference, "temperatureInput", QStringLiteral("50"));
+        click(reference, "applyButton");
+        QWidget* load = openTool("loadButton", "frmnagruzka");
+        typeInto(load, "loadInput", QStringLiteral("10000"));
+        typeInto(load, "deltaInput", QStringLiteral("20"));
+        click(load, "applyButton");
+        const auto* shown = w->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown);
+
+        click(w, "Command1");
+        QVERIFY(shown->isShown());
+        const std::optional<calc::ReferenceCarrier> carrier = shown->input().carrier;
+        QVERIFY(carrier);
+        QCOMPARE(carrier->kind, calc::CarrierKind::EthyleneGlycol);
+        QCOMPARE(carrier->concentration, 40.0);
+        QCOMPARE(carrier->temperature, 50.0);
+        QCOMPARE(carrier->heatCapacity, 3.635);
+        QCOMPARE(shown->input().conditions.carrierDensity, 1035.4);
+        QVERIFY(shown->input().load);
+        QCOMPARE(shown->input().load->heat, 10000.0);
+        QCOMPARE(shown->input().load->temperatureDrop, 20.0);
+        QCOMPARE(shown->input().load->heatCapacity, 3.635);
+
+        pasteInto(w, "Text3", QStringLiteral("1040"));
+        click(w, "Command1");
+        QVERIFY(shown->isShown());
+        QVERIFY(!shown->input().carrier);
+        QCOMPARE(shown->input().conditions.carrierDensity, 1040.0);
+        QVERIFY(shown->input().load);
+
+        click(w, "Option6");
+        click(w, "Command1");
+        QVERIFY(shown->isShown());
+        QVERIFY(!shown->input().load);
     }
 
     // A carrier typed by hand has no c: it is typed in the window; ρ comes from the screen.
