@@ -2,6 +2,8 @@
 
 #include "calc/building/buildinghydraulics.h"
 #include "calc/building/pexalpexcatalog.h"
+#include "calc/carrier/carrierreference.h"
+#include "calc/carrier/typednumber.h"
 #include "calc/common/calculationdescription.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/tablerecord.h"
@@ -41,6 +43,27 @@ QString systemName(Material material, SystemKind kind)
     return QStringLiteral("отопления");
 }
 
+// The carrier by its name, figures and source where it came from the reference.
+QString carrierLine(const CalculationRequest& request, bool otherCarrier)
+{
+    if (!otherCarrier || !request.carrier)
+        return QStringLiteral("Теплоноситель: ") + (otherCarrier ? QStringLiteral("другой") : QStringLiteral("вода"));
+    const SizeQuery& typed = request.conditions;
+    const carrier::CarrierReading reading =
+        carrier::readingOf(*request.carrier, typed.carrierDensity, typed.carrierViscosityE6);
+    return QStringLiteral("Теплоноситель: %1: ρ = %2 кг/м³, ν = %3 м²/с, c = %4 кДж/(кг·К) (%5)")
+        .arg(carrier::carrierName(reading), numberText(typed.carrierDensity), timesMillionth(typed.carrierViscosityE6),
+             numberText(request.carrier->heatCapacity), carrier::carrierShortSource(reading.fluid));
+}
+
+// G as the load window showed it, to 0,1 кг/ч.
+QString loadLine(const HeatLoad& load)
+{
+    const double massFlow = 3.6 * load.heat / (load.heatCapacity * load.temperatureDrop);
+    return QStringLiteral("Q = %1 Вт, Δt = %2 °С, G = 3,6·Q/(c·Δt) = %3 кг/ч")
+        .arg(numberText(load.heat), numberText(load.temperatureDrop), numberText(carrier::roundedToDecimals(massFlow, 1)));
+}
+
 QStringList conditionLines(const Screen& screen, const CalculationRequest& request, SystemKind kind, const Figures& figures)
 {
     const ConditionChoices& chosen = request.conditions.chosen;
@@ -52,8 +75,7 @@ QStringList conditionLines(const Screen& screen, const CalculationRequest& reque
             lines << QStringLiteral("t = %1 °C").arg(items.at(t));
     }
     if (kind == SystemKind::Heating)
-        lines << QStringLiteral("Теплоноситель: ")
-                     + (choiceAt(chosen, screen.systemPosition + 2) == 1 ? QStringLiteral("другой") : QStringLiteral("вода"));
+        lines << carrierLine(request, choiceAt(chosen, screen.systemPosition + 2) == 1);
     if (figures.viscosity)
         lines << viscosityLine(*figures.viscosity);
     if (kind == SystemKind::Heating && figures.density)
@@ -182,6 +204,8 @@ QStringList described(const Screen& screen, const QStringList& pipe, const Calcu
     lines << conditionLines(screen, request, kind, figures);
     if (figures.flow)
         lines << flowLine(request, *figures.flow);
+    if (request.load && request.load->heatCapacity > 0 && request.load->temperatureDrop > 0)
+        lines << loadLine(*request.load);
     if (figures.flow && figures.diameterMm && figures.velocity && figures.viscosity)
         lines << velocityLine(*figures.flow, *figures.diameterMm, *figures.velocity)
               << slopeLines(screen.material, kind, outcome);

@@ -65,6 +65,59 @@ private slots:
                               "потери давления на 1 м: 1000·g·i = 1000·9,80665·0,00637 = 62,47 Па/м"}));
     }
 
+    // A copper heating section with "другой" carrier: the carrier as the reference gave it, or
+    // as typed; the load the flow was worked out from, G = 3,6·Q/(c·Δt).
+    void carrierAndLoadLines_data()
+    {
+        QTest::addColumn<double>("density");
+        QTest::addColumn<double>("viscosityE6");
+        QTest::addColumn<std::optional<calc::ReferenceCarrier>>("carrier");
+        QTest::addColumn<std::optional<calc::HeatLoad>>("load");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("ethylene glycol 40 % at 50 °С")
+            << 1035.4 << 1.267
+            << std::optional(calc::ReferenceCarrier{calc::CarrierKind::EthyleneGlycol, 40, 50, 3.635})
+            << std::optional<calc::HeatLoad>()
+            << QStringList{"Теплоноситель: раствор этиленгликоля 40 % (по массе), 50 °С: ρ = 1035,4 кг/м³, "
+                           "ν = 1,267·10⁻⁶ м²/с, c = 3,635 кДж/(кг·К) (Melinder, 2010)"};
+        // 3,6·10000/(4,197·20) = 428,878
+        QTest::newRow("water at 80 °С, 10 kW at Δt = 20 К")
+            << 971.8 << 0.3643 << std::optional(calc::ReferenceCarrier{calc::CarrierKind::Water, 0, 80, 4.197})
+            << std::optional(calc::HeatLoad{10000, 20, 4.197})
+            << QStringList{"Теплоноситель: вода, 80 °С: ρ = 971,8 кг/м³, ν = 0,3643·10⁻⁶ м²/с, "
+                           "c = 4,197 кДж/(кг·К) (IAPWS)",
+                           "Q = 10000 Вт, Δt = 20 °С, G = 3,6·Q/(c·Δt) = 428,9 кг/ч"};
+        // 3,6·2500,5/(3,5·7,5) = 342,926
+        QTest::newRow("typed carrier, c typed in the load window")
+            << 1050.0 << 2.5 << std::optional<calc::ReferenceCarrier>() << std::optional(calc::HeatLoad{2500.5, 7.5, 3.5})
+            << QStringList{"Теплоноситель: другой", "Q = 2500,5 Вт, Δt = 7,5 °С, G = 3,6·Q/(c·Δt) = 342,9 кг/ч"};
+    }
+    void carrierAndLoadLines()
+    {
+        QFETCH(double, density);
+        QFETCH(double, viscosityE6);
+        QFETCH(std::optional<calc::ReferenceCarrier>, carrier);
+        QFETCH(std::optional<calc::HeatLoad>, load);
+        QFETCH(QStringList, lines);
+        CalculationRequest request;
+        request.table = 9;
+        request.conditions.chosen = {3, 2, 1};
+        request.conditions.flow = {0.1, calc::FlowUnit::LitresPerSecond};
+        request.conditions.carrierDensity = density;
+        request.conditions.carrierViscosityE6 = viscosityE6;
+        request.size = QStringLiteral("15 × 1.0");
+        request.diameterMm = 13;
+        request.carrier = carrier;
+        request.load = load;
+        CalculationOutcome outcome;
+        outcome.figures.flow = 0.0001;
+        QStringList written;
+        for (const QString& line : calc::description::recordLines(calc::table(9), request, outcome))
+            if (line.startsWith(QStringLiteral("Теплоноситель")) || line.contains(QStringLiteral(" Вт, ")))
+                written << line;
+        QCOMPARE(written, lines);
+    }
+
     // One window: a second record replaces the first; markup in a typed value stays text; the
     // copy carries plain text and HTML; the PDF is written whole.
     void oneRecordWindow()
