@@ -1,5 +1,6 @@
 #include "report/sectionfile.h"
 
+#include "calc/carrier/carrierreference.h"
 #include "calc/common/namedrequest.h"
 
 #include <QJsonArray>
@@ -35,9 +36,22 @@ QJsonObject sectionObject(const Section& section, const calc::TableRecord& recor
         object.insert(QStringLiteral("diameter"), request.diameterMm);
     else
         object.insert(QStringLiteral("size"), request.size);
-    if (request.conditions.carrierViscosityE6 != 0 || request.conditions.carrierDensity != 0)
-        object.insert(QStringLiteral("carrier"), QJsonObject{{QStringLiteral("density"), request.conditions.carrierDensity},
-                                                             {QStringLiteral("viscosity"), request.conditions.carrierViscosityE6}});
+    if (request.conditions.carrierViscosityE6 != 0 || request.conditions.carrierDensity != 0) {
+        QJsonObject carrier{{QStringLiteral("density"), request.conditions.carrierDensity},
+                            {QStringLiteral("viscosity"), request.conditions.carrierViscosityE6}};
+        if (const std::optional<calc::ReferenceCarrier>& reference = request.carrier) {
+            carrier.insert(QStringLiteral("kind"), calc::carrier::fluidName(reference->kind));
+            if (reference->kind != calc::CarrierKind::Water)
+                carrier.insert(QStringLiteral("concentration"), reference->concentration);
+            carrier.insert(QStringLiteral("temperature"), reference->temperature);
+            carrier.insert(QStringLiteral("heatCapacity"), reference->heatCapacity);
+        }
+        object.insert(QStringLiteral("carrier"), carrier);
+    }
+    if (const std::optional<calc::HeatLoad>& load = request.load)
+        object.insert(QStringLiteral("load"), QJsonObject{{QStringLiteral("heat"), load->heat},
+                                                          {QStringLiteral("delta"), load->temperatureDrop},
+                                                          {QStringLiteral("heatCapacity"), load->heatCapacity}});
     if (request.length)
         object.insert(QStringLiteral("length"), *request.length);
     const calc::LocalLosses& losses = request.localLosses;
@@ -84,9 +98,10 @@ public:
             fail(name, value, false);
         return value.toBool();
     }
-    // The fields of an object, each a text or each a number as `textValues` says; none where
-    // the object is missing and not required.
-    QList<std::pair<QString, QJsonValue>> members(const char* name, bool textValues, bool required = true)
+    // The fields of an object, each a text or each a number as `textValues` says, but for the
+    // names in `texts`, which are texts; none where the object is missing and not required.
+    QList<std::pair<QString, QJsonValue>> members(const char* name, bool textValues, bool required = true,
+                                                  const QStringList& texts = {})
     {
         const QJsonValue value = object.value(QLatin1String(name));
         QList<std::pair<QString, QJsonValue>> fields;
@@ -96,7 +111,7 @@ public:
         }
         const QJsonObject members = value.toObject();
         for (auto member = members.begin(); member != members.end(); ++member) {
-            if (textValues ? !member->isString() : !member->isDouble()) {
+            if (textValues || texts.contains(member.key()) ? !member->isString() : !member->isDouble()) {
                 fail(name, QJsonValue(), true);
                 return {};
             }
@@ -161,6 +176,56 @@ calc::CalculationRequest readFirstVersion(SectionReader& reader)
     return request;
 }
 
+// The carrier's ρ and ν; with a kind, the carrier taken from the reference.
+void readCarrier(SectionReader& reader, calc::CalculationRequest& request, QString& fault)
+{
+    calc::ReferenceCarrier reference;
+    std::optional<QString> kind;
+    for (const auto& [name, value] : reader.members("carrier", false, false, {QStringLiteral("kind")})) {
+        if (name == QLatin1StringView("density"))
+            request.conditions.carrierDensity = value.toDouble();
+        else if (name == QLatin1StringView("viscosity"))
+            request.conditions.carrierViscosityE6 = value.toDouble();
+        else if (name == QLatin1StringView("kind"))
+            kind = value.toString();
+        else if (name == QLatin1StringView("concentration"))
+            reference.concentration = value.toDouble();
+        else if (name == QLatin1StringView("temperature"))
+            reference.temperature = value.toDouble();
+        else if (name == QLatin1StringView("heatCapacity"))
+            reference.heatCapacity = value.toDouble();
+        else if (fault.isEmpty())
+            fault = QStringLiteral("у теплоносителя нет свойства «%1»").arg(name);
+    }
+    if (!kind)
+        return;
+    const std::optional<calc::CarrierKind> known = calc::carrier::fluidOfName(*kind);
+    if (!known && fault.isEmpty())
+        fault = QStringLiteral("в справочнике нет теплоносителя «%1»").arg(*kind);
+    reference.kind = known.value_or(calc::CarrierKind::Water);
+    request.carrier = reference;
+}
+
+// Q and Δt of the heat load, with the c the flow was worked out with.
+void readLoad(SectionReader& reader, calc::CalculationRequest& request, QString& fault)
+{
+    const auto fields = reader.members("load", false, false);
+    if (fields.isEmpty())
+        return;
+    calc::HeatLoad load;
+    for (const auto& [name, value] : fields) {
+        if (name == QLatin1StringView("heat"))
+            load.heat = value.toDouble();
+        else if (name == QLatin1StringView("delta"))
+            load.temperatureDrop = value.toDouble();
+        else if (name == QLatin1StringView("heatCapacity"))
+            load.heatCapacity = value.toDouble();
+        else if (fault.isEmpty())
+            fault = QStringLiteral("у тепловой нагрузки нет поля «%1»").arg(name);
+    }
+    request.load = load;
+}
+
 // Version 2 names every choice and fitting; a catalog size or a typed diameter.
 calc::CalculationRequest readByNames(SectionReader& reader, const calc::TableRecord& record, QString& fault)
 {
@@ -172,14 +237,8 @@ calc::CalculationRequest readByNames(SectionReader& reader, const calc::TableRec
     fault = choices.fault;
     request.conditions.chosen = choices.chosen;
     readFlowAndSection(reader, request);
-    for (const auto& [name, value] : reader.members("carrier", false, false)) {
-        if (name == QLatin1StringView("density"))
-            request.conditions.carrierDensity = value.toDouble();
-        else if (name == QLatin1StringView("viscosity"))
-            request.conditions.carrierViscosityE6 = value.toDouble();
-        else if (fault.isEmpty())
-            fault = QStringLiteral("у теплоносителя нет свойства «%1»").arg(name);
-    }
+    readCarrier(reader, request, fault);
+    readLoad(reader, request, fault);
     if (std::optional<double> diameter = reader.number("diameter", false))
         request.diameterMm = *diameter;
     else
@@ -278,6 +337,8 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
         const calc::CheckedRequest checked = calc::checkedRequest(*record, request);
         if (fault.isEmpty())
             fault = checked.fault;
+        if (fault.isEmpty())
+            fault = calc::carrier::referenceFault(checked.request);
         if (!fault.isEmpty())
             return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, fault));
         const SectionCalculation calculated = calculateSection(records, number, checked.request);

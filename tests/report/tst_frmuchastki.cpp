@@ -22,6 +22,7 @@
 #include <sys/stat.h>
 
 using namespace calc;
+using calc::CarrierKind;
 using uitest::click;
 
 namespace {
@@ -50,6 +51,25 @@ CalculationRequest heatingSection()
     CalculationRequest request = section(9, {3, 2, 0}, 0.2, QStringLiteral("15 × 1.0"), 13, 10);
     request.localLosses.fittingCounts = {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     return request;
+}
+
+// Copper heating with ethylene glycol 40 % at 50 °С from the reference, the flow from 10 kW at Δt = 20 К.
+CalculationRequest glycolSection()
+{
+    CalculationRequest request = section(9, {3, 2, 1}, 0.1328, QStringLiteral("15 × 1.0"), 13, 10);
+    request.conditions.carrierDensity = 1035.4;
+    request.conditions.carrierViscosityE6 = 1.267;
+    request.carrier = ReferenceCarrier{CarrierKind::EthyleneGlycol, 40, 50, 3.635};
+    request.load = HeatLoad{10000, 20, 3.635};
+    return request;
+}
+
+QJsonObject savedSection(const QString& path, int position)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object().value("sections").toArray().at(position).toObject();
 }
 
 const QStringList steelRow{"1", "стальные водогазопроводные 21.3 × 2.8", "0,3", "14,7", "1,768", "806,866", "10",
@@ -239,6 +259,38 @@ private slots:
         reopened->close();
     }
 
+    // The carrier and the load are kept by name and come back as they were saved.
+    void carrierAndLoadReadBack()
+    {
+        QTemporaryDir folder;
+        window->addSection(heatingSection());
+        window->addSection(glycolSection());
+        chosenPath = folder.filePath("гликоль");
+        click(window, "saveButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        const QJsonObject water = savedSection(folder.filePath("гликоль.talver"), 0);
+        QVERIFY(!water.contains("carrier"));
+        QVERIFY(!water.contains("load"));
+        const QJsonObject glycol = savedSection(folder.filePath("гликоль.talver"), 1);
+        QCOMPARE(glycol.value("carrier").toObject(),
+                 (QJsonObject{{"density", 1035.4}, {"viscosity", 1.267}, {"kind", "раствор этиленгликоля"},
+                              {"concentration", 40}, {"temperature", 50}, {"heatCapacity", 3.635}}));
+        QCOMPARE(glycol.value("load").toObject(), (QJsonObject{{"heat", 10000}, {"delta", 20}, {"heatCapacity", 3.635}}));
+
+        QPointer<frmuchastki> reopened = new frmuchastki(record);
+        reopened->show();
+        chosenPath = folder.filePath("гликоль.talver");
+        click(reopened, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(tableCells(reopened), tableCells(window));
+        // Saved again from what was read, not from what was added.
+        QVERIFY(QFile::remove(folder.filePath("гликоль.talver")));
+        click(reopened, "saveButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(savedSection(folder.filePath("гликоль.talver"), 1), glycol);
+        reopened->close();
+    }
+
     void openFailures_data()
     {
         QTest::addColumn<QByteArray>("bytes");  // none: no file at the path
@@ -294,6 +346,23 @@ private slots:
                                 "теплоноситель": "вода"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
                                 "length": 10, "fittings": {"колено": 1})j")
             << "Файл поврежден: участок «4»: в таблице II-9 нет местного сопротивления «колено».";
+        QTest::newRow("carrier kind unknown")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                                "теплоноситель": "другой"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+                                "carrier": {"density": 900, "viscosity": 30, "kind": "масло", "temperature": 50,
+                                "heatCapacity": 2})j")
+            << "Файл поврежден: участок «4»: в справочнике нет теплоносителя «масло».";
+        QTest::newRow("glycol concentration out of range")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                                "теплоноситель": "другой"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+                                "carrier": {"density": 1035.4, "viscosity": 1.267, "kind": "раствор пропиленгликоля",
+                                "concentration": 70, "temperature": 50, "heatCapacity": 3.635})j")
+            << "Файл поврежден: участок «4»: теплоноситель: массовая доля должна быть от 10 до 60 %.";
+        QTest::newRow("load of no heat")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                                "теплоноситель": "вода"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+                                "load": {"heat": 0, "delta": 20, "heatCapacity": 4.19})j")
+            << "Файл поврежден: участок «4»: тепловая нагрузка Q = 0 Вт вне пределов от 1 до 1000000000 Вт.";
         QTest::newRow("typed diameter of zero")
             << secondVersion(R"j("table": 5, "conditions": {}, "flow": 5, "flowUnit": "l/s", "diameter": 0)j")
             << "Файл поврежден: участок «4»: диаметр 0 мм не больше нуля.";
