@@ -22,6 +22,16 @@ double elapsedMs(const QElapsedTimer& clock) { return double(clock.nsecsElapsed(
 
 calc::SizeQuery coldWaterNonNew() { return {{0, 0, -1, 0}, {0, calc::FlowUnit::LitresPerSecond}}; }
 
+// The handbook page as the size selection writes it.
+report::Document handbookDocument(const calc::TableRecord& record, const calc::SizeQuery& query,
+                                  const selection::HandbookTable& page)
+{
+    return {QStringLiteral("Подбор диаметра — ") + record.title,
+            {selection::conditionsText(record, query)},
+            {{page.header, page.rows, {}, 2}},
+            {}};
+}
+
 }  // namespace
 
 int typedFlowTimes(int runs)
@@ -65,10 +75,7 @@ int handbookTimes(int runs)
         clock.start();
         const selection::HandbookTable page = selection::handbookTable(record, query, sizes, {0.1, 100, 0.1});
         builds.push_back(elapsedMs(clock));
-        report::Document document{QStringLiteral("Подбор диаметра — ") + record.title,
-                                  {selection::conditionsText(record, query)},
-                                  {{page.header, page.rows, {}, 2}},
-                                  {}};
+        const report::Document document = handbookDocument(record, query, page);
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         clock.restart();
@@ -111,10 +118,7 @@ int largestHandbookTimes(int runs)
                 std::fprintf(stderr, "%s\n", qPrintable(page.error));
                 return 1;
             }
-            report::Document document{QStringLiteral("Подбор диаметра — ") + record.title,
-                                      {selection::conditionsText(record, query)},
-                                      {{page.header, page.rows, {}, 2}},
-                                      {}};
+            const report::Document document = handbookDocument(record, query, page);
             QBuffer pdf;
             pdf.open(QIODevice::WriteOnly);
             clock.restart();

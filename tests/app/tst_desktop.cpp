@@ -1,5 +1,4 @@
 #include "platform/palette.h"
-#include "platform/savequestion.h"
 #include "tests/common/everywindow.h"
 #include "tests/common/uitest.h"
 
@@ -115,9 +114,7 @@ class DesktopTest : public QObject {
 private slots:
     void cleanup()
     {
-        platform::setSaveQuestionReplacement([](const QString&) { return platform::SaveAnswer::Discard; });
-        uitest::closeAllWindows();
-        platform::setSaveQuestionReplacement({});
+        uitest::closeAllWindowsDiscardingChanges();
         uitest::takeMessages();
     }
 

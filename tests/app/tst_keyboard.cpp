@@ -71,9 +71,7 @@ class KeyboardTest : public QObject {
 private slots:
     void cleanup()
     {
-        platform::setSaveQuestionReplacement([](const QString&) { return platform::SaveAnswer::Discard; });
-        closeAllWindows();
-        platform::setSaveQuestionReplacement({});
+        closeAllWindowsDiscardingChanges();
         takeMessages();
     }
 

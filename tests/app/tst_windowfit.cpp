@@ -1,4 +1,3 @@
-#include "platform/savequestion.h"
 #include "tests/common/everywindow.h"
 #include "tests/common/uitest.h"
 
@@ -110,9 +109,7 @@ class WindowFitTest : public QObject {
 private slots:
     void cleanup()
     {
-        platform::setSaveQuestionReplacement([](const QString&) { return platform::SaveAnswer::Discard; });
-        uitest::closeAllWindows();
-        platform::setSaveQuestionReplacement({});
+        uitest::closeAllWindowsDiscardingChanges();
         uitest::takeMessages();
     }
 

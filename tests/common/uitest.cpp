@@ -4,6 +4,7 @@
 #include "platform/documents.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
+#include "platform/savequestion.h"
 #include "platform/progress.h"
 
 #include <QAbstractButton>
@@ -108,6 +109,13 @@ void closeAllWindows()
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void closeAllWindowsDiscardingChanges()
+{
+    platform::setSaveQuestionReplacement([](const QString&) { return platform::SaveAnswer::Discard; });
+    closeAllWindows();
+    platform::setSaveQuestionReplacement({});
 }
 
 void takeStep(QWidget* window, const QString& step)

@@ -27,6 +27,8 @@ QList<QUrl> takeOpenedDocuments();
 QWidget* shownWindow(const QString& name);
 // Closes every top-level window and lets the closed ones go, as between two tests.
 void closeAllWindows();
+// The same, letting unsaved work go without asking.
+void closeAllWindowsDiscardingChanges();
 
 // A named control of a window; fails the test when it is missing.
 template <class T>

@@ -48,6 +48,15 @@ private:
             qFatal("%s not shown", window);
         return tool;
     }
+    // The reference opened from the screen with ethylene glycol 40 % at 50 °С chosen in it.
+    QWidget* ethyleneGlycolChosen()
+    {
+        QWidget* reference = openTool("carrierButton", "frmteplonositel");
+        click(reference, "carrierEthylene");
+        typeInto(reference, "concentrationInput", QStringLiteral("40"));
+        pasteInto(reference, "temperatureInput", QStringLiteral("50"));
+        return reference;
+    }
     static void addScreens()
     {
         QTest::addColumn<int>("table");
@@ -154,11 +163,7 @@ private slots:
         if (cubicMetres)
             click(w, "Option6");
         if (glycol) {
-            QWidget* reference = openTool("carrierButton", "frmteplonositel");
-            click(reference, "carrierEthylene");
-            typeInto(reference, "concentrationInput", QStringLiteral("40"));
-            pasteInto(reference, "temperatureInput", QStringLiteral("50"));
-            click(reference, "applyButton");
+            click(ethyleneGlycolChosen(), "applyButton");
         }
         QWidget* load = openTool("loadButton", "frmnagruzka");
         QCOMPARE(load->windowTitle(), QStringLiteral("Расход по тепловой нагрузке"));
@@ -179,11 +184,7 @@ private slots:
         QFETCH(int, table);
         open(table);
         heatingSection(table, QStringLiteral("80"));
-        QWidget* reference = openTool("carrierButton", "frmteplonositel");
-        click(reference, "carrierEthylene");
-        typeInto(reference, "concentrationInput", QStringLiteral("40"));
-        pasteInto(reference, "temperatureInput", QStringLiteral("50"));
-        click(reference, "applyButton");
+        click(ethyleneGlycolChosen(), "applyButton");
         QWidget* load = openTool("loadButton", "frmnagruzka");
         typeInto(load, "loadInput", QStringLiteral("10000"));
         typeInto(load, "deltaInput", QStringLiteral("20"));
