@@ -47,6 +47,16 @@ struct HeatLoad {
     double heatCapacity = 0;     // c, kJ/(kg·K)
 };
 
+// The fixtures a water-supply section serves, from which its flow was worked out by the
+// probability method: q = 5·q0·α, α by NP from table Б.2 of СП 30.13330.2020.
+struct FixtureSupply {
+    double fixtures = 0;     // N
+    double fixtureFlow = 0;  // q0, l/s
+    std::optional<double> probability;  // P as typed; none where it follows from U and q_hr,u
+    double consumers = 0;    // U
+    double hourNorm = 0;     // q_hr,u, l/h
+};
+
 // One calculation as a calculator ran it: all that the user set, enough to run it again.
 struct CalculationRequest {
     int table = 0;             // 1 for II-1
@@ -58,6 +68,8 @@ struct CalculationRequest {
     // Where the typed ρ and ν, and the typed flow, still hold what the heating tools wrote.
     std::optional<ReferenceCarrier> carrier{};
     std::optional<HeatLoad> load{};
+    // Where the typed flow still holds the flow applied from the fixtures.
+    std::optional<FixtureSupply> fixtures{};
 };
 
 // What the calculation gave, as the calculator shows it.
