@@ -138,13 +138,33 @@ int main(int argc, char* argv[])
                 window->findChild<QLineEdit*>(QStringLiteral("deltaInput"))->setText(parts.value(3));
             }
         }
+    } else if (which.startsWith(QLatin1String("fixtures"))) {
+        // fixturesT:N:q0:P, or fixturesT:N:q0:U:q_hr,u for P from the consumers.
+        const QStringList parts = which.mid(8).split(u':');
+        menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(parts.value(0).toInt()))->click();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != menu && window->isVisible())
+                window->findChild<QPushButton*>(QStringLiteral("fixturesButton"))->click();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() != QLatin1String("frmpribory"))
+                continue;
+            window->findChild<QLineEdit*>(QStringLiteral("fixturesInput"))->setText(parts.value(1));
+            window->findChild<QLineEdit*>(QStringLiteral("fixtureFlowInput"))->setText(parts.value(2));
+            if (parts.size() > 4) {
+                window->findChild<QRadioButton*>(QStringLiteral("computedProbabilityOption"))->click();
+                window->findChild<QLineEdit*>(QStringLiteral("consumersInput"))->setText(parts.value(3));
+                window->findChild<QLineEdit*>(QStringLiteral("hourNormInput"))->setText(parts.value(4));
+            } else {
+                window->findChild<QLineEdit*>(QStringLiteral("probabilityInput"))->setText(parts.value(3));
+            }
+        }
     } else if (which.toInt() > 0)
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(which.toInt()))->click();
     QWidget* shown = menu;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != menu && window->isVisible()
             && (shown == menu
-                || QStringList{"frmpodbor", "frmotchet", "frmteplonositel", "frmnagruzka"}.contains(window->objectName())))
+                || QStringList{"frmpodbor", "frmotchet", "frmteplonositel", "frmnagruzka", "frmpribory"}.contains(window->objectName())))
             shown = window;
     QTest::qWait(100);
     return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

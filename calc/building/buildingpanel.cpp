@@ -165,6 +165,7 @@ void BuildingPanel::setHeatingChosen(bool heating)
 {
     ui->carrierButton->setEnabled(heating);
     ui->loadButton->setEnabled(heating);
+    ui->fixturesButton->setEnabled(!heating);
     if (heating)
         return;
     for (QWidget* window : {static_cast<QWidget*>(carrierWindow), static_cast<QWidget*>(loadWindow)}) {
@@ -338,7 +339,7 @@ void BuildingPanel::clearInputs()
 
 void BuildingPanel::clearFlowTooltip() { ui->Text1->setToolTip(QString()); }
 
-const QLineEdit* BuildingPanel::flowInput() const { return ui->Text1; }
+QLineEdit* BuildingPanel::flowInput() const { return ui->Text1; }
 
 SectionInput BuildingPanel::sectionInput(SystemKind kind) const
 {
@@ -375,7 +376,7 @@ SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices c
 
 void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)
 {
-    std::vector<QWidget*> order = {before,      ui->Text1,  ui->Option5, ui->Option6, ui->loadButton,   ui->Combo3,
+    std::vector<QWidget*> order = {before,      ui->Text1,  ui->Option5, ui->Option6, ui->loadButton, ui->fixturesButton, ui->Combo3,
                                    ui->Option7, ui->Option8, ui->Text3,  ui->Text18,  ui->carrierButton, ui->Text16};
     for (int row = 0; row < fittingRows; ++row)
         order.insert(order.end(), {fittingBoxes[row], fittingCounts[row]});

@@ -86,7 +86,7 @@ public:
     // Flow, density, viscosity and section length.
     void clearInputs();
     void clearFlowTooltip();
-    const QLineEdit* flowInput() const;
+    QLineEdit* flowInput() const;
 
     // The conditions the panel holds; the screen adds its diameter.
     SectionInput sectionInput(SystemKind kind) const;

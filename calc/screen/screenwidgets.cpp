@@ -1,6 +1,7 @@
 #include "calc/screen/screenwidgets.h"
 
 #include "calc/common/valueparse.h"
+#include "calc/fixtures/fixturestool.h"
 #include "calc/screen/showncalculation.h"
 #include "help/formulahelp.h"
 #include "report/frmotchet.h"
@@ -80,6 +81,12 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
         widgets::makeDocumentLink(parts.documentLinks.at(k), record.documents.at(k).file, parts.linkStyle);
     auto* shown = new ShownCalculation(parts.reportButton, parts.addSectionButton, window);
     shown->watchInputs(window);
+    // Every calculator has its fixtures button beside the flow input.
+    if (auto* fixturesButton = window->findChild<QAbstractButton*>(QStringLiteral("fixturesButton"))) {
+        auto* fixtures = new FixturesTool(fixturesButton, parts.flowInput,
+                                          [parts] { return parts.sizeConditions().flow.unit; }, window);
+        shown->takeFixturesFrom([fixtures] { return fixtures->stillApplied(); });
+    }
     QObject::connect(parts.reportButton, &QAbstractButton::clicked, shown, [record, shown] {
         if (shown->isShown())
             report::showCalculationRecord(record, shown->input());

@@ -59,9 +59,16 @@ void ShownCalculation::forgetWhenInputsChanged()
         forget();
 }
 
+void ShownCalculation::takeFixturesFrom(std::function<std::optional<FixtureSupply>()> fixtures)
+{
+    appliedFixtures = std::move(fixtures);
+}
+
 void ShownCalculation::show(const CalculationRequest& input, const CalculationResults& output)
 {
     shownInput = input;
+    if (appliedFixtures)
+        shownInput->fixtures = appliedFixtures();
     shownOutput = output;
     shownInputValues = inputValues();
     enableButtons();

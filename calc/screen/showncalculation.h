@@ -27,6 +27,8 @@ public:
     // The inputs, lists, options and boxes of the calculator window: once one of them holds
     // another value than when the results were shown, the results are forgotten.
     void watchInputs(const QWidget* window);
+    // The fixtures the shown flow was worked out from, asked for whenever results are shown.
+    void takeFixturesFrom(std::function<std::optional<FixtureSupply>()> fixtures);
 
     void show(const CalculationRequest& input, const CalculationResults& output);
     // A section computed from the shown find: its length, head-loss figures and result line.
@@ -60,6 +62,7 @@ private:
     QList<QPointer<QWidget>> inputs;
     QStringList shownInputValues;  // what the inputs held when the results were shown
     bool screenClearing = false;
+    std::function<std::optional<FixtureSupply>()> appliedFixtures;
 };
 
 }  // namespace calc

@@ -42,7 +42,7 @@ QStringList everyWindow()
         names << QStringLiteral("frmhelp%1").arg(number);
     names << QStringLiteral("frmspravka") << QStringLiteral("frminfo") << QStringLiteral("frmpodbor")
           << QStringLiteral("frmotchet") << QStringLiteral("frmuchastki") << QStringLiteral("frmteplonositel")
-          << QStringLiteral("frmnagruzka");
+          << QStringLiteral("frmnagruzka") << QStringLiteral("frmpribory");
     return names;
 }
 
@@ -71,6 +71,8 @@ QWidget* openWindow(const QString& name)
         for (const char* step : {"click Option4", "choose Combo3 80"})
             takeStep(calculator, QString::fromUtf8(step));
         click(calculator, name == QLatin1StringView("frmteplonositel") ? "carrierButton" : "loadButton");
+    } else if (name == QLatin1StringView("frmpribory")) {
+        click(shownCalculator(5), "fixturesButton");
     } else if (name == QLatin1StringView("frmuchastki")) {
         auto* menu = new Form1;
         menu->show();

@@ -480,7 +480,7 @@ private slots:
         QTest::addColumn<QStringList>("visited");
         QTest::newRow("at load, from the first list")
             << QStringList{}
-            << QStringList{"Combo1",  "Combo2",  "Check13", "Option1",  "Text1",    "Option5",  "Text16",
+            << QStringList{"Combo1",  "Combo2",  "Check13", "Option1",  "Text1",    "Option5",  "fixturesButton", "Text16",
                            "Check1",  "Check2",  "Check3",  "Check4",   "Check5",   "Check6",   "Check7",
                            "Check8",  "Check9",  "Check10", "Check11",  "Check12",  "Check14",  "Command4",
                            "Command1", "Command2", "selectSizeButton", "Command3"};

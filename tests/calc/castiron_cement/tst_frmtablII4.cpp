@@ -364,13 +364,13 @@ void TestFrmtablII4::tabOrder_data()
     QTest::addColumn<QStringList>("visited");
     // Tab stops once in each option group, on its selected option.
     QTest::newRow("at open") << QStringList{}
-                             << QStringList{"Combo1", "Check1", "Text1", "Option8", "Command2", "Command1", "Text3",
+                             << QStringList{"Combo1", "Check1", "Text1", "Option8", "fixturesButton", "Command2", "Command1", "Text3",
                                             "Command3", "Command4", "selectSizeButton", "Command5", "Option4", "Option1", "Combo1"};
     QTest::newRow("ВТ15 of type 2") << QStringList{"Option2", "Option7"}
-                                    << QStringList{"Option7", "Option2", "Combo1", "Check1", "Text1", "Option8", "Command2",
+                                    << QStringList{"Option7", "Option2", "Combo1", "Check1", "Text1", "Option8", "fixturesButton", "Command2",
                                                    "Command1", "Text3", "Command3", "Command4", "selectSizeButton", "Command5", "Option7"};
     QTest::newRow("typed diameter") << QStringList{"Check1"}
-                                    << QStringList{"Check1", "Text1", "Option8", "Command2", "Command1", "Text3", "Command3",
+                                    << QStringList{"Check1", "Text1", "Option8", "fixturesButton", "Command2", "Command1", "Text3", "Command3",
                                                    "Command4", "selectSizeButton", "Command5", "Text2", "Check1"};
 }
 

@@ -412,11 +412,11 @@ void tst_frmtablII5::tabOrder_data()
     // where it started.
     QTest::newRow("catalog, from the first focus")
         << false
-        << QStringList{"Combo1",   "Check1",   "Text1",    "Option14", "Command2", "Command1", "Text3",
+        << QStringList{"Combo1",   "Check1",   "Text1",    "Option14", "fixturesButton", "Command2", "Command1", "Text3",
                        "Command3", "Command4", "selectSizeButton", "Command5", "Option1",  "Option7",  "Combo1"};
     QTest::newRow("typed diameter, from the box")
         << true
-        << QStringList{"Check1",   "Text1",    "Option14", "Command2", "Command1", "Text3",
+        << QStringList{"Check1",   "Text1",    "Option14", "fixturesButton", "Command2", "Command1", "Text3",
                        "Command3", "Command4", "selectSizeButton", "Command5", "Text2",    "Check1"};
 }
 

@@ -100,12 +100,12 @@ private slots:
         QTest::addColumn<QStringList>("visited");
         QTest::newRow("on opening") << false
                                     << QStringList{"Combo1", "Combo2", "Check1", "Option3", "Option4", "Option5", "Option6",
-                                                   "Text1", "Option1", "Option2", "Command2", "Command1", "Text3",
+                                                   "Text1", "Option1", "Option2", "fixturesButton", "Command2", "Command1", "Text3",
                                                    "Command3", "Command4", "Check2", "selectSizeButton", "Command5"};
         QTest::newRow("typed diameter, hot water, local losses")
             << true
             << QStringList{"Text2", "Check1", "Option3", "Option4", "Option5", "Option6", "Combo3", "Text1", "Option1",
-                           "Option2", "Command2", "Command1", "Text3", "Command3", "Command4", "Check2", "Combo4",
+                           "Option2", "fixturesButton", "Command2", "Command1", "Text3", "Command3", "Command4", "Check2", "Combo4",
                            "selectSizeButton", "Command5"};
     }
     void tabFollowsReadingOrder()
