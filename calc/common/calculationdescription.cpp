@@ -3,6 +3,7 @@
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
+#include "calc/fixtures/fixtureflow.h"
 
 #include <cmath>
 
@@ -95,6 +96,8 @@ QStringList recordLines(const TableRecord& record, const CalculationRequest& req
     QStringList lines{QStringLiteral("Таблица II-%1: %2").arg(record.number).arg(record.title.simplified())};
     if (!record.documents.isEmpty())
         lines << QStringLiteral("Нормативный документ: ") + record.documents.front().designation;
+    if (request.fixtures)
+        lines << fixtures::recordLines(*request.fixtures);
     if (record.describe)
         lines << record.describe(request, outcome);
     return lines;
