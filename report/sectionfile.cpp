@@ -2,6 +2,7 @@
 
 #include "calc/carrier/carrierreference.h"
 #include "calc/common/namedrequest.h"
+#include "calc/fixtures/fixtureflow.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -52,6 +53,17 @@ QJsonObject sectionObject(const Section& section, const calc::TableRecord& recor
         object.insert(QStringLiteral("load"), QJsonObject{{QStringLiteral("heat"), load->heat},
                                                           {QStringLiteral("delta"), load->temperatureDrop},
                                                           {QStringLiteral("heatCapacity"), load->heatCapacity}});
+    if (const std::optional<calc::FixtureSupply>& fixtures = request.fixtures) {
+        QJsonObject supply{{QStringLiteral("count"), fixtures->fixtures},
+                           {QStringLiteral("fixtureFlow"), fixtures->fixtureFlow}};
+        if (fixtures->probability) {
+            supply.insert(QStringLiteral("probability"), *fixtures->probability);
+        } else {
+            supply.insert(QStringLiteral("consumers"), fixtures->consumers);
+            supply.insert(QStringLiteral("hourNorm"), fixtures->hourNorm);
+        }
+        object.insert(QStringLiteral("fixtures"), supply);
+    }
     if (request.length)
         object.insert(QStringLiteral("length"), *request.length);
     const calc::LocalLosses& losses = request.localLosses;
@@ -226,6 +238,30 @@ void readLoad(SectionReader& reader, calc::CalculationRequest& request, QString&
     request.load = load;
 }
 
+// N and q0 of the fixtures, with P or the U and q_hr,u it follows from.
+void readFixtures(SectionReader& reader, calc::CalculationRequest& request, QString& fault)
+{
+    const auto fields = reader.members("fixtures", false, false);
+    if (fields.isEmpty())
+        return;
+    calc::FixtureSupply supply;
+    for (const auto& [name, value] : fields) {
+        if (name == QLatin1StringView("count"))
+            supply.fixtures = value.toDouble();
+        else if (name == QLatin1StringView("fixtureFlow"))
+            supply.fixtureFlow = value.toDouble();
+        else if (name == QLatin1StringView("probability"))
+            supply.probability = value.toDouble();
+        else if (name == QLatin1StringView("consumers"))
+            supply.consumers = value.toDouble();
+        else if (name == QLatin1StringView("hourNorm"))
+            supply.hourNorm = value.toDouble();
+        else if (fault.isEmpty())
+            fault = QStringLiteral("у расхода по приборам нет поля «%1»").arg(name);
+    }
+    request.fixtures = supply;
+}
+
 // Version 2 names every choice and fitting; a catalog size or a typed diameter.
 calc::CalculationRequest readByNames(SectionReader& reader, const calc::TableRecord& record, QString& fault)
 {
@@ -239,6 +275,7 @@ calc::CalculationRequest readByNames(SectionReader& reader, const calc::TableRec
     readFlowAndSection(reader, request);
     readCarrier(reader, request, fault);
     readLoad(reader, request, fault);
+    readFixtures(reader, request, fault);
     if (std::optional<double> diameter = reader.number("diameter", false))
         request.diameterMm = *diameter;
     else
@@ -339,6 +376,8 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
             fault = checked.fault;
         if (fault.isEmpty())
             fault = calc::carrier::referenceFault(checked.request);
+        if (fault.isEmpty())
+            fault = calc::fixtures::supplyFault(checked.request);
         if (!fault.isEmpty())
             return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, fault));
         const SectionCalculation calculated = calculateSection(records, number, checked.request);
