@@ -91,11 +91,6 @@ private slots:
                                              << prefix + "расход 0,915 м куб/ч не равен расходу по приборам q = 3,294 м куб/ч.";
         QTest::newRow("P above 1") << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 1.5}} << 0.915 << "l/s"
                                    << prefix + "расход по приборам: вероятность P должна быть больше 0 и не больше 1.";
-        QTest::newRow("N not whole") << QJsonObject{{"count", 2.5}, {"fixtureFlow", 0.3}, {"probability", 0.1}} << 0.915
-                                     << "l/s"
-                                     << prefix + "расход по приборам: число приборов N должно быть целым числом от 1 до 1000000.";
-        QTest::newRow("no q0") << QJsonObject{{"count", 4}, {"probability", 0.1}} << 0.915 << "l/s"
-                               << prefix + "расход по приборам: расход прибора q0 должен быть от 0,01 до 10 л/с.";
         QTest::newRow("table Б.1") << QJsonObject{{"count", 200}, {"fixtureFlow", 0.3}, {"probability", 0.15}} << 1.0 << "l/s"
                                    << prefix + "расход по приборам: при P > 0,1 и N ≤ 200 α берётся по табл. Б.1 "
                                                "СП 30.13330.2020, которой в программе нет: α и q не определены.";
