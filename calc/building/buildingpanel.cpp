@@ -376,8 +376,9 @@ SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices c
 
 void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)
 {
-    std::vector<QWidget*> order = {before,      ui->Text1,  ui->Option5, ui->Option6, ui->loadButton, ui->fixturesButton, ui->Combo3,
-                                   ui->Option7, ui->Option8, ui->Text3,  ui->Text18,  ui->carrierButton, ui->Text16};
+    std::vector<QWidget*> order = {before,      ui->Text1,   ui->Option5, ui->Option6, ui->loadButton,    ui->fixturesButton,
+                                   ui->Combo3,  ui->Option7, ui->Option8, ui->Text3,   ui->Text18,        ui->carrierButton,
+                                   ui->Text16};
     for (int row = 0; row < fittingRows; ++row)
         order.insert(order.end(), {fittingBoxes[row], fittingCounts[row]});
     order.insert(order.end(), {ui->Check14, ui->Text17, ui->Command4, ui->Command1, ui->Command2, after});
