@@ -44,8 +44,9 @@ QString viscosityLine(double viscosity)
 
 void addFlowLine(RecordLines& record, const CalculationRequest& request, double flow)
 {
-    const QString litres = shown(1000 * flow, 8) + QStringLiteral(" л/сек");
-    const QString cubic = shown(3600 * flow, 8) + QStringLiteral(" м куб/ч");
+    // Eight decimals as typed or converted, never in the "5e-05" form.
+    const QString litres = exactText(roundHalfEven(1000 * flow, 8)) + QStringLiteral(" л/сек");
+    const QString cubic = exactText(roundHalfEven(3600 * flow, 8)) + QStringLiteral(" м куб/ч");
     const bool typedInLitres = request.conditions.flow.unit == FlowUnit::LitresPerSecond;
     record.setFigure(QStringLiteral("Q"), flow);
     record.line(QStringLiteral("Q = ") + (typedInLitres ? litres : cubic) + QStringLiteral(" = ")

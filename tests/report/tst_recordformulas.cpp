@@ -218,7 +218,7 @@ QList<calc::CalculationRequest> requestsOf(const calc::TableRecord& record)
             some.append(sizes.at(k));
         some.append({QString(), 37.5});
         for (const calc::CatalogSize& size : some)
-            for (const double flow : {0.004, 0.27, 3.3, 47.0}) {
+            for (const double flow : {0.00005, 0.004, 0.27, 3.3, 47.0}) {
                 calc::CalculationRequest request;
                 request.table = record.number;
                 request.conditions.chosen = chosen;
@@ -313,8 +313,9 @@ private slots:
                 continue;
             ++records;
             for (const QString& line : calc::description::recordLines(record, request, outcome)) {
-                QVERIFY2(!line.contains(u'e') || !line.contains(QRegularExpression(QStringLiteral("\\de[-+]?\\d"))),
-                         qPrintable(line));
+                // The advice is copied as the calculator words it; the record's own numbers have no exponent.
+                static const QRegularExpression exponent(QStringLiteral("\\de[-+]?\\d"));
+                QVERIFY2(line == outcome.advice || !line.contains(exponent), qPrintable(line));
                 QVERIFY2(!line.endsWith(u' '), qPrintable(line));
                 const std::optional<Substitution> formula = substitution(line);
                 QVERIFY2(formula || !formulaLine.match(line).hasMatch(), qPrintable(line));
