@@ -113,10 +113,11 @@ void addReynoldsLine(RecordLines& record, const Terms& t, double reynolds)
 
 // Below Re = 2300 the flow is laminar, where the turbulent formulas of the code do not hold; the
 // figures stay as the screen shows them.
-void addLaminarRemark(RecordLines& record, const Terms& t, double reynolds)
+void addLaminarRemark(RecordLines& record, const Terms& t, double reynolds, const QString& formula)
 {
-    record.text(QStringLiteral("Re < 2300: течение ламинарное, формула λ и i выведена для турбулентного течения и здесь "
-                               "вне области своего применения; результаты ниже приведены так, как их показывает экран."));
+    record.text(QStringLiteral("Re < 2300: течение ламинарное, а формула %1 выведена для турбулентного течения и здесь "
+                               "вне области своего применения; результаты ниже приведены так, как их показывает экран.")
+                    .arg(formula));
     record.setFigure(QStringLiteral("64/Re"), 64 / reynolds);
     record.formula(QStringLiteral("Для сравнения, ламинарное течение: λ = 64/Re = 64/%1 = %2"), {t.re},
                    [](const std::vector<double>& x) { return 64 / x[0]; }, QStringLiteral("64/Re"));
@@ -172,7 +173,7 @@ void addSlopeLines(RecordLines& record, Material material, SystemKind kind, cons
     if (friction || supply || laminar)
         addReynoldsLine(record, t, reynolds);
     if (laminar)
-        addLaminarRemark(record, t, reynolds);
+        addLaminarRemark(record, t, reynolds, copperSlope || supply ? QStringLiteral("i") : QStringLiteral("λ"));
     if (figures.lambda)
         record.setFigure(QStringLiteral("λ"), *figures.lambda);
     if (friction)

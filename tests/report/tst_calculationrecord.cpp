@@ -152,46 +152,61 @@ private slots:
         QVERIFY(!lines.at(cited.size() + 1).startsWith(QStringLiteral("Формулы")));
     }
 
-    // A PEX heating section with a typed viscous carrier: below Re = 2300 the record says the flow
-    // is laminar and sets 64/Re beside the turbulent λ that the screen shows.
+    // Below Re = 2300 the record says the flow is laminar, names the formula that is out of its
+    // range and sets 64/Re beside it; a turbulent flow has no remark.
     void laminarRemark_data()
     {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<calc::ConditionChoices>("chosen");
+        QTest::addColumn<double>("flow");
         QTest::addColumn<double>("viscosityE6");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<double>("diameterMm");
         QTest::addColumn<QStringList>("remark");
-        // v = 4·0,0002/(π·0,01315²) = 1,472612 м/с; Re = v·0,01315/(10·10⁻⁶) = 1936,486; 64/Re = 0,03305.
-        QTest::newRow("ν = 10·10⁻⁶, Re = 1936,486")
-            << 10.0
-            << QStringList{"Re < 2300: течение ламинарное, формула λ и i выведена для турбулентного течения и здесь "
-                           "вне области своего применения; результаты ниже приведены так, как их показывает экран.",
-                           "Для сравнения, ламинарное течение: λ = 64/Re = 64/1936,486 = 0,03305"};
-        QTest::newRow("ν = 1·10⁻⁶, Re = 19365, turbulent") << 1.0 << QStringList{};
+        const QString remark = "Re < 2300: течение ламинарное, а формула %1 выведена для турбулентного течения и здесь "
+                               "вне области своего применения; результаты ниже приведены так, как их показывает экран.";
+        // v = 4·0,0002/(π·0,01315²) = 1,472613 м/с; Re = v·0,01315/(10·10⁻⁶) = 1936,486; 64/Re = 0,03305.
+        QTest::newRow("PEX heating, typed ν = 10·10⁻⁶, Re = 1936,486")
+            << 10 << calc::ConditionChoices{0, 2, 0, 1} << 0.2 << 10.0 << "16" << 13.15
+            << QStringList{remark.arg("λ"), "Для сравнения, ламинарное течение: λ = 64/Re = 64/1936,486 = 0,03305"};
+        QTest::newRow("PEX heating, typed ν = 1·10⁻⁶, Re = 19365, turbulent")
+            << 10 << calc::ConditionChoices{0, 2, 0, 1} << 0.2 << 1.0 << "16" << 13.15 << QStringList{};
+        // v = 4·0,00002/(π·0,013²) = 0,150679 м/с; Re = v·0,013/(1,3·10⁻⁶) = 1507; 64/Re = 0,04247.
+        QTest::newRow("copper cold water, Re = 1507")
+            << 9 << calc::ConditionChoices{0} << 0.02 << 0.0 << "15 × 1.0" << 13.0
+            << QStringList{remark.arg("i"), "Для сравнения, ламинарное течение: λ = 64/Re = 64/1507 = 0,04247"};
     }
     void laminarRemark()
     {
+        QFETCH(int, number);
+        QFETCH(calc::ConditionChoices, chosen);
+        QFETCH(double, flow);
         QFETCH(double, viscosityE6);
+        QFETCH(QString, size);
+        QFETCH(double, diameterMm);
         QFETCH(QStringList, remark);
         CalculationRequest request;
-        request.table = 10;
-        request.conditions.chosen = {0, 2, 0, 1};
-        request.conditions.flow = {0.2, calc::FlowUnit::LitresPerSecond};
+        request.table = number;
+        request.conditions.chosen = chosen;
+        request.conditions.flow = {flow, calc::FlowUnit::LitresPerSecond};
         request.conditions.carrierDensity = 1100;
         request.conditions.carrierViscosityE6 = viscosityE6;
-        request.size = QStringLiteral("16");
-        request.diameterMm = 13.15;
+        request.size = size;
+        request.diameterMm = diameterMm;
         request.length = 10;
-        const CalculationOutcome outcome = calc::table(10).calculate(request);
+        const CalculationOutcome outcome = calc::table(number).calculate(request);
         QVERIFY(!outcome.failed);
-        const QStringList lines = calc::description::recordLines(calc::table(10), request, outcome);
+        const QStringList lines = calc::description::recordLines(calc::table(number), request, outcome);
         QStringList written;
         for (const QString& line : lines)
             if (line.contains(QStringLiteral("ламинар")))
                 written << line;
         QCOMPARE(written, remark);
-        // The remark stands after Re and before the friction factor it qualifies.
+        // The remark stands right after Re, before the formulas it qualifies.
         if (!remark.isEmpty()) {
             const qsizetype at = lines.indexOf(remark.front());
             QVERIFY(lines.at(at - 1).startsWith(QStringLiteral("Re = v·d/ν")));
-            QVERIFY(lines.indexOf(QRegularExpression(QStringLiteral("λ = \\(0,5.*"))) > at);
+            QVERIFY(lines.indexOf(QRegularExpression(QStringLiteral("(λ = \\(0,5|i = 0,0161).*"))) > at);
         }
     }
 
