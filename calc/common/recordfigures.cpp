@@ -64,7 +64,11 @@ double roundedSignificant(double value, int digits)
         return value;
     const int exponent = decimalExponent(value);
     const double scale = std::pow(10.0, digits - 1 - exponent);
-    return std::nearbyint(value * scale) / scale;
+    if (std::isfinite(scale) && scale > 0)
+        return std::nearbyint(value * scale) / scale;
+    // A figure so small that its scale overflows is rounded by its mantissa.
+    const double unit = std::pow(10.0, digits - 1);
+    return std::nearbyint(value / std::pow(10.0, exponent) * unit) / unit * std::pow(10.0, exponent);
 }
 
 }  // namespace

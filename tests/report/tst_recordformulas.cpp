@@ -282,6 +282,8 @@ private slots:
         QTest::newRow("trailing zeros dropped") << 0.60000001 << 4 << "0,6";
         QTest::newRow("rounds up a decade") << 99996.0 << 4 << "1·10⁵";
         QTest::newRow("negative") << -0.0123456 << 3 << "-0,0123";
+        QTest::newRow("huge") << 6.0221e23 << 4 << "6,022·10²³";
+        QTest::newRow("smaller than a scale can hold") << 1.23456e-307 << 4 << "1,235·10⁻³⁰⁷";
     }
     void significantDigits()
     {
