@@ -298,6 +298,8 @@ QStringList described(const Screen& screen, const QStringList& pipe, const Calcu
     } else if (figures.velocity && outcome.failed) {
         record.setFigure(QStringLiteral("v"), *figures.velocity);
         record.line(QStringLiteral("v = %1 м/с"), {figure(QStringLiteral("v"))});
+        if (!outcome.stopReason.isEmpty())
+            record.text(QStringLiteral("Расчет невозможен: ") + outcome.stopReason);
     }
     addSectionLines(record, request, kind, figures, screen.material);
     addAdvice(record, outcome);

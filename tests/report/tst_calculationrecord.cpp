@@ -234,6 +234,24 @@ private slots:
                               "Скорость v = 7,534 м/с больше предельной скорости 4 м/с"}));
     }
 
+    // Copper supply pipe 267 × 3,0 at 20 л/сек and 60 °C: the supply formula gives no positive
+    // slope; the record ends with v and the reason.
+    void copperSupplyStopsAfterVelocity()
+    {
+        CalculationRequest request;
+        request.table = 9;
+        request.conditions.chosen = {2, 1};
+        request.conditions.flow = {20, calc::FlowUnit::LitresPerSecond};
+        request.size = QStringLiteral("267 × 3.0");
+        request.diameterMm = 261;
+        const CalculationOutcome outcome = calc::table(9).calculate(request);
+        QCOMPARE(outcome.failed, std::optional(calc::Check::NotComputable));
+        const QStringList lines = calc::description::recordLines(calc::table(9), request, outcome);
+        // v = 4·0,02/(π·0,261²) = 0,3738 м/с
+        QCOMPARE(lines.mid(lines.size() - 2),
+                 QStringList({"v = 0,3738 м/с", "Расчет невозможен: уклон не положителен"}));
+    }
+
     // One window: a second record replaces the first; markup in a typed value stays text; the
     // copy carries plain text and HTML; the PDF is written whole.
     void oneRecordWindow()
