@@ -1,3 +1,4 @@
+#include "calc/common/calculationdescription.h"
 #include "widgets/clickablelabel.h"
 #include "help/helppage.h"
 #include "help/helpwindows.h"
@@ -32,8 +33,7 @@ QWidget* createFrmspravka()
     addParagraph(*page, 0,
                  QStringLiteral(" Для гидравлического расчета стальных, чугунных, асбестоцементных, железобетонных, "
                                 "пластмассовых и стеклянных водопроводных труб используются формулы из"));
-    NoteLabel* source = page->addNote(
-        QStringLiteral("[1] Таблицы для гидравлического расчета водопроводных труб. Справочное пособие."));
+    NoteLabel* source = page->addNote(calc::description::handbookSource());
     source->setObjectName(QStringLiteral("Label2"));
     QFont small = source->font();
     small.setPointSizeF(smallPointSize);

@@ -5,6 +5,7 @@
 #include "widgets/escapecloses.h"
 #include "widgets/screenfit.h"
 
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QPointer>
 #include <QTextDocument>
@@ -16,7 +17,10 @@ void showCalculationRecord(const calc::TableRecord& record, const calc::Calculat
     static QPointer<frmotchet> window;
     if (!window)
         window = new frmotchet;
-    window->setRecord(record, calc::description::recordLines(record, request, record.calculate(request)));
+    QStringList lines = calc::description::recordLines(record, request, record.calculate(request));
+    lines.insert(1, QStringLiteral("Дата и время расчета: ")
+                        + QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    window->setRecord(record, lines);
     window->show();
     window->raise();
     window->activateWindow();

@@ -7,6 +7,7 @@
 #include "platform/localenumbers.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace selection {
@@ -31,9 +32,17 @@ struct NumberCells {
     QString pressure;
 };
 
+// A calculation that stopped once v was known shows v and no more.
+bool stoppedAfterVelocity(const calc::CalculationOutcome& outcome)
+{
+    return outcome.failed && outcome.figures.velocity && std::isfinite(*outcome.figures.velocity);
+}
+
 NumberCells numberCells(const calc::CalculationOutcome& outcome)
 {
     const calc::Figures& figures = outcome.figures;
+    if (stoppedAfterVelocity(outcome))
+        return {calc::velocityText(*figures.velocity), impossible, impossible};
     if (!computed(outcome))
         return {impossible, impossible, impossible};
     NumberCells cells{calc::velocityText(*figures.velocity), QString(), QString()};
@@ -65,6 +74,9 @@ bool tooFast(const calc::CalculationOutcome& outcome) { return outcome.velocity 
 
 QString judgement(bool recommended, const calc::CalculationOutcome& outcome)
 {
+    if (stoppedAfterVelocity(outcome))
+        return outcome.stopReason.isEmpty() ? QStringLiteral("расчет невозможен")
+                                            : QStringLiteral("расчет невозможен: ") + outcome.stopReason;
     QStringList parts;
     if (recommended)
         parts << QStringLiteral("рекомендуется");
@@ -88,6 +100,32 @@ int economicRow(const QList<calc::CatalogSize>& sizes, double size)
         if (calc::parseValue(sizes.at(k).designation) == size)
             return int(k);
     return -1;
+}
+
+// Whether any size of the table was measured against a velocity limit.
+bool anyVelocityVerdict(const QList<calc::CalculationOutcome>& outcomes)
+{
+    return std::any_of(outcomes.begin(), outcomes.end(),
+                       [](const calc::CalculationOutcome& outcome) { return outcome.velocity.has_value(); });
+}
+
+bool anyComputed(const QList<calc::CalculationOutcome>& outcomes)
+{
+    return std::any_of(outcomes.begin(), outcomes.end(), computed);
+}
+
+// The conditions the catalog needs that have no choice, by their captions.
+QStringList missingChoices(const calc::TableRecord& record, const calc::ConditionChoices& chosen)
+{
+    QStringList missing;
+    calc::ConditionChoices earlier;
+    for (qsizetype k = 0; k < record.conditions.size(); ++k) {
+        const int choice = calc::choiceAt(chosen, int(k));
+        if (choice < 0 && !record.conditions.at(k).choices(earlier).isEmpty())
+            missing << record.conditions.at(k).caption;
+        earlier << choice;
+    }
+    return missing;
 }
 
 int smallestWithoutWarning(const QList<calc::CatalogSize>& sizes, const QList<calc::CalculationOutcome>& outcomes)
@@ -163,6 +201,8 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& quer
     const bool flowAccepted = flowGiven && !sizes.isEmpty() && outcomes.first().failed != calc::Check::FlowZero;
     if (flowGiven && !sizes.isEmpty() && !flowAccepted)
         table.advice = QStringLiteral("Введите расход больше нуля.");
+    if (const QStringList missing = missingChoices(record, query.chosen); sizes.isEmpty() && !missing.isEmpty())
+        table.advice = QStringLiteral("Размеров нет: на калькуляторе не выбрано (%1).").arg(missing.join(QStringLiteral(", ")));
 
     if (flowAccepted) {
         // The flow, not the size, decides the recommendation: any size's verdict tells it.
@@ -178,6 +218,11 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& quer
                     table.advice += QStringLiteral("\nТрубы %1 мм нет среди размеров при этих условиях.")
                                         .arg(calc::numberText(*size));
             }
+        } else if (anyComputed(outcomes) && !anyVelocityVerdict(outcomes)) {
+            // Neither economic flows nor a velocity limit: nothing to choose a size by.
+            table.advice = QStringLiteral("Таблица II-%1 не дает рекомендации по диаметру при этом расходе: в ней нет "
+                                          "ни экономических расходов, ни предельной скорости.")
+                               .arg(record.number);
         } else {
             table.recommendedRow = smallestWithoutWarning(sizes, outcomes);
             if (table.recommendedRow >= 0)

@@ -157,8 +157,11 @@ SectionResult copperSection(const SectionInput& input)
         const double slope = copperSupplySlope(v, d, friction.reynolds);
         const double headLoss = sectionHeadLoss(slope, length, sum, v);
         // The supply formula falls to zero and below for large bores, where it no longer holds.
-        if (!(slope > 0) || !allFinite({slope, slopePressure(slope), headLoss, slopePressure(headLoss)}))
+        if (!(slope > 0) || !allFinite({slope, slopePressure(slope), headLoss, slopePressure(headLoss)})) {
+            if (!(slope > 0))
+                result.stopReason = QStringLiteral("уклон не положителен");
             return stopped(result, Check::NotComputable);
+        }
         setSlope(figures, slope);
         setHeadLoss(figures, headLoss);
     }

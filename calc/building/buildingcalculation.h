@@ -41,6 +41,7 @@ struct SectionResult {
     std::optional<double> viscosityE6;          // written back into the ν·10^6 input
     std::optional<double> waterDensity;         // written back into the ρ input for water
     std::optional<FrictionIntermediates> friction;  // set with Re and λ
+    QString stopReason;  // why it stopped once v was known, in a few words
 };
 
 // Each procedure keeps its own order of checks; a stopped one keeps what it had shown.

@@ -2,12 +2,14 @@
 
 #include "calc/building/buildinghydraulics.h"
 #include "calc/building/pexalpexcatalog.h"
+#include "calc/building/pexcatalog.h"
 #include "calc/carrier/carrierreference.h"
 #include "calc/carrier/typednumber.h"
 #include "calc/common/calculationdescription.h"
-#include "calc/common/numbertext.h"
 #include "calc/common/tablerecord.h"
 #include "calc/common/valueparse.h"
+
+#include <cmath>
 
 namespace calc::building {
 
@@ -52,8 +54,8 @@ QString carrierLine(const CalculationRequest& request, bool otherCarrier)
     const carrier::CarrierReading reading =
         carrier::readingOf(*request.carrier, typed.carrierDensity, typed.carrierViscosityE6);
     return QStringLiteral("Теплоноситель: %1: ρ = %2 кг/м³, ν = %3 м²/с, c = %4 кДж/(кг·К) (%5)")
-        .arg(carrier::carrierName(reading), numberText(typed.carrierDensity), timesMillionth(typed.carrierViscosityE6),
-             numberText(request.carrier->heatCapacity), carrier::carrierShortSource(reading.fluid));
+        .arg(carrier::carrierName(reading), exactText(typed.carrierDensity), timesMillionth(typed.carrierViscosityE6),
+             exactText(request.carrier->heatCapacity), carrier::carrierShortSource(reading.fluid));
 }
 
 // G as the load window showed it, to 0,1 кг/ч.
@@ -61,7 +63,7 @@ QString loadLine(const HeatLoad& load)
 {
     const double massFlow = 3.6 * load.heat / (load.heatCapacity * load.temperatureDrop);
     return QStringLiteral("Q = %1 Вт, Δt = %2 °С, G = 3,6·Q/(c·Δt) = %3 кг/ч")
-        .arg(numberText(load.heat), numberText(load.temperatureDrop), numberText(carrier::roundedToDecimals(massFlow, 1)));
+        .arg(exactText(load.heat), exactText(load.temperatureDrop), exactText(carrier::roundedToDecimals(massFlow, 1)));
 }
 
 QStringList conditionLines(const Screen& screen, const CalculationRequest& request, SystemKind kind, const Figures& figures)
@@ -79,7 +81,7 @@ QStringList conditionLines(const Screen& screen, const CalculationRequest& reque
     if (figures.viscosity)
         lines << viscosityLine(*figures.viscosity);
     if (kind == SystemKind::Heating && figures.density)
-        lines << QStringLiteral("ρ = %1 кг/м³").arg(numberText(*figures.density));
+        lines << QStringLiteral("ρ = %1 кг/м³").arg(exactText(*figures.density));
     return lines;
 }
 
@@ -90,108 +92,191 @@ QString unbroken(QString line)
         .replace(QStringLiteral("Re кв"), QStringLiteral("Re\u00A0кв"));
 }
 
-QStringList frictionLines(Material material, double d, double v, double nu, const Figures& figures,
-                          const FrictionIntermediates& f)
+// The record's pieces that every line below needs: d as written and the figures by symbol.
+struct Terms {
+    Term d;
+    Term nu;
+    Term v = figure(QStringLiteral("v"));
+    Term re = figure(QStringLiteral("Re"));
+    Term i = figure(QStringLiteral("i"));
+    Term lambda = figure(QStringLiteral("λ"));
+};
+
+double lgOf(double x) { return std::log10(x); }
+
+void addReynoldsLine(RecordLines& record, const Terms& t, double reynolds)
 {
-    const QString delta = material == Material::Copper ? QStringLiteral("10⁻⁵") : QStringLiteral("10⁻⁶");
-    const double reynolds = figures.reynolds.value_or(0);
-    const QString dText = numberText(d);
-    const QStringList lines{
-        QStringLiteral("Re = v·d/ν = %1·%2/(%3) = %4").arg(approx(v), dText, timesMillionth(nu * 1e6), approx(reynolds)),
-        QStringLiteral("Re кв = 500·d/Δ = 500·%1/%2 = %3").arg(dText, delta, approx(f.roughReynolds)),
-        QStringLiteral("b = 1 + lg Re/lg Re кв = 1 + lg %1/lg %2 = %3")
-            .arg(approx(reynolds), approx(f.roughReynolds), approx(f.b)),
-        QStringLiteral("A = 3,7·d/Δ = 3,7·%1/%2 = %3").arg(dText, delta, approx(f.a)),
-        QStringLiteral("λ = (0,5·(b/2 + 1,312·(2 − b)·lg A/(lg Re − 1))/lg A)² = "
-                       "(0,5·(%1/2 + 1,312·(2 − %1)·lg %2/(lg %3 − 1))/lg %2)² = %4")
-            .arg(approx(f.b), approx(f.a), approx(reynolds), approx(figures.lambda.value_or(0)))};
-    QStringList bound;
-    for (const QString& line : lines)
-        bound << unbroken(line);
-    return bound;
+    record.setFigure(QStringLiteral("Re"), reynolds);
+    record.formula(unbroken(QStringLiteral("Re = v·d/ν = %1·%2/(%3) = %4")), {t.v, t.d, t.nu},
+                   [](const std::vector<double>& x) { return x[0] * x[1] / x[2]; }, QStringLiteral("Re"));
 }
 
-QStringList slopeLines(Material material, SystemKind kind, const CalculationOutcome& outcome)
+// Below Re = 2300 the flow is laminar, where the turbulent formulas of the code do not hold; the
+// figures stay as the screen shows them.
+void addLaminarRemark(RecordLines& record, const Terms& t, double reynolds, const QString& formula)
+{
+    record.text(QStringLiteral("Re < 2300: течение ламинарное, а формула %1 выведена для турбулентного течения и здесь "
+                               "вне области своего применения; результаты ниже приведены так, как их показывает экран.")
+                    .arg(formula));
+    record.setFigure(QStringLiteral("64/Re"), 64 / reynolds);
+    record.formula(QStringLiteral("Для сравнения, ламинарное течение: λ = 64/Re = 64/%1 = %2"), {t.re},
+                   [](const std::vector<double>& x) { return 64 / x[0]; }, QStringLiteral("64/Re"));
+}
+
+void addFrictionLines(RecordLines& record, Material material, const Terms& t, const FrictionIntermediates& f)
+{
+    const Term delta = material == Material::Copper ? exact(1e-5, QStringLiteral("10⁻⁵")) : exact(1e-6, QStringLiteral("10⁻⁶"));
+    const Term roughReynolds = figure(QStringLiteral("Re кв"));
+    const Term a = figure(QStringLiteral("A"));
+    record.setFigure(QStringLiteral("Re кв"), f.roughReynolds);
+    record.setFigure(QStringLiteral("A"), f.a);
+    record.text(QStringLiteral("Эквивалентная шероховатость Δ = %1 м").arg(delta.text));
+    record.formula(unbroken(QStringLiteral("Re кв = 500·d/Δ = 500·%1/%2 = %3")), {t.d, delta},
+                   [](const std::vector<double>& x) { return 500 * x[0] / x[1]; }, QStringLiteral("Re кв"));
+    const Formula b = [](const std::vector<double>& x) { return 1 + lgOf(x[0]) / lgOf(x[1]); };
+    Term bTerm = figure(QStringLiteral("b"));
+    if (f.b >= 2) {
+        // b above 2 is taken as 2: the line shows the figure and then what is taken.
+        record.setFigure(QStringLiteral("1 + lg Re/lg Re кв"), 1 + lgOf(record.figureValue(QStringLiteral("Re"))) / lgOf(f.roughReynolds));
+        record.formula(unbroken(QStringLiteral("b = 1 + lg Re/lg Re кв = 1 + lg %1/lg %2 = %3 > 2, принято b = 2")),
+                       {t.re, roughReynolds}, b, QStringLiteral("1 + lg Re/lg Re кв"));
+        bTerm = exact(2);
+    } else {
+        record.setFigure(QStringLiteral("b"), f.b);
+        record.formula(unbroken(QStringLiteral("b = 1 + lg Re/lg Re кв = 1 + lg %1/lg %2 = %3")), {t.re, roughReynolds}, b,
+                       QStringLiteral("b"));
+    }
+    record.formula(QStringLiteral("A = 3,7·d/Δ = 3,7·%1/%2 = %3"), {t.d, delta},
+                   [](const std::vector<double>& x) { return 3.7 * x[0] / x[1]; }, QStringLiteral("A"));
+    record.formula(unbroken(QStringLiteral("λ = (0,5·(b/2 + 1,312·(2 − b)·lg A/(lg Re − 1))/lg A)² = "
+                                           "(0,5·(%1/2 + 1,312·(2 − %1)·lg %2/(lg %3 − 1))/lg %2)² = %4")),
+                   {bTerm, a, t.re},
+                   [](const std::vector<double>& x) {
+                       const double root = 0.5 * (x[0] / 2 + 1.312 * (2 - x[0]) * lgOf(x[1]) / (lgOf(x[2]) - 1)) / lgOf(x[1]);
+                       return root * root;
+                   },
+                   QStringLiteral("λ"));
+}
+
+void addSlopeLines(RecordLines& record, Material material, SystemKind kind, const CalculationOutcome& outcome)
 {
     const Figures& figures = outcome.figures;
     const double d = *figures.diameterMm / 1000;
     const double v = *figures.velocity;
     const double nu = *figures.viscosity;
+    const Terms t{metres(*figures.diameterMm), viscosityTerm(nu)};
     const bool copperSlope = material == Material::Copper && (kind == SystemKind::ColdWater || kind == SystemKind::HotWater);
-    QStringList lines;
-    if (!copperSlope && outcome.friction)
-        lines << frictionLines(material, d, v, nu, figures, *outcome.friction);
+    const double reynolds = figures.reynolds.value_or(v * d / nu);
+    const bool laminar = reynolds < 2300;
+    const bool supply = kind == SystemKind::HotWaterSupply;
+    const bool friction = !copperSlope && !supply && outcome.friction;
+    if (friction || supply || laminar)
+        addReynoldsLine(record, t, reynolds);
+    if (laminar)
+        addLaminarRemark(record, t, reynolds, copperSlope || supply ? QStringLiteral("i") : QStringLiteral("λ"));
+    if (figures.lambda)
+        record.setFigure(QStringLiteral("λ"), *figures.lambda);
+    if (friction)
+        addFrictionLines(record, material, t, *outcome.friction);
     if (kind == SystemKind::Heating) {
-        if (figures.specificLoss && figures.density && figures.lambda)
-            lines << QStringLiteral("R = ρ·λ·v²/(2·d) = %1·%2·%3²/(2·%4) = %5 Па/м")
-                         .arg(numberText(*figures.density), approx(*figures.lambda), approx(v), numberText(d),
-                              shown(*figures.specificLoss, 3));
-        return lines;
+        if (figures.specificLoss && figures.density && figures.lambda) {
+            record.setFigure(QStringLiteral("R"), *figures.specificLoss);
+            record.formula(QStringLiteral("R = ρ·λ·v²/(2·d) = %1·%2·%3²/(2·%4) = %5 Па/м"),
+                           {exact(*figures.density), t.lambda, t.v, t.d},
+                           [](const std::vector<double>& x) { return x[0] * x[1] * x[2] * x[2] / (2 * x[3]); },
+                           QStringLiteral("R"));
+        }
+        return;
     }
     if (!figures.slope || !figures.slopePressure)
-        return lines;
-    const QString i = shown(*figures.slope, 3);
+        return;
+    record.setFigure(QStringLiteral("i"), *figures.slope);
+    record.setFigure(QStringLiteral("R"), *figures.slopePressure);
     if (copperSlope)
-        lines << QStringLiteral("i = 0,0161·ν^0,25·v^1,75·d^−1,25 = 0,0161·(%1)^0,25·%2^1,75·%3^−1,25 = %4")
-                     .arg(timesMillionth(nu * 1e6), approx(v), numberText(d), i);
-    else if (kind == SystemKind::HotWaterSupply)
-        lines << unbroken(QStringLiteral("i = 0,051·((lg Re + 6,52·lg d)/(115·(lg d)²) + (0,66·lg d + 0,1·lg Re)/(lg d·lg Re))"
-                                         "·v²/d при Re = %1, d = %2, v = %3: i = %4")
-                              .arg(approx(figures.reynolds.value_or(0)), numberText(d), approx(v), i));
+        record.formula(QStringLiteral("i = 0,0161·ν^0,25·v^1,75·d^−1,25 = 0,0161·(%1)^0,25·%2^1,75·%3^−1,25 = %4"),
+                       {t.nu, t.v, t.d},
+                       [](const std::vector<double>& x) {
+                           return 0.0161 * std::pow(x[0], 0.25) * std::pow(x[1], 1.75) * std::pow(x[2], -1.25);
+                       },
+                       QStringLiteral("i"));
+    else if (supply)
+        record.formula(unbroken(QStringLiteral(
+                           "i = 0,051·((lg Re + 6,52·lg d)/(115·(lg d)²) + (0,66·lg d + 0,1·lg Re)/(lg d·lg Re))·v²/d = "
+                           "0,051·((lg %1 + 6,52·lg %2)/(115·(lg %2)²) + (0,66·lg %2 + 0,1·lg %1)/(lg %2·lg %1))·%3²/%2 = %4")),
+                       {t.re, t.d, t.v},
+                       [](const std::vector<double>& x) {
+                           const double lgRe = lgOf(x[0]);
+                           const double lgD = lgOf(x[1]);
+                           return 0.051 * ((lgRe + 6.52 * lgD) / (115 * lgD * lgD) + (0.66 * lgD + 0.1 * lgRe) / (lgD * lgRe))
+                                  * x[2] * x[2] / x[1];
+                       },
+                       QStringLiteral("i"));
     else if (figures.lambda)
-        lines << QStringLiteral("i = λ·v²/(2·9,81·d) = %1·%2²/(2·9,81·%3) = %4")
-                     .arg(approx(*figures.lambda), approx(v), numberText(d), i);
-    lines << QStringLiteral("удельные потери давления R = 1000·g·i = 1000·9,80665·%1 = %2 Па/м")
-                 .arg(approx(*figures.slope), shown(*figures.slopePressure, 3));
-    return lines;
+        record.formula(QStringLiteral("i = λ·v²/(2·9,81·d) = %1·%2²/(2·9,81·%3) = %4"), {t.lambda, t.v, t.d},
+                       [](const std::vector<double>& x) { return x[0] * x[1] * x[1] / (2 * 9.81 * x[2]); },
+                       QStringLiteral("i"));
+    record.formula(QStringLiteral("удельные потери давления R = 1000·g·i = 1000·9,80665·%1 = %2 Па/м"), {t.i},
+                   [](const std::vector<double>& x) { return 1000 * gravity * x[0]; }, QStringLiteral("R"));
 }
 
-QStringList fittingLines(Material material, const LocalLosses& losses, const Figures& figures)
+void addFittingLines(RecordLines& record, Material material, const LocalLosses& losses, const Figures& figures)
 {
-    QStringList lines;
     QStringList terms;
     for (qsizetype k = 0; k < losses.fittingCounts.size() && k < fittingRows; ++k) {
         const double count = losses.fittingCounts.at(k);
         if (count == 0)
             continue;
-        const QString xi = numberText(fittingCoefficient(material, int(k) + 1));
-        lines << QStringLiteral("%1: %2 шт., ξ = %3")
-                     .arg(fittingCaption(material, int(k) + 1).simplified(), numberText(count), xi);
-        terms << numberText(count) + QStringLiteral("·") + xi;
+        const QString xi = exactText(fittingCoefficient(material, int(k) + 1));
+        record.text(QStringLiteral("%1: %2 шт., ξ = %3")
+                        .arg(fittingCaption(material, int(k) + 1).simplified(), exactText(count), xi));
+        terms << exactText(count) + QStringLiteral("·") + xi;
     }
     if (losses.otherResistance) {
-        lines << QStringLiteral("другие: ξ = ") + numberText(*losses.otherResistance);
-        terms << numberText(*losses.otherResistance);
+        record.text(QStringLiteral("другие: ξ = ") + exactText(*losses.otherResistance));
+        terms << exactText(*losses.otherResistance);
     }
-    const QString sum = numberText(figures.resistanceSum.value_or(0));
-    lines << (terms.isEmpty() ? QStringLiteral("Местных сопротивлений нет: Σξ = ") + sum
-                              : QStringLiteral("Σξ = %1 = %2").arg(terms.join(QStringLiteral(" + ")), sum));
-    return lines;
+    const QString sum = exactText(figures.resistanceSum.value_or(0));
+    if (terms.isEmpty())
+        record.text(QStringLiteral("Местных сопротивлений нет: Σξ = ") + sum);
+    else if (terms.size() == 1 && terms.front() == sum)
+        record.text(QStringLiteral("Σξ = ") + sum);
+    else
+        record.text(QStringLiteral("Σξ = %1 = %2").arg(terms.join(QStringLiteral(" + ")), sum));
 }
 
-QStringList sectionLines(const CalculationRequest& request, SystemKind kind, const Figures& figures, Material material)
+void addSectionLines(RecordLines& record, const CalculationRequest& request, SystemKind kind, const Figures& figures,
+                     Material material)
 {
     if (!request.length || !figures.velocity)
-        return {};
-    const QString length = numberText(*request.length);
-    const QString v = approx(*figures.velocity);
-    const QString sum = numberText(figures.resistanceSum.value_or(0));
-    QStringList lines{QStringLiteral("Длина участка L = %1 м").arg(length)};
-    lines << fittingLines(material, request.localLosses, figures);
+        return;
+    const double length = *request.length;
+    const Term sum = exact(figures.resistanceSum.value_or(0));
+    const Term v = figure(QStringLiteral("v"));
+    record.text(QStringLiteral("Длина участка L = %1 м").arg(exactText(length)));
+    addFittingLines(record, material, request.localLosses, figures);
     if (kind == SystemKind::Heating) {
-        if (figures.localPressureLoss && figures.pressureDrop && figures.specificLoss && figures.density)
-            lines << QStringLiteral("Z = Σξ·v²·ρ/2 = %1·%2²·%3/2 = %4 Па")
-                         .arg(sum, v, numberText(*figures.density), approx(*figures.localPressureLoss))
-                  << QStringLiteral("ΔP = R·L + Z = %1·%2 + %3 = %4 Па")
-                         .arg(approx(*figures.specificLoss), length, approx(*figures.localPressureLoss),
-                              shown(*figures.pressureDrop, 3));
-        return lines;
+        if (figures.localPressureLoss && figures.pressureDrop && figures.specificLoss && figures.density) {
+            record.setFigure(QStringLiteral("Z"), *figures.localPressureLoss);
+            record.setFigure(QStringLiteral("ΔP"), *figures.pressureDrop);
+            record.formula(QStringLiteral("Z = Σξ·v²·ρ/2 = %1·%2²·%3/2 = %4 Па"), {sum, v, exact(*figures.density)},
+                           [](const std::vector<double>& x) { return x[0] * x[1] * x[1] * x[2] / 2; }, QStringLiteral("Z"));
+            record.formula(QStringLiteral("ΔP = R·L + Z = %1·%2 + %3 = %4 Па"),
+                           {figure(QStringLiteral("R")), exact(length), figure(QStringLiteral("Z"))},
+                           [](const std::vector<double>& x) { return x[0] * x[1] + x[2]; }, QStringLiteral("ΔP"));
+        }
+        return;
     }
-    if (figures.headLoss && figures.headLossPressure && figures.slope)
-        lines << QStringLiteral("H = i·L + Σξ·v²/2g = %1·%2 + %3·%4²/19,62 = %5 м")
-                     .arg(approx(*figures.slope), length, sum, v, shown(*figures.headLoss, 3))
-              << QStringLiteral("потери давления на участке 1000·g·H = %1 Па").arg(shown(*figures.headLossPressure, 3));
-    return lines;
+    if (figures.headLoss && figures.headLossPressure && figures.slope) {
+        record.setFigure(QStringLiteral("H"), *figures.headLoss);
+        record.setFigure(QStringLiteral("1000·g·H"), *figures.headLossPressure);
+        record.formula(QStringLiteral("H = i·L + Σξ·v²/2g = %1·%2 + %3·%4²/19,62 = %5 м"),
+                       {figure(QStringLiteral("i")), exact(length), sum, v},
+                       [](const std::vector<double>& x) { return x[0] * x[1] + x[2] * x[3] * x[3] / 19.62; },
+                       QStringLiteral("H"));
+        record.formula(QStringLiteral("потери давления на участке 1000·g·H = 1000·9,80665·%1 = %2 Па"),
+                       {figure(QStringLiteral("H"))}, [](const std::vector<double>& x) { return 1000 * gravity * x[0]; },
+                       QStringLiteral("1000·g·H"));
+    }
 }
 
 QStringList described(const Screen& screen, const QStringList& pipe, const CalculationRequest& request,
@@ -200,22 +285,30 @@ QStringList described(const Screen& screen, const QStringList& pipe, const Calcu
     const Figures& figures = outcome.figures;
     const int system = choiceAt(request.conditions.chosen, screen.systemPosition);
     const SystemKind kind = system >= 0 && system < screen.kinds.size() ? screen.kinds.at(system) : SystemKind::ColdWater;
-    QStringList lines = pipe;
-    lines << conditionLines(screen, request, kind, figures);
+    RecordLines record;
+    record.text(pipe);
+    record.text(conditionLines(screen, request, kind, figures));
     if (figures.flow)
-        lines << flowLine(request, *figures.flow);
+        addFlowLine(record, request, *figures.flow);
     if (request.load && request.load->heatCapacity > 0 && request.load->temperatureDrop > 0)
-        lines << loadLine(*request.load);
-    if (figures.flow && figures.diameterMm && figures.velocity && figures.viscosity)
-        lines << velocityLine(*figures.flow, *figures.diameterMm, *figures.velocity)
-              << slopeLines(screen.material, kind, outcome);
-    lines << sectionLines(request, kind, figures, screen.material) << shownAdvice(outcome);
-    return lines;
+        record.text(loadLine(*request.load));
+    if (figures.flow && figures.diameterMm && figures.velocity && figures.viscosity) {
+        addVelocityLine(record, *figures.diameterMm, *figures.velocity);
+        addSlopeLines(record, screen.material, kind, outcome);
+    } else if (figures.velocity && outcome.failed) {
+        record.setFigure(QStringLiteral("v"), *figures.velocity);
+        record.line(QStringLiteral("v = %1 м/с"), {figure(QStringLiteral("v"))});
+        if (!outcome.stopReason.isEmpty())
+            record.text(QStringLiteral("Расчет невозможен: ") + outcome.stopReason);
+    }
+    addSectionLines(record, request, kind, figures, screen.material);
+    addAdvice(record, outcome);
+    return record.written();
 }
 
 QString dpLine(const CalculationRequest& request, const QString& catalogRule)
 {
-    return (request.size.isEmpty() ? QStringLiteral("dp = %1 мм") : catalogRule).arg(numberText(request.diameterMm));
+    return (request.size.isEmpty() ? QStringLiteral("dp = %1 мм") : catalogRule).arg(exactText(request.diameterMm));
 }
 
 }  // namespace
@@ -227,22 +320,35 @@ QStringList describeCopper(const CalculationRequest& request, const CalculationO
     if (request.size.isEmpty() || parts.size() != 2) {
         pipe << pipeLine(request, request.size) << dpLine(request, QStringLiteral("dp = %1 мм"));
     } else {
-        const QString outer = numberText(parseValue(parts.at(0)));
-        const QString wall = numberText(parseValue(parts.at(1)));
+        const QString outer = exactText(parseValue(parts.at(0)));
+        const QString wall = exactText(parseValue(parts.at(1)));
         pipe << pipeLine(request, QStringLiteral("dн = %1 мм, s = %2 мм").arg(outer, wall))
-             << QStringLiteral("dp = dн − 2·s = %1 − 2·%2 = %3 мм").arg(outer, wall, numberText(request.diameterMm));
+             << QStringLiteral("dp = dн − 2·s = %1 − 2·%2 = %3 мм").arg(outer, wall, exactText(request.diameterMm));
     }
     return described(copperScreen, pipe, request, outcome);
 }
 
 QStringList describePex(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
-    static const QStringList series{QStringLiteral("SDR 13,6"), QStringLiteral("SDR 11"), QStringLiteral("SDR 9"),
-                                    QStringLiteral("SDR 7,4"), QStringLiteral("SDR 6")};
+    static const QStringList seriesNames{QStringLiteral("SDR 13,6"), QStringLiteral("SDR 11"), QStringLiteral("SDR 9"),
+                                         QStringLiteral("SDR 7,4"), QStringLiteral("SDR 6")};
     const int position = choiceAt(request.conditions.chosen, 0);
-    const QString seriesName = position >= 0 && position < series.size() ? series.at(position) : QString();
-    const QStringList pipe{pipeLine(request, QStringLiteral("dн = %1 мм, %2").arg(numberText(parseValue(request.size)), seriesName)),
-                           dpLine(request, QStringLiteral("dp = dв = %1 мм (табл.1 СП 41-109-2005)"))};
+    const QString seriesName = position >= 0 && position < seriesNames.size() ? seriesNames.at(position) : QString();
+    const double outer = parseValue(request.size);
+    const std::optional<pex::WallFigures> wall = request.size.isEmpty() || seriesName.isEmpty()
+                                                     ? std::nullopt
+                                                     : pex::wallFigures(outer, pex::Series(position));
+    if (!wall)
+        return described(pexScreen, {pipeLine(request, QStringLiteral("dн = %1 мм, %2").arg(exactText(outer), seriesName)),
+                                     dpLine(request, QStringLiteral("dp = %1 мм"))},
+                         request, outcome);
+    const QStringList pipe{
+        pipeLine(request, QStringLiteral("dн = %1 мм, %2, e = %3 мм, δe = %4 мм, δD = %5 мм (табл.1 СП 41-109-2005)")
+                              .arg(exactText(outer), seriesName, exactText(wall->e), exactText(wall->wallTolerance),
+                                   exactText(wall->outerTolerance))),
+        QStringLiteral("dp = dв = 0,5·(2·dн + δD − 4·e − 2·δe) = 0,5·(2·%1 + %2 − 4·%3 − 2·%4) = %5 мм")
+            .arg(exactText(outer), exactText(wall->outerTolerance), exactText(wall->e), exactText(wall->wallTolerance),
+                 exactText(request.diameterMm))};
     return described(pexScreen, pipe, request, outcome);
 }
 
@@ -254,9 +360,9 @@ QStringList describePexAlPex(const CalculationRequest& request, const Calculatio
     } else {
         const double outer = parseValue(request.size);
         const double wall = (outer - pexalpex::innerDiameter(outer)) / 2;
-        pipe << pipeLine(request, QStringLiteral("dн = %1 мм, s = %2 мм").arg(numberText(outer), numberText(wall)))
+        pipe << pipeLine(request, QStringLiteral("dн = %1 мм, s = %2 мм").arg(exactText(outer), exactText(wall)))
              << QStringLiteral("dp = dн − 2·s = %1 − 2·%2 = %3 мм")
-                    .arg(numberText(outer), numberText(wall), numberText(request.diameterMm));
+                    .arg(exactText(outer), exactText(wall), exactText(request.diameterMm));
     }
     return described(pexAlPexScreen, pipe, request, outcome);
 }

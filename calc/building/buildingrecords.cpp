@@ -101,6 +101,7 @@ CalculationOutcome buildingOutcome(const CalculationRequest& request, const Syst
     outcome.failed = result.failed;
     outcome.figures = result.figures;
     outcome.friction = result.friction;
+    outcome.stopReason = result.stopReason;
     if (result.advice)
         outcome.advice = result.advice->label.text.value_or(QString());
     if (result.failed)

@@ -45,15 +45,20 @@ QStringList outerDiameters(Series series)
     return items;
 }
 
+std::optional<WallFigures> wallFigures(double outerDiameter, Series series)
+{
+    for (const Size& size : sizes)
+        if (size.outer == outerDiameter && size.walls[int(series)])
+            return WallFigures{size.walls[int(series)]->e, size.walls[int(series)]->tolerance, size.outerTolerance};
+    return std::nullopt;
+}
+
 double innerDiameter(double outerDiameter, Series series)
 {
-    for (const Size& size : sizes) {
-        if (size.outer != outerDiameter || !size.walls[int(series)])
-            continue;
-        const Wall& wall = *size.walls[int(series)];
-        return 0.5 * (2 * outerDiameter + size.outerTolerance - 4 * wall.e - 2 * wall.tolerance);
-    }
-    return outerDiameter;
+    const std::optional<WallFigures> wall = wallFigures(outerDiameter, series);
+    if (!wall)
+        return outerDiameter;
+    return 0.5 * (2 * outerDiameter + wall->outerTolerance - 4 * wall->e - 2 * wall->wallTolerance);
 }
 
 }  // namespace calc::building::pex

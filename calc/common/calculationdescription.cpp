@@ -5,21 +5,32 @@
 #include "calc/common/rounding.h"
 #include "calc/fixtures/fixtureflow.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace calc::description {
 
 QString shown(double value, int decimals) { return numberText(roundHalfEven(value, decimals)); }
 
-QString approx(double value)
+QString timesMillionth(double valueE6) { return exactText(valueE6) + QStringLiteral("·10⁻⁶"); }
+
+Term viscosityTerm(double viscosity) { return exact(viscosity, timesMillionth(viscosity * 1e6)); }
+
+Term metres(double diameterMm) { return exact(diameterMm / 1000); }
+
+QString handbookSource()
 {
-    if (value == 0 || !std::isfinite(value))
-        return numberText(value);
-    const int decimals = 3 - int(std::floor(std::log10(std::abs(value))));
-    return numberText(roundHalfEven(value, decimals));
+    return QStringLiteral("[1] Таблицы для гидравлического расчета водопроводных труб. Справочное пособие.");
 }
 
-QString timesMillionth(double valueE6) { return approx(valueE6) + QStringLiteral("·10⁻⁶"); }
+QString documentName(const QString& designation)
+{
+    QString name = designation;
+    if (name.startsWith(QStringLiteral("CП")))
+        name.replace(0, 1, QStringLiteral("С"));
+    static const QRegularExpression joined(QStringLiteral("^(СП|ГОСТ)(\\d)"));
+    return name.replace(joined, QStringLiteral("\\1 \\2"));
+}
 
 QString pipeLine(const CalculationRequest& request, const QString& catalogSize)
 {
@@ -32,70 +43,118 @@ QString viscosityLine(double viscosity)
     return QStringLiteral("ν = ") + timesMillionth(viscosity * 1e6) + QStringLiteral(" м²/с");
 }
 
-QString flowLine(const CalculationRequest& request, double flow)
+void addFlowLine(RecordLines& record, const CalculationRequest& request, double flow)
 {
-    const QString litres = shown(1000 * flow, 8) + QStringLiteral(" л/сек");
-    const QString cubic = shown(3600 * flow, 8) + QStringLiteral(" м куб/ч");
+    // Eight decimals as typed or converted, never in the "5e-05" form.
+    const QString litres = exactText(roundHalfEven(1000 * flow, 8)) + QStringLiteral(" л/сек");
+    const QString cubic = exactText(roundHalfEven(3600 * flow, 8)) + QStringLiteral(" м куб/ч");
     const bool typedInLitres = request.conditions.flow.unit == FlowUnit::LitresPerSecond;
-    return QStringLiteral("Q = %1 = %2 = %3 м³/с")
-        .arg(typedInLitres ? litres : cubic, typedInLitres ? cubic : litres, approx(flow));
+    record.setFigure(QStringLiteral("Q"), flow);
+    record.line(QStringLiteral("Q = ") + (typedInLitres ? litres : cubic) + QStringLiteral(" = ")
+                    + (typedInLitres ? cubic : litres) + QStringLiteral(" = %1 м³/с"),
+                {figure(QStringLiteral("Q"))});
 }
 
-QString velocityLine(double flow, double diameterMm, double velocity)
+void addVelocityLine(RecordLines& record, double diameterMm, double velocity)
 {
-    return QStringLiteral("v = 4·Q/(π·d²) = 4·%1/(π·%2²) = %3 м/с")
-        .arg(approx(flow), numberText(diameterMm / 1000), shown(velocity, 3));
+    record.setFigure(QStringLiteral("v"), velocity);
+    record.text(QStringLiteral("dp = %1 мм = %2 м").arg(exactText(diameterMm), exactText(diameterMm / 1000)));
+    record.formula(QStringLiteral("v = 4·Q/(π·d²) = 4·%1/(π·%2²) = %3 м/с"),
+                   {figure(QStringLiteral("Q")), metres(diameterMm)},
+                   [](const std::vector<double>& x) { return 4 * x[0] / (pi() * x[1] * x[1]); }, QStringLiteral("v"));
 }
 
-QStringList thousandILines(const Figures& figures)
+void addThousandILines(RecordLines& record, const Figures& figures)
 {
     if (!figures.slope || !figures.thousandI || !figures.slopePressure)
-        return {};
-    return {QStringLiteral("1000i = 1000·%1 = %2").arg(approx(*figures.slope), shown(*figures.thousandI, 3)),
-            QStringLiteral("потери давления на 1 м: 1000·g·i = 1000·9,80665·%1 = %2 Па/м")
-                .arg(approx(*figures.slope), shown(*figures.slopePressure, 2))};
+        return;
+    record.setFigure(QStringLiteral("1000i"), *figures.thousandI);
+    record.setFigure(QStringLiteral("1000·g·i"), *figures.slopePressure);
+    record.formula(QStringLiteral("1000i = 1000·%1 = %2 м/км"), {figure(QStringLiteral("i"))},
+                   [](const std::vector<double>& x) { return 1000 * x[0]; }, QStringLiteral("1000i"));
+    record.formula(QStringLiteral("потери давления на 1 м: 1000·g·i = 1000·9,80665·%1 = %2 Па/м"),
+                   {figure(QStringLiteral("i"))}, [](const std::vector<double>& x) { return 1000 * gravity * x[0]; },
+                   QStringLiteral("1000·g·i"));
 }
 
-QStringList simpleSectionLines(const CalculationRequest& request, const Figures& figures)
+void addSimpleSectionLines(RecordLines& record, const CalculationRequest& request, const Figures& figures)
 {
     if (!request.length || !figures.headLoss || !figures.headLossPressure || !figures.thousandI)
-        return {};
-    const QString length = numberText(*request.length);
-    return {QStringLiteral("Длина участка L = %1 м").arg(length),
-            QStringLiteral("h = i · L = %1·%2 = %3 м").arg(approx(*figures.thousandI / 1000), length,
-                                                            shown(*figures.headLoss, 3)),
-            QStringLiteral("потери давления 1000·g·h = %1 Па").arg(shown(*figures.headLossPressure, 2))};
+        return;
+    record.setFigure(QStringLiteral("h"), *figures.headLoss);
+    record.setFigure(QStringLiteral("1000·g·h"), *figures.headLossPressure);
+    record.text(QStringLiteral("Длина участка L = %1 м").arg(exactText(*request.length)));
+    record.formula(QStringLiteral("h = i·L = %1·%2 = %3 м"), {figure(QStringLiteral("i")), exact(*request.length)},
+                   [](const std::vector<double>& x) { return x[0] * x[1]; }, QStringLiteral("h"));
+    record.formula(QStringLiteral("потери давления 1000·g·h = 1000·9,80665·%1 = %2 Па"), {figure(QStringLiteral("h"))},
+                   [](const std::vector<double>& x) { return 1000 * gravity * x[0]; }, QStringLiteral("1000·g·h"));
 }
 
-QStringList shownAdvice(const CalculationOutcome& outcome)
+void addAdvice(RecordLines& record, const CalculationOutcome& outcome)
 {
-    QStringList lines;
     for (const QString& text : {outcome.velocityWarning, outcome.advice})
         if (!text.isEmpty())
-            lines << text;
-    return lines;
+            record.text(text);
+    if (outcome.velocity && outcome.velocity->exceeded && record.hasFigure(QStringLiteral("v")))
+        record.line(QStringLiteral("Скорость v = %1 м/с больше предельной скорости %2 м/с").arg(QStringLiteral("%1"),
+                                                                                      exactText(outcome.velocity->limit)),
+                    {figure(QStringLiteral("v"))});
 }
 
 QStringList classicRecord(const CalculationRequest& request, const CalculationOutcome& outcome, const QStringList& pipe,
-                          const std::function<QStringList(double v, double d, double i)>& slopeLines)
+                          const std::function<void(RecordLines& record, const Term& d)>& slopeLines)
 {
     const Figures& figures = outcome.figures;
-    QStringList lines = pipe;
+    RecordLines record;
+    record.text(pipe);
     if (figures.flow)
-        lines << flowLine(request, *figures.flow);
-    if (figures.flow && figures.diameterMm && figures.velocity && figures.slope)
-        lines << velocityLine(*figures.flow, *figures.diameterMm, *figures.velocity)
-              << slopeLines(*figures.velocity, *figures.diameterMm / 1000, *figures.slope) << thousandILines(figures);
-    lines << simpleSectionLines(request, figures) << shownAdvice(outcome);
-    return lines;
+        addFlowLine(record, request, *figures.flow);
+    if (figures.flow && figures.diameterMm && figures.velocity && figures.slope) {
+        addVelocityLine(record, *figures.diameterMm, *figures.velocity);
+        record.setFigure(QStringLiteral("i"), *figures.slope);
+        slopeLines(record, metres(*figures.diameterMm));
+        addThousandILines(record, figures);
+    }
+    addSimpleSectionLines(record, request, figures);
+    addAdvice(record, outcome);
+    return record.written();
 }
+
+namespace {
+
+// Where the formulas of each table come from, as the program reference names them.
+QString formulaSource(int table)
+{
+    switch (table) {
+    case 7:
+        return QStringLiteral("СП 40-104-2001");
+    case 9:
+        return QStringLiteral("СП 40-108-2004");
+    case 10:
+        return QStringLiteral("СП 41-109-2005");
+    case 11:
+        return QStringLiteral("СП 41-102-98");
+    default:
+        break;
+    }
+    return handbookSource();
+}
+
+}  // namespace
 
 QStringList recordLines(const TableRecord& record, const CalculationRequest& request,
                         const CalculationOutcome& outcome)
 {
     QStringList lines{QStringLiteral("Таблица II-%1: %2").arg(record.number).arg(record.title.simplified())};
-    if (!record.documents.isEmpty())
-        lines << QStringLiteral("Нормативный документ: ") + record.documents.front().designation;
+    const QString standard = record.documents.isEmpty() ? QString() : documentName(record.documents.front().designation);
+    const QString source = formulaSource(record.number);
+    if (standard == source) {
+        lines << QStringLiteral("Трубы и формулы: ") + source;
+    } else {
+        if (!standard.isEmpty())
+            lines << QStringLiteral("Трубы: ") + standard;
+        lines << QStringLiteral("Формулы: ") + source;
+    }
     if (request.fixtures)
         lines << fixtures::recordLines(*request.fixtures);
     if (record.describe)

@@ -121,6 +121,7 @@ struct CalculationOutcome {
     QString velocityWarning;  // the warning below the results; empty when none
     QString advice;           // the advice label (economic or velocity advice)
     QString headLossText;     // the section's result line: "H = i·L·(1+k)= 0,26 м"
+    QString stopReason;       // why a calculation stopped after v, in a few words; empty otherwise
 };
 
 }  // namespace calc

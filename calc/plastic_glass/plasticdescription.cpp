@@ -7,6 +7,7 @@
 #include "calc/plastic_glass/glasscatalogs.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
 
+#include <cmath>
 #include <iterator>
 
 namespace calc::plastic_glass {
@@ -16,15 +17,21 @@ using namespace description;
 namespace {
 
 // i = coefficient · v^1,774/dp^1,226, the formula of the smooth pipes.
-QString smoothSlopeLine(const QString& coefficient, double v, double d, double i)
+void addSmoothSlopeLine(RecordLines& record, double coefficient, const Term& d)
 {
-    return QStringLiteral("i = %1 · v^1,774/dp^1,226 = %1 · %2^1,774/%3^1,226 = %4")
-        .arg(coefficient, approx(v), numberText(d), approx(i));
+    const QString written = exactText(coefficient);
+    record.formula(QStringLiteral("i = ") + written + QStringLiteral(" · v^1,774/dp^1,226 = ") + written
+                       + QStringLiteral(" · %1^1,774/%2^1,226 = %3"),
+                   {figure(QStringLiteral("v")), d},
+                   [coefficient](const std::vector<double>& x) {
+                       return coefficient * std::pow(x[0], 1.774) / std::pow(x[1], 1.226);
+                   },
+                   QStringLiteral("i"));
 }
 
 QString dpLine(const CalculationRequest& request)
 {
-    return QStringLiteral("dp = %1 мм").arg(numberText(request.diameterMm));
+    return QStringLiteral("dp = %1 мм").arg(exactText(request.diameterMm));
 }
 
 }  // namespace
@@ -43,25 +50,28 @@ QStringList describePolyethylene(const CalculationRequest& request, const Calcul
     if (wall > 0) {
         const QString outer = numberText(parseValue(request.size));
         pipe << pipeLine(request, QStringLiteral("dн = %1 мм, %2, e = %3 мм")
-                                      .arg(outer, pe::caption(pe::allSeries[seriesPosition]), numberText(wall)))
-             << QStringLiteral("dp = dн − 2·e = %1 − 2·%2 = %3 мм").arg(outer, numberText(wall), numberText(request.diameterMm));
+                                      .arg(outer, pe::caption(pe::allSeries[seriesPosition]).simplified(), exactText(wall)))
+             << QStringLiteral("dp = dн − 2·e = %1 − 2·%2 = %3 мм").arg(outer, exactText(wall), exactText(request.diameterMm));
     } else {
         pipe << pipeLine(request, QStringLiteral("dн = %1 мм").arg(request.size)) << dpLine(request);
     }
-    return classicRecord(request, outcome, pipe, [](double v, double d, double i) -> QStringList {
-        return {smoothSlopeLine(QStringLiteral("0,000685"), v, d, i)};
-    });
+    return classicRecord(request, outcome, pipe,
+                         [](RecordLines& record, const Term& d) { addSmoothSlopeLine(record, 0.000685, d); });
 }
 
 QStringList describeGlassFibre(const CalculationRequest& request, const CalculationOutcome& outcome)
 {
     const QStringList pipe{pipeLine(request, QStringLiteral("внутренний диаметр %1 мм").arg(request.size)), dpLine(request)};
     const double lambda = outcome.figures.lambda.value_or(0);
-    return classicRecord(request, outcome, pipe, [lambda](double v, double d, double i) -> QStringList {
-        return {QStringLiteral("λ = 0,0146 · (v · dp)^−0,226 = 0,0146 · (%1 · %2)^−0,226 = %3")
-                    .arg(approx(v), numberText(d), approx(lambda)),
-                QStringLiteral("i = λ · v²/(2g · dp) = %1 · %2²/(19,62 · %3) = %4")
-                    .arg(approx(lambda), approx(v), numberText(d), approx(i))};
+    return classicRecord(request, outcome, pipe, [lambda](RecordLines& record, const Term& d) {
+        const Term v = figure(QStringLiteral("v"));
+        record.setFigure(QStringLiteral("λ"), lambda);
+        record.formula(QStringLiteral("λ = 0,0146 · (v · dp)^−0,226 = 0,0146 · (%1 · %2)^−0,226 = %3"), {v, d},
+                       [](const std::vector<double>& x) { return 0.0146 * std::pow(x[0] * x[1], -0.226); },
+                       QStringLiteral("λ"));
+        record.formula(QStringLiteral("i = λ · v²/(2g · dp) = %1 · %2²/(19,62 · %3) = %4"), {figure(QStringLiteral("λ")), v, d},
+                       [](const std::vector<double>& x) { return x[0] * x[1] * x[1] / (19.62 * x[2]); },
+                       QStringLiteral("i"));
     });
 }
 
@@ -69,10 +79,9 @@ QStringList describeGlass(const CalculationRequest& request, const CalculationOu
 {
     const QStringList pipe{pipeLine(request, QStringLiteral("dн = %1 мм").arg(request.size)),
                            (request.size.isEmpty() ? QStringLiteral("dp = %1 мм") : QStringLiteral("dp = dв = %1 мм"))
-                               .arg(numberText(request.diameterMm))};
-    return classicRecord(request, outcome, pipe, [](double v, double d, double i) -> QStringList {
-        return {smoothSlopeLine(QStringLiteral("0,000745"), v, d, i)};
-    });
+                               .arg(exactText(request.diameterMm))};
+    return classicRecord(request, outcome, pipe,
+                         [](RecordLines& record, const Term& d) { addSmoothSlopeLine(record, 0.000745, d); });
 }
 
 }  // namespace calc::plastic_glass

@@ -1,10 +1,12 @@
 #include "calc/steel/steeldescription.h"
 
 #include "calc/common/calculationdescription.h"
-#include "calc/common/numbertext.h"
 #include "calc/common/tablerecord.h"
 #include "calc/common/valueparse.h"
+#include "calc/common/flowarithmetic.h"
 #include "calc/steel/steelhydraulics.h"
+
+#include <cmath>
 
 namespace calc::steel {
 
@@ -19,10 +21,10 @@ QStringList pipeLines(const CalculationRequest& request, bool nonNew)
     const QStringList parts = request.size.split(QStringLiteral(" × "));
     if (request.size.isEmpty() || parts.size() != 2)
         return {pipeLine(request, {}),
-                QStringLiteral("dp = %1 мм").arg(numberText(request.diameterMm))};
-    const QString outer = numberText(parseValue(parts.at(0)));
-    const QString wall = numberText(parseValue(parts.at(1)));
-    const QString dp = numberText(request.diameterMm);
+                QStringLiteral("dp = %1 мм").arg(exactText(request.diameterMm))};
+    const QString outer = exactText(parseValue(parts.at(0)));
+    const QString wall = exactText(parseValue(parts.at(1)));
+    const QString dp = exactText(request.diameterMm);
     return {pipeLine(request, QStringLiteral("dн = %1 мм, s = %2 мм").arg(outer, wall)),
             nonNew ? QStringLiteral("dp = dн − 2·s − 1 = %1 − 2·%2 − 1 = %3 мм").arg(outer, wall, dp)
                    : QStringLiteral("dp = dн − 2·s = %1 − 2·%2 = %3 мм").arg(outer, wall, dp)};
@@ -31,7 +33,13 @@ QStringList pipeLines(const CalculationRequest& request, bool nonNew)
 QStringList waterLines(const CalculationRequest& request, const Figures& figures)
 {
     const ConditionChoices& chosen = request.conditions.chosen;
-    QStringList lines{choiceAt(chosen, State) == 1 ? QStringLiteral("Трубы новые") : QStringLiteral("Трубы неновые")};
+    QStringList lines;
+    if (choiceAt(chosen, State) == 1)
+        lines << QStringLiteral("Трубы новые");
+    else if (request.size.isEmpty())
+        lines << QStringLiteral("Трубы неновые (dp задан вручную и принят без вычета 1 мм)");
+    else
+        lines << QStringLiteral("Трубы неновые");
     if (choiceAt(chosen, System) == 1) {
         const QStringList temperatures = hotWaterTemperatures();
         const int t = choiceAt(chosen, Temperature);
@@ -45,42 +53,62 @@ QStringList waterLines(const CalculationRequest& request, const Figures& figures
     return lines;
 }
 
-QStringList frictionLines(FormulaBranch branch, double d, double v, double nu, double lambda)
+void addFrictionLines(RecordLines& record, FormulaBranch branch, const Term& d, double v, double nu)
 {
-    const QString dp = numberText(d);
-    const QString ratio = QStringLiteral("%1/%2").arg(timesMillionth(nu * 1e6), approx(v));
-    const QString vOverNu = QStringLiteral("v/ν = %1/(%2) = %3").arg(approx(v), timesMillionth(nu * 1e6), approx(v / nu));
+    const Term viscosity = viscosityTerm(nu);
+    const Term velocity = figure(QStringLiteral("v"));
+    if (branch == FormulaBranch::SteelQuadratic || branch == FormulaBranch::SteelTransitional) {
+        record.setFigure(QStringLiteral("v/ν"), v / nu);
+        record.formula(branch == FormulaBranch::SteelQuadratic
+                           ? QStringLiteral("v/ν = %1/(%2) = %3 м⁻¹ ≥ 9,2·10⁵ м⁻¹: квадратичная область")
+                           : QStringLiteral("v/ν = %1/(%2) = %3 м⁻¹ < 9,2·10⁵ м⁻¹: переходная область"),
+                       {velocity, viscosity}, [](const std::vector<double>& x) { return x[0] / x[1]; },
+                       QStringLiteral("v/ν"));
+    }
     if (branch == FormulaBranch::SteelQuadratic)
-        return {vOverNu + QStringLiteral(" ≥ 9,2·10⁵"),
-                QStringLiteral("λ = 0,021/dp^0,3 = 0,021/%1^0,3 = %2").arg(dp, approx(lambda))};
-    if (branch == FormulaBranch::SteelTransitional)
-        return {vOverNu + QStringLiteral(" < 9,2·10⁵"),
-                QStringLiteral("λ = 1/dp^0,3 · (1,5·10⁻⁶ + ν/v)^0,3 = 1/%1^0,3 · (1,5·10⁻⁶ + %2)^0,3 = %3")
-                    .arg(dp, ratio, approx(lambda))};
-    return {QStringLiteral("λ = 0,312/dp^0,226 · (1,9·10⁻⁶ + ν/v)^0,226 = 0,312/%1^0,226 · (1,9·10⁻⁶ + %2)^0,226 = %3")
-                .arg(dp, ratio, approx(lambda))};
+        record.formula(QStringLiteral("λ = 0,021/dp^0,3 = 0,021/%1^0,3 = %2"), {d},
+                       [](const std::vector<double>& x) { return 0.021 / std::pow(x[0], 0.3); }, QStringLiteral("λ"));
+    else if (branch == FormulaBranch::SteelTransitional)
+        record.formula(QStringLiteral("λ = 1/dp^0,3 · (1,5·10⁻⁶ + ν/v)^0,3 = 1/%1^0,3 · (1,5·10⁻⁶ + %2/%3)^0,3 = %4"),
+                       {d, viscosity, velocity},
+                       [](const std::vector<double>& x) {
+                           return 1 / std::pow(x[0], 0.3) * std::pow(1.5e-6 + x[1] / x[2], 0.3);
+                       },
+                       QStringLiteral("λ"));
+    else
+        record.formula(QStringLiteral("λ = 0,312/dp^0,226 · (1,9·10⁻⁶ + ν/v)^0,226 = "
+                                      "0,312/%1^0,226 · (1,9·10⁻⁶ + %2/%3)^0,226 = %4"),
+                       {d, viscosity, velocity},
+                       [](const std::vector<double>& x) {
+                           return 0.312 / std::pow(x[0], 0.226) * std::pow(1.9e-6 + x[1] / x[2], 0.226);
+                       },
+                       QStringLiteral("λ"));
 }
 
-QStringList sectionLines(const CalculationRequest& request, const Figures& figures)
+void addSectionLines(RecordLines& record, const CalculationRequest& request, const Figures& figures)
 {
     if (!request.length || !figures.headLoss || !figures.headLossPressure || !figures.thousandI)
-        return {};
-    const QString length = numberText(*request.length);
-    const QString i = approx(*figures.thousandI / 1000);
-    QStringList lines{QStringLiteral("Длина участка L = %1 м").arg(length)};
+        return;
+    const double length = *request.length;
+    record.setFigure(QStringLiteral("H"), *figures.headLoss);
+    record.setFigure(QStringLiteral("1000·g·H"), *figures.headLossPressure);
+    record.text(QStringLiteral("Длина участка L = %1 м").arg(exactText(length)));
     if (request.localLosses.counted) {
         const SystemKind kind = choiceAt(request.conditions.chosen, System) == 1 ? SystemKind::HotWater : SystemKind::ColdWater;
         const QStringList types = systemTypes(kind);
         const int position = choiceAt(request.conditions.chosen, SystemType);
-        const QString k = numberText(figures.localShare.value_or(0));
-        lines << QStringLiteral("Местные сопротивления: k = %1 (%2)")
-                     .arg(k, position >= 0 && position < types.size() ? types.at(position) : QString())
-              << QStringLiteral("H = i·L·(1+k) = %1·%2·(1+%3) = %4 м").arg(i, length, k, shown(*figures.headLoss, 3));
+        const double k = figures.localShare.value_or(0);
+        record.text(QStringLiteral("Местные сопротивления: k = %1 (%2; СНиП 2.04.01-85*)")
+                        .arg(exactText(k), position >= 0 && position < types.size() ? types.at(position) : QString()));
+        record.formula(QStringLiteral("H = i·L·(1+k) = %1·%2·(1+%3) = %4 м"),
+                       {figure(QStringLiteral("i")), exact(length), exact(k)},
+                       [](const std::vector<double>& x) { return x[0] * x[1] * (1 + x[2]); }, QStringLiteral("H"));
     } else {
-        lines << QStringLiteral("H = i·L = %1·%2 = %3 м").arg(i, length, shown(*figures.headLoss, 3));
+        record.formula(QStringLiteral("H = i·L = %1·%2 = %3 м"), {figure(QStringLiteral("i")), exact(length)},
+                       [](const std::vector<double>& x) { return x[0] * x[1]; }, QStringLiteral("H"));
     }
-    lines << QStringLiteral("потери давления 1000·g·H = %1 Па").arg(shown(*figures.headLossPressure, 2));
-    return lines;
+    record.formula(QStringLiteral("потери давления 1000·g·H = 1000·9,80665·%1 = %2 Па"), {figure(QStringLiteral("H"))},
+                   [](const std::vector<double>& x) { return 1000 * gravity * x[0]; }, QStringLiteral("1000·g·H"));
 }
 
 }  // namespace
@@ -89,21 +117,26 @@ QStringList describeCalculation(const CalculationRequest& request, const Calcula
 {
     const Figures& figures = outcome.figures;
     const bool nonNew = choiceAt(request.conditions.chosen, State) != 1;
-    QStringList lines = pipeLines(request, nonNew);
-    lines << waterLines(request, figures);
+    RecordLines record;
+    record.text(pipeLines(request, nonNew));
+    record.text(waterLines(request, figures));
     if (figures.flow)
-        lines << flowLine(request, *figures.flow);
+        addFlowLine(record, request, *figures.flow);
     if (figures.flow && figures.diameterMm && figures.velocity && figures.viscosity && figures.lambda && figures.slope) {
-        const double d = *figures.diameterMm / 1000;
-        const double v = *figures.velocity;
-        lines << velocityLine(*figures.flow, *figures.diameterMm, v)
-              << frictionLines(outcome.branch, d, v, *figures.viscosity, *figures.lambda)
-              << QStringLiteral("i = λ · 1/dp · v²/2g = %1 · 1/%2 · %3²/19,62 = %4")
-                     .arg(approx(*figures.lambda), numberText(d), approx(v), approx(*figures.slope))
-              << thousandILines(figures);
+        const Term d = metres(*figures.diameterMm);
+        addVelocityLine(record, *figures.diameterMm, *figures.velocity);
+        record.setFigure(QStringLiteral("λ"), *figures.lambda);
+        record.setFigure(QStringLiteral("i"), *figures.slope);
+        addFrictionLines(record, outcome.branch, d, *figures.velocity, *figures.viscosity);
+        record.formula(QStringLiteral("i = λ · 1/dp · v²/2g = %1 · 1/%2 · %3²/19,62 = %4"),
+                       {figure(QStringLiteral("λ")), d, figure(QStringLiteral("v"))},
+                       [](const std::vector<double>& x) { return x[0] / x[1] * x[2] * x[2] / 19.62; },
+                       QStringLiteral("i"));
+        addThousandILines(record, figures);
     }
-    lines << sectionLines(request, figures) << shownAdvice(outcome);
-    return lines;
+    addSectionLines(record, request, figures);
+    addAdvice(record, outcome);
+    return record.written();
 }
 
 }  // namespace calc::steel

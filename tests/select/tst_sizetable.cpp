@@ -140,6 +140,62 @@ private slots:
         QCOMPARE(table.rows.at(0).cells.at(selection::JudgementColumn), QString());
     }
 
+    // Glass-fibre and glass pipes have neither economic flows nor a velocity limit: at a flow of
+    // absurd velocity no size is marked, and the advice says so.
+    void noRecommendationWithoutBandsOrLimit_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<double>("flow");
+        QTest::addColumn<QString>("smallestVelocity");
+        // 50 mm bore at 150 л/сек: v = 4·0,15/(π·0,05²) = 76,394 м/с
+        QTest::newRow("II-7, 150 л/сек") << 7 << 150.0 << "76,394";
+        // 45 mm glass, 37 mm bore, at 40 л/сек: v = 4·0,04/(π·0,037²) = 37,202 м/с
+        QTest::newRow("II-8, 40 л/сек") << 8 << 40.0 << "37,202";
+    }
+    void noRecommendationWithoutBandsOrLimit()
+    {
+        QFETCH(int, number);
+        QFETCH(double, flow);
+        QFETCH(QString, smallestVelocity);
+        const selection::SizeTable table = selection::sizeTable(calc::table(number), litres(flow), true);
+        QCOMPARE(table.recommendedRow, -1);
+        QCOMPARE(table.advice, QStringLiteral("Таблица II-%1 не дает рекомендации по диаметру при этом расходе: в ней нет "
+                                              "ни экономических расходов, ни предельной скорости.")
+                                   .arg(number));
+        QVERIFY(!table.rows.isEmpty());
+        QCOMPARE(table.rows.first().cells.at(selection::VelocityColumn), smallestVelocity);
+        for (const selection::SizeRow& row : table.rows) {
+            QVERIFY(!row.recommended);
+            QCOMPARE(row.cells.at(selection::JudgementColumn), QString());
+        }
+    }
+
+    // A condition the catalog needs and the calculator did not pass: the advice names it.
+    void missingChoiceNamed()
+    {
+        calc::SizeQuery query = litres(2);
+        query.chosen = {3, -1};
+        const selection::SizeTable table = selection::sizeTable(calc::table(5), query, true);
+        QVERIFY(table.rows.isEmpty());
+        QCOMPARE(table.advice, QStringLiteral("Размеров нет: на калькуляторе не выбрано (серия)."));
+    }
+
+    // Copper supply pipes at 20 л/сек and 60 °C: in the largest bores the supply formula gives no
+    // positive slope; the row keeps v and says why it stops there.
+    void copperSupplyStopsAfterVelocity()
+    {
+        calc::SizeQuery query = litres(20);
+        query.chosen = {2, 1};
+        const selection::SizeTable table = selection::sizeTable(calc::table(9), query, true);
+        QVERIFY(!table.rows.isEmpty());
+        const selection::SizeRow& largest = table.rows.last();
+        QCOMPARE(largest.cells.at(selection::SizeColumnName), QStringLiteral("267 × 3,0"));
+        // 261 mm bore: v = 4·0,02/(π·0,261²) = 0,374 м/с
+        QCOMPARE(largest.cells.mid(selection::VelocityColumn),
+                 QStringList({"0,374", "—", "—", "расчет невозможен: уклон не положителен"}));
+        QVERIFY(!largest.recommended);
+    }
+
     void handbookRanges_data()
     {
         QTest::addColumn<double>("from");
