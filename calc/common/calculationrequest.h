@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/calculation.h"
+#include "calc/common/economicadvice.h"
 
 #include <QList>
 #include <QString>
@@ -109,6 +110,8 @@ struct CalculationOutcome {
     QString velocityWarning;  // the warning below the results; empty when none
     QString advice;           // the advice label (economic or velocity advice)
     QString headLossText;     // the section's result line: "H = i·L·(1+k)= 0,26 м"
+    // What the advice step writes on the advice label of a screen that keeps what is not written.
+    std::optional<AdviceLabelWrites> adviceLabel;
 };
 
 }  // namespace calc

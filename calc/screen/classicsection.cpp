@@ -27,6 +27,14 @@ simple::Result showSectionHeadLoss(QWidget* window, QLabel* result, const QStrin
     return section;
 }
 
+void publish(ShownCalculation* shown, const CalculationRequest& request, const CalculationOutcome& outcome,
+             const QString& advice)
+{
+    if (outcome.failed)
+        return shown->forget();
+    shown->show(request, {outcome.figures, outcome.velocityWarning, advice, outcome.headLossText});
+}
+
 void publishFind(ShownCalculation* shown, CalculationRequest request, const std::optional<Check>& failed,
                  const Figures& figures, const QString& advice)
 {

@@ -22,6 +22,11 @@ double shownNumber(const QString& text);
 // on the result label and its tooltip; a result that is not a number is reported instead.
 simple::Result showSectionHeadLoss(QWidget* window, QLabel* result, const QString& length, const QString& slopeText);
 
+// What a find or a section leaves shown: the request with its outcome and the advice as the
+// screen shows it, or nothing once it has shown an error box.
+void publish(ShownCalculation* shown, const CalculationRequest& request, const CalculationOutcome& outcome,
+             const QString& advice);
+
 // What a find leaves shown: the request with the calculation diameter it took and its figures,
 // or nothing once it has shown its error box.
 void publishFind(ShownCalculation* shown, CalculationRequest request, const std::optional<Check>& failed,

@@ -3,8 +3,9 @@
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/advicelabel.h"
 #include "calc/screen/classicsection.h"
-#include "calc/screen/screenwidgets.h"
+#include "calc/simple/simpleoutcome.h"
 #include "platform/messagebox.h"
 #include "widgets/numericinput.h"
 
@@ -13,37 +14,79 @@
 
 namespace calc {
 
-SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const simple::Material& tableMaterial,
+namespace {
+
+// 1000i is the last figure of a find: an outcome without it stopped in the find.
+bool foundThrough(const CalculationOutcome& outcome) { return outcome.figures.thousandI.has_value(); }
+
+}  // namespace
+
+SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& requestNames,
                                  const QString& initialSlopeText)
-    : QObject(controls.window), Label16(initialSlopeText), ui(controls), material(tableMaterial)
+    : QObject(controls.window),
+      Label16(initialSlopeText),
+      ui(controls),
+      names(requestNames),
+      table(record.number),
+      calculation(record.calculate)
 {
 }
 
-simple::Input SimpleFindPanel::input() const
+void SimpleFindPanel::find() { run(request(false)); }
+
+void SimpleFindPanel::calculate() { run(request(true)); }
+
+CalculationRequest SimpleFindPanel::request(bool section) const
 {
-    return {.material = material,
-            .flow = typedFlow(ui.flow, ui.litresPerSecond),
-            .diameterMm = parseValue(ui.diameter->text())};
+    CalculationRequest request{.table = table, .conditions = names.conditions(), .size = names.size(),
+                               .diameterMm = parseValue(ui.diameter->text())};
+    if (section)
+        request.length = parseValue(ui.length->text());
+    return request;
 }
 
-simple::Result SimpleFindPanel::find(const simple::Input& input)
+void SimpleFindPanel::run(const CalculationRequest& request)
 {
     ui.headLoss->clear();
-    const simple::Result result = simple::calculate(input);
-    const Figures& figures = result.figures;
+    const CalculationOutcome outcome = calculation(request);
+    showFind(outcome);
+    if (ui.advice && outcome.adviceLabel)
+        showAdvice(ui.advice, *outcome.adviceLabel);
+    if (request.length)
+        showSection(outcome, *request.length);
+    classic::publish(ui.shown, request, outcome, ui.advice ? ui.advice->text() : QString());
+}
+
+void SimpleFindPanel::showFind(const CalculationOutcome& outcome)
+{
+    const Figures& figures = outcome.figures;
     if (figures.diameterMm)
         showDiameter();
     if (figures.flow)
         ui.flow->setToolTip(flowTooltip(*figures.flow));
-    if (result.failed) {
-        platform::showInputError(ui.window, messages::inputError(*result.failed, messages::diameterZero));
-        return result;
+    if (!foundThrough(outcome)) {
+        platform::showInputError(ui.window, messages::inputError(*outcome.failed, messages::diameterZero));
+        return;
     }
     ui.velocity->setText(velocityText(*figures.velocity));
     ui.thousandI->setText(thousandIText(*figures.thousandI));
     Label16 = storedNumberText(*figures.thousandI);
     ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
-    return result;
+}
+
+void SimpleFindPanel::showSection(const CalculationOutcome& outcome, double length)
+{
+    // A find that stopped leaves the section to the 1000i that the last successful one stored.
+    Figures stored;
+    stored.thousandI = parseValue(Label16);
+    const CalculationOutcome section =
+        foundThrough(outcome) ? outcome : simple::withSection(std::nullopt, stored, std::nullopt, length);
+    if (section.failed) {
+        platform::showInputError(ui.window, messages::notComputable);
+        return;
+    }
+    ui.headLoss->setText(section.headLossText);
+    ui.headLoss->setToolTip(simpleSectionTooltip(*section.figures.headLossPressure));
 }
 
 void SimpleFindPanel::showDiameter()
@@ -56,11 +99,6 @@ void SimpleFindPanel::showDiameter()
     ui.diameterPrefix->setText(QStringLiteral("dp="));
     for (auto* label : {ui.diameterShown, ui.diameterPrefix})
         label->setToolTip(QStringLiteral("расчетный внутренний диаметр"));
-}
-
-simple::Result SimpleFindPanel::showSectionHeadLoss()
-{
-    return classic::showSectionHeadLoss(ui.window, ui.headLoss, ui.length->text(), Label16);
 }
 
 void SimpleFindPanel::clearSection()

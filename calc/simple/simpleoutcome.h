@@ -9,8 +9,8 @@
 // The request of a table whose find takes the diameter as it stands, and its outcome.
 namespace calc::simple {
 
-// The one reading of a request as this calculation's input: the diameter as the screen writes it
-// into its input, the advice comparing the size the list names (or the typed diameter).
+// The one reading of a request as this calculation's input: the diameter as the request carries
+// it, the advice comparing the size the request names (or the typed diameter).
 Input input(const Material& material, const CalculationRequest& request);
 
 CalculationOutcome outcome(const Material& material, const CalculationRequest& request);
