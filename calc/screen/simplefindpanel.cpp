@@ -5,7 +5,6 @@
 #include "calc/common/valueparse.h"
 #include "calc/screen/advicelabel.h"
 #include "calc/screen/classicsection.h"
-#include "calc/simple/simpleoutcome.h"
 #include "platform/messagebox.h"
 #include "widgets/numericinput.h"
 
@@ -13,13 +12,6 @@
 #include <QLabel>
 
 namespace calc {
-
-namespace {
-
-// 1000i is the last figure of a find: an outcome without it stopped in the find.
-bool foundThrough(const CalculationOutcome& outcome) { return outcome.figures.thousandI.has_value(); }
-
-}  // namespace
 
 SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& requestNames,
                                  const QString& initialSlopeText)
@@ -53,7 +45,7 @@ void SimpleFindPanel::run(const CalculationRequest& request)
     if (ui.advice && outcome.adviceLabel)
         showAdvice(ui.advice, *outcome.adviceLabel);
     if (request.length)
-        showSection(outcome, *request.length);
+        classic::showSection(ui.window, ui.headLoss, outcome, *request.length, Label16);
     classic::publish(ui.shown, request, outcome, ui.advice ? ui.advice->text() : QString());
 }
 
@@ -64,7 +56,7 @@ void SimpleFindPanel::showFind(const CalculationOutcome& outcome)
         showDiameter();
     if (figures.flow)
         ui.flow->setToolTip(flowTooltip(*figures.flow));
-    if (!foundThrough(outcome)) {
+    if (!classic::foundThrough(outcome)) {
         platform::showInputError(ui.window, messages::inputError(*outcome.failed, messages::diameterZero));
         return;
     }
@@ -72,21 +64,6 @@ void SimpleFindPanel::showFind(const CalculationOutcome& outcome)
     ui.thousandI->setText(thousandIText(*figures.thousandI));
     Label16 = storedNumberText(*figures.thousandI);
     ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
-}
-
-void SimpleFindPanel::showSection(const CalculationOutcome& outcome, double length)
-{
-    // A find that stopped leaves the section to the 1000i that the last successful one stored.
-    Figures stored;
-    stored.thousandI = parseValue(Label16);
-    const CalculationOutcome section =
-        foundThrough(outcome) ? outcome : simple::withSection(std::nullopt, stored, std::nullopt, length);
-    if (section.failed) {
-        platform::showInputError(ui.window, messages::notComputable);
-        return;
-    }
-    ui.headLoss->setText(section.headLossText);
-    ui.headLoss->setToolTip(simpleSectionTooltip(*section.figures.headLossPressure));
 }
 
 void SimpleFindPanel::showDiameter()

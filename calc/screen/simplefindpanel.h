@@ -61,7 +61,6 @@ private:
     CalculationRequest request(bool section) const;
     void run(const CalculationRequest& request);
     void showFind(const CalculationOutcome& outcome);
-    void showSection(const CalculationOutcome& outcome, double length);
     void showDiameter();
 
     PanelControls ui;

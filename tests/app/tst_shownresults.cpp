@@ -1,4 +1,5 @@
 #include "app/calculators.h"
+#include "calc/common/flowarithmetic.h"
 #include "calc/registry/tables.h"
 #include "calc/screen/showncalculation.h"
 #include "tests/common/uitest.h"
@@ -118,7 +119,7 @@ private slots:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("flow");
-        for (int number : {5, 6, 7, 8})
+        for (int number : {3, 4, 5, 6, 7, 8})
             QTest::newRow(qPrintable(QStringLiteral("II-%1").arg(number))) << number << QStringLiteral("2.7");
     }
     void shownFiguresAreTheOutcomeOfTheRequest()
@@ -160,6 +161,49 @@ private slots:
         }
     }
 
+    // On the nominal-size screens a find with no size chosen stops at the size, named as a
+    // nominal size; a size kept from a typed diameter is handed on as that diameter.
+    void findOfNoChosenSize_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("caption");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("II-3") << 3 << QByteArray("Label11")
+                              << QStringLiteral("диаметр не может равняться нулю!\r введите значение диаметра в мм");
+        QTest::newRow("II-4") << 4 << QByteArray("Label4")
+                              << QStringLiteral("диаметр не может равняться нулю!\r введите значение диаметра в мм\r"
+                                                "(кликни по значению в выпадающем списке)");
+    }
+    void findOfNoChosenSize()
+    {
+        QFETCH(int, number);
+        QFETCH(QByteArray, caption);
+        QFETCH(QString, message);
+        std::unique_ptr<QWidget> window(createCalculator(number));
+        window->show();
+        typeInto(window.get(), "Text1", "2");
+        click(window.get(), "Command2");
+        QCOMPARE(takeMessages(), QStringList{message});
+        QCOMPARE(text(window.get(), caption.constData()), QStringLiteral("d="));
+        QVERIFY(!child<QAbstractButton>(window.get(), "reportButton")->isEnabled());
+    }
+    void sizeKeptFromATypedDiameter()
+    {
+        std::unique_ptr<QWidget> window(createCalculator(3));
+        window->show();
+        click(window.get(), "Check1");
+        typeInto(window.get(), "Text2", "51,6");
+        typeInto(window.get(), "Text1", "2\r");
+        click(window.get(), "Check1");
+        click(window.get(), "Command2");
+        QCOMPARE(takeMessages(), QStringList());
+        auto* shown = window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown && shown->isShown());
+        QCOMPARE(shown->input().size, QString());
+        QCOMPARE(shown->input().diameterMm, 51.6);
+        QCOMPARE(calc::velocityText(*calc::table(3).calculate(shown->input()).figures.velocity), QStringLiteral("0,956"));
+    }
+
     // A typed diameter is calculated with every digit typed, on the screen and in the request it
     // hands on: v = 4Q/(πd²) at 3,1 л/сек, to a few units in the last digit, where 15 digits
     // would move it by 5 and more.
@@ -168,6 +212,8 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("velocity");
+        QTest::newRow("II-3") << 3 << QStringLiteral("10.0000000000000355") << 39.470425886789762;
+        QTest::newRow("II-4") << 4 << QStringLiteral("1.00000000000000488") << 3947.0425886789658;
         QTest::newRow("II-5") << 5 << QStringLiteral("12.3456789012345449") << 25.89654689046089;
         QTest::newRow("II-6") << 6 << QStringLiteral("150.000000000000449") << 0.17542411505239913;
         QTest::newRow("II-7") << 7 << QStringLiteral("10.0000000000000355") << 39.470425886789762;
