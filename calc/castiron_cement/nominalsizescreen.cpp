@@ -59,9 +59,11 @@ void calculate(const FindControls& ui, const CalculationRequest& request, const 
     showFind(ui, outcome, diameterZero, slopeText);
     if (request.length)
         classic::showSection(ui.window, ui.headLoss, outcome, *request.length, slopeText);
-    // A size that the lists of these conditions do not hold was calculated as its own bore, as
-    // that diameter typed would be.
+    // The calculation diameter is the catalog's for a nominal size. A size that the lists of
+    // these conditions do not hold was calculated as its own bore, as that diameter typed would be.
     CalculationRequest shownRequest = request;
+    if (outcome.figures.diameterMm)
+        shownRequest.diameterMm = *outcome.figures.diameterMm;
     const QList<CatalogSize> sizes = record.sizes(request.conditions.chosen);
     if (std::ranges::none_of(sizes, [&](const CatalogSize& size) { return size.designation == request.size; }))
         shownRequest.size.clear();

@@ -40,11 +40,11 @@ SectionHeadLoss simpleSectionHeadLoss(double length, double thousandI)
     loss.headLoss = length * thousandI / 1000.0;
     loss.pressure = length * gravity * thousandI;
     loss.text = QStringLiteral("h = i · L = ") + numberText(roundHalfEven(loss.headLoss, 3)) + QStringLiteral(" м");
-    loss.tooltip = simpleSectionTooltip(loss.pressure);
+    loss.tooltip = headLossPressureTooltip(loss.pressure);
     return loss;
 }
 
-QString simpleSectionTooltip(double pressure)
+QString headLossPressureTooltip(double pressure)
 {
     return QStringLiteral("потери давления  ") + numberText(roundHalfEven(pressure, 2)) + QStringLiteral(" Па");
 }

@@ -30,15 +30,14 @@ void showSection(QWidget* window, QLabel* result, const CalculationOutcome& outc
         return;
     }
     result->setText(section.headLossText);
-    result->setToolTip(simpleSectionTooltip(*section.figures.headLossPressure));
+    result->setToolTip(headLossPressureTooltip(*section.figures.headLossPressure));
 }
 
-void publish(ShownCalculation* shown, CalculationRequest request, const CalculationOutcome& outcome,
+void publish(ShownCalculation* shown, const CalculationRequest& request, const CalculationOutcome& outcome,
              const QString& advice)
 {
     if (outcome.failed)
         return shown->forget();
-    request.diameterMm = *outcome.figures.diameterMm;
     shown->show(request, {outcome.figures, outcome.velocityWarning, advice, outcome.headLossText});
 }
 

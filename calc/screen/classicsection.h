@@ -26,9 +26,9 @@ bool foundThrough(const CalculationOutcome& outcome);
 void showSection(QWidget* window, QLabel* result, const CalculationOutcome& outcome, double length,
                  const QString& slopeText);
 
-// What a find or a section leaves shown: the request with the calculation diameter it took, its
-// outcome and the advice as the screen shows it, or nothing once it has shown an error box.
-void publish(ShownCalculation* shown, CalculationRequest request, const CalculationOutcome& outcome,
+// What a find or a section leaves shown: the request, its outcome and the advice as the screen
+// shows it, or nothing once it has shown an error box.
+void publish(ShownCalculation* shown, const CalculationRequest& request, const CalculationOutcome& outcome,
              const QString& advice);
 
 }  // namespace calc::classic
