@@ -227,7 +227,6 @@ private:
         Label22.clear();
         ui.Combo3->clear();
         ui.Combo3->hide();
-        Label23 = storedNumberText(coldWaterViscosityE6);
         ui.Frame3->showSystemTypes(SystemKind::ColdWater);
     }
 
@@ -240,11 +239,8 @@ private:
         ui.Frame3->showSystemTypes(SystemKind::HotWater);
     }
 
-    void chooseTemperature()
-    {
-        Label22 = ui.Combo3->currentText();
-        Label23 = storedNumberText(hotWaterViscosityE6(Label22));
-    }
+    // ν (the state field Label23) follows the temperature in the record's reading of the request.
+    void chooseTemperature() { Label22 = ui.Combo3->currentText(); }
 
     QWidget* window;
     Form& ui;
@@ -258,7 +254,6 @@ private:
     QString Label20;  // chosen wall
     QString Label16;  // 1000i of the last find
     QString Label22;  // hot-water temperature
-    QString Label23;  // ν·10^6
 };
 
 }  // namespace calc::steel

@@ -75,7 +75,7 @@ QList<CatalogSize> steelSizes(const ConditionChoices& chosen, const SteelCatalog
 
 // The one reading of a request as the steel calculation's input: the pipe is named
 // "outer × wall" by the lists (either missing while not chosen), the conditions are in the order
-// of the steel records. The screen keeps ν as text in a state field.
+// of the steel records. ν is taken as the screens' state field Label23 keeps it: as text.
 SteelInput steelInput(const CalculationRequest& request)
 {
     const ConditionChoices& chosen = request.conditions.chosen;
