@@ -23,6 +23,10 @@ CalculationOutcome withSection(std::optional<Check> failed, const Figures& figur
     return outcome;
 }
 
+namespace {
+
+// The one reading of a request as this calculation's input: the diameter as the request carries
+// it, the advice comparing the size the request names (or the typed diameter).
 Input input(const Material& material, const CalculationRequest& request)
 {
     return {.material = material,
@@ -30,6 +34,8 @@ Input input(const Material& material, const CalculationRequest& request)
             .diameterMm = request.diameterMm,
             .comparedSize = request.size.isEmpty() ? request.diameterMm : parseValue(request.size)};
 }
+
+}  // namespace
 
 CalculationOutcome outcome(const Material& material, const CalculationRequest& request)
 {
