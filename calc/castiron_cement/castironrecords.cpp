@@ -15,13 +15,13 @@ namespace calc {
 namespace {
 
 // The one reading of a request as a nominal-size calculation's input, on top of the table's own
-// conditions: the list names the nominal size; a typed diameter is taken as the screen shows it.
+// conditions: the request names the nominal size, or none for a typed diameter.
 template <class CalculationInput>
 CalculationInput nominalSizeInput(CalculationInput input, const CalculationRequest& request)
 {
     input.flow = request.conditions.flow;
     input.typedDiameter = request.size.isEmpty();
-    input.size = input.typedDiameter ? readBack(request.diameterMm) : parseValue(request.size);
+    input.size = input.typedDiameter ? request.diameterMm : parseValue(request.size);
     return input;
 }
 
@@ -32,6 +32,9 @@ CalculationOutcome nominalSizeOutcome(const CalculationInput& input, const Calcu
 {
     const nominalsize::Result result = calculate(input);
     CalculationOutcome outcome = simple::withSection(result.failed, result.figures, result.advice.text, request.length);
+    outcome.adviceLabel = result.advice;
+    if (result.sizeCaption)
+        outcome.shownSize = ShownSize{*result.sizeCaption, result.size, result.diameterTooltip.value_or(QString())};
     outcome.economic = economicVerdict(table, input.flow, input.size, !result.failed, adviceForNoBand);
     return outcome;
 }

@@ -3,8 +3,6 @@
 #include "calc/castiron_cement/castironcalculation.h"
 #include "calc/castiron_cement/castironrecords.h"
 #include "calc/common/messages.h"
-#include "calc/common/valueparse.h"
-#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
@@ -20,7 +18,8 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},
                       .typedCaptions = {ui.Label12, ui.Label13}, .catalogOnly = {ui.Option3, ui.Option4}};
     findControls = {.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .diameter = ui.Text2,
-                    .flow = ui.Text1, .velocity = ui.Label3, .thousandI = ui.Label4, .advice = ui.Label7};
+                    .flow = ui.Text1, .velocity = ui.Label3, .thousandI = ui.Label4, .advice = ui.Label7,
+                    .length = ui.Text3, .headLoss = ui.Label10, .shown = shown};
 
     for (auto* option : {ui.Option3, ui.Option4})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
@@ -30,7 +29,7 @@ frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, [this] { ui.Label5->setText(ui.Combo1->currentText()); });
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII3::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                          {[this] { calculate(false); }, [this] { clearAll(); }, [this] { calculate(true); },
                            [this] { clearSection(); }});
 
     load();
@@ -69,25 +68,12 @@ void frmtablII3::toggleOtherDiameter()
         load();
 }
 
-void frmtablII3::find()
+// A failed find leaves the 1000i of the last successful one, which a section then uses.
+void frmtablII3::calculate(bool section)
 {
-    CalculationInput input;
-    input.flow = typedFlow(ui.Text1, ui.Option5);
-    input.typedDiameter = ui.Check1->isChecked();
-    // The chosen size is read back from Label5 as it shows it.
-    input.size = input.typedDiameter ? parseValue(ui.Text2->text()) : classic::shownNumber(ui.Label5->text());
-    input.condition = condition();
-    const nominalsize::Result result = castiron::calculate(input);
-    nominalsize::showFind(findControls, result, messages::diameterZero, Label15);
-    classic::publishFind(shown, {.table = 3, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)},
-                         result.failed, result.figures, ui.Label7->text());
-}
-
-void frmtablII3::calculate()
-{
-    find();
-    // A failed find leaves the 1000i of the last successful one, which the section then uses.
-    classic::publishSection(shown, ui.Text3->text(), classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label15));
+    nominalsize::calculate(findControls,
+                           nominalsize::request(findControls, 3, sizeQuery(), ui.Check1->isChecked(), section),
+                           messages::diameterZero, Label15);
 }
 
 void frmtablII3::clearAll()

@@ -19,8 +19,8 @@ private:
     void load();
     void chooseClass();
     void toggleOtherDiameter();
-    void find();
-    void calculate();
+    // The find, and with section the section after it.
+    void calculate(bool section);
     void clearAll();
     void clearSection();
     calc::castiron::Condition condition() const;

@@ -4,7 +4,6 @@
 #include "calc/castiron_cement/castironrecords.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
-#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
 #include "widgets/documentlink.h"
@@ -30,7 +29,8 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
                       .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
                                       ui.Option7, ui.Frame1, ui.Frame2}};
     findControls = {.window = this, .sizeCaption = ui.Label4, .size = ui.Label3, .diameter = ui.Text2,
-                    .flow = ui.Text1, .velocity = ui.Label1, .thousandI = ui.Label2, .advice = ui.Label7};
+                    .flow = ui.Text1, .velocity = ui.Label1, .thousandI = ui.Label2, .advice = ui.Label7,
+                    .length = ui.Text3, .headLoss = ui.Label10, .shown = shown};
 
     const auto onSelected = [this](QRadioButton* option, void (frmtablII4::*action)()) {
         connect(option, &QRadioButton::toggled, this, [this, action](bool on) {
@@ -46,7 +46,7 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII4::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII4::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                          {[this] { calculate(false); }, [this] { clearAll(); }, [this] { calculate(true); },
                            [this] { clearSection(); }});
 
     load();
@@ -153,26 +153,12 @@ void frmtablII4::toggleOtherDiameter()
     load();
 }
 
-void frmtablII4::find()
+// A failed find leaves the 1000i of the last successful one, which a section then uses.
+void frmtablII4::calculate(bool section)
 {
-    CalculationInput input;
-    input.flow = typedFlow(ui.Text1, ui.Option8);
-    input.typedDiameter = ui.Check1->isChecked();
-    // The chosen size is read back from Label3 as it shows it.
-    input.size = input.typedDiameter ? parseValue(ui.Text2->text()) : classic::shownNumber(ui.Label3->text());
-    input.pressureClass = pressureClass();
-    input.type = sizeType();
-    const nominalsize::Result result = asbestoscement::calculate(input);
-    nominalsize::showFind(findControls, result, noSizeChosen, Label14);
-    classic::publishFind(shown, {.table = 4, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)},
-                         result.failed, result.figures, ui.Label7->text());
-}
-
-void frmtablII4::calculate()
-{
-    find();
-    // A failed find leaves the 1000i of the last successful one, which the section then uses.
-    classic::publishSection(shown, ui.Text3->text(), classic::showSectionHeadLoss(this, ui.Label10, ui.Text3->text(), Label14));
+    nominalsize::calculate(findControls,
+                           nominalsize::request(findControls, 4, sizeQuery(), ui.Check1->isChecked(), section),
+                           noSizeChosen, Label14);
 }
 
 void frmtablII4::clearAll()

@@ -22,8 +22,8 @@ private:
     void chooseType3();
     void chooseSize();
     void toggleOtherDiameter();
-    void find();
-    void calculate();
+    // The find, and with section the section after it.
+    void calculate(bool section);
     void clearAll();
     void clearSection();
     bool anyClassChosen() const;

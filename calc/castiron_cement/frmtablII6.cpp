@@ -2,9 +2,6 @@
 
 #include "calc/castiron_cement/castironrecords.h"
 #include "calc/castiron_cement/reinforcedconcrete.h"
-#include "calc/common/valueparse.h"
-#include "calc/screen/advicelabel.h"
-#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
@@ -14,12 +11,15 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::reinforcedConcreteRecord(), {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip,
+    const TableRecord record = calc::reinforcedConcreteRecord();
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});
-    panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
-                                 ui.Label2, ui.Text3, ui.Label10},
-                                reinforcedconcrete::material, QString());
+    // A typed diameter equal to a nominal size counts as that size in the advice.
+    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1, ui.Label2,
+                                 ui.Text3, ui.Label10, ui.Label7},
+                                record, {[this] { return sizeQuery(); }, [this] { return chosenSize(ui.Check1, ui.Combo1); }},
+                                QString());
     // A size is its own calculation diameter, so a typed one and the list stay in both modes;
     // no captions change colour.
     otherDiameter.diameter = ui.Text2;
@@ -29,7 +29,7 @@ frmtablII6::frmtablII6(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII6::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII6::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                          {[this] { panel->find(); }, [this] { clearAll(); }, [this] { panel->calculate(); },
                            [this] { panel->clearSection(); }});
 
     load();
@@ -62,24 +62,6 @@ void frmtablII6::toggleOtherDiameter()
     if (!ui.Check1->isChecked())
         otherDiameter.returnToCatalog();
     fillList(ui.Combo1, reinforcedconcrete::sizes());
-}
-
-void frmtablII6::find()
-{
-    simple::Input input = panel->input();
-    // A typed diameter equal to a nominal size counts as that size.
-    input.comparedSize = input.diameterMm;
-    const simple::Result result = panel->find(input);
-    if (result.advice)
-        showAdvice(ui.Label7, *result.advice);
-    classic::publishFind(shown, {.table = 6, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)}, result.failed,
-                         result.figures, ui.Label7->text());
-}
-
-void frmtablII6::calculate()
-{
-    find();
-    classic::publishSection(shown, ui.Text3->text(), panel->showSectionHeadLoss());
 }
 
 void frmtablII6::clearAll()

@@ -18,8 +18,6 @@ private:
     void load();
     void chooseSize();
     void toggleOtherDiameter();
-    void find();
-    void calculate();
     void clearAll();
 
     calc::SizeQuery sizeQuery() const;

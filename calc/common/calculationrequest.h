@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/calculation.h"
+#include "calc/common/economicadvice.h"
 
 #include <QList>
 #include <QString>
@@ -109,6 +110,13 @@ struct FrictionIntermediates {
     double a = 0;              // A
 };
 
+// What the tables of nominal sizes (II-3, II-4) show of the size once the flow is accepted.
+struct ShownSize {
+    QString caption;                 // "d=" before a nominal size, "dp=" before a typed diameter
+    std::optional<double> size;      // mm, the size value; set when the find went through
+    QString diameterTooltip;         // of the diameter input, where a catalog row gave the diameter
+};
+
 // What one calculation gives: the check that stopped it (with the figures computed before it),
 // every figure, the verdicts and the texts the calculator shows for it.
 struct CalculationOutcome {
@@ -122,6 +130,9 @@ struct CalculationOutcome {
     QString advice;           // the advice label (economic or velocity advice)
     QString headLossText;     // the section's result line: "H = i·L·(1+k)= 0,26 м"
     QString stopReason;       // why a calculation stopped after v, in a few words; empty otherwise
+    // What the advice step writes on the advice label of a screen that keeps what is not written.
+    std::optional<AdviceLabelWrites> adviceLabel;
+    std::optional<ShownSize> shownSize;
 };
 
 }  // namespace calc

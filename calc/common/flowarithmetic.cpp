@@ -40,8 +40,13 @@ SectionHeadLoss simpleSectionHeadLoss(double length, double thousandI)
     loss.headLoss = length * thousandI / 1000.0;
     loss.pressure = length * gravity * thousandI;
     loss.text = QStringLiteral("h = i · L = ") + numberText(roundHalfEven(loss.headLoss, 3)) + QStringLiteral(" м");
-    loss.tooltip = QStringLiteral("потери давления  ") + numberText(roundHalfEven(loss.pressure, 2)) + QStringLiteral(" Па");
+    loss.tooltip = headLossPressureTooltip(loss.pressure);
     return loss;
+}
+
+QString headLossPressureTooltip(double pressure)
+{
+    return QStringLiteral("потери давления  ") + numberText(roundHalfEven(pressure, 2)) + QStringLiteral(" Па");
 }
 
 bool allFinite(std::initializer_list<double> values)

@@ -39,6 +39,8 @@ struct SectionHeadLoss {
     QString tooltip;   // "потери давления  490,33 Па"
 };
 SectionHeadLoss simpleSectionHeadLoss(double length, double thousandI);
+// The tooltip of a section head loss from its pressure, Pa: "потери давления  490,33 Па"
+QString headLossPressureTooltip(double pressure);
 
 // True when every value can be shown as a number.
 bool allFinite(std::initializer_list<double> values);

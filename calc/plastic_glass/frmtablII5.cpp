@@ -1,11 +1,7 @@
 #include "calc/plastic_glass/frmtablII5.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/common/valueparse.h"
-#include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/plasticrecords.h"
-#include "calc/screen/advicelabel.h"
-#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
@@ -20,12 +16,18 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::polyethyleneRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
+    const TableRecord record = calc::polyethyleneRecord();
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
-    // The slope field reads as 0 until the first successful find.
-    panel = new SimpleFindPanel({this, ui.Text1, ui.Option14, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3,
-                                 ui.Label4, ui.Text3, ui.Label10},
-                                polyethyleneMaterial, QStringLiteral("Label16"));
+    // The advice compares the diameter shown with the results: the chosen outer diameter, or
+    // the typed one, which the find shows there in typed-diameter mode. The slope field reads as
+    // 0 until the first successful find.
+    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3, ui.Label4,
+                                 ui.Text3, ui.Label10, ui.Label8},
+                                record,
+                                {[this] { return sizeQuery(); },
+                                 [this] { return ui.Check1->isChecked() ? QString() : ui.Label1->text(); }},
+                                QStringLiteral("Label16"));
     materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
     seriesOptions = {ui.Option5, ui.Option6,  ui.Option7,  ui.Option8, ui.Option9,
                      ui.Option10, ui.Option11, ui.Option12, ui.Option13};
@@ -58,7 +60,7 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII5::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII5::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                          {[this] { panel->find(); }, [this] { clearAll(); }, [this] { panel->calculate(); },
                            [this] { panel->clearSection(); }});
 
     load();
@@ -163,25 +165,6 @@ void frmtablII5::toggleOtherDiameter()
         // only that material's series enabled.
         selectMaterial(Material::PE32);
     }
-}
-
-void frmtablII5::find()
-{
-    simple::Input input = panel->input();
-    // The advice compares the diameter shown with the results: the chosen outer diameter, or
-    // the typed one, which the find shows there in typed-diameter mode.
-    input.comparedSize = ui.Check1->isChecked() ? input.diameterMm : parseValue(ui.Label1->text());
-    const simple::Result result = panel->find(input);
-    if (result.advice)
-        showAdvice(ui.Label8, *result.advice);
-    classic::publishFind(shown, {.table = 5, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)}, result.failed,
-                         result.figures, ui.Label8->text());
-}
-
-void frmtablII5::calculate()
-{
-    find();
-    classic::publishSection(shown, ui.Text3->text(), panel->showSectionHeadLoss());
 }
 
 void frmtablII5::clearAll()

@@ -27,8 +27,6 @@ private:
     void chooseSeries(Series series);
     void chooseSize();
     void toggleOtherDiameter();
-    void find();
-    void calculate();
     void clearAll();
 
     QRadioButton* option(Series series) const;

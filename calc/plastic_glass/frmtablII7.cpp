@@ -1,10 +1,7 @@
 #include "calc/plastic_glass/frmtablII7.h"
 
-#include "calc/common/valueparse.h"
 #include "calc/plastic_glass/glasscatalogs.h"
-#include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/plasticrecords.h"
-#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
@@ -15,12 +12,14 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::glassFibreRecord(), {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip,
+    const TableRecord record = calc::glassFibreRecord();
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});
-    panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
-                                 ui.Label2, ui.Text3, ui.Label10},
-                                glassFibreMaterial, QString());
+    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1, ui.Label2,
+                                 ui.Text3, ui.Label10},
+                                record, {[this] { return sizeQuery(); }, [this] { return chosenSize(ui.Check1, ui.Combo1); }},
+                                QString());
     // The list holds calculation diameters, so a typed one and the list stay in both modes;
     // no captions change colour.
     otherDiameter.diameter = ui.Text2;
@@ -30,7 +29,7 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII7::chooseDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII7::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                          {[this] { panel->find(); }, [this] { clearAll(); }, [this] { panel->calculate(); },
                            [this] { panel->clearSection(); }});
 
     load();
@@ -64,19 +63,6 @@ void frmtablII7::toggleOtherDiameter()
     if (!ui.Check1->isChecked())
         otherDiameter.returnToCatalog();
     fillList(ui.Combo1, glassfibre::innerDiameters());
-}
-
-void frmtablII7::find()
-{
-    const simple::Result result = panel->find(panel->input());
-    classic::publishFind(shown, {.table = 7, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)}, result.failed,
-                         result.figures, QString());
-}
-
-void frmtablII7::calculate()
-{
-    find();
-    classic::publishSection(shown, ui.Text3->text(), panel->showSectionHeadLoss());
 }
 
 void frmtablII7::clearAll()

@@ -17,8 +17,6 @@ private:
     void load();
     void chooseDiameter();
     void toggleOtherDiameter();
-    void find();
-    void calculate();
     void clearAll();
 
     calc::SizeQuery sizeQuery() const;

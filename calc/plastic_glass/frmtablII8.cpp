@@ -1,11 +1,8 @@
 #include "calc/plastic_glass/frmtablII8.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/common/valueparse.h"
 #include "calc/plastic_glass/glasscatalogs.h"
-#include "calc/plastic_glass/plasticglassmaterials.h"
 #include "calc/plastic_glass/plasticrecords.h"
-#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
@@ -16,12 +13,14 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::glassRecord(), {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
+    const TableRecord record = calc::glassRecord();
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});
-    panel = new SimpleFindPanel({this, ui.Text1, ui.Option1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1,
-                                 ui.Label2, ui.Text3, ui.Label10},
-                                glassMaterial, QString());
+    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1, ui.Label2,
+                                 ui.Text3, ui.Label10},
+                                record, {[this] { return sizeQuery(); }, [this] { return chosenSize(ui.Check1, ui.Combo1); }},
+                                QString());
     otherDiameter.diameter = ui.Text2;
     otherDiameter.lists = {ui.Combo1};
     otherDiameter.catalogCaptions = {ui.Label7, ui.Label8};
@@ -30,7 +29,7 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII8::chooseOuterDiameter);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII8::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { find(); }, [this] { clearAll(); }, [this] { calculate(); },
+                          {[this] { panel->find(); }, [this] { clearAll(); }, [this] { panel->calculate(); },
                            [this] { panel->clearSection(); }});
 
     load();
@@ -68,19 +67,6 @@ void frmtablII8::toggleOtherDiameter()
         otherDiameter.returnToCatalog();
         fillList(ui.Combo1, glass::outerDiameters());
     }
-}
-
-void frmtablII8::find()
-{
-    const simple::Result result = panel->find(panel->input());
-    classic::publishFind(shown, {.table = 8, .conditions = sizeQuery(), .size = chosenSize(ui.Check1, ui.Combo1)}, result.failed,
-                         result.figures, QString());
-}
-
-void frmtablII8::calculate()
-{
-    find();
-    classic::publishSection(shown, ui.Text3->text(), panel->showSectionHeadLoss());
 }
 
 void frmtablII8::clearAll()

@@ -3,6 +3,7 @@
 #include "calc/common/messages.h"
 #include "calc/common/valueparse.h"
 #include "calc/screen/showncalculation.h"
+#include "calc/simple/simpleoutcome.h"
 #include "platform/localenumbers.h"
 #include "platform/messagebox.h"
 
@@ -15,34 +16,29 @@ double shownNumber(const QString& text)
     return parseValue(QString(text).replace(platform::decimalSeparator(), QLatin1Char('.')));
 }
 
-simple::Result showSectionHeadLoss(QWidget* window, QLabel* result, const QString& length, const QString& slopeText)
+bool foundThrough(const CalculationOutcome& outcome) { return outcome.figures.thousandI.has_value(); }
+
+void showSection(QWidget* window, QLabel* result, const CalculationOutcome& outcome, double length,
+                 const QString& slopeText)
 {
-    const simple::Result section = simple::sectionHeadLoss(parseValue(length), parseValue(slopeText));
+    Figures stored;
+    stored.thousandI = parseValue(slopeText);
+    const CalculationOutcome section =
+        foundThrough(outcome) ? outcome : simple::withSection(std::nullopt, stored, std::nullopt, length);
     if (section.failed) {
         platform::showInputError(window, messages::notComputable);
-        return section;
+        return;
     }
     result->setText(section.headLossText);
-    result->setToolTip(section.headLossTooltip);
-    return section;
+    result->setToolTip(headLossPressureTooltip(*section.figures.headLossPressure));
 }
 
-void publishFind(ShownCalculation* shown, CalculationRequest request, const std::optional<Check>& failed,
-                 const Figures& figures, const QString& advice)
+void publish(ShownCalculation* shown, const CalculationRequest& request, const CalculationOutcome& outcome,
+             const QString& advice)
 {
-    if (failed)
+    if (outcome.failed)
         return shown->forget();
-    request.diameterMm = *figures.diameterMm;
-    shown->show(request, {figures, QString(), advice, QString()});
-}
-
-void publishSection(ShownCalculation* shown, const QString& length, const simple::Result& section)
-{
-    if (!shown->isShown())
-        return;
-    if (section.failed)
-        return shown->forget();
-    shown->showSection(parseValue(length), section.figures, section.headLossText);
+    shown->show(request, {outcome.figures, outcome.velocityWarning, advice, outcome.headLossText});
 }
 
 }  // namespace calc::classic

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calc/common/calculationrequest.h"
-#include "calc/simple/simplecalculation.h"
 
 #include <QString>
 
@@ -18,15 +17,18 @@ namespace calc::classic {
 // A size value label shows its number with the locale's separator; read it back as shown.
 double shownNumber(const QString& text);
 
-// The simple section head loss from the section length and the slope text of the last find,
-// on the result label and its tooltip; a result that is not a number is reported instead.
-simple::Result showSectionHeadLoss(QWidget* window, QLabel* result, const QString& length, const QString& slopeText);
+// 1000i is the last figure of a find: an outcome without it stopped in the find.
+bool foundThrough(const CalculationOutcome& outcome);
 
-// What a find leaves shown: the request with the calculation diameter it took and its figures,
-// or nothing once it has shown its error box.
-void publishFind(ShownCalculation* shown, CalculationRequest request, const std::optional<Check>& failed,
-                 const Figures& figures, const QString& advice);
-// The section that followed the shown find, or nothing once either has shown an error box.
-void publishSection(ShownCalculation* shown, const QString& length, const simple::Result& section);
+// The simple section head loss on the result label and its tooltip: the outcome's or, when its
+// find stopped, the one from the 1000i that the last successful find stored as slopeText; a
+// result that is not a number is reported instead.
+void showSection(QWidget* window, QLabel* result, const CalculationOutcome& outcome, double length,
+                 const QString& slopeText);
+
+// What a find or a section leaves shown: the request, its outcome and the advice as the screen
+// shows it, or nothing once it has shown an error box.
+void publish(ShownCalculation* shown, const CalculationRequest& request, const CalculationOutcome& outcome,
+             const QString& advice);
 
 }  // namespace calc::classic

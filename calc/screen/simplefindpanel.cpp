@@ -3,8 +3,8 @@
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/screen/advicelabel.h"
 #include "calc/screen/classicsection.h"
-#include "calc/screen/screenwidgets.h"
 #include "platform/messagebox.h"
 #include "widgets/numericinput.h"
 
@@ -13,37 +13,57 @@
 
 namespace calc {
 
-SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const simple::Material& tableMaterial,
+SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& requestNames,
                                  const QString& initialSlopeText)
-    : QObject(controls.window), Label16(initialSlopeText), ui(controls), material(tableMaterial)
+    : QObject(controls.window),
+      Label16(initialSlopeText),
+      ui(controls),
+      names(requestNames),
+      table(record.number),
+      calculation(record.calculate)
 {
 }
 
-simple::Input SimpleFindPanel::input() const
+void SimpleFindPanel::find() { run(request(false)); }
+
+void SimpleFindPanel::calculate() { run(request(true)); }
+
+CalculationRequest SimpleFindPanel::request(bool section) const
 {
-    return {.material = material,
-            .flow = typedFlow(ui.flow, ui.litresPerSecond),
-            .diameterMm = parseValue(ui.diameter->text())};
+    CalculationRequest request{.table = table, .conditions = names.conditions(), .size = names.size(),
+                               .diameterMm = parseValue(ui.diameter->text())};
+    if (section)
+        request.length = parseValue(ui.length->text());
+    return request;
 }
 
-simple::Result SimpleFindPanel::find(const simple::Input& input)
+void SimpleFindPanel::run(const CalculationRequest& request)
 {
     ui.headLoss->clear();
-    const simple::Result result = simple::calculate(input);
-    const Figures& figures = result.figures;
+    const CalculationOutcome outcome = calculation(request);
+    showFind(outcome);
+    if (ui.advice && outcome.adviceLabel)
+        showAdvice(ui.advice, *outcome.adviceLabel);
+    if (request.length)
+        classic::showSection(ui.window, ui.headLoss, outcome, *request.length, Label16);
+    classic::publish(ui.shown, request, outcome, ui.advice ? ui.advice->text() : QString());
+}
+
+void SimpleFindPanel::showFind(const CalculationOutcome& outcome)
+{
+    const Figures& figures = outcome.figures;
     if (figures.diameterMm)
         showDiameter();
     if (figures.flow)
         ui.flow->setToolTip(flowTooltip(*figures.flow));
-    if (result.failed) {
-        platform::showInputError(ui.window, messages::inputError(*result.failed, messages::diameterZero));
-        return result;
+    if (!classic::foundThrough(outcome)) {
+        platform::showInputError(ui.window, messages::inputError(*outcome.failed, messages::diameterZero));
+        return;
     }
     ui.velocity->setText(velocityText(*figures.velocity));
     ui.thousandI->setText(thousandIText(*figures.thousandI));
     Label16 = storedNumberText(*figures.thousandI);
     ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
-    return result;
 }
 
 void SimpleFindPanel::showDiameter()
@@ -56,11 +76,6 @@ void SimpleFindPanel::showDiameter()
     ui.diameterPrefix->setText(QStringLiteral("dp="));
     for (auto* label : {ui.diameterShown, ui.diameterPrefix})
         label->setToolTip(QStringLiteral("расчетный внутренний диаметр"));
-}
-
-simple::Result SimpleFindPanel::showSectionHeadLoss()
-{
-    return classic::showSectionHeadLoss(ui.window, ui.headLoss, ui.length->text(), Label16);
 }
 
 void SimpleFindPanel::clearSection()

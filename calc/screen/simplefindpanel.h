@@ -1,24 +1,26 @@
 #pragma once
 
-#include "calc/simple/simplecalculation.h"
+#include "calc/common/tablerecord.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class NumericInput;
 class QCheckBox;
 class QLabel;
-class QRadioButton;
 class QWidget;
 
 namespace calc {
+
+class ShownCalculation;
 
 // The controls of the find and of the section of the screens whose find reads the diameter
 // input as it stands (II-5 to II-8); each screen names its own labels.
 struct PanelControls {
     QWidget* window;
+    ShownCalculation* shown;        // what the results show, for the record and sections buttons
     NumericInput* flow;             // Text1
-    QRadioButton* litresPerSecond;  // "л/сек"
     NumericInput* diameter;         // Text2, mm
     QCheckBox* otherDiameter;       // Check1
     QLabel* diameterPrefix;         // "d=" or "dp="
@@ -27,30 +29,44 @@ struct PanelControls {
     QLabel* thousandI;
     NumericInput* length;           // Text3
     QLabel* headLoss;               // Label10
+    QLabel* advice = nullptr;       // on the screens that advise
 };
 
-// Reads these screens' inputs into their calculation and shows what it gives.
+// What a screen's request names besides the panel's inputs.
+struct RequestNames {
+    std::function<SizeQuery()> conditions;  // the condition choices, the flow and its unit
+    std::function<QString()> size;          // the size the results name; empty for a typed diameter
+};
+
+// Reads these screens' inputs into a request of their table, calculates it with the table's
+// record and shows the outcome.
 class SimpleFindPanel : public QObject {
 public:
-    SimpleFindPanel(const PanelControls& controls, const simple::Material& material, const QString& initialSlopeText);
+    SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& names,
+                    const QString& initialSlopeText);
 
     QString Label16;  // 1000i of the last successful find, unrounded
 
-    // The flow and the diameter input as they stand; each screen that advises names its compared size.
-    simple::Input input() const;
-    // Empties the section caption, calculates and shows v and 1000i, or the input error that
-    // stopped it after what the find shows before that check.
-    simple::Result find(const simple::Input& input);
+    // Empties the section caption and calculates: shows v and 1000i, or the input error of the
+    // check that stopped the find after what the find shows before that check; then the advice.
+    // What the results show follows.
+    void find();
+    // The find, then the section's head loss.
+    void calculate();
 
-    // The section head loss from the 1000i of the last successful find.
-    simple::Result showSectionHeadLoss();
     void clearSection();
 
 private:
+    // The screen's names, the diameter input as it stands and, for a section, the length input.
+    CalculationRequest request(bool section) const;
+    void run(const CalculationRequest& request);
+    void showFind(const CalculationOutcome& outcome);
     void showDiameter();
 
     PanelControls ui;
-    simple::Material material;
+    RequestNames names;
+    int table;
+    std::function<CalculationOutcome(const CalculationRequest&)> calculation;
 };
 
 }  // namespace calc

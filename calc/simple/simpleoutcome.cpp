@@ -14,6 +14,7 @@ CalculationOutcome withSection(std::optional<Check> failed, const Figures& figur
     outcome.advice = advice.value_or(QString());
     if (failed || !length)
         return outcome;
+    // The screens keep 1000i as text in a state field between the find and the section.
     const Result section = sectionHeadLoss(*length, readBack(figures.thousandI.value_or(0)));
     outcome.failed = section.failed;
     outcome.figures.headLoss = section.figures.headLoss;
@@ -22,13 +23,19 @@ CalculationOutcome withSection(std::optional<Check> failed, const Figures& figur
     return outcome;
 }
 
+namespace {
+
+// The one reading of a request as this calculation's input: the diameter as the request carries
+// it, the advice comparing the size the request names (or the typed diameter).
 Input input(const Material& material, const CalculationRequest& request)
 {
     return {.material = material,
             .flow = request.conditions.flow,
-            .diameterMm = readBack(request.diameterMm),
-            .comparedSize = request.size.isEmpty() ? readBack(request.diameterMm) : parseValue(request.size)};
+            .diameterMm = request.diameterMm,
+            .comparedSize = request.size.isEmpty() ? request.diameterMm : parseValue(request.size)};
 }
+
+}  // namespace
 
 CalculationOutcome outcome(const Material& material, const CalculationRequest& request)
 {
@@ -36,6 +43,7 @@ CalculationOutcome outcome(const Material& material, const CalculationRequest& r
     const Result result = calculate(asked);
     CalculationOutcome outcome = withSection(result.failed, result.figures,
                                              result.advice ? result.advice->text : std::nullopt, request.length);
+    outcome.adviceLabel = result.advice;
     if (material.velocityVerdict && !result.failed)
         outcome.velocity = material.velocityVerdict(*result.figures.flow, *result.figures.velocity);
     if (material.bands) {

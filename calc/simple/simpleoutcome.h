@@ -9,10 +9,6 @@
 // The request of a table whose find takes the diameter as it stands, and its outcome.
 namespace calc::simple {
 
-// The one reading of a request as this calculation's input: the diameter as the screen writes it
-// into its input, the advice comparing the size the list names (or the typed diameter).
-Input input(const Material& material, const CalculationRequest& request);
-
 CalculationOutcome outcome(const Material& material, const CalculationRequest& request);
 
 // A find that went as given, with the section of `length` computed from the 1000i the screen

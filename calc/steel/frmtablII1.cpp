@@ -72,9 +72,8 @@ void frmtablII1::toggleOtherDiameter()
 
 void frmtablII1::calculate()
 {
-    const SteelResult result = steel.calculate();
+    const CalculationOutcome section = steel.calculate();
     // Unlike II-2, this screen empties the "k=" text after a length error and when it is hidden.
-    const auto& section = *result.section;
     if (section.failed == Check::LengthZero || (!section.failed && !ui.Frame3->withLocalLosses()))
         ui.Frame3->clearShare();
 }

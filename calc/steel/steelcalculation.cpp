@@ -73,7 +73,7 @@ SteelSection section(const SteelInput& input, Figures& figures, bool found)
     const bool hasK = localLossShare(input.system, input.systemTypePosition, k);
     if (hasK)
         figures.localShare = k;
-    section.shareText = QStringLiteral("k=") + (hasK ? numberText(k) : QString());
+    section.shareText = shareText(figures.localShare);
 
     const SteelSectionInput& asked = *input.section;
     if (asked.length <= 0) {
@@ -95,6 +95,8 @@ SteelSection section(const SteelInput& input, Figures& figures, bool found)
 }
 
 }  // namespace
+
+QString shareText(std::optional<double> k) { return QStringLiteral("k=") + (k ? numberText(*k) : QString()); }
 
 SteelResult calculate(const SteelInput& input)
 {

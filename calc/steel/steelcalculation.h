@@ -56,4 +56,7 @@ struct SteelResult {
 
 SteelResult calculate(const SteelInput& input);
 
+// "k=0,3" for the k of a system type; "k=" alone for none.
+QString shareText(std::optional<double> k);
+
 }  // namespace calc::steel

@@ -102,7 +102,7 @@ SteelSectionHeadLoss sectionHeadLoss(double length, double thousandI, double k, 
     loss.pressure = gravity * thousandI * length * factor;
     loss.text = (withLocalLosses ? QStringLiteral("H = i·L·(1+k)= ") : QStringLiteral("H = i·L= "))
                 + numberText(roundHalfEven(loss.headLoss, 3)) + QStringLiteral(" м");
-    loss.tooltip = QStringLiteral("потери давления  ") + numberText(roundHalfEven(loss.pressure, 2)) + QStringLiteral(" Па");
+    loss.tooltip = headLossPressureTooltip(loss.pressure);
     return loss;
 }
 

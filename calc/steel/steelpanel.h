@@ -2,9 +2,12 @@
 
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/registry/tables.h"
+#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/screen/showncalculation.h"
 #include "calc/steel/steelcalculation.h"
+#include "calc/steel/steelrecords.h"
 #include "calc/steel/steelsectionframe.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
@@ -77,23 +80,26 @@ public:
 
     void find()
     {
-        const SteelInput asked = input();
-        const SteelResult result = steel::calculate(asked);
-        showFound(asked, result);
-        publish(asked, result);
+        const CalculationRequest asked = request(false);
+        const CalculationOutcome outcome = calc::table(table).calculate(asked);
+        showFound(asked, outcome);
+        classic::publish(shown, asked, outcome, QString());
     }
 
-    SteelResult calculate()
+    // The find and its section; returns the section as shown.
+    CalculationOutcome calculate()
     {
-        SteelInput asked = input();
-        asked.section = SteelSectionInput{ui.Frame3->length(), ui.Frame3->withLocalLosses(), parseValue(Label16)};
-        const SteelResult result = steel::calculate(asked);
-        showFound(asked, result);
-        ui.Frame3->showSection(*result.section);
-        if (result.section->failed)
-            platform::showInputError(window, inputErrorText(*result.section->failed));
-        publish(asked, result);
-        return result;
+        const CalculationRequest asked = request(true);
+        const CalculationOutcome outcome = calc::table(table).calculate(asked);
+        showFound(asked, outcome);
+        // A failed find does not stop the section: it goes on with the 1000i stored before.
+        const CalculationOutcome section =
+            classic::foundThrough(outcome) ? outcome : sectionAfterFailedFind(asked, parseValue(Label16));
+        ui.Frame3->showSection(section);
+        if (section.failed)
+            platform::showInputError(window, inputErrorText(*section.failed));
+        classic::publish(shown, asked, outcome, QString());
+        return section;
     }
 
     // Main clear: the flow, the results and the section.
@@ -164,26 +170,6 @@ public:
     }
 
 private:
-    // A find, or a find with its section, that passed every check is what the results show;
-    // a stopped one has shown its error box.
-    void publish(const SteelInput& asked, const SteelResult& result)
-    {
-        if (result.failed || (result.section && result.section->failed))
-            return shown->forget();
-        CalculationRequest request;
-        request.table = table;
-        request.conditions = sizeQuery();
-        if (!asked.typedDiameter)
-            request.size = ui.Combo1->currentText() + QStringLiteral(" × ") + ui.Combo2->currentText();
-        request.diameterMm = *result.figures.diameterMm;
-        if (asked.section) {
-            request.length = asked.section->length;
-            request.localLosses.counted = asked.section->withLocalLosses;
-        }
-        shown->show(request, {result.figures, result.velocityWarning, QString(),
-                              result.section ? result.section->text : QString()});
-    }
-
     widgets::DiameterSwitch diameterSwitch() const
     {
         widgets::DiameterSwitch box;
@@ -196,36 +182,41 @@ private:
 
     PipeCondition condition() const { return ui.Option3->isChecked() ? PipeCondition::NonNew : PipeCondition::New; }
 
-    SteelInput input() const
+    // The inputs as the state fields keep them: the pipe by the lists' names of its outer
+    // diameter and wall, either missing while not chosen, or none for a typed diameter.
+    CalculationRequest request(bool section) const
     {
-        SteelInput asked;
-        asked.condition = condition();
-        asked.system = ui.Option5->isChecked() ? SystemKind::ColdWater : SystemKind::HotWater;
-        asked.systemTypePosition = ui.Frame3->systemTypePosition();
-        asked.temperature = parseValue(Label22);
-        asked.viscosityE6 = parseValue(Label23);
-        asked.typedDiameter = parseValue(Label27) == 1;
-        asked.outerDiameter = parseValue(Label19);
-        asked.wall = parseValue(Label20);
+        CalculationRequest asked{.table = table, .conditions = sizeQuery()};
+        if (parseValue(Label27) != 1)
+            asked.size = listName(ui.Combo1, Label19) + QStringLiteral(" × ") + listName(ui.Combo2, Label20);
         asked.diameterMm = parseValue(ui.Text2->text());
-        asked.flow = typedFlow(ui.Text1, ui.Option1);
+        if (section) {
+            asked.length = ui.Frame3->length();
+            asked.localLosses.counted = ui.Frame3->withLocalLosses();
+        }
         return asked;
     }
 
-    void showFound(const SteelInput& asked, const SteelResult& result)
+    // A stored choice as the list names it, while the list shows it.
+    static QString listName(const QComboBox* list, const QString& stored)
     {
-        const Figures& figures = result.figures;
+        return !stored.isEmpty() && parseValue(list->currentText()) == parseValue(stored) ? list->currentText() : stored;
+    }
+
+    void showFound(const CalculationRequest& asked, const CalculationOutcome& outcome)
+    {
+        const Figures& figures = outcome.figures;
         if (figures.flow)
             ui.Text1->setToolTip(flowTooltip(*figures.flow));
-        if (result.failed)
-            return platform::showInputError(window, inputErrorText(*result.failed));
+        if (!classic::foundThrough(outcome))
+            return platform::showInputError(window, inputErrorText(*outcome.failed));
         ui.Label1->setText(velocityText(*figures.velocity));
         ui.Label2->setText(thousandIText(*figures.thousandI));
         ui.Frame3->clearHeadLossText();
         Label16 = storedNumberText(*figures.thousandI);
         ui.Label2->setToolTip(slopePressureTooltip(*figures.thousandI));
-        ui.Label26->setText(result.velocityWarning);
-        if (asked.typedDiameter)
+        ui.Label26->setText(outcome.velocityWarning);
+        if (asked.size.isEmpty())
             ui.Label3->setText(numberText(*figures.diameterMm));
     }
 
@@ -236,7 +227,6 @@ private:
         Label22.clear();
         ui.Combo3->clear();
         ui.Combo3->hide();
-        Label23 = storedNumberText(coldWaterViscosityE6);
         ui.Frame3->showSystemTypes(SystemKind::ColdWater);
     }
 
@@ -249,11 +239,8 @@ private:
         ui.Frame3->showSystemTypes(SystemKind::HotWater);
     }
 
-    void chooseTemperature()
-    {
-        Label22 = ui.Combo3->currentText();
-        Label23 = storedNumberText(hotWaterViscosityE6(Label22));
-    }
+    // ν (the state field Label23) follows the temperature in the record's reading of the request.
+    void chooseTemperature() { Label22 = ui.Combo3->currentText(); }
 
     QWidget* window;
     Form& ui;
@@ -267,7 +254,6 @@ private:
     QString Label20;  // chosen wall
     QString Label16;  // 1000i of the last find
     QString Label22;  // hot-water temperature
-    QString Label23;  // ν·10^6
 };
 
 }  // namespace calc::steel

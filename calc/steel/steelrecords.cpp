@@ -50,8 +50,7 @@ std::shared_ptr<const SteelCatalog> steelCatalog(const QStringList& outerDiamete
     auto catalog = std::make_shared<SteelCatalog>();
     for (const QString& outer : outerDiameters)
         for (const QString& wall : walls(parseValue(outer))) {
-            const CatalogPipe pipe{outer + QStringLiteral(" × ") + wall, readBack(parseValue(outer)),
-                                   readBack(parseValue(wall))};
+            const CatalogPipe pipe{outer + QStringLiteral(" × ") + wall, parseValue(outer), parseValue(wall)};
             catalog->pipes.append(pipe);
         }
     return catalog;
@@ -62,19 +61,21 @@ PipeCondition conditionAt(const ConditionChoices& chosen)
     return choiceAt(chosen, State) == 1 ? PipeCondition::New : PipeCondition::NonNew;
 }
 
-// Every wall of every outer diameter.
+// Every wall of every outer diameter, each with the calculation diameter as the screen writes it
+// into its diameter input and reads it back.
 QList<CatalogSize> steelSizes(const ConditionChoices& chosen, const SteelCatalog& catalog)
 {
     if (choiceAt(chosen, State) < 0)
         return {};
     QList<CatalogSize> sizes;
     for (const CatalogPipe& pipe : catalog.pipes)
-        sizes.append({pipe.designation, calculationDiameter(pipe.outer, pipe.wall, conditionAt(chosen))});
+        sizes.append({pipe.designation, readBack(calculationDiameter(pipe.outer, pipe.wall, conditionAt(chosen)))});
     return sizes;
 }
 
 // The one reading of a request as the steel calculation's input: the pipe is named
-// "outer × wall" by the lists, the conditions are in the order of the steel records.
+// "outer × wall" by the lists (either missing while not chosen), the conditions are in the order
+// of the steel records. ν is taken as the screens' state field Label23 keeps it: as text.
 SteelInput steelInput(const CalculationRequest& request)
 {
     const ConditionChoices& chosen = request.conditions.chosen;
@@ -93,10 +94,10 @@ SteelInput steelInput(const CalculationRequest& request)
     input.typedDiameter = request.size.isEmpty();
     if (!input.typedDiameter) {
         const QStringList pipe = request.size.split(QStringLiteral(" × "));
-        input.outerDiameter = readBack(parseValue(pipe.value(0)));
-        input.wall = readBack(parseValue(pipe.value(1)));
+        input.outerDiameter = parseValue(pipe.value(0));
+        input.wall = parseValue(pipe.value(1));
     }
-    input.diameterMm = readBack(request.diameterMm);
+    input.diameterMm = request.diameterMm;
     input.flow = request.conditions.flow;
     if (request.length)
         input.section = SteelSectionInput{*request.length, request.localLosses.counted, 0};
@@ -106,7 +107,7 @@ SteelInput steelInput(const CalculationRequest& request)
 CalculationOutcome steelOutcome(const CalculationRequest& request)
 {
     const SteelInput input = steelInput(request);
-    const SteelResult result = calculate(input);
+    const SteelResult result = steel::calculate(input);
     CalculationOutcome outcome;
     outcome.failed = result.failed;
     outcome.figures = result.figures;
@@ -144,6 +145,20 @@ TableRecord steelRecord(int number, const QString& title, const QString& shortNa
 }
 
 }  // namespace
+
+CalculationOutcome sectionAfterFailedFind(const CalculationRequest& request, double storedThousandI)
+{
+    SteelInput input = steelInput(request);
+    if (!input.section)
+        return steelOutcome(request);
+    input.section->storedThousandI = storedThousandI;
+    const SteelResult result = steel::calculate(input);
+    CalculationOutcome outcome;
+    outcome.failed = result.section->failed;
+    outcome.figures = result.figures;
+    outcome.headLossText = result.section->text;
+    return outcome;
+}
 
 TableRecord waterGasRecord()
 {

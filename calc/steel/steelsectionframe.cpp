@@ -58,14 +58,14 @@ void SteelSectionFrame::showLocalLosses() { ui.Check2->show(); }
 
 void SteelSectionFrame::clearHeadLossText() { ui.Label10->clear(); }
 
-void SteelSectionFrame::showSection(const SteelSection& section)
+void SteelSectionFrame::showSection(const calc::CalculationOutcome& section)
 {
-    ui.Label24->setText(section.shareText);
+    ui.Label24->setText(calc::steel::shareText(section.figures.localShare));
     if (section.failed)
         return;
     ui.Label24->setVisible(ui.Check2->isChecked());
-    ui.Label10->setText(section.text);
-    ui.Label10->setToolTip(section.tooltip);
+    ui.Label10->setText(section.headLossText);
+    ui.Label10->setToolTip(calc::headLossPressureTooltip(*section.figures.headLossPressure));
 }
 
 void SteelSectionFrame::clearShare() { ui.Label24->clear(); }

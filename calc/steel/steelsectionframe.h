@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/common/calculationrequest.h"
 #include "calc/steel/steelcalculation.h"
 #include "ui_steelsectionframe.h"
 
@@ -41,7 +42,7 @@ public:
     // A find empties the head loss caption; its tooltip stays until the next section.
     void clearHeadLossText();
     // "k=" in any case; the head loss when the section passed its checks.
-    void showSection(const calc::steel::SteelSection& section);
+    void showSection(const calc::CalculationOutcome& section);
     void clearShare();
     // The section clear.
     void clear();

@@ -1,8 +1,11 @@
 #include "app/calculators.h"
+#include "calc/common/flowarithmetic.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/showncalculation.h"
 #include "tests/common/uitest.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <memory>
 
 using namespace uitest;
@@ -107,6 +110,173 @@ private slots:
         QCOMPARE(request.length, std::optional<double>(12.5));
         QVERIFY(request.localLosses.counted);
         QCOMPARE(shown->output().headLossText, text(window.get(), "Label10"));
+    }
+
+    // What a calculator shows is its record's outcome of the request it hands on, to the last
+    // bit, and a size selection row of the same size (the catalog's calculation diameter) gives
+    // the same figures: every size of the first list, as a section.
+    void shownFiguresAreTheOutcomeOfTheRequest_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("flow");
+        for (int number : {1, 2, 3, 4, 5, 6, 7, 8})
+            QTest::newRow(qPrintable(QStringLiteral("II-%1").arg(number))) << number << QStringLiteral("2.7");
+    }
+    void shownFiguresAreTheOutcomeOfTheRequest()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, flow);
+        const calc::TableRecord& record = calc::table(number);
+        std::unique_ptr<QWidget> window(createCalculator(number));
+        window->show();
+        auto* shown = window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown);
+        calc::ConditionChoices initial;
+        for (const calc::TableCondition& condition : record.conditions)
+            initial << condition.initial;
+        const QList<calc::CatalogSize> sizes = record.sizes(initial);
+        QVERIFY(sizes.size() > 5);
+        for (const calc::CatalogSize& size : sizes) {
+            const QStringList parts = size.designation.split(QStringLiteral(" × "));
+            choose(window.get(), "Combo1", parts.first());
+            if (parts.size() == 2)
+                choose(window.get(), "Combo2", parts.last());
+            for (const char* input : {"Text1", "Text3"})
+                child<QLineEdit>(window.get(), input)->clear();
+            typeInto(window.get(), "Text1", flow);
+            typeInto(window.get(), "Text3", "12.5");
+            click(window.get(), "Command3");
+            QCOMPARE(takeMessages(), QStringList());
+            QVERIFY2(shown->isShown() && shown->input().length == 12.5, qPrintable(size.designation));
+            const calc::CalculationRequest& request = shown->input();
+            QCOMPARE(request.size, size.designation);
+            QVERIFY2(request.diameterMm == size.calculationDiameterMm, qPrintable(size.designation));
+            const calc::Figures& screen = shown->output().figures;
+            const calc::CalculationOutcome again = record.calculate(request);
+            QVERIFY(!again.failed);
+            QVERIFY2(*again.figures.velocity == *screen.velocity && *again.figures.thousandI == *screen.thousandI
+                         && *again.figures.headLoss == *screen.headLoss,
+                     qPrintable(size.designation));
+            const calc::CalculationOutcome row =
+                record.calculate({number, request.conditions, size.designation, size.calculationDiameterMm, std::nullopt, {}});
+            QVERIFY2(*row.figures.velocity == *screen.velocity && *row.figures.thousandI == *screen.thousandI,
+                     qPrintable(size.designation));
+        }
+    }
+
+    // A find that stops does not stop the section: it takes the 1000i of the last successful
+    // find, and nothing is shown for the record or the sections table.
+    void sectionAfterAFailedFind_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("headLoss");
+        QTest::newRow("II-2 typed 100 mm, 1000i = 15,333")
+            << 2 << QStringList{"click Check1", "click Option4", "type Text2 100", "type Text1 7.85398163", "click Command2"}
+            << QStringLiteral("H = i·L= 0,153 м");
+        QTest::newRow("II-3 100 mm, 1000i = 31,162")
+            << 3 << QStringList{"choose Combo1 100", "type Text1 10", "click Command2"} << QStringLiteral("h = i · L = 0,312 м");
+        QTest::newRow("II-6 600 mm, 1000i = 5,67")
+            << 6 << QStringList{"choose Combo1 600", "type Text1 500", "click Command2"} << QStringLiteral("h = i · L = 0,057 м");
+    }
+    void sectionAfterAFailedFind()
+    {
+        QFETCH(int, number);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, headLoss);
+        std::unique_ptr<QWidget> window(createCalculator(number));
+        window->show();
+        for (const QString& step : steps)
+            takeStep(window.get(), step);
+        QCOMPARE(takeMessages(), QStringList());
+        child<QLineEdit>(window.get(), "Text1")->clear();
+        typeInto(window.get(), "Text3", "10");
+        click(window.get(), "Command3");
+        QCOMPARE(takeMessages(), QStringList{QStringLiteral("расход не должен равняться нулю!\r введите значение расхода")});
+        QCOMPARE(text(window.get(), "Label10"), headLoss);
+        QVERIFY(!child<QAbstractButton>(window.get(), "reportButton")->isEnabled());
+        QVERIFY(!child<QAbstractButton>(window.get(), "addSectionButton")->isEnabled());
+    }
+
+    // On the nominal-size screens a find with no size chosen stops at the size, named as a
+    // nominal size; a size kept from a typed diameter is handed on as that diameter.
+    void findOfNoChosenSize_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("caption");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("II-3") << 3 << QByteArray("Label11")
+                              << QStringLiteral("диаметр не может равняться нулю!\r введите значение диаметра в мм");
+        QTest::newRow("II-4") << 4 << QByteArray("Label4")
+                              << QStringLiteral("диаметр не может равняться нулю!\r введите значение диаметра в мм\r"
+                                                "(кликни по значению в выпадающем списке)");
+    }
+    void findOfNoChosenSize()
+    {
+        QFETCH(int, number);
+        QFETCH(QByteArray, caption);
+        QFETCH(QString, message);
+        std::unique_ptr<QWidget> window(createCalculator(number));
+        window->show();
+        typeInto(window.get(), "Text1", "2");
+        click(window.get(), "Command2");
+        QCOMPARE(takeMessages(), QStringList{message});
+        QCOMPARE(text(window.get(), caption.constData()), QStringLiteral("d="));
+        QVERIFY(!child<QAbstractButton>(window.get(), "reportButton")->isEnabled());
+    }
+    void sizeKeptFromATypedDiameter()
+    {
+        std::unique_ptr<QWidget> window(createCalculator(3));
+        window->show();
+        click(window.get(), "Check1");
+        typeInto(window.get(), "Text2", "51,6");
+        typeInto(window.get(), "Text1", "2\r");
+        click(window.get(), "Check1");
+        click(window.get(), "Command2");
+        QCOMPARE(takeMessages(), QStringList());
+        auto* shown = window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown && shown->isShown());
+        QCOMPARE(shown->input().size, QString());
+        QCOMPARE(shown->input().diameterMm, 51.6);
+        QCOMPARE(calc::velocityText(*calc::table(3).calculate(shown->input()).figures.velocity), QStringLiteral("0,956"));
+    }
+
+    // A typed diameter is calculated with every digit typed, on the screen and in the request it
+    // hands on: v = 4Q/(πd²) at 3,1 л/сек, to a few units in the last digit, where 15 digits
+    // would move it by 5 and more.
+    void typedDiameterCalculatesAsTyped_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("velocity");
+        QTest::newRow("II-1") << 1 << QStringLiteral("150.000000000000449") << 0.17542411505239913;
+        QTest::newRow("II-2") << 2 << QStringLiteral("12.3456789012345449") << 25.89654689046089;
+        QTest::newRow("II-3") << 3 << QStringLiteral("10.0000000000000355") << 39.470425886789762;
+        QTest::newRow("II-4") << 4 << QStringLiteral("1.00000000000000488") << 3947.0425886789658;
+        QTest::newRow("II-5") << 5 << QStringLiteral("12.3456789012345449") << 25.89654689046089;
+        QTest::newRow("II-6") << 6 << QStringLiteral("150.000000000000449") << 0.17542411505239913;
+        QTest::newRow("II-7") << 7 << QStringLiteral("10.0000000000000355") << 39.470425886789762;
+        QTest::newRow("II-8") << 8 << QStringLiteral("1.00000000000000488") << 3947.0425886789658;
+    }
+    void typedDiameterCalculatesAsTyped()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, typed);
+        QFETCH(double, velocity);
+        std::unique_ptr<QWidget> window(createCalculator(number));
+        window->show();
+        click(window.get(), "Check1");
+        typeInto(window.get(), "Text2", typed);
+        typeInto(window.get(), "Text1", "3.1");
+        click(window.get(), "Command2");
+        QCOMPARE(takeMessages(), QStringList());
+        auto* shown = window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown && shown->isShown());
+        QCOMPARE(shown->input().size, QString());
+        const double onScreen = *shown->output().figures.velocity;
+        const double again = *calc::table(number).calculate(shown->input()).figures.velocity;
+        for (double computed : {onScreen, again})
+            QVERIFY2(qAbs(computed / velocity - 1) < 2e-15, qPrintable(QString::number(computed, 'g', 17)));
     }
 };
 
