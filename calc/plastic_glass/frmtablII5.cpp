@@ -18,7 +18,7 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     widgets::fitToScreen(this);
     const TableRecord record = calc::polyethyleneRecord();
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return catalogQuery(); }});
     // The advice compares the diameter shown with the results: the chosen outer diameter, or
     // the typed one, which the find shows there in typed-diameter mode. The slope field reads as
     // 0 until the first successful find.
@@ -86,25 +86,32 @@ frmtablII5::Material frmtablII5::chosenMaterial() const
     return Material::PE32;
 }
 
-std::optional<frmtablII5::Series> frmtablII5::chosenSeries() const
+std::optional<frmtablII5::Series> frmtablII5::chosenSeries(bool evenDisabled) const
 {
     for (Series series : pe::allSeries)
-        if (option(series)->isChecked() && option(series)->isEnabled())
+        if (option(series)->isChecked() && (evenDisabled || option(series)->isEnabled()))
             return series;
     return std::nullopt;
 }
 
 // Material, then series, by their positions among the options.
-SizeQuery frmtablII5::sizeQuery() const
+SizeQuery frmtablII5::sizeQuery(bool evenDisabled) const
 {
     SizeQuery query;
     const auto position = [](const auto& options, const auto& value) {
         return int(std::find(std::begin(options), std::end(options), value) - std::begin(options));
     };
-    const std::optional<Series> series = chosenSeries();
+    const std::optional<Series> series = chosenSeries(evenDisabled);
     query.chosen = {position(pe::materials, chosenMaterial()), series ? position(pe::allSeries, *series) : -1};
     query.flow = typedFlow(ui.Text1, ui.Option14);
     return query;
+}
+
+// A typed diameter disables the material and series, but they stay checked: the size selection
+// offers their catalog, the pipes the typed diameter is compared with.
+SizeQuery frmtablII5::catalogQuery() const
+{
+    return sizeQuery(ui.Check1->isChecked());
 }
 
 // Selecting an option from code runs its click action; an option already selected runs it here.

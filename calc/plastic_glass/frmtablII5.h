@@ -32,8 +32,9 @@ private:
     QRadioButton* option(Series series) const;
     Material chosenMaterial() const;
     // The selected series, when its option is also enabled.
-    std::optional<Series> chosenSeries() const;
-    calc::SizeQuery sizeQuery() const;
+    std::optional<Series> chosenSeries(bool evenDisabled = false) const;
+    calc::SizeQuery sizeQuery(bool evenDisabled = false) const;
+    calc::SizeQuery catalogQuery() const;
 
     Ui::frmtablII5 ui;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
