@@ -61,8 +61,13 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     connect(&model.history(), &QUndoStack::indexChanged, this, &frmuchastki::showState);
     connect(ui.undoButton, &QPushButton::clicked, &model.history(), &QUndoStack::undo);
     connect(ui.redoButton, &QPushButton::clicked, &model.history(), &QUndoStack::redo);
-    auto* redoKey = new QShortcut(QKeySequence::Redo, this);
-    connect(redoKey, &QShortcut::activated, &model.history(), &QUndoStack::redo);
+    // Ctrl+Y beside the desktop's own redo key, once: a key bound twice would do nothing.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    auto* redoKey = new QShortcut(this);
+    redoKey->setKeys(redoKeys);
+    connect(redoKey, &QShortcut::activated, ui.redoButton, &QPushButton::animateClick);
     for (QLineEdit* input : {ui.projectInput, ui.systemInput, ui.authorInput})
         connect(input, &QLineEdit::textEdited, this, [this] {
             titleEdited = true;

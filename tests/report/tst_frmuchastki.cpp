@@ -1,12 +1,14 @@
+#include "app/calculators.h"
 #include "calc/registry/tables.h"
+#include "calc/screen/showncalculation.h"
 #include "platform/filedialogs.h"
 #include "platform/savequestion.h"
-#include "app/calculators.h"
-#include "calc/screen/showncalculation.h"
 #include "report/frmuchastki.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -15,11 +17,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QDir>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -149,6 +155,14 @@ QString shownNumber(const QWidget* calculator, const char* name)
     return last;
 }
 
+void fillTitleBlock(QWidget* window)
+{
+    uitest::typeInto(window, "projectInput", "Жилой дом №3");
+    uitest::typeInto(window, "systemInput", "В1, стояк Ст.В1-3");
+    uitest::typeInto(window, "authorInput", "Иванов И. И.");
+    uitest::child<QDateEdit>(window, "dateInput")->setDate(QDate(2026, 12, 1));
+}
+
 // Opens the cell's editor as a double-click does, types into it key by key and presses Enter.
 void editCell(QTableView* view, int row, int column, const QString& typed)
 {
@@ -191,6 +205,12 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 class SectionsWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // The window's remembered size, folder and files go to a folder of the test's own.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    }
     void init()
     {
         answers.clear();
@@ -411,6 +431,244 @@ private slots:
         // Nothing was recorded: one undo takes the added row back.
         click(window, "undoButton");
         QCOMPARE(tableCells(window), QList<QStringList>());
+    }
+
+    // Every change is a step back and forth; back at the saved state the table is unsaved no more.
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("keys");  // Ctrl+Z and Ctrl+Y in place of the buttons
+        QTest::newRow("edited length") << "length" << false;
+        QTest::newRow("edited length, keys") << "length" << true;
+        QTest::newRow("added") << "add" << false;
+        QTest::newRow("removed") << "remove" << false;
+        QTest::newRow("two removed by Delete") << "remove two" << true;
+        QTest::newRow("moved") << "move" << false;
+        QTest::newRow("renumbered") << "renumber" << true;
+    }
+    void undoAndRedo()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, keys);
+        QTemporaryDir folder;
+        window->addSection(steelSection());
+        window->addSection(polyethyleneSection());
+        window->addSection(copperWaterSection());
+        chosenPath = folder.filePath("участки.talver");
+        click(window, "saveButton");
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        const QList<QStringList> before = tableCells(window);
+        const QString totalsBefore = totals(window);
+        QVERIFY(!uitest::child<QPushButton>(window, "redoButton")->isEnabled());
+        // Keys reach the shortcuts of the active window only.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (change == "length") {
+            editCell(view, 1, 6, "50");
+        } else if (change == "add") {
+            window->addSection(steelSection());
+        } else if (change == "remove") {
+            selectRow(window, 1);
+            click(window, "removeButton");
+        } else if (change == "remove two") {
+            view->clearSelection();
+            view->selectionModel()->select(view->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->select(view->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->setFocus();
+            QTest::keyClick(view, Qt::Key_Delete);
+            QCOMPARE(numbers(window), QStringList{"2"});
+        } else if (change == "move") {
+            selectRow(window, 0);
+            click(window, "downButton");
+        } else {
+            editCell(view, 2, 0, "3-4");
+        }
+        const QList<QStringList> after = tableCells(window);
+        const QString totalsAfter = totals(window);
+        QVERIFY(after != before);
+        QVERIFY(window->isModified());
+        const auto step = [&](const char* button, Qt::Key key) {
+            if (!keys)
+                return click(window, button);
+            view->setFocus();
+            QTest::keyClick(view, key, Qt::ControlModifier);
+        };
+        step("undoButton", Qt::Key_Z);
+        // A shortcut clicks its button a moment later, as a user sees it pressed.
+        QTRY_COMPARE(tableCells(window), before);
+        QCOMPARE(totals(window), totalsBefore);
+        QVERIFY(!window->isModified());
+        QVERIFY(!window->windowTitle().endsWith(" *"));
+        step("redoButton", Qt::Key_Y);
+        QTRY_COMPARE(tableCells(window), after);
+        QCOMPARE(totals(window), totalsAfter);
+        QVERIFY(window->isModified());
+        QVERIFY(!uitest::child<QPushButton>(window, "redoButton")->isEnabled());
+    }
+
+    // Undoing the first section of a new table leaves a table of no system, open to either.
+    void undoneFirstSectionFreesTheKind()
+    {
+        window->addSection(heatingSection());
+        click(window, "undoButton");
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков"));
+        QVERIFY(window->addSection(steelSection()));
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+        QCOMPARE(uitest::takeMessages(), QStringList());
+    }
+
+    void newTable_data()
+    {
+        QTest::addColumn<platform::SaveAnswer>("answer");
+        QTest::addColumn<int>("rowsLeft");
+        QTest::newRow("unsaved let go") << platform::SaveAnswer::Discard << 0;
+        QTest::newRow("cancelled") << platform::SaveAnswer::Cancel << 1;
+    }
+    void newTable()
+    {
+        QFETCH(platform::SaveAnswer, answer);
+        QFETCH(int, rowsLeft);
+        window->addSection(steelSection());
+        uitest::child<QDateEdit>(window, "dateInput")->setDate(QDate(2020, 1, 2));
+        uitest::typeInto(window, "projectInput", "Школа");
+        answers = {answer};
+        click(window, "newButton");
+        QCOMPARE(questions, QStringList{"Сохранить изменения в таблице участков?"});
+        QCOMPARE(tableCells(window).size(), rowsLeft);
+        QCOMPARE(uitest::text(window, "projectInput"), QString(rowsLeft ? "Школа" : ""));
+        QCOMPARE(uitest::child<QDateEdit>(window, "dateInput")->date(), rowsLeft ? QDate(2020, 1, 2) : QDate::currentDate());
+        QCOMPARE(uitest::child<QPushButton>(window, "undoButton")->isEnabled(), bool(rowsLeft));
+        QCOMPARE(window->isModified(), bool(rowsLeft));
+        QCOMPARE(uitest::child<QPushButton>(window, "newButton")->shortcut(), QKeySequence("Ctrl+N"));
+    }
+
+    // The title block goes into the file and comes back; a typed title is a change to save.
+    void titleBlockSavedAndReopened()
+    {
+        QTemporaryDir folder;
+        fillTitleBlock(window);
+        QVERIFY(window->isModified());
+        window->addSection(steelSection());
+        chosenPath = folder.filePath("дом");
+        click(window, "saveButton");
+        QFile file(folder.filePath("дом.talver"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(root.value("kind").toString(), QString("водоснабжение"));
+        QCOMPARE(root.value("title").toObject(),
+                 (QJsonObject{{"project", "Жилой дом №3"}, {"system", "В1, стояк Ст.В1-3"}, {"author", "Иванов И. И."},
+                              {"date", "2026-12-01"}}));
+
+        QPointer<frmuchastki> reopened = new frmuchastki(record);
+        reopened->show();
+        chosenPath = folder.filePath("дом.talver");
+        click(reopened, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(uitest::text(reopened, "projectInput"), QString("Жилой дом №3"));
+        QCOMPARE(uitest::text(reopened, "systemInput"), QString("В1, стояк Ст.В1-3"));
+        QCOMPARE(uitest::text(reopened, "authorInput"), QString("Иванов И. И."));
+        QCOMPARE(uitest::child<QDateEdit>(reopened, "dateInput")->date(), QDate(2026, 12, 1));
+        QVERIFY(!reopened->isModified());
+        uitest::typeInto(reopened, "authorInput", "в");
+        QVERIFY(reopened->isModified());
+        answers = {platform::SaveAnswer::Discard};
+        reopened->close();
+    }
+
+    // The CSV and the clipboard begin with the title block and end with the totals.
+    void titleBlockAndTotalsInCsvAndClipboard()
+    {
+        QTemporaryDir folder;
+        fillTitleBlock(window);
+        window->addSection(steelSection());
+        window->addSection(polyethyleneSection());
+        chosenPath = folder.filePath("дом.csv");
+        click(window, "csvButton");
+        QFile file(chosenPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray expected =
+            "\xEF\xBB\xBF"
+            "Гидравлический расчет участков. Водоснабжение\r\nОбъект: Жилой дом №3\r\nСистема: В1, стояк Ст.В1-3\r\n"
+            "Выполнил: Иванов И. И.\r\nДата: 01.12.2026\r\n\r\n"
+            "№;Трубы;q, л/с;d, мм;v, м/с;1000i;l, м;k или Σξ;h, м;Σh, м;ΔP, Па\r\n"
+            "'1;стальные водогазопроводные 21,3 × 2,8;0,3;14,7;1,768;806,866;10;0,3;10,489;10,489;102864,42\r\n"
+            "'2;полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110;5;96,8;0,679;6,042;100;;0,604;11,093;5925,51\r\n"
+            "Итого;;;;;;;;;11,093;108789,93\r\n";
+        QCOMPARE(QString::fromUtf8(file.readAll()), QString::fromUtf8(expected));
+
+        uitest::child<QTableView>(window, "sectionsTable")->clearSelection();
+        click(window, "copyButton");
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith("Гидравлический расчет участков. Водоснабжение\nОбъект: Жилой дом №3\n"
+                                   "Система: В1, стояк Ст.В1-3\nВыполнил: Иванов И. И.\nДата: 01.12.2026\n\n"
+                                   "№\tТрубы\tq, л/с"),
+                 qPrintable(copied));
+        QVERIFY2(copied.endsWith("\nИтого\t\t\t\t\t\t\t\t\t11,093\t108789,93\n"), qPrintable(copied));
+    }
+
+    // On paper: the title block heads the first page, the object and the system the others,
+    // and the last page ends with the totals.
+    void titleBlockPrinted()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed: scripts/install-deps.sh installs it");
+        QTemporaryDir folder;
+        fillTitleBlock(window);
+        for (int k = 0; k < 70; ++k)
+            window->addSection(polyethyleneSection());
+        chosenPath = folder.filePath("дом.pdf");
+        click(window, "pdfButton");
+        QProcess convert;
+        convert.start(pdftotext, {"-layout", chosenPath, "-"});
+        QVERIFY(convert.waitForFinished(30000));
+        const QStringList pages = QString::fromUtf8(convert.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+        const QString first = pages.first().simplified();
+        QVERIFY2(first.startsWith("Гидравлический расчет участков. Водоснабжение Объект: Жилой дом №3 "
+                                  "Система: В1, стояк Ст.В1-3 Выполнил: Иванов И. И. Дата: 01.12.2026"),
+                 qPrintable(first.left(300)));
+        QVERIFY2(pages.at(1).simplified().startsWith("Гидравлический расчет участков. Водоснабжение — Жилой дом №3, "
+                                                     "В1, стояк Ст.В1-3 №"),
+                 qPrintable(pages.at(1).simplified().left(300)));
+        QVERIFY(!pages.at(1).contains("Выполнил"));
+        const QString last = pages.last().simplified();
+        QVERIFY2(last.contains("Итого 42,28 414785,7 стр. " + QString::number(pages.size()) + " из "),
+                 qPrintable(last.right(200)));
+    }
+
+    // The size of the window, the last folder and the five latest files last from one run to the next.
+    void rememberedBetweenRuns()
+    {
+        QTemporaryDir folder;
+        window->addSection(steelSection());
+        const QStringList names{"а", "б", "в", "г", "д", "е"};
+        for (const QString& name : names) {
+            chosenPath = folder.filePath(name + ".talver");
+            click(window, "saveButton");
+        }
+        window->resize(1150, 620);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        platform::setLastChosenFolder(QDir::homePath());
+        window = new frmuchastki(record);
+        window->show();
+        QCOMPARE(window->size(), QSize(1150, 620));
+        QCOMPARE(platform::lastChosenFolder(), QFileInfo(folder.path()).absoluteFilePath());
+        QMenu* menu = uitest::child<QToolButton>(window, "openButton")->menu();
+        QVERIFY(menu);
+        emit menu->aboutToShow();
+        QStringList offered;
+        for (const QAction* action : menu->actions())
+            offered << action->text();
+        QStringList latest;
+        for (const QString& name : {"е", "д", "г", "в", "б"})
+            latest << QDir::toNativeSeparators(QFileInfo(folder.filePath(QString(name) + ".talver")).absoluteFilePath());
+        QCOMPARE(offered, latest);
+        menu->actions().at(2)->trigger();
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение — г.talver"));
     }
 
     void numberIsEdited()
@@ -801,6 +1059,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir settingsFolder;
     QPointer<frmuchastki> window;
     QList<platform::SaveAnswer> answers;
     QStringList questions;
