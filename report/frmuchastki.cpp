@@ -52,8 +52,10 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     ui.openButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     ui.openButton->setSizePolicy(ui.saveButton->sizePolicy());
 
+    // Widths follow the rows; the buttons, the totals and the title follow every step.
+    connect(&model, &report::SectionsModel::changed, this, &frmuchastki::fitColumns);
     connect(&model, &report::SectionsModel::changed, this, &frmuchastki::showState);
-    connect(&model, &QAbstractItemModel::modelReset, this, &frmuchastki::showState);
+    connect(&model, &QAbstractItemModel::modelReset, this, &frmuchastki::fitColumns);
     // The box waits until the editor has closed, so that its going does not commit again.
     connect(&model, &report::SectionsModel::refused, this,
             [this](const QString& message) { platform::showInputError(this, message); }, Qt::QueuedConnection);
@@ -97,6 +99,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         platform::setLastChosenFolder(folder);
     const QSize size = settings.value(sizeKey).toSize();
+    fitColumns();
     showState();
     if (size.isValid())
         resize(size);
@@ -290,9 +293,9 @@ void frmuchastki::fillRecentMenu()
 void frmuchastki::fitColumns()
 {
     QTableView* table = ui.sectionsTable;
-    // Measuring every row of a long table would take longer than a frame: the first hundred
-    // give the widths.
-    table->horizontalHeader()->setResizeContentsPrecision(100);
+    // Measuring every row of a long table would take longer than a frame: the rows in view give
+    // the widths.
+    table->horizontalHeader()->setResizeContentsPrecision(0);
     table->resizeColumnsToContents();
     // The window widens with its rows up to most of the screen's width.
     const int widest = screen()->availableGeometry().width() * 4 / 5;
@@ -303,7 +306,6 @@ void frmuchastki::fitColumns()
 
 void frmuchastki::showState()
 {
-    fitColumns();
     ui.totalsLabel->setText(report::totalsText(model.shownKind(), model.totals()));
     const QList<int> rows = selectedRows();
     ui.removeButton->setEnabled(!rows.isEmpty());
