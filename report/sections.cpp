@@ -111,9 +111,11 @@ QList<Column> heatingColumns()
 
 }  // namespace
 
+// Only heating gives R; a section of no length has it without its ΔP.
 TableKind kindOf(const Section& section)
 {
-    return section.outcome.figures.pressureDrop ? TableKind::Heating : TableKind::WaterSupply;
+    const calc::Figures& figures = section.outcome.figures;
+    return figures.specificLoss || figures.pressureDrop ? TableKind::Heating : TableKind::WaterSupply;
 }
 
 QString kindName(TableKind kind)

@@ -869,6 +869,14 @@ private slots:
                    {"number": "1-2", "table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
                     "теплоноситель": "вода"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0", "length": 10}]})j")
             << "В таблице «Водоснабжение» участок «1-2» относится к системе «Отопление»: в одной таблице одна система.";
+        // Heating gives R even where it has no length to give ΔP.
+        QTest::newRow("heating of no length mixed")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "sections": [
+                   {"number": "1", "table": 5, "conditions": {"полиэтилен": "ПЭ100 (MRS10,0)", "серия": "SDR17 (S8)"},
+                    "flow": 5, "flowUnit": "l/s", "size": "110", "length": 100},
+                   {"number": "2", "table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                    "теплоноситель": "вода"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0"}]})j")
+            << "В таблице «Водоснабжение» участок «2» относится к системе «Отопление»: в одной таблице одна система.";
         QTest::newRow("kind unknown")
             << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "kind": "канализация", "sections": []})j")
             << "Файл поврежден: поле «kind».";
