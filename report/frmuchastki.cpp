@@ -8,6 +8,7 @@
 #include "report/sectiondelegate.h"
 #include "report/sectionfile.h"
 #include "widgets/escapecloses.h"
+#include "widgets/screenfit.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -47,6 +48,9 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     ui.sectionsTable->setWordWrap(false);
     ui.totalsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ui.dateInput->setDate(QDate::currentDate());
+    // A screen reader reads the date's own input, which the label does not name.
+    if (auto* dateText = ui.dateInput->findChild<QLineEdit*>())
+        dateText->setAccessibleName(QStringLiteral("Дата"));
     ui.openButton->setPopupMode(QToolButton::MenuButtonPopup);
     ui.openButton->setMenu(recentMenu);
     ui.openButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -101,8 +105,9 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     const QSize size = settings.value(sizeKey).toSize();
     fitColumns();
     showState();
+    // A size kept on a larger screen is cut to this one's free area.
     if (size.isValid())
-        resize(size);
+        resize(size.boundedTo(widgets::screenRoom(this)));
     fillRecentMenu();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/savequestion.h"
 #include "report/frmuchastki.h"
 #include "tests/common/uitest.h"
+#include "widgets/screenfit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -646,14 +647,15 @@ private slots:
             chosenPath = folder.filePath(name + ".talver");
             click(window, "saveButton");
         }
-        window->resize(1150, 620);
+        const QSize kept = widgets::screenRoom(window) - QSize(10, 10);
+        window->resize(kept);
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         platform::setLastChosenFolder(QDir::homePath());
         window = new frmuchastki(record);
         window->show();
-        QCOMPARE(window->size(), QSize(1150, 620));
+        QCOMPARE(window->size(), kept);
         QCOMPARE(platform::lastChosenFolder(), QFileInfo(folder.path()).absoluteFilePath());
         QMenu* menu = uitest::child<QToolButton>(window, "openButton")->menu();
         QVERIFY(menu);
@@ -662,13 +664,27 @@ private slots:
         for (const QAction* action : menu->actions())
             offered << action->text();
         QStringList latest;
-        for (const QString& name : {"е", "д", "г", "в", "б"})
+        for (const char* name : {"е", "д", "г", "в", "б"})
             latest << QDir::toNativeSeparators(QFileInfo(folder.filePath(QString(name) + ".talver")).absoluteFilePath());
         QCOMPARE(offered, latest);
         menu->actions().at(2)->trigger();
         QCOMPARE(uitest::takeFileErrors(), QStringList());
         QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
         QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение — г.talver"));
+    }
+
+    // A size kept on a larger screen does not carry the window off this one.
+    void rememberedSizeFitsTheScreen()
+    {
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QSettings().setValue("sections/size", QSize(5000, 4000));
+        window = new frmuchastki(record);
+        window->show();
+        const QSize room = widgets::screenRoom(window);
+        QVERIFY2(window->width() <= room.width() && window->height() <= room.height(),
+                 qPrintable(QStringLiteral("%1×%2 on %3×%4").arg(window->width()).arg(window->height())
+                                .arg(room.width()).arg(room.height())));
     }
 
     void numberIsEdited()
