@@ -20,6 +20,9 @@
 //       "<build ms> <PDF ms> <pages>" for 138 flows × 721 sizes, then for 2,000 flows × 49 sizes.
 //   talvertable_bench sections RUNS
 //       reads a sections file of 10,000 sections RUNS times: "<median ms> <first ms> <KiB>".
+//   talvertable_bench table RUNS
+//       opens a table of 1,000 sections in its window and edits a length, RUNS times:
+//       "<open median ms> <open first ms> <edit median ms> <edit first ms>".
 #include "app/form1.h"
 #include "bench/median.h"
 #include "bench/sectionsbench.h"
@@ -215,11 +218,16 @@ int main(int argc, char* argv[])
             return largestHandbookTimes(runs);
         return mode == "typed" ? typedFlowTimes(runs) : handbookTimes(runs);
     }
+    if (mode == "table" && argc == 3) {
+        QApplication app(argc, argv);
+        platform::setUpDesktop();
+        return sectionsTableTimes(std::max(1, atoi(argv[2])));
+    }
     if (mode == "sections" && argc == 3) {
         QCoreApplication app(argc, argv);
         return sectionsFileTimes(std::max(1, atoi(argv[2])));
     }
-    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | typed RUNS | handbook RUNS | largest RUNS | sections RUNS\n",
+    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | typed RUNS | handbook RUNS | largest RUNS | sections RUNS | table RUNS\n",
                  argv[0]);
     return 2;
 }

@@ -27,6 +27,10 @@ QString remembered(const QString& chosen)
 }
 }  // namespace
 
+QString lastChosenFolder() { return lastFolder(); }
+
+void setLastChosenFolder(const QString& folder) { lastFolder() = folder; }
+
 void setFileDialogReplacement(FileDialogReplacement newReplacement) { replacement() = std::move(newReplacement); }
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter,

@@ -15,6 +15,10 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& sug
                      const QString& defaultSuffix);
 QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
 
+// The folder the dialogs open in; a window that remembers it between runs sets it.
+QString lastChosenFolder();
+void setLastChosenFolder(const QString& folder);
+
 // What a window asked the dialog for; suggestedName is empty for an open dialog.
 struct FileDialogRequest {
     enum Kind { Save, Open };

@@ -10,6 +10,11 @@ SaveQuestionReplacement& replacement()
     static SaveQuestionReplacement instance;
     return instance;
 }
+StartNewReplacement& startNewReplacement()
+{
+    static StartNewReplacement instance;
+    return instance;
+}
 }  // namespace
 
 void setSaveQuestionReplacement(SaveQuestionReplacement newReplacement) { replacement() = std::move(newReplacement); }
@@ -29,6 +34,20 @@ SaveAnswer askToSave(QWidget* parent, const QString& question)
     if (box.clickedButton() == discard)
         return SaveAnswer::Discard;
     return SaveAnswer::Cancel;
+}
+
+void setStartNewReplacement(StartNewReplacement replacement) { startNewReplacement() = std::move(replacement); }
+
+bool askToStartNew(QWidget* parent, const QString& question)
+{
+    if (startNewReplacement())
+        return startNewReplacement()(question);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Таблица участков"), question, QMessageBox::NoButton, parent);
+    QPushButton* startNew = box.addButton(QStringLiteral("Новая таблица"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(startNew);
+    box.exec();
+    return box.clickedButton() == startNew;
 }
 
 }  // namespace platform

@@ -17,4 +17,11 @@ SaveAnswer askToSave(QWidget* parent, const QString& question);
 using SaveQuestionReplacement = std::function<SaveAnswer(const QString& question)>;
 void setSaveQuestionReplacement(SaveQuestionReplacement replacement);
 
+// A modal question with the buttons "Новая таблица" and "Отмена": true for a new table.
+bool askToStartNew(QWidget* parent, const QString& question);
+
+// Tests answer it instead of showing it. An empty function restores the box.
+using StartNewReplacement = std::function<bool(const QString& question)>;
+void setStartNewReplacement(StartNewReplacement replacement);
+
 }  // namespace platform

@@ -27,6 +27,11 @@ struct Document {
     QList<Table> tables;
     // Lines of text after the tables, e.g. formulas with their numbers put in.
     QStringList paragraphs;
+    // The title of the pages after the first; the title where empty.
+    QString runningTitle = {};
+    // The CSV and the clipboard text begin with the title and the conditions, one a line: a
+    // title block that belongs to the table.
+    bool headedTables = false;
 };
 
 }  // namespace report

@@ -5,15 +5,20 @@
 #include "platform/messagebox.h"
 #include "platform/savequestion.h"
 #include "report/outputs.h"
+#include "report/sectiondelegate.h"
 #include "report/sectionfile.h"
 #include "widgets/escapecloses.h"
+#include "widgets/screenfit.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QStyle>
 #include <cerrno>
@@ -21,24 +26,63 @@
 namespace {
 const QString title = QStringLiteral("Гидравлический расчет участков");
 const QString fileFilter = QStringLiteral("Таблица участков (*.talver)");
+const QString sizeKey = QStringLiteral("sections/size");
+const QString folderKey = QStringLiteral("sections/folder");
+const QString recentKey = QStringLiteral("sections/recent");
+constexpr int recentCount = 5;
 }  // namespace
 
 frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
-    : QWidget(parent), records(std::move(records)), model(this)
+    : QWidget(parent), records(records), model(std::move(records), this), recentMenu(new QMenu(this))
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     widgets::closeOnEscape(this);
     ui.sectionsTable->setModel(&model);
+    ui.sectionsTable->setItemDelegate(new report::SectionDelegate(ui.sectionsTable));
     ui.sectionsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ui.sectionsTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui.sectionsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ui.sectionsTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                       | QAbstractItemView::AnyKeyPressed);
     ui.sectionsTable->verticalHeader()->setVisible(false);
     ui.sectionsTable->setWordWrap(false);
     ui.totalsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui.dateInput->setDate(QDate::currentDate());
+    // A screen reader reads the date's own input, which the label does not name.
+    if (auto* dateText = ui.dateInput->findChild<QLineEdit*>())
+        dateText->setAccessibleName(QStringLiteral("Дата"));
+    ui.openButton->setPopupMode(QToolButton::MenuButtonPopup);
+    ui.openButton->setMenu(recentMenu);
+    ui.openButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ui.openButton->setSizePolicy(ui.saveButton->sizePolicy());
 
-    connect(&model, &report::SectionsModel::edited, this, [this] { setModified(true); });
+    // Widths follow the rows; the buttons, the totals and the title follow every step.
+    connect(&model, &report::SectionsModel::changed, this, &frmuchastki::fitColumns);
+    connect(&model, &report::SectionsModel::changed, this, &frmuchastki::showState);
+    connect(&model, &QAbstractItemModel::modelReset, this, &frmuchastki::fitColumns);
+    // The box waits until the editor has closed, so that its going does not commit again.
+    connect(&model, &report::SectionsModel::refused, this,
+            [this](const QString& message) { platform::showInputError(this, message); }, Qt::QueuedConnection);
+    connect(&model.history(), &QUndoStack::cleanChanged, this, &frmuchastki::showState);
+    connect(&model.history(), &QUndoStack::indexChanged, this, &frmuchastki::showState);
+    connect(ui.undoButton, &QPushButton::clicked, &model.history(), &QUndoStack::undo);
+    connect(ui.redoButton, &QPushButton::clicked, &model.history(), &QUndoStack::redo);
+    // Ctrl+Y beside the desktop's own redo key, once: a key bound twice would do nothing.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    auto* redoKey = new QShortcut(this);
+    redoKey->setKeys(redoKeys);
+    connect(redoKey, &QShortcut::activated, ui.redoButton, &QPushButton::animateClick);
+    for (QLineEdit* input : {ui.projectInput, ui.systemInput, ui.authorInput})
+        connect(input, &QLineEdit::textEdited, this, [this] {
+            titleEdited = true;
+            showState();
+        });
+    connect(ui.dateInput, &QDateEdit::dateChanged, this, [this] {
+        titleEdited = true;
+        showState();
+    });
     connect(ui.sectionsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmuchastki::showState);
     connect(ui.removeButton, &QPushButton::clicked, this, &frmuchastki::removeSelected);
     auto* deleteKey = new QShortcut(QKeySequence::Delete, ui.sectionsTable);
@@ -46,12 +90,28 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     connect(deleteKey, &QShortcut::activated, this, &frmuchastki::removeSelected);
     connect(ui.upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
     connect(ui.downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
+    connect(ui.newButton, &QPushButton::clicked, this, &frmuchastki::newTable);
     connect(ui.saveButton, &QPushButton::clicked, this, &frmuchastki::save);
-    connect(ui.openButton, &QPushButton::clicked, this, &frmuchastki::open);
-    ui.outputBar->setDocumentProvider([this] { return report::sectionsDocument(model.sections()); });
+    connect(ui.openButton, &QToolButton::clicked, this, &frmuchastki::open);
+    connect(recentMenu, &QMenu::aboutToShow, this, &frmuchastki::fillRecentMenu);
+    ui.outputBar->setDocumentProvider(
+        [this] { return report::sectionsDocument(model.sections(), model.kind(), titleBlock()); });
     ui.outputBar->setViewProvider([this] { return ui.sectionsTable; });
+
+    const QSettings settings;
+    const QString folder = settings.value(folderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        platform::setLastChosenFolder(folder);
+    const QSize size = settings.value(sizeKey).toSize();
+    fitColumns();
     showState();
+    // A size kept on a larger screen is cut to this one's free area.
+    if (size.isValid())
+        resize(size.boundedTo(widgets::screenRoom(this)));
+    fillRecentMenu();
 }
+
+bool frmuchastki::isModified() const { return titleEdited || !model.history().isClean(); }
 
 bool frmuchastki::addSection(const calc::CalculationRequest& request)
 {
@@ -61,7 +121,20 @@ bool frmuchastki::addSection(const calc::CalculationRequest& request)
             this, QStringLiteral("Участок не добавлен в таблицу участков:\rпо таблице II-%1 он не рассчитывается").arg(request.table));
         return false;
     }
-    model.append(calculated.section);
+    const report::TableKind kind = report::kindOf(calculated.section);
+    if (model.kind() && *model.kind() != kind) {
+        const QString question = QStringLiteral("Это таблица системы «%1», а участок относится к системе «%2».\n"
+                                                "В одной таблице одна система. Начать новую таблицу?")
+                                     .arg(report::kindName(*model.kind()), report::kindName(kind));
+        if (!platform::askToStartNew(this, question) || !changesSettled())
+            return false;
+        startTable({}, std::nullopt, {}, {});
+        report::Section first = calculated.section;
+        first.number = model.nextNumber();
+        model.append(first);
+    } else {
+        model.append(calculated.section);
+    }
     selectRow(model.rowCount() - 1);
     return true;
 }
@@ -70,13 +143,14 @@ void frmuchastki::closeEvent(QCloseEvent* event)
 {
     if (!changesSettled())
         return event->ignore();
+    QSettings().setValue(sizeKey, size());
     event->accept();
 }
 
 // Whether the table on screen may give way: nothing unsaved, or saved or let go by the user.
 bool frmuchastki::changesSettled()
 {
-    if (!modified)
+    if (!isModified())
         return true;
     switch (platform::askToSave(this, QStringLiteral("Сохранить изменения в таблице участков?"))) {
     case platform::SaveAnswer::Save:
@@ -89,10 +163,13 @@ bool frmuchastki::changesSettled()
     return false;
 }
 
-int frmuchastki::selectedRow() const
+QList<int> frmuchastki::selectedRows() const
 {
-    const QModelIndexList rows = ui.sectionsTable->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    QList<int> rows;
+    for (const QModelIndex& index : ui.sectionsTable->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 void frmuchastki::selectRow(int row)
@@ -104,18 +181,19 @@ void frmuchastki::selectRow(int row)
 
 void frmuchastki::removeSelected()
 {
-    const int row = selectedRow();
-    if (row < 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
         return;
-    model.remove(row);
-    selectRow(std::min(row, model.rowCount() - 1));
+    model.remove(rows);
+    ui.sectionsTable->clearSelection();
+    selectRow(std::min(rows.first(), model.rowCount() - 1));
 }
 
 void frmuchastki::moveSelected(int step)
 {
-    const int row = selectedRow();
-    if (model.move(row, step))
-        selectRow(row + step);
+    const QList<int> rows = selectedRows();
+    if (rows.size() == 1 && model.move(rows.first(), step))
+        selectRow(rows.first() + step);
 }
 
 bool frmuchastki::save()
@@ -125,10 +203,13 @@ bool frmuchastki::save()
                                                 QStringLiteral("talver"));
     if (path.isEmpty())
         return false;
-    if (!report::writeFile(this, path, report::sectionsFile(model.sections(), records)))
+    if (!report::writeFile(this, path, report::sectionsFile(model.sections(), records, model.kind(), titleBlock())))
         return false;
     filePath = path;
-    setModified(false);
+    titleEdited = false;
+    model.history().setClean();
+    remember(path);
+    showState();
     return true;
 }
 
@@ -138,8 +219,12 @@ void frmuchastki::open()
     if (!changesSettled())
         return;
     const QString path = platform::openFileName(this, QStringLiteral("Открыть таблицу участков"), fileFilter);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void frmuchastki::openFile(const QString& path)
+{
     // A pipe or a device would never end, a huge file would take the memory: both are refused
     // before a byte is read.
     const QFileInfo info(path);
@@ -157,22 +242,66 @@ void frmuchastki::open()
     const report::SectionsRead read = report::readSectionsFile(file.read(report::sectionsFileBytesLimit + 1), records);
     if (!read.error.isEmpty())
         return platform::showFileReadError(this, path, read.error);
-    model.setSections(read.sections);
-    filePath = path;
-    setModified(false);
+    startTable(read.sections, read.kind, read.title, path);
+    remember(path);
 }
 
-void frmuchastki::setModified(bool changed)
+void frmuchastki::newTable()
 {
-    modified = changed;
+    if (changesSettled())
+        startTable({}, std::nullopt, {}, {});
+}
+
+void frmuchastki::startTable(const QList<report::Section>& sections, std::optional<report::TableKind> kind,
+                             const report::TitleBlock& block, const QString& path)
+{
+    model.reset(sections, kind);
+    ui.projectInput->setText(block.project);
+    ui.systemInput->setText(block.system);
+    ui.authorInput->setText(block.author);
+    ui.dateInput->setDate(block.date.isValid() ? block.date : QDate::currentDate());
+    titleEdited = false;
+    filePath = path;
     showState();
+}
+
+report::TitleBlock frmuchastki::titleBlock() const
+{
+    return {ui.projectInput->text(), ui.systemInput->text(), ui.authorInput->text(), ui.dateInput->date()};
+}
+
+// The folder and the five latest files are offered again in the next run.
+void frmuchastki::remember(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QSettings settings;
+    settings.setValue(folderKey, QFileInfo(absolute).absolutePath());
+    QStringList recent = settings.value(recentKey).toStringList();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    settings.setValue(recentKey, recent.mid(0, recentCount));
+}
+
+void frmuchastki::fillRecentMenu()
+{
+    recentMenu->clear();
+    const QStringList recent = QSettings().value(recentKey).toStringList().mid(0, recentCount);
+    for (const QString& path : recent)
+        connect(recentMenu->addAction(QDir::toNativeSeparators(path)), &QAction::triggered, this, [this, path] {
+            if (changesSettled())
+                openFile(path);
+        });
+    if (recent.isEmpty())
+        recentMenu->addAction(QStringLiteral("Недавних файлов нет"))->setEnabled(false);
 }
 
 void frmuchastki::fitColumns()
 {
     QTableView* table = ui.sectionsTable;
+    // Measuring every row of a long table would take longer than a frame: the rows in view give
+    // the widths.
+    table->horizontalHeader()->setResizeContentsPrecision(0);
     table->resizeColumnsToContents();
-    table->resizeRowsToContents();
     // The window widens with its rows up to most of the screen's width.
     const int widest = screen()->availableGeometry().width() * 4 / 5;
     const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()
@@ -182,12 +311,14 @@ void frmuchastki::fitColumns()
 
 void frmuchastki::showState()
 {
-    fitColumns();
-    ui.totalsLabel->setText(report::totalsText(model.sections()));
-    const int row = selectedRow();
-    ui.removeButton->setEnabled(row >= 0);
-    ui.upButton->setEnabled(row > 0);
-    ui.downButton->setEnabled(row >= 0 && row < model.rowCount() - 1);
+    ui.totalsLabel->setText(report::totalsText(model.shownKind(), model.totals()));
+    const QList<int> rows = selectedRows();
+    ui.removeButton->setEnabled(!rows.isEmpty());
+    ui.upButton->setEnabled(rows.size() == 1 && rows.first() > 0);
+    ui.downButton->setEnabled(rows.size() == 1 && rows.first() < model.rowCount() - 1);
+    ui.undoButton->setEnabled(model.history().canUndo());
+    ui.redoButton->setEnabled(model.history().canRedo());
+    const QString kind = model.kind() ? QStringLiteral(": ") + report::kindName(*model.kind()) : QString();
     const QString name = filePath.isEmpty() ? QString() : QStringLiteral(" — ") + QFileInfo(filePath).fileName();
-    setWindowTitle(title + name + (modified ? QStringLiteral(" *") : QString()));
+    setWindowTitle(title + kind + name + (isModified() ? QStringLiteral(" *") : QString()));
 }

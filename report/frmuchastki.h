@@ -7,35 +7,46 @@
 #include <QString>
 #include <QWidget>
 
+class QMenu;
+
 // The hydraulic calculation of a system section by section: the sections that calculators hand
-// over, their totals, and the file that keeps them.
+// over, edited in place, their running sums and totals, the title block, and the file that
+// keeps them.
 class frmuchastki : public QWidget {
     Q_OBJECT
 public:
     explicit frmuchastki(report::RecordLookup records, QWidget* parent = nullptr);
 
-    // Appends the section, calculated again, as a new row; false when it does not compute.
+    // Appends the section, calculated again, as a new row; false when it does not compute or is
+    // of another system than the table's and the user keeps this table.
     bool addSection(const calc::CalculationRequest& request);
-    bool isModified() const { return modified; }
+    bool isModified() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    int selectedRow() const;
+    QList<int> selectedRows() const;
     void selectRow(int row);
     void removeSelected();
     void moveSelected(int step);
     bool save();
     bool changesSettled();
     void open();
-    void setModified(bool changed);
+    void openFile(const QString& path);
+    void newTable();
+    void startTable(const QList<report::Section>& sections, std::optional<report::TableKind> kind,
+                    const report::TitleBlock& title, const QString& path);
+    report::TitleBlock titleBlock() const;
+    void remember(const QString& path);
+    void fillRecentMenu();
     void fitColumns();
     void showState();
 
     Ui::frmuchastki ui;
     report::RecordLookup records;
     report::SectionsModel model;
-    bool modified = false;
+    QMenu* recentMenu;
+    bool titleEdited = false;
     QString filePath;  // the file last saved or opened
 };

@@ -143,6 +143,9 @@ void copyDocument(const Document& document)
 {
     if (document.tables.isEmpty())
         putOnClipboard(plainText(document), html(document));
+    else if (document.headedTables)
+        putOnClipboard(headingLines(document).join(QLatin1Char('\n')) + QStringLiteral("\n\n") + tabSeparated(document.tables),
+                       html(document));
     else
         copyTables(document.tables);
 }

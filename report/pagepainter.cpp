@@ -106,6 +106,8 @@ public:
     {
         title = document.title;
         startPage();
+        if (!document.runningTitle.isEmpty())
+            title = document.runningTitle;
         writeLines(document.conditions, fontOfSize(bodySize));
         for (const Table& table : document.tables)
             for (const TablePart& part : columnParts(table))

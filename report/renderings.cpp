@@ -99,6 +99,14 @@ QString tabSeparated(const QList<Table>& tables)
     return parts.join(QLatin1Char('\n'));
 }
 
+QStringList headingLines(const Document& document)
+{
+    QStringList lines;
+    if (!document.title.isEmpty())
+        lines << document.title;
+    return lines + document.conditions;
+}
+
 QString plainText(const Document& document)
 {
     QStringList parts;
@@ -146,6 +154,11 @@ QString html(const QList<Table>& tables) { return htmlPage(htmlTables(tables)); 
 QByteArray csv(const Document& document)
 {
     QByteArray bytes("\xEF\xBB\xBF");
+    if (document.headedTables) {
+        for (const QString& line : headingLines(document))
+            bytes += csvRow({line});
+        bytes += "\r\n";
+    }
     for (qsizetype t = 0; t < document.tables.size(); ++t) {
         const Table& table = document.tables[t];
         if (t > 0)

@@ -13,6 +13,9 @@ QString tabSeparated(const Table& table);
 // Several tables, each as above, one empty line between them.
 QString tabSeparated(const QList<Table>& tables);
 
+// The title and the conditions, one a line: what the files of a headed table begin with.
+QStringList headingLines(const Document& document);
+
 // The title, the conditions and the paragraphs, one a line; an empty line between the parts.
 QString plainText(const Document& document);
 

@@ -311,17 +311,66 @@ const calc::TableRecord* tableRecord(const QJsonValue& table, const RecordLookup
     return records(int(number));
 }
 
+const QString projectKey = QStringLiteral("project");
+const QString systemKey = QStringLiteral("system");
+const QString authorKey = QStringLiteral("author");
+const QString dateKey = QStringLiteral("date");
+
+QJsonObject titleObject(const TitleBlock& title)
+{
+    QJsonObject object;
+    for (const auto& [key, text] : {std::pair{projectKey, title.project}, {systemKey, title.system}, {authorKey, title.author}})
+        if (!text.isEmpty())
+            object.insert(key, text);
+    if (title.date.isValid())
+        object.insert(dateKey, title.date.toString(Qt::ISODate));
+    return object;
+}
+
+// The title block of a file, or none when it is not one.
+std::optional<TitleBlock> readTitle(const QJsonValue& value)
+{
+    TitleBlock title;
+    if (value.isUndefined())
+        return title;
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    for (auto field = object.begin(); field != object.end(); ++field) {
+        if (!field->isString())
+            return std::nullopt;
+        const QString text = field->toString();
+        if (field.key() == projectKey)
+            title.project = text;
+        else if (field.key() == systemKey)
+            title.system = text;
+        else if (field.key() == authorKey)
+            title.author = text;
+        else if (field.key() == dateKey && QDate::fromString(text, Qt::ISODate).isValid())
+            title.date = QDate::fromString(text, Qt::ISODate);
+        else
+            return std::nullopt;
+    }
+    return title;
+}
+
 }  // namespace
 
-QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records)
+QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records, std::optional<TableKind> kind,
+                        const TitleBlock& title)
 {
     QJsonArray array;
     for (const Section& section : sections)
         if (const calc::TableRecord* record = records(section.request.table))
             array.append(sectionObject(section, *record));
-    const QJsonObject root{{QStringLiteral("format"), formatName},
-                           {QStringLiteral("version"), sectionsFormatVersion},
-                           {QStringLiteral("sections"), array}};
+    QJsonObject root{{QStringLiteral("format"), formatName},
+                     {QStringLiteral("version"), sectionsFormatVersion},
+                     {QStringLiteral("sections"), array}};
+    if (kind)
+        root.insert(QStringLiteral("kind"), kindFileName(*kind));
+    const QJsonObject block = titleObject(title);
+    if (!block.isEmpty())
+        root.insert(QStringLiteral("title"), block);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -347,6 +396,14 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
     const QJsonValue sections = root.value(QStringLiteral("sections"));
     if (!sections.isArray())
         return failure(QStringLiteral("Файл поврежден: нет списка участков."));
+
+    const std::optional<TitleBlock> title = readTitle(root.value(QStringLiteral("title")));
+    if (!title)
+        return failure(QStringLiteral("Файл поврежден: поле «title»."));
+    const QJsonValue kindValue = root.value(QStringLiteral("kind"));
+    std::optional<TableKind> kind = kindOfFileName(kindValue.toString());
+    if (!kindValue.isUndefined() && !kind)
+        return failure(QStringLiteral("Файл поврежден: поле «kind»."));
 
     const QJsonArray array = sections.toArray();
     if (array.size() > sectionsLimit)
@@ -385,8 +442,16 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
             return failure(QStringLiteral("По сохраненным данным не рассчитывается %1 (таблица II-%2).")
                                .arg(name)
                                .arg(record->number));
+        // One system per table: a file of an earlier program may mix them.
+        const TableKind sectionKind = kindOf(calculated.section);
+        if (kind && *kind != sectionKind)
+            return failure(QStringLiteral("В таблице «%1» %2 относится к системе «%3»: в одной таблице одна система.")
+                               .arg(kindName(*kind), name, kindName(sectionKind)));
+        kind = sectionKind;
         read.sections << calculated.section;
     }
+    read.kind = kind;
+    read.title = *title;
     return read;
 }
 

@@ -18,7 +18,9 @@ inline constexpr int sectionsLimit = 10000;
 
 // Each section by what the user set, every choice by its name: the conditions by their captions
 // and items, the size by its designation or the typed diameter, the fittings by their names.
-QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records);
+// The table's kind and title block go with them.
+QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records,
+                        std::optional<TableKind> kind = std::nullopt, const TitleBlock& title = {});
 
 // The sections of a file of either version, each checked against its table's record and
 // calculated again; or, when the file cannot be taken whole, what is wrong with it in a sentence
@@ -26,6 +28,9 @@ QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& reco
 struct SectionsRead {
     QList<Section> sections;
     QString error;  // empty when every section was read and calculated
+    // As saved; a file of no kind takes its first section's.
+    std::optional<TableKind> kind = {};
+    TitleBlock title = {};
 };
 SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& records);
 

@@ -1,8 +1,10 @@
 #include "report/sections.h"
 
+#include "calc/carrier/typednumber.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
 
+#include <QLocale>
 
 namespace report {
 
@@ -11,6 +13,13 @@ namespace {
 using calc::numberText;
 using calc::roundHalfEven;
 
+// A catalog size with the decimal comma of the other numbers: "21,3 × 2,8".
+QString shownSize(const QString& designation)
+{
+    QString size = designation;
+    return size.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
 QString pipesText(const calc::TableRecord& record, const calc::CalculationRequest& request)
 {
     QStringList words{record.shortName};
@@ -18,7 +27,7 @@ QString pipesText(const calc::TableRecord& record, const calc::CalculationReques
     for (int position : record.namingConditions)
         if (position < record.conditions.size())
             words << record.conditions.at(position).choices(chosen.mid(0, position)).value(calc::choiceAt(chosen, position));
-    words << (request.size.isEmpty() ? QStringLiteral("dp = ") + numberText(request.diameterMm) : request.size);
+    words << (request.size.isEmpty() ? QStringLiteral("dp = ") + numberText(request.diameterMm) : shownSize(request.size));
     words.removeAll(QString());
     return words.join(QLatin1Char(' ')).simplified();
 }
@@ -28,13 +37,10 @@ QString rounded(const std::optional<double>& value, int decimals)
     return value ? numberText(roundHalfEven(*value, decimals)) : QString();
 }
 
-bool heating(const calc::Figures& figures) { return figures.pressureDrop.has_value(); }
-
-// The head loss and the pressure as the section's row shows them.
 std::optional<double> shownHeadLoss(const Section& section)
 {
     const calc::Figures& figures = section.outcome.figures;
-    if (heating(figures) || !figures.headLoss)
+    if (kindOf(section) == TableKind::Heating || !figures.headLoss)
         return std::nullopt;
     return roundHalfEven(*figures.headLoss, 3);
 }
@@ -42,50 +48,207 @@ std::optional<double> shownHeadLoss(const Section& section)
 std::optional<double> shownPressure(const Section& section)
 {
     const calc::Figures& figures = section.outcome.figures;
-    if (heating(figures))
-        return roundHalfEven(*figures.pressureDrop, 3);
-    if (!figures.headLossPressure)
+    if (kindOf(section) == TableKind::Heating || !figures.headLossPressure)
         return std::nullopt;
     return roundHalfEven(*figures.headLossPressure, section.pressureDecimals);
 }
 
-}  // namespace
-
-QStringList sectionHeader()
-{
-    return {QStringLiteral("№"),    QStringLiteral("Трубы"), QStringLiteral("q, л/с"),
-            QStringLiteral("d, мм"), QStringLiteral("v, м/с"), QStringLiteral("1000i"),
-            QStringLiteral("l, м"),  QStringLiteral("h, м"),   QStringLiteral("ΔP, Па")};
-}
-
-QStringList sectionCells(const Section& section)
+std::optional<double> shownSectionLoss(const Section& section)
 {
     const calc::Figures& figures = section.outcome.figures;
-    const std::optional<double> flowLitres = figures.flow ? std::optional(1000 * *figures.flow) : std::nullopt;
-    const std::optional<double> headLoss = shownHeadLoss(section);
-    const std::optional<double> pressure = shownPressure(section);
-    return {section.number,
-            section.pipes,
-            rounded(flowLitres, 8),
-            numberText(figures.diameterMm.value_or(section.request.diameterMm)),
-            rounded(figures.velocity, 3),
-            heating(figures) ? QString() : rounded(figures.thousandI, 3),
-            section.request.length ? numberText(*section.request.length) : QString(),
-            headLoss ? numberText(*headLoss) : QString(),
-            pressure ? numberText(*pressure) : QString()};
+    return figures.pressureDrop ? std::optional(roundHalfEven(*figures.pressureDrop, 3)) : std::nullopt;
 }
 
-QString totalsText(const QList<Section>& sections)
+// G as the load window showed it, to 0,1 кг/ч.
+std::optional<double> massFlow(const calc::CalculationRequest& request)
 {
-    double headLoss = 0;
-    double pressure = 0;
-    for (const Section& section : sections) {
-        headLoss += shownHeadLoss(section).value_or(0);
-        pressure += shownPressure(section).value_or(0);
+    const std::optional<calc::HeatLoad>& load = request.load;
+    if (!load || load->heatCapacity <= 0 || load->temperatureDrop <= 0)
+        return std::nullopt;
+    return calc::carrier::roundedToDecimals(3.6 * load->heat / (load->heatCapacity * load->temperatureDrop), 1);
+}
+
+// k of a steel section that counts its local losses, Σξ of a building one.
+QString localLossesText(const Section& section)
+{
+    const calc::Figures& figures = section.outcome.figures;
+    if (section.request.localLosses.counted && figures.localShare)
+        return numberText(*figures.localShare);
+    return rounded(figures.resistanceSum, 3);
+}
+
+QList<Column> waterColumns()
+{
+    return {{Field::Number, QStringLiteral("№")},
+            {Field::Pipes, QStringLiteral("Трубы")},
+            {Field::Flow, QStringLiteral("q, л/с")},
+            {Field::Diameter, QStringLiteral("d, мм")},
+            {Field::Velocity, QStringLiteral("v, м/с")},
+            {Field::ThousandI, QStringLiteral("1000i")},
+            {Field::Length, QStringLiteral("l, м")},
+            {Field::LocalLosses, QStringLiteral("k или Σξ")},
+            {Field::HeadLoss, QStringLiteral("h, м")},
+            {Field::RunningHeadLoss, QStringLiteral("Σh, м")},
+            {Field::Pressure, QStringLiteral("ΔP, Па")}};
+}
+
+QList<Column> heatingColumns()
+{
+    return {{Field::Number, QStringLiteral("№")},
+            {Field::Heat, QStringLiteral("Q, Вт")},
+            {Field::MassFlow, QStringLiteral("G, кг/ч")},
+            {Field::Pipes, QStringLiteral("Трубы")},
+            {Field::Diameter, QStringLiteral("d, мм")},
+            {Field::Velocity, QStringLiteral("v, м/с")},
+            {Field::SpecificLoss, QStringLiteral("R, Па/м")},
+            {Field::Length, QStringLiteral("l, м")},
+            {Field::FrictionLoss, QStringLiteral("R·l, Па")},
+            {Field::ResistanceSum, QStringLiteral("Σξ")},
+            {Field::LocalLoss, QStringLiteral("Z, Па")},
+            {Field::SectionLoss, QStringLiteral("R·l+Z, Па")},
+            {Field::RunningSectionLoss, QStringLiteral("Σ(R·l+Z), Па")}};
+}
+
+}  // namespace
+
+// Only heating gives R; a section of no length has it without its ΔP.
+TableKind kindOf(const Section& section)
+{
+    const calc::Figures& figures = section.outcome.figures;
+    return figures.specificLoss || figures.pressureDrop ? TableKind::Heating : TableKind::WaterSupply;
+}
+
+QString kindName(TableKind kind)
+{
+    return kind == TableKind::Heating ? QStringLiteral("Отопление") : QStringLiteral("Водоснабжение");
+}
+
+QString kindFileName(TableKind kind) { return kindName(kind).toLower(); }
+
+std::optional<TableKind> kindOfFileName(const QString& name)
+{
+    for (TableKind kind : {TableKind::WaterSupply, TableKind::Heating})
+        if (name == kindFileName(kind))
+            return kind;
+    return std::nullopt;
+}
+
+const QList<Column>& columns(TableKind kind)
+{
+    static const QList<Column> water = waterColumns();
+    static const QList<Column> heating = heatingColumns();
+    return kind == TableKind::Heating ? heating : water;
+}
+
+QStringList header(TableKind kind)
+{
+    QStringList texts;
+    for (const Column& column : columns(kind))
+        texts << column.header;
+    return texts;
+}
+
+int columnOf(TableKind kind, Field field)
+{
+    const QList<Column>& all = columns(kind);
+    for (qsizetype c = 0; c < all.size(); ++c)
+        if (all.at(c).field == field)
+            return int(c);
+    return -1;
+}
+
+std::optional<double> summedFigure(const Section& section)
+{
+    return kindOf(section) == TableKind::Heating ? shownSectionLoss(section) : shownHeadLoss(section);
+}
+
+QString cellText(const Section& section, Field field)
+{
+    const calc::Figures& figures = section.outcome.figures;
+    const calc::CalculationRequest& request = section.request;
+    switch (field) {
+    case Field::Number:
+        return section.number;
+    case Field::Pipes:
+        return section.pipes;
+    case Field::Flow:
+        return rounded(figures.flow ? std::optional(1000 * *figures.flow) : std::nullopt, 8);
+    case Field::Heat:
+        return request.load ? numberText(request.load->heat) : QString();
+    case Field::MassFlow:
+        return massFlow(request) ? numberText(*massFlow(request)) : QString();
+    case Field::Diameter:
+        return numberText(figures.diameterMm.value_or(request.diameterMm));
+    case Field::Velocity:
+        return rounded(figures.velocity, 3);
+    case Field::ThousandI:
+        return rounded(figures.thousandI, 3);
+    case Field::SpecificLoss:
+        return rounded(figures.specificLoss, 3);
+    case Field::Length:
+        return request.length ? numberText(*request.length) : QString();
+    case Field::FrictionLoss:
+        return figures.specificLoss && request.length ? rounded(*figures.specificLoss * *request.length, 3) : QString();
+    case Field::LocalLosses:
+        return localLossesText(section);
+    case Field::ResistanceSum:
+        return rounded(figures.resistanceSum, 3);
+    case Field::LocalLoss:
+        return rounded(figures.localPressureLoss, 3);
+    case Field::SectionLoss:
+        return rounded(shownSectionLoss(section), 3);
+    case Field::HeadLoss:
+        return rounded(shownHeadLoss(section), 3);
+    case Field::Pressure:
+        return shownPressure(section) ? numberText(*shownPressure(section)) : QString();
+    case Field::RunningSectionLoss:
+    case Field::RunningHeadLoss:
+        break;
     }
-    // The sums of rounded figures carry no more decimals than the figures.
-    return QStringLiteral("Итого: h = ") + numberText(roundHalfEven(headLoss, 3)) + QStringLiteral(" м, ΔP = ")
-           + numberText(roundHalfEven(pressure, 3)) + QStringLiteral(" Па");
+    return {};
+}
+
+QStringList sectionCells(const Section& section, TableKind kind, double runningSum)
+{
+    QStringList cells;
+    for (const Column& column : columns(kind))
+        cells << (column.field == Field::RunningHeadLoss || column.field == Field::RunningSectionLoss
+                      ? numberText(roundHalfEven(runningSum, 3))
+                      : cellText(section, column.field));
+    return cells;
+}
+
+Totals totalsOf(const QList<Section>& sections)
+{
+    Totals totals;
+    for (const Section& section : sections) {
+        totals.headLoss += shownHeadLoss(section).value_or(0);
+        totals.pressure += shownPressure(section).value_or(0);
+        totals.sectionLoss += shownSectionLoss(section).value_or(0);
+    }
+    return totals;
+}
+
+// The sums of rounded figures carry no more decimals than the figures.
+QString totalsText(TableKind kind, const Totals& totals)
+{
+    if (kind == TableKind::Heating)
+        return QStringLiteral("Итого: Σ(R·l+Z) = ") + numberText(roundHalfEven(totals.sectionLoss, 3)) + QStringLiteral(" Па");
+    return QStringLiteral("Итого: Σh = ") + numberText(roundHalfEven(totals.headLoss, 3)) + QStringLiteral(" м, ΣΔP = ")
+           + numberText(roundHalfEven(totals.pressure, 3)) + QStringLiteral(" Па");
+}
+
+QStringList totalsRow(TableKind kind, const Totals& totals)
+{
+    QStringList cells(columns(kind).size());
+    cells[0] = QStringLiteral("Итого");
+    if (kind == TableKind::Heating) {
+        cells[columnOf(kind, Field::RunningSectionLoss)] = numberText(roundHalfEven(totals.sectionLoss, 3));
+    } else {
+        cells[columnOf(kind, Field::RunningHeadLoss)] = numberText(roundHalfEven(totals.headLoss, 3));
+        cells[columnOf(kind, Field::Pressure)] = numberText(roundHalfEven(totals.pressure, 3));
+    }
+    return cells;
 }
 
 SectionCalculation calculateSection(const RecordLookup& records, const QString& number,
@@ -98,14 +261,40 @@ SectionCalculation calculateSection(const RecordLookup& records, const QString& 
     return {outcome.failed, {number, request, outcome, pipesText(*record, request), record->pressureDecimals}};
 }
 
-Document sectionsDocument(const QList<Section>& sections)
+Document sectionsDocument(const QList<Section>& sections, std::optional<TableKind> kind, const TitleBlock& title)
 {
+    const TableKind shown = kind.value_or(TableKind::WaterSupply);
     Table table;
-    table.header = sectionHeader();
-    table.labelColumns = {NumberColumn, PipesColumn};
-    for (const Section& section : sections)
-        table.rows << sectionCells(section);
-    return {QStringLiteral("Гидравлический расчет участков"), {}, {table}, {totalsText(sections)}};
+    table.header = header(shown);
+    table.labelColumns = {columnOf(shown, Field::Number), columnOf(shown, Field::Pipes)};
+    double running = 0;
+    for (const Section& section : sections) {
+        running += summedFigure(section).value_or(0);
+        table.rows << sectionCells(section, shown, running);
+    }
+    table.emphasisedRows = {int(table.rows.size())};
+    table.rows << totalsRow(shown, totalsOf(sections));
+
+    Document document;
+    document.title = QStringLiteral("Гидравлический расчет участков");
+    if (kind)
+        document.title += QStringLiteral(". ") + kindName(*kind);
+    const std::pair<QString, QString> lines[] = {{QStringLiteral("Объект: "), title.project},
+                                                 {QStringLiteral("Система: "), title.system},
+                                                 {QStringLiteral("Выполнил: "), title.author}};
+    for (const auto& [caption, text] : lines)
+        if (!text.trimmed().isEmpty())
+            document.conditions << caption + text.simplified();
+    if (title.date.isValid())
+        document.conditions << QStringLiteral("Дата: ") + title.date.toString(QStringLiteral("dd.MM.yyyy"));
+    // The pages after the first name the object and the system beside the title.
+    QStringList named{title.project.simplified(), title.system.simplified()};
+    named.removeAll(QString());
+    document.runningTitle =
+        named.isEmpty() ? document.title : document.title + QStringLiteral(" — ") + named.join(QStringLiteral(", "));
+    document.headedTables = true;
+    document.tables = {table};
+    return document;
 }
 
 }  // namespace report

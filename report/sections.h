@@ -4,10 +4,12 @@
 #include "calc/common/tablerecord.h"
 #include "report/document.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // The sections of a system's hydraulic calculation: what the user set for each, what the
 // program's own calculation gives for it, and the table's texts.
@@ -24,16 +26,63 @@ struct Section {
     int pressureDecimals = 2;  // of the pressure, as the table's screen shows it
 };
 
-enum SectionColumn { NumberColumn, PipesColumn, FlowColumn, DiameterColumn, VelocityColumn, ThousandIColumn,
-                     LengthColumn, HeadLossColumn, PressureColumn, SectionColumnCount };
+// One system per table: water supply (cold, hot, circulation, fire-fighting) or heating.
+enum class TableKind { WaterSupply, Heating };
 
-QStringList sectionHeader();
+TableKind kindOf(const Section& section);
+// "Водоснабжение", "Отопление".
+QString kindName(TableKind kind);
+// The name a file keeps: "водоснабжение", "отопление"; and back, none for another text.
+QString kindFileName(TableKind kind);
+std::optional<TableKind> kindOfFileName(const QString& name);
 
-// The section's texts, column by column, the numbers rounded as its calculator shows them.
-QStringList sectionCells(const Section& section);
+// What a column shows; the columns of a kind are a list of these, so that a column is added in
+// one place.
+enum class Field {
+    Number, Pipes, Flow, Heat, MassFlow, Diameter, Velocity, ThousandI, SpecificLoss, Length, FrictionLoss,
+    LocalLosses, ResistanceSum, LocalLoss, SectionLoss, RunningSectionLoss, HeadLoss, RunningHeadLoss, Pressure,
+};
 
-// "Итого: h = 1,2 м, ΔP = 345,67 Па": the sums of the shown head losses and pressures.
-QString totalsText(const QList<Section>& sections);
+struct Column {
+    Field field;
+    QString header;
+};
+
+// Water supply: №, трубы, q, d, v, 1000i, l, k or Σξ, h, Σh, ΔP; heating: №, Q, G, трубы, d,
+// v, R, l, R·l, Σξ, Z, R·l+Z, Σ(R·l+Z).
+const QList<Column>& columns(TableKind kind);
+QStringList header(TableKind kind);
+int columnOf(TableKind kind, Field field);  // -1 where the kind has no such column
+
+// The figure a column adds down the table: h of water, R·l+Z of heating, as the row shows it.
+std::optional<double> summedFigure(const Section& section);
+
+// The section's texts in the columns of the kind, the numbers rounded as its calculator shows
+// them; `runningSum` is the running sum down to this row.
+QStringList sectionCells(const Section& section, TableKind kind, double runningSum);
+// The text of one column; the running-sum column is the caller's.
+QString cellText(const Section& section, Field field);
+
+// The totals of a kind: Σh and ΣΔP of water, Σ(R·l+Z) of heating.
+struct Totals {
+    double headLoss = 0;
+    double pressure = 0;
+    double sectionLoss = 0;
+};
+Totals totalsOf(const QList<Section>& sections);
+// "Итого: Σh = 1,2 м, ΣΔP = 345,67 Па" or "Итого: Σ(R·l+Z) = 345,67 Па".
+QString totalsText(TableKind kind, const Totals& totals);
+// The totals as the last row of the table, under their columns.
+QStringList totalsRow(TableKind kind, const Totals& totals);
+
+// Who and what the table is for, printed at its head.
+struct TitleBlock {
+    QString project;  // "Объект"
+    QString system;   // "Система"
+    QString author;   // "Выполнил"
+    QDate date;       // "Дата"
+    bool operator==(const TitleBlock&) const = default;
+};
 
 // The request run again by its table's calculation, or the check that stopped it; a table
 // without a record stops as not computable.
@@ -44,7 +93,7 @@ struct SectionCalculation {
 SectionCalculation calculateSection(const RecordLookup& records, const QString& number,
                                     const calc::CalculationRequest& request);
 
-// The whole table with its totals as a document for the outputs.
-Document sectionsDocument(const QList<Section>& sections);
+// The whole table with its title block and its totals row as a document for the outputs.
+Document sectionsDocument(const QList<Section>& sections, std::optional<TableKind> kind, const TitleBlock& title);
 
 }  // namespace report

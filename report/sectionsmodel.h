@@ -4,26 +4,44 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QUndoStack>
+#include <optional>
 
 namespace report {
 
-// The rows of the sections table; only the number is edited in place.
+// The rows of the sections table in the columns of its kind, with the running sum down the
+// table. Every change the user makes (an edited cell, a row added, removed or moved) goes
+// through its history, so that it can be undone and redone.
 class SectionsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit SectionsModel(RecordLookup records, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The number is taken as typed; another figure is calculated again, and a value that does
+    // not compute is refused with its calculator's message, the cell keeping its value.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     const QList<Section>& sections() const { return rows; }
-    void setSections(const QList<Section>& sections);
-    void append(const Section& section);
-    void remove(int row);
+    // None until the first section sets it.
+    std::optional<TableKind> kind() const { return tableKind; }
+    // The kind the columns show: water supply for a table of no kind yet.
+    TableKind shownKind() const { return tableKind.value_or(TableKind::WaterSupply); }
+    Field fieldOf(int column) const;
+    Totals totals() const { return sums; }
+
+    QUndoStack& history() { return changes; }
+    const QUndoStack& history() const { return changes; }
+
+    // Another table: these sections of this kind, with no history.
+    void reset(const QList<Section>& sections, std::optional<TableKind> kind);
+    // Each a step of the history. A section of another kind than the table's is not added.
+    bool append(const Section& section);
+    void remove(QList<int> rows);
     // Swaps the row with its neighbour above (-1) or below (+1); false at an end.
     bool move(int row, int step);
 
@@ -32,11 +50,28 @@ public:
     QString nextNumber() const;
 
 signals:
-    // A row was added, removed, moved or renumbered by the user.
-    void edited();
+    // An edited value was refused: the calculator's message.
+    void refused(const QString& message);
+    // Rows or their figures changed: the totals follow.
+    void changed();
 
 private:
+    void insertRow(int row, const Section& section);
+    void removeRowAt(int row);
+    void moveRow(int row, int target);
+    void replaceRow(int row, const Section& section);
+    void setKind(std::optional<TableKind> kind);
+    // The running sums from this row down and the totals, quietly; recount also tells the views.
+    void sumDown(int from);
+    void recount(int from);
+
+    RecordLookup records;
     QList<Section> rows;
+    QList<QStringList> texts;  // the cells of each row but the running sum
+    QList<double> running;     // the running sum down to each row
+    Totals sums;
+    std::optional<TableKind> tableKind;
+    QUndoStack changes;
 };
 
 }  // namespace report

@@ -1,7 +1,8 @@
 // Saves a picture of a window as a person would see it: talvertable_screenshot FILE.png [WINDOW]
 // WINDOW is 0 (or nothing) for the main menu, 1..11 for a calculator opened from it, helpN for the
 // formula help window frmhelpN, "reference" or "about" for the menu's picture buttons, "sections"
-// for the sections table with three sections in it, "record" for the record of a heating section
+// for a water-supply table of three sections with its title block, "heatingsections" for a
+// heating table of three sections, "record" for the record of a heating section
 // of II-9 with two fittings, and selectN:FLOW:TAB for the size selection
 // of calculator N with FLOW typed on it, showing tab TAB (1: the handbook page of flows from FLOW
 // to ten times FLOW); carrierN:FLUID:PERCENT:T for the heat-carrier reference of heating screen N
@@ -94,15 +95,28 @@ int main(int argc, char* argv[])
                 QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("tableStep")), parts.value(1));
                 window->findChild<QPushButton*>(QStringLiteral("buildTableButton"))->click();
             }
-    } else if (which == QLatin1String("sections")) {
+    } else if (which == QLatin1String("sections") || which == QLatin1String("heatingsections")) {
         menu->findChild<QPushButton*>(QStringLiteral("sectionsButton"))->click();
         using calc::FlowUnit;
+        const calc::LocalLosses fittings{false, {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}};
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* sections = qobject_cast<frmuchastki*>(window)) {
+                if (which == QLatin1String("heatingsections")) {
+                    calc::CalculationRequest glycol{9, {{3, 2, 1}, {0.1328, FlowUnit::LitresPerSecond}, 1.267, 1035.4},
+                                                    "15 × 1.0", 13, 10.0, {}};
+                    glycol.carrier = calc::ReferenceCarrier{calc::CarrierKind::EthyleneGlycol, 40, 50, 3.635};
+                    glycol.load = calc::HeatLoad{10000, 20, 3.635};
+                    sections->addSection({9, {{3, 2, 0}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 10.0, fittings});
+                    sections->addSection(glycol);
+                    sections->addSection({9, {{3, 2, 0}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 5.0, {}});
+                    continue;
+                }
+                sections->findChild<QLineEdit*>(QStringLiteral("projectInput"))->setText(QStringLiteral("Жилой дом №3"));
+                sections->findChild<QLineEdit*>(QStringLiteral("systemInput"))->setText(QStringLiteral("В1, стояк Ст.В1-3"));
+                sections->findChild<QLineEdit*>(QStringLiteral("authorInput"))->setText(QStringLiteral("Иванов И. И."));
                 sections->addSection({1, {{0, 0, -1, 0}, {0.3, FlowUnit::LitresPerSecond}}, "21.3 × 2.8", 14.7, 10.0, {true, {}, {}}});
                 sections->addSection({5, {{3, 4}, {5, FlowUnit::LitresPerSecond}}, "110", 96.8, 100.0, {}});
-                sections->addSection({9, {{3, 2, 0}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 10.0,
-                                      {false, {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}}});
+                sections->addSection({9, {{0, -1, -1}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 10.0, fittings});
             }
     } else if (which == QLatin1String("record")) {
         menu->findChild<QPushButton*>(QStringLiteral("Command9"))->click();

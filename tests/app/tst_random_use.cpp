@@ -172,7 +172,14 @@ public:
             return fault();
         }
         if (surface == sections && roll < 30) {
-            roll < 20 ? selectSection() : renumberSection();
+            if (roll < 10)
+                selectSection();
+            else if (roll < 15)
+                renumberSection();
+            else if (roll < 25)
+                editSection();
+            else
+                undoOrRedo();
             return fault();
         }
         if (roll < 34)
@@ -385,6 +392,58 @@ private:
             [&] { table->model()->setData(table->model()->index(row, 0), number); });
     }
 
+    // A figure typed or pasted into a cell's editor and taken with Enter.
+    void editSection()
+    {
+        auto* table = surface->findChild<QTableView*>(QStringLiteral("sectionsTable"));
+        if (!table || table->model()->rowCount() == 0)
+            return;
+        const int row = below(table->model()->rowCount());
+        QList<QModelIndex> editable;
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            if (table->model()->index(row, column).flags() & Qt::ItemIsEditable)
+                editable << table->model()->index(row, column);
+        if (editable.isEmpty())
+            return;
+        const QModelIndex index = editable.at(below(int(editable.size())));
+        const QStringList texts = breakingTexts() + QStringList{"0.5", "20", "3", "15000", "0"};
+        const QString text = texts.at(below(int(texts.size())));
+        const bool typed = below(2) == 0;
+        act(QStringLiteral("%1 \"%2\" into section cell %3, %4")
+                .arg(typed ? QStringLiteral("type") : QStringLiteral("paste"), text)
+                .arg(index.row())
+                .arg(index.column()),
+            [&] {
+                table->setCurrentIndex(index);
+                table->edit(index);
+                auto* editor = table->viewport()->findChild<QLineEdit*>();
+                if (!editor)
+                    return;
+                editor->selectAll();
+                if (typed)
+                    QTest::keyClicks(editor, text);
+                else
+                    editor->setText(text);
+                QTest::keyClick(editor, Qt::Key_Return);
+                QCoreApplication::processEvents();
+            });
+    }
+
+    void undoOrRedo()
+    {
+        auto* table = surface->findChild<QTableView*>(QStringLiteral("sectionsTable"));
+        if (!table)
+            return;
+        const bool undo = below(3) != 0;
+        act(undo ? QStringLiteral("press Ctrl+Z in the sections table") : QStringLiteral("press Ctrl+Y in the sections table"),
+            [&] {
+                surface->activateWindow();
+                table->setFocus();
+                // The shortcut clicks its button a moment later, while the next actions go on.
+                QTest::keyClick(table, undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+            });
+    }
+
     void switchTab()
     {
         auto* tabs = surface->findChild<QTabWidget*>();
@@ -478,6 +537,11 @@ private slots:
             default:
                 return folder.filePath(QStringLiteral("missing/written") + extension);
             }
+        });
+        // A section of the other system starts a new table every other time.
+        platform::setStartNewReplacement([](const QString&) {
+            static int asked = 0;
+            return ++asked % 2 == 0;
         });
         platform::setSaveQuestionReplacement([](const QString&) {
             if (closingForGood)

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace uitest {
@@ -28,6 +29,8 @@ QList<QUrl> documents;
 void initialise()
 {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // What windows remember between runs goes to the test folders, never the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     platform::setUpDesktop();
     platform::setInputErrorSink([](const QString& text) { messages << text; });
     platform::setFileErrorSink([](const QString& text) { fileErrors << text; });

@@ -1,21 +1,32 @@
+#include "app/calculators.h"
 #include "calc/registry/tables.h"
+#include "calc/screen/showncalculation.h"
 #include "platform/filedialogs.h"
 #include "platform/savequestion.h"
 #include "report/frmuchastki.h"
 #include "tests/common/uitest.h"
+#include "widgets/screenfit.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QDir>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -72,11 +83,32 @@ QJsonObject savedSection(const QString& path, int position)
     return QJsonDocument::fromJson(file.readAll()).object().value("sections").toArray().at(position).toObject();
 }
 
-const QStringList steelRow{"1", "стальные водогазопроводные 21.3 × 2.8", "0,3", "14,7", "1,768", "806,866", "10",
-                           "10,489", "102864,42"};
-const QStringList polyethyleneRow{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "5", "96,8", "0,679",
-                                  "6,042", "100", "0,604", "5925,51"};
-const QStringList heatingRow{"3", "медные 15 × 1.0", "0,2", "13", "1,507", "", "10", "", "23962,045"};
+// Cold water in copper, two elbows and a branch tee: Σξ = 2,5.
+CalculationRequest copperWaterSection()
+{
+    CalculationRequest request = section(9, {0, -1, -1}, 0.2, QStringLiteral("15 × 1.0"), 13, 10);
+    request.localLosses.fittingCounts = {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    return request;
+}
+
+// h = 806,866·10/1000·1,3; ΔP = 1000·9,80665·h.
+const QStringList steelRow{"1", "стальные водогазопроводные 21,3 × 2,8", "0,3", "14,7", "1,768", "806,866", "10",
+                           "0,3", "10,489", "10,489", "102864,42"};
+const QStringList waterHeader{"№", "Трубы", "q, л/с", "d, мм", "v, м/с", "1000i", "l, м", "k или Σξ", "h, м", "Σh, м", "ΔP, Па"};
+const QStringList heatingHeader{"№", "Q, Вт", "G, кг/ч", "Трубы", "d, мм", "v, м/с", "R, Па/м", "l, м", "R·l, Па", "Σξ",
+                                "Z, Па", "R·l+Z, Па", "Σ(R·l+Z), Па"};
+
+const QStringList polyethyleneRow{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "5", "96,8", "0,679", "6,042",
+                                  "100", "", "0,604", "11,093", "5925,51"};
+// 1000i = 253,791 and h = i·l + Σξ·v²/19,62 = 2,827 м for copper, d = 13 мм, 0,2 л/с.
+const QStringList copperWaterRow{"3", "медные 15 × 1,0", "0,2", "13", "1,507", "253,791", "10", "2,5", "2,827", "13,92", "27725,442"};
+// R·l = 10·R; Z = Σξ·v²·ρ/2 = 2,5·1,50679²·980/2.
+const QStringList heatingRow{"1", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "10", "21180,776", "2,5", "2781,268", "23962,045", "23962,045"};
+// G = 3,6·10000/(3,635·20); no fittings.
+const QStringList glycolRow{"2", "10000", "495,2", "медные 15 × 1,0", "13", "1,001", "1324,234", "10", "13242,34", "0", "0",
+                            "13242,34", "37204,385"};
+const QStringList shorterHeatingRow{"3", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "5", "10590,388", "0", "0",
+                                    "10590,388", "47794,773"};
 
 QStringList rowCells(const QTableView* view, int row)
 {
@@ -93,6 +125,58 @@ QList<QStringList> tableCells(const QWidget* window)
     for (int row = 0; row < view->model()->rowCount(); ++row)
         rows << rowCells(view, row);
     return rows;
+}
+
+QStringList header(const QWidget* window)
+{
+    const auto* view = uitest::child<QTableView>(window, "sectionsTable");
+    QStringList texts;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        texts << view->model()->headerData(column, Qt::Horizontal).toString();
+    return texts;
+}
+
+QStringList column(const QWidget* window, int column)
+{
+    QStringList cells;
+    for (const QStringList& row : tableCells(window))
+        cells << row.value(column);
+    return cells;
+}
+
+QStringList numbers(const QWidget* window) { return column(window, 0); }
+
+// The number a caption of a calculator shows: "R= 2118,078 Па/м" shows 2118,078.
+QString shownNumber(const QWidget* calculator, const char* name)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+(,\\d+)?"));
+    QString last;
+    for (const QRegularExpressionMatch& match : number.globalMatch(uitest::text(calculator, name)))
+        last = match.captured();
+    return last;
+}
+
+void fillTitleBlock(QWidget* window)
+{
+    uitest::typeInto(window, "projectInput", "Жилой дом №3");
+    uitest::typeInto(window, "systemInput", "В1, стояк Ст.В1-3");
+    uitest::typeInto(window, "authorInput", "Иванов И. И.");
+    uitest::child<QDateEdit>(window, "dateInput")->setDate(QDate(2026, 12, 1));
+}
+
+// Opens the cell's editor as a double-click does, types into it key by key and presses Enter.
+void editCell(QTableView* view, int row, int column, const QString& typed)
+{
+    const QModelIndex index = view->model()->index(row, column);
+    view->setCurrentIndex(index);
+    view->edit(index);
+    auto* editor = view->viewport()->findChild<QLineEdit*>();
+    QVERIFY2(editor, "no editor opened");
+    editor->selectAll();
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits and closes its editor as a posted call.
+    QCoreApplication::processEvents();
 }
 
 QString totals(const QWidget* window) { return uitest::text(window, "totalsLabel"); }
@@ -122,6 +206,12 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 class SectionsWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // The window's remembered size, folder and files go to a folder of the test's own.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    }
     void init()
     {
         answers.clear();
@@ -130,6 +220,8 @@ private slots:
             questions << question;
             return answers.isEmpty() ? platform::SaveAnswer::Cancel : answers.takeFirst();
         });
+        // A test that meets the question of a new table keeps the table unless it says otherwise.
+        platform::setStartNewReplacement([](const QString&) { return false; });
         chosenPath.clear();
         platform::setFileDialogReplacement([this](const platform::FileDialogRequest& request) {
             lastRequest = request;
@@ -147,22 +239,93 @@ private slots:
         uitest::takeFileErrors();
     }
 
-    void rowsAndTotals()
+    void waterColumnsAndRunningSums()
     {
-        QVERIFY(window->windowTitle().startsWith("Гидравлический расчет участков"));
-        QCOMPARE(totals(window), QString("Итого: h = 0 м, ΔP = 0 Па"));
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков"));
+        QCOMPARE(totals(window), QString("Итого: Σh = 0 м, ΣΔP = 0 Па"));
         QVERIFY(window->addSection(steelSection()));
         QVERIFY(window->addSection(polyethyleneSection()));
-        QVERIFY(window->addSection(heatingSection()));
-        QCOMPARE(tableCells(window), (QList<QStringList>{steelRow, polyethyleneRow, heatingRow}));
-        // 10,489 + 0,604 m; 102864,42 + 5925,51 + 23962,045 Pa.
-        QCOMPARE(totals(window), QString("Итого: h = 11,093 м, ΔP = 132751,975 Па"));
-        auto* view = uitest::child<QTableView>(window, "sectionsTable");
-        QStringList header;
-        for (int column = 0; column < view->model()->columnCount(); ++column)
-            header << view->model()->headerData(column, Qt::Horizontal).toString();
-        QCOMPARE(header, (QStringList{"№", "Трубы", "q, л/с", "d, мм", "v, м/с", "1000i", "l, м", "h, м", "ΔP, Па"}));
+        QVERIFY(window->addSection(copperWaterSection()));
+        QCOMPARE(header(window), waterHeader);
+        // k of the steel row, no local losses for polyethylene, Σξ = 2·0,5 + 1,5 for copper;
+        // Σh adds the shown h down the table.
+        QCOMPARE(tableCells(window), (QList<QStringList>{steelRow, polyethyleneRow, copperWaterRow}));
+        QCOMPARE(totals(window), QString("Итого: Σh = 13,92 м, ΣΔP = 136515,372 Па"));
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение *"));
         QVERIFY(window->isModified());
+    }
+
+    // Q and G where the flow came from a heat load; R·l, Z and their sum as the calculator adds them.
+    void heatingColumnsAndRunningSums()
+    {
+        QVERIFY(window->addSection(heatingSection()));
+        QVERIFY(window->addSection(glycolSection()));
+        CalculationRequest shorter = heatingSection();
+        shorter.length = 5;
+        shorter.localLosses.fittingCounts = QList<double>(12, 0);
+        QVERIFY(window->addSection(shorter));
+        QCOMPARE(header(window), heatingHeader);
+        QCOMPARE(tableCells(window), (QList<QStringList>{heatingRow, glycolRow, shorterHeatingRow}));
+        QCOMPARE(totals(window), QString("Итого: Σ(R·l+Z) = 47794,773 Па"));
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Отопление *"));
+    }
+
+    // The row shows the figures the calculator showed for the section it handed over.
+    void rowAgainstItsCalculator()
+    {
+        QWidget* calculator = createCalculator(9);
+        calculator->show();
+        for (const char* step : {"click Option4", "choose Combo3 70", "choose Combo1 15", "choose Combo2 1.0",
+                                 "type Text1 0.2", "type Text16 10", "click Check1", "click Check3", "click Command1"})
+            uitest::takeStep(calculator, QString::fromUtf8(step));
+        auto* shown = calculator->findChild<ShownCalculation*>("shownCalculation");
+        QVERIFY(shown);
+        connect(shown, &ShownCalculation::sectionRequested, window.data(), &frmuchastki::addSection);
+        click(calculator, "addSectionButton");
+        const QStringList row = tableCells(window).value(0);
+        QCOMPARE(row.size(), heatingHeader.size());
+        QCOMPARE(row.at(5), shownNumber(calculator, "Label1"));
+        QCOMPARE(row.at(6), shownNumber(calculator, "Label2"));
+        QCOMPARE(row.at(9), shownNumber(calculator, "Label10"));
+        QCOMPARE(row.at(11), shownNumber(calculator, "Label4"));
+        calculator->close();
+    }
+
+    // A section of the other system is not mixed in: the user keeps this table or starts a new one.
+    void mixedAddRefused_data()
+    {
+        QTest::addColumn<bool>("startNew");
+        QTest::addColumn<QList<platform::SaveAnswer>>("saveAnswers");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QString>("title");
+        QStringList alone = heatingRow;
+        alone[0] = "1";
+        QTest::newRow("kept") << false << QList<platform::SaveAnswer>() << QList<QStringList>{steelRow}
+                              << "Гидравлический расчет участков: Водоснабжение *";
+        QTest::newRow("new table, unsaved kept") << true << QList{platform::SaveAnswer::Cancel} << QList<QStringList>{steelRow}
+                                                 << "Гидравлический расчет участков: Водоснабжение *";
+        QTest::newRow("new table") << true << QList{platform::SaveAnswer::Discard} << QList<QStringList>{alone}
+                                   << "Гидравлический расчет участков: Отопление *";
+    }
+    void mixedAddRefused()
+    {
+        QFETCH(bool, startNew);
+        QFETCH(QList<platform::SaveAnswer>, saveAnswers);
+        QVERIFY(window->addSection(steelSection()));
+        uitest::child<QLineEdit>(window, "projectInput")->setText("Дом");
+        QStringList asked;
+        platform::setStartNewReplacement([&](const QString& question) {
+            asked << question;
+            return startNew;
+        });
+        answers = saveAnswers;
+        QCOMPARE(window->addSection(heatingSection()), startNew && saveAnswers.value(0) == platform::SaveAnswer::Discard);
+        QCOMPARE(asked, QStringList{"Это таблица системы «Водоснабжение», а участок относится к системе «Отопление».\n"
+                                    "В одной таблице одна система. Начать новую таблицу?"});
+        QCOMPARE(questions.size(), saveAnswers.size());
+        QTEST(tableCells(window), "rows");
+        QTEST(window->windowTitle(), "title");
+        QCOMPARE(uitest::text(window, "projectInput"), QString(saveAnswers.value(0) == platform::SaveAnswer::Discard ? "" : "Дом"));
     }
 
     // A section its table does not compute is named in a box; the table stays as it was.
@@ -175,6 +338,353 @@ private slots:
         QCOMPARE(uitest::takeMessages(),
                  QStringList{"Участок не добавлен в таблицу участков:\rпо таблице II-5 он не рассчитывается"});
         QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+    }
+
+    // A typed value is read by the calculators' value parse and the row is calculated again,
+    // its running sum and the totals with it.
+    void cellEdited_data()
+    {
+        QTest::addColumn<int>("table");  // 0 water, 1 heating
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("totalsText");
+        // h = 806,866·20/1000·1,3: twice the row's.
+        QTest::newRow("steel length") << 0 << 0 << 6 << "20"
+                                      << QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "0,3", "14,7", "1,768",
+                                                     "806,866", "20", "0,3", "20,979", "20,979", "205728,84"}
+                                      << "Итого: Σh = 21,583 м, ΣΔP = 211654,35 Па";
+        // Quadratic region: λ = 0,021/d^0,3, i = λ/d·v²/19,62.
+        QTest::newRow("steel flow") << 0 << 0 << 2 << "0.5"
+                                    << QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "0,5", "14,7", "2,946",
+                                                   "2241,293", "10", "0,3", "29,137", "29,137", "285734,51"}
+                                    << "Итого: Σh = 29,741 м, ΣΔP = 291660,02 Па";
+        QTest::newRow("heating length") << 1 << 0 << 7 << "20"
+                                        << QStringList{"1", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "20",
+                                                       "42361,552", "2,5", "2781,268", "45142,821", "45142,821"}
+                                        << "Итого: Σ(R·l+Z) = 58385,161 Па";
+        // Σξ = 4: the fittings' 2,5 and 1,5 of the free row; Z = 4·v²·ρ/2.
+        QTest::newRow("heating Σξ") << 1 << 0 << 9 << "4"
+                                    << QStringList{"1", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "10",
+                                                   "21180,776", "4", "4450,03", "25630,806", "25630,806"}
+                                    << "Итого: Σ(R·l+Z) = 38873,146 Па";
+        // G = 3,6·5000/(3,635·20) = 247,6 кг/ч; q = G/(3,6·ρ).
+        QTest::newRow("heat load") << 1 << 1 << 1 << "5000"
+                                   << QStringList{"2", "5000", "247,6", "медные 15 × 1,0", "13", "0,5", "393,983", "10",
+                                                  "3939,829", "0", "0", "3939,829", "27901,874"}
+                                   << "Итого: Σ(R·l+Z) = 27901,874 Па";
+    }
+    void cellEdited()
+    {
+        QFETCH(int, table);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        if (table == 0) {
+            window->addSection(steelSection());
+            window->addSection(polyethyleneSection());
+        } else {
+            window->addSection(heatingSection());
+            window->addSection(glycolSection());
+        }
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        editCell(view, row, column, typed);
+        QCOMPARE(uitest::takeMessages(), QStringList());
+        QTEST(rowCells(view, row), "cells");
+        QTEST(totals(window), "totalsText");
+    }
+
+    // What does not compute is refused with the calculator's own words; the cell keeps its value.
+    void valueRefused_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("steel length 0") << 1 << 6 << "0"
+                                        << "Длина участка не может равняться нулю!\r введите значение длины участка в м";
+        QTest::newRow("steel flow 0") << 1 << 2 << "0" << "расход не должен равняться нулю!\r введите значение расхода";
+        QTest::newRow("steel flow 0.0") << 1 << 2 << "0.0" << "расход не должен равняться нулю!\r введите значение расхода";
+        QTest::newRow("copper length 0") << 9 << 6 << "0"
+                                         << "Длина участка не может равняться нулю\r введите значение длины участка в м";
+        QTest::newRow("too long to compute") << 9 << 6 << QString(400, '9') << "расчет невозможен!\r проверьте введенные значения";
+        QTest::newRow("Σξ under the fittings'") << 9 << 7 << "2"
+                                                << "Σξ не может быть меньше суммы ξ отмеченных местных сопротивлений: 2,5";
+    }
+    void valueRefused()
+    {
+        QFETCH(int, table);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        window->addSection(table == 1 ? steelSection() : copperWaterSection());
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        const QStringList before = rowCells(view, 0);
+        const QString totalsBefore = totals(window);
+        editCell(view, 0, column, typed);
+        // The box follows once the editor has gone.
+        QStringList shown;
+        QTRY_VERIFY((shown += uitest::takeMessages(), !shown.isEmpty()));
+        QCOMPARE(shown, QStringList{message});
+        QCOMPARE(rowCells(view, 0), before);
+        QCOMPARE(totals(window), totalsBefore);
+        // Nothing was recorded: one undo takes the added row back.
+        click(window, "undoButton");
+        QCOMPARE(tableCells(window), QList<QStringList>());
+    }
+
+    // Every change is a step back and forth; back at the saved state the table is unsaved no more.
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("keys");  // Ctrl+Z and Ctrl+Y in place of the buttons
+        QTest::newRow("edited length") << "length" << false;
+        QTest::newRow("edited length, keys") << "length" << true;
+        QTest::newRow("added") << "add" << false;
+        QTest::newRow("removed") << "remove" << false;
+        QTest::newRow("two removed by Delete") << "remove two" << true;
+        QTest::newRow("moved") << "move" << false;
+        QTest::newRow("renumbered") << "renumber" << true;
+    }
+    void undoAndRedo()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, keys);
+        QTemporaryDir folder;
+        window->addSection(steelSection());
+        window->addSection(polyethyleneSection());
+        window->addSection(copperWaterSection());
+        chosenPath = folder.filePath("участки.talver");
+        click(window, "saveButton");
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        const QList<QStringList> before = tableCells(window);
+        const QString totalsBefore = totals(window);
+        QVERIFY(!uitest::child<QPushButton>(window, "redoButton")->isEnabled());
+        // Keys reach the shortcuts of the active window only.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (change == "length") {
+            editCell(view, 1, 6, "50");
+        } else if (change == "add") {
+            window->addSection(steelSection());
+        } else if (change == "remove") {
+            selectRow(window, 1);
+            click(window, "removeButton");
+        } else if (change == "remove two") {
+            view->clearSelection();
+            view->selectionModel()->select(view->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->select(view->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->setFocus();
+            QTest::keyClick(view, Qt::Key_Delete);
+            QCOMPARE(numbers(window), QStringList{"2"});
+        } else if (change == "move") {
+            selectRow(window, 0);
+            click(window, "downButton");
+        } else {
+            editCell(view, 2, 0, "3-4");
+        }
+        const QList<QStringList> after = tableCells(window);
+        const QString totalsAfter = totals(window);
+        QVERIFY(after != before);
+        QVERIFY(window->isModified());
+        const auto step = [&](const char* button, Qt::Key key) {
+            if (!keys)
+                return click(window, button);
+            view->setFocus();
+            QTest::keyClick(view, key, Qt::ControlModifier);
+        };
+        step("undoButton", Qt::Key_Z);
+        // A shortcut clicks its button a moment later, as a user sees it pressed.
+        QTRY_COMPARE(tableCells(window), before);
+        QCOMPARE(totals(window), totalsBefore);
+        QVERIFY(!window->isModified());
+        QVERIFY(!window->windowTitle().endsWith(" *"));
+        step("redoButton", Qt::Key_Y);
+        QTRY_COMPARE(tableCells(window), after);
+        QCOMPARE(totals(window), totalsAfter);
+        QVERIFY(window->isModified());
+        QVERIFY(!uitest::child<QPushButton>(window, "redoButton")->isEnabled());
+    }
+
+    // Undoing the first section of a new table leaves a table of no system, open to either.
+    void undoneFirstSectionFreesTheKind()
+    {
+        window->addSection(heatingSection());
+        click(window, "undoButton");
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков"));
+        QVERIFY(window->addSection(steelSection()));
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+        QCOMPARE(uitest::takeMessages(), QStringList());
+    }
+
+    void newTable_data()
+    {
+        QTest::addColumn<platform::SaveAnswer>("answer");
+        QTest::addColumn<int>("rowsLeft");
+        QTest::newRow("unsaved let go") << platform::SaveAnswer::Discard << 0;
+        QTest::newRow("cancelled") << platform::SaveAnswer::Cancel << 1;
+    }
+    void newTable()
+    {
+        QFETCH(platform::SaveAnswer, answer);
+        QFETCH(int, rowsLeft);
+        window->addSection(steelSection());
+        uitest::child<QDateEdit>(window, "dateInput")->setDate(QDate(2020, 1, 2));
+        uitest::typeInto(window, "projectInput", "Школа");
+        answers = {answer};
+        click(window, "newButton");
+        QCOMPARE(questions, QStringList{"Сохранить изменения в таблице участков?"});
+        QCOMPARE(tableCells(window).size(), rowsLeft);
+        QCOMPARE(uitest::text(window, "projectInput"), QString(rowsLeft ? "Школа" : ""));
+        QCOMPARE(uitest::child<QDateEdit>(window, "dateInput")->date(), rowsLeft ? QDate(2020, 1, 2) : QDate::currentDate());
+        QCOMPARE(uitest::child<QPushButton>(window, "undoButton")->isEnabled(), bool(rowsLeft));
+        QCOMPARE(window->isModified(), bool(rowsLeft));
+        QCOMPARE(uitest::child<QPushButton>(window, "newButton")->shortcut(), QKeySequence("Ctrl+N"));
+    }
+
+    // The title block goes into the file and comes back; a typed title is a change to save.
+    void titleBlockSavedAndReopened()
+    {
+        QTemporaryDir folder;
+        fillTitleBlock(window);
+        QVERIFY(window->isModified());
+        window->addSection(steelSection());
+        chosenPath = folder.filePath("дом");
+        click(window, "saveButton");
+        QFile file(folder.filePath("дом.talver"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(root.value("kind").toString(), QString("водоснабжение"));
+        QCOMPARE(root.value("title").toObject(),
+                 (QJsonObject{{"project", "Жилой дом №3"}, {"system", "В1, стояк Ст.В1-3"}, {"author", "Иванов И. И."},
+                              {"date", "2026-12-01"}}));
+
+        QPointer<frmuchastki> reopened = new frmuchastki(record);
+        reopened->show();
+        chosenPath = folder.filePath("дом.talver");
+        click(reopened, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(uitest::text(reopened, "projectInput"), QString("Жилой дом №3"));
+        QCOMPARE(uitest::text(reopened, "systemInput"), QString("В1, стояк Ст.В1-3"));
+        QCOMPARE(uitest::text(reopened, "authorInput"), QString("Иванов И. И."));
+        QCOMPARE(uitest::child<QDateEdit>(reopened, "dateInput")->date(), QDate(2026, 12, 1));
+        QVERIFY(!reopened->isModified());
+        uitest::typeInto(reopened, "authorInput", "в");
+        QVERIFY(reopened->isModified());
+        answers = {platform::SaveAnswer::Discard};
+        reopened->close();
+    }
+
+    // The CSV and the clipboard begin with the title block and end with the totals.
+    void titleBlockAndTotalsInCsvAndClipboard()
+    {
+        QTemporaryDir folder;
+        fillTitleBlock(window);
+        window->addSection(steelSection());
+        window->addSection(polyethyleneSection());
+        chosenPath = folder.filePath("дом.csv");
+        click(window, "csvButton");
+        QFile file(chosenPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray expected =
+            "\xEF\xBB\xBF"
+            "Гидравлический расчет участков. Водоснабжение\r\nОбъект: Жилой дом №3\r\nСистема: В1, стояк Ст.В1-3\r\n"
+            "Выполнил: Иванов И. И.\r\nДата: 01.12.2026\r\n\r\n"
+            "№;Трубы;q, л/с;d, мм;v, м/с;1000i;l, м;k или Σξ;h, м;Σh, м;ΔP, Па\r\n"
+            "'1;стальные водогазопроводные 21,3 × 2,8;0,3;14,7;1,768;806,866;10;0,3;10,489;10,489;102864,42\r\n"
+            "'2;полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110;5;96,8;0,679;6,042;100;;0,604;11,093;5925,51\r\n"
+            "Итого;;;;;;;;;11,093;108789,93\r\n";
+        QCOMPARE(QString::fromUtf8(file.readAll()), QString::fromUtf8(expected));
+
+        uitest::child<QTableView>(window, "sectionsTable")->clearSelection();
+        click(window, "copyButton");
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith("Гидравлический расчет участков. Водоснабжение\nОбъект: Жилой дом №3\n"
+                                   "Система: В1, стояк Ст.В1-3\nВыполнил: Иванов И. И.\nДата: 01.12.2026\n\n"
+                                   "№\tТрубы\tq, л/с"),
+                 qPrintable(copied));
+        QVERIFY2(copied.endsWith("\nИтого\t\t\t\t\t\t\t\t\t11,093\t108789,93\n"), qPrintable(copied));
+    }
+
+    // On paper: the title block heads the first page, the object and the system the others,
+    // and the last page ends with the totals.
+    void titleBlockPrinted()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed: scripts/install-deps.sh installs it");
+        QTemporaryDir folder;
+        fillTitleBlock(window);
+        for (int k = 0; k < 70; ++k)
+            window->addSection(polyethyleneSection());
+        chosenPath = folder.filePath("дом.pdf");
+        click(window, "pdfButton");
+        QProcess convert;
+        convert.start(pdftotext, {"-layout", chosenPath, "-"});
+        QVERIFY(convert.waitForFinished(30000));
+        const QStringList pages = QString::fromUtf8(convert.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+        const QString first = pages.first().simplified();
+        QVERIFY2(first.startsWith("Гидравлический расчет участков. Водоснабжение Объект: Жилой дом №3 "
+                                  "Система: В1, стояк Ст.В1-3 Выполнил: Иванов И. И. Дата: 01.12.2026"),
+                 qPrintable(first.left(300)));
+        QVERIFY2(pages.at(1).simplified().startsWith("Гидравлический расчет участков. Водоснабжение — Жилой дом №3, "
+                                                     "В1, стояк Ст.В1-3 №"),
+                 qPrintable(pages.at(1).simplified().left(300)));
+        QVERIFY(!pages.at(1).contains("Выполнил"));
+        const QString last = pages.last().simplified();
+        QVERIFY2(last.contains("Итого 42,28 414785,7 стр. " + QString::number(pages.size()) + " из "),
+                 qPrintable(last.right(200)));
+    }
+
+    // The size of the window, the last folder and the five latest files last from one run to the next.
+    void rememberedBetweenRuns()
+    {
+        QTemporaryDir folder;
+        window->addSection(steelSection());
+        const QStringList names{"а", "б", "в", "г", "д", "е"};
+        for (const QString& name : names) {
+            chosenPath = folder.filePath(name + ".talver");
+            click(window, "saveButton");
+        }
+        const QSize kept = widgets::screenRoom(window) - QSize(10, 10);
+        window->resize(kept);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        platform::setLastChosenFolder(QDir::homePath());
+        window = new frmuchastki(record);
+        window->show();
+        QCOMPARE(window->size(), kept);
+        QCOMPARE(platform::lastChosenFolder(), QFileInfo(folder.path()).absoluteFilePath());
+        QMenu* menu = uitest::child<QToolButton>(window, "openButton")->menu();
+        QVERIFY(menu);
+        emit menu->aboutToShow();
+        QStringList offered;
+        for (const QAction* action : menu->actions())
+            offered << action->text();
+        QStringList latest;
+        for (const char* name : {"е", "д", "г", "в", "б"})
+            latest << QDir::toNativeSeparators(QFileInfo(folder.filePath(QString(name) + ".talver")).absoluteFilePath());
+        QCOMPARE(offered, latest);
+        menu->actions().at(2)->trigger();
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение — г.talver"));
+    }
+
+    // A size kept on a larger screen does not carry the window off this one.
+    void rememberedSizeFitsTheScreen()
+    {
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QSettings().setValue("sections/size", QSize(5000, 4000));
+        window = new frmuchastki(record);
+        window->show();
+        const QSize room = widgets::screenRoom(window);
+        QVERIFY2(window->width() <= room.width() && window->height() <= room.height(),
+                 qPrintable(QStringLiteral("%1×%2 on %3×%4").arg(window->width()).arg(window->height())
+                                .arg(room.width()).arg(room.height())));
     }
 
     void numberIsEdited()
@@ -191,24 +701,26 @@ private slots:
     {
         window->addSection(steelSection());
         window->addSection(polyethyleneSection());
-        window->addSection(heatingSection());
+        window->addSection(copperWaterSection());
         selectRow(window, 0);
         QVERIFY(!uitest::child<QPushButton>(window, "upButton")->isEnabled());
         click(window, "downButton");
-        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, steelRow, heatingRow}));
+        QCOMPARE(numbers(window), (QStringList{"2", "1", "3"}));
+        QCOMPARE(column(window, 9), (QStringList{"0,604", "11,093", "13,92"}));
         click(window, "downButton");
-        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, heatingRow, steelRow}));
+        QCOMPARE(numbers(window), (QStringList{"2", "3", "1"}));
         QVERIFY(!uitest::child<QPushButton>(window, "downButton")->isEnabled());
         click(window, "upButton");
-        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, steelRow, heatingRow}));
+        QCOMPARE(numbers(window), (QStringList{"2", "1", "3"}));
         click(window, "removeButton");
-        QCOMPARE(tableCells(window), (QList<QStringList>{polyethyleneRow, heatingRow}));
-        QCOMPARE(totals(window), QString("Итого: h = 0,604 м, ΔP = 29887,555 Па"));
+        QCOMPARE(numbers(window), (QStringList{"2", "3"}));
+        QCOMPARE(column(window, 9), (QStringList{"0,604", "3,431"}));
+        QCOMPARE(totals(window), QString("Итого: Σh = 3,431 м, ΣΔP = 33650,952 Па"));
         click(window, "removeButton");
         click(window, "removeButton");
         QCOMPARE(tableCells(window), QList<QStringList>());
         QVERIFY(!uitest::child<QPushButton>(window, "removeButton")->isEnabled());
-        QCOMPARE(totals(window), QString("Итого: h = 0 м, ΔP = 0 Па"));
+        QCOMPARE(totals(window), QString("Итого: Σh = 0 м, ΣΔP = 0 Па"));
     }
 
     void saveAndReopen()
@@ -216,14 +728,14 @@ private slots:
         QTemporaryDir folder;
         window->addSection(steelSection());
         window->addSection(polyethyleneSection());
-        window->addSection(heatingSection());
+        window->addSection(copperWaterSection());
         auto* model = uitest::child<QTableView>(window, "sectionsTable")->model();
         model->setData(model->index(1, 0), "2-3");
         chosenPath = folder.filePath("система");
         click(window, "saveButton");
         QCOMPARE(uitest::takeFileErrors(), QStringList());
         QVERIFY(!window->isModified());
-        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков — система.talver"));
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение — система.talver"));
 
         QFile file(folder.filePath("система.talver"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -241,10 +753,9 @@ private slots:
         QCOMPARE(steel.value("size").toString(), QString("21.3 × 2.8"));
         QCOMPARE(sections.at(1).toObject().value("conditions").toObject(),
                  (QJsonObject{{"полиэтилен", "ПЭ100 (MRS10,0)"}, {"серия", "SDR17 (S8)"}}));
-        const QJsonObject heating = sections.at(2).toObject();
-        QCOMPARE(heating.value("conditions").toObject(),
-                 (QJsonObject{{"система", "системы отопления"}, {"температура, °С", "70"}, {"теплоноситель", "вода"}}));
-        QCOMPARE(heating.value("fittings").toObject(), (QJsonObject{{"отвод 90°", 2}, {"тройник на ответвление", 1}}));
+        const QJsonObject copper = sections.at(2).toObject();
+        QCOMPARE(copper.value("conditions").toObject().value("система").toString(), QString("холодного водоснабжения"));
+        QCOMPARE(copper.value("fittings").toObject(), (QJsonObject{{"отвод 90°", 2}, {"тройник на ответвление", 1}}));
 
         QPointer<frmuchastki> reopened = new frmuchastki(record);
         reopened->show();
@@ -253,7 +764,7 @@ private slots:
         QCOMPARE(uitest::takeFileErrors(), QStringList());
         QStringList renumbered = polyethyleneRow;
         renumbered[0] = "2-3";
-        QCOMPARE(tableCells(reopened), (QList<QStringList>{steelRow, renumbered, heatingRow}));
+        QCOMPARE(tableCells(reopened), (QList<QStringList>{steelRow, renumbered, copperWaterRow}));
         QCOMPARE(totals(reopened), totals(window));
         QVERIFY(!reopened->isModified());
         reopened->close();
@@ -366,6 +877,36 @@ private slots:
         QTest::newRow("typed diameter of zero")
             << secondVersion(R"j("table": 5, "conditions": {}, "flow": 5, "flowUnit": "l/s", "diameter": 0)j")
             << "Файл поврежден: участок «4»: диаметр 0 мм не больше нуля.";
+        // A file of an earlier program could mix the systems; one system per table now.
+        QTest::newRow("systems mixed")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "sections": [
+                   {"number": "1", "table": 5, "conditions": {"полиэтилен": "ПЭ100 (MRS10,0)", "серия": "SDR17 (S8)"},
+                    "flow": 5, "flowUnit": "l/s", "size": "110", "length": 100},
+                   {"number": "1-2", "table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                    "теплоноситель": "вода"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0", "length": 10}]})j")
+            << "В таблице «Водоснабжение» участок «1-2» относится к системе «Отопление»: в одной таблице одна система.";
+        // Heating gives R even where it has no length to give ΔP.
+        QTest::newRow("heating of no length mixed")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "sections": [
+                   {"number": "1", "table": 5, "conditions": {"полиэтилен": "ПЭ100 (MRS10,0)", "серия": "SDR17 (S8)"},
+                    "flow": 5, "flowUnit": "l/s", "size": "110", "length": 100},
+                   {"number": "2", "table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                    "теплоноситель": "вода"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0"}]})j")
+            << "В таблице «Водоснабжение» участок «2» относится к системе «Отопление»: в одной таблице одна система.";
+        QTest::newRow("kind unknown")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "kind": "канализация", "sections": []})j")
+            << "Файл поврежден: поле «kind».";
+        QTest::newRow("kind other than the sections'")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "kind": "отопление", "sections": [
+                   {"number": "7", "table": 5, "conditions": {"полиэтилен": "ПЭ100 (MRS10,0)", "серия": "SDR17 (S8)"},
+                    "flow": 5, "flowUnit": "l/s", "size": "110", "length": 100}]})j")
+            << "В таблице «Отопление» участок «7» относится к системе «Водоснабжение»: в одной таблице одна система.";
+        QTest::newRow("title block of a number")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "title": {"project": 5}, "sections": []})j")
+            << "Файл поврежден: поле «title».";
+        QTest::newRow("date no date")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "title": {"date": "31.02.2026"}, "sections": []})j")
+            << "Файл поврежден: поле «title».";
         QTest::newRow("unreadable path") << QByteArray() << "нет такого файла или папки";
         QTest::newRow("a folder") << QByteArray("folder") << "это папка, а не файл";
         // What cannot be a sections file is refused before it is read whole.
@@ -410,11 +951,12 @@ private slots:
              "size": "21.3 × 2.8", "diameterMm": 14.7, "length": 10, "localLossesCounted": true},
             {"number": "2", "table": 5, "conditions": [3, 4], "flow": 5, "flowUnit": "l/s", "size": "110",
              "diameterMm": 1, "length": 100},
-            {"number": "3", "table": 9, "conditions": [3, 2, 0], "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+            {"number": "3", "table": 9, "conditions": [0, -1, -1], "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
              "diameterMm": 13, "length": 10, "fittingCounts": [2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0]}]})j");
         click(window, "openButton");
         QCOMPARE(uitest::takeFileErrors(), QStringList());
-        QCOMPARE(tableCells(window), (QList<QStringList>{steelRow, polyethyleneRow, heatingRow}));
+        QCOMPARE(tableCells(window), (QList<QStringList>{steelRow, polyethyleneRow, copperWaterRow}));
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение — до.talver"));
     }
 
     void failedWriteLosesNothing()
@@ -514,7 +1056,7 @@ private slots:
     {
         QTemporaryDir folder;
         chosenPath = folder.filePath("участки.talver");
-        window->addSection(heatingSection());
+        window->addSection(copperWaterSection());
         click(window, "saveButton");
         window->addSection(steelSection());
         answers = {platform::SaveAnswer::Cancel};
@@ -541,6 +1083,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir settingsFolder;
     QPointer<frmuchastki> window;
     QList<platform::SaveAnswer> answers;
     QStringList questions;

@@ -1,0 +1,140 @@
+#include "report/sectionedit.h"
+
+#include "calc/building/buildingtexts.h"
+#include "calc/carrier/heatload.h"
+#include "calc/common/messages.h"
+#include "calc/common/namedrequest.h"
+#include "calc/common/numbertext.h"
+#include "calc/common/valueparse.h"
+
+#include <cmath>
+#include <variant>
+
+namespace report {
+
+namespace {
+
+// The building tables count fittings and word the zero length without "!".
+QString checkMessage(const calc::TableRecord& record, calc::Check check)
+{
+    if (check == calc::Check::LengthZero && !record.fittings.isEmpty())
+        return calc::building::messages::sectionLengthZero;
+    return calc::messages::inputError(check, calc::messages::calculationDiameterZero);
+}
+
+// Σξ of the ticked fittings alone: the free row's ξ is what an edited Σξ changes.
+double fittingsResistance(const Section& section)
+{
+    return section.outcome.figures.resistanceSum.value_or(0) - section.request.localLosses.otherResistance.value_or(0);
+}
+
+bool countsFittings(const Section& section) { return section.outcome.figures.resistanceSum.has_value(); }
+
+// The request with the typed value; a refusal where the value itself cannot be taken.
+std::variant<calc::CalculationRequest, QString> editedRequest(const Section& section, Field field, double value,
+                                                              const QString& typed)
+{
+    calc::CalculationRequest request = section.request;
+    switch (field) {
+    case Field::Length:
+        request.length = value;
+        break;
+    case Field::Flow:
+        request.conditions.flow = {value, calc::FlowUnit::LitresPerSecond};
+        break;
+    case Field::Heat: {
+        const calc::carrier::LoadAnswer answer = calc::carrier::flowFromLoad(
+            {typed, calc::storedNumberText(request.load->temperatureDrop), QString(), request.load->heatCapacity,
+             section.outcome.figures.density});
+        if (!answer.load || !answer.litresPerSecond)
+            return answer.message;
+        request.load = answer.load;
+        request.conditions.flow.value = request.conditions.flow.unit == calc::FlowUnit::CubicMetresPerHour
+                                            ? *answer.cubicMetresPerHour
+                                            : *answer.litresPerSecond;
+        break;
+    }
+    case Field::LocalLosses:
+    case Field::ResistanceSum: {
+        const double fittings = fittingsResistance(section);
+        const double other = value - fittings;
+        // The sum cannot drop below what the ticked fittings give; a rounding's worth under it
+        // is the fittings alone.
+        if (other < -5e-4)
+            return QStringLiteral("Σξ не может быть меньше суммы ξ отмеченных местных сопротивлений: ")
+                   + calc::numberText(std::round(fittings * 1000) / 1000);
+        request.localLosses.otherResistance =
+            other > 5e-4 ? std::optional(other) : (request.localLosses.otherResistance ? std::optional(0.0) : std::nullopt);
+        break;
+    }
+    default:
+        break;
+    }
+    return request;
+}
+
+}  // namespace
+
+bool isEditable(const Section& section, Field field)
+{
+    switch (field) {
+    case Field::Number:
+    case Field::Length:
+        return true;
+    case Field::Flow:
+        return kindOf(section) == TableKind::WaterSupply;
+    case Field::Heat:
+        return section.request.load.has_value();
+    case Field::LocalLosses:
+    case Field::ResistanceSum:
+        return countsFittings(section);
+    default:
+        return false;
+    }
+}
+
+QString editText(const Section& section, Field field)
+{
+    const calc::Figures& figures = section.outcome.figures;
+    switch (field) {
+    case Field::Number:
+        return section.number;
+    case Field::Length:
+        return section.request.length ? calc::storedNumberText(*section.request.length) : QString();
+    case Field::Flow:
+        return figures.flow ? calc::storedNumberText(1000 * *figures.flow) : QString();
+    case Field::Heat:
+        return section.request.load ? calc::storedNumberText(section.request.load->heat) : QString();
+    case Field::LocalLosses:
+    case Field::ResistanceSum:
+        return figures.resistanceSum ? calc::storedNumberText(std::round(*figures.resistanceSum * 1000) / 1000) : QString();
+    default:
+        return {};
+    }
+}
+
+SectionEdit editedSection(const RecordLookup& records, const Section& section, Field field, const QString& typed)
+{
+    const calc::TableRecord* record = records ? records(section.request.table) : nullptr;
+    if (!record || !isEditable(section, field))
+        return {};
+    if (field == Field::Number) {
+        Section renumbered = section;
+        renumbered.number = typed.trimmed();
+        return {renumbered, {}};
+    }
+    const double value = calc::parseValue(typed);
+    const auto request = editedRequest(section, field, value, typed);
+    if (const QString* refusal = std::get_if<QString>(&request))
+        return {std::nullopt, *refusal};
+    const SectionCalculation calculated = calculateSection(records, section.number, std::get<calc::CalculationRequest>(request));
+    if (calculated.failed)
+        return {std::nullopt, checkMessage(*record, *calculated.failed)};
+    // What the file could not take back is not taken either: a saved table always opens.
+    const calc::CheckedRequest checked = calc::checkedRequest(*record, calculated.section.request);
+    if (!checked.fault.isEmpty())
+        return {std::nullopt, checked.fault.left(1).toUpper() + checked.fault.mid(1)};
+    return {calculated.section, {}};
+}
+
+}  // namespace report
