@@ -6,6 +6,7 @@
 #include "calc/common/namedrequest.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/fixtures/fixtureflow.h"
 
 #include <cmath>
 #include <variant>
@@ -40,8 +41,29 @@ std::variant<calc::CalculationRequest, QString> editedRequest(const Section& sec
         request.length = value;
         break;
     case Field::Flow:
+        // A flow typed over the fixtures' q is no longer theirs.
         request.conditions.flow = {value, calc::FlowUnit::LitresPerSecond};
+        request.fixtures.reset();
         break;
+    case Field::Fixtures:
+    case Field::Probability: {
+        calc::FixtureSupply supply = *request.fixtures;
+        if (field == Field::Fixtures) {
+            supply.fixtures = value;
+        } else {
+            supply.probability = value;
+            supply.consumers = 0;
+            supply.hourNorm = 0;
+        }
+        const calc::fixtures::FixtureFigures figures = calc::fixtures::fixtureFigures(supply);
+        if (!figures.litresPerSecond)
+            return figures.message;
+        request.fixtures = supply;
+        request.conditions.flow.value = request.conditions.flow.unit == calc::FlowUnit::CubicMetresPerHour
+                                            ? *figures.cubicMetresPerHour
+                                            : *figures.litresPerSecond;
+        break;
+    }
     case Field::Heat: {
         const calc::carrier::LoadAnswer answer = calc::carrier::flowFromLoad(
             {typed, calc::storedNumberText(request.load->temperatureDrop), QString(), request.load->heatCapacity,
@@ -83,6 +105,9 @@ bool isEditable(const Section& section, Field field)
         return true;
     case Field::Flow:
         return kindOf(section) == TableKind::WaterSupply;
+    case Field::Fixtures:
+    case Field::Probability:
+        return section.request.fixtures.has_value();
     case Field::Heat:
         return section.request.load.has_value();
     case Field::LocalLosses:
@@ -105,6 +130,13 @@ QString editText(const Section& section, Field field)
         return figures.flow ? calc::storedNumberText(1000 * *figures.flow) : QString();
     case Field::Heat:
         return section.request.load ? calc::storedNumberText(section.request.load->heat) : QString();
+    case Field::Fixtures:
+        return section.request.fixtures ? calc::storedNumberText(section.request.fixtures->fixtures) : QString();
+    case Field::Probability:
+        if (!section.request.fixtures)
+            return {};
+        return calc::storedNumberText(
+            calc::fixtures::fixtureFigures(*section.request.fixtures).probability.value_or(0));
     case Field::LocalLosses:
     case Field::ResistanceSum:
         return figures.resistanceSum ? calc::storedNumberText(std::round(*figures.resistanceSum * 1000) / 1000) : QString();

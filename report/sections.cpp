@@ -3,6 +3,7 @@
 #include "calc/carrier/typednumber.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
+#include "calc/fixtures/fixtureflow.h"
 
 #include <QLocale>
 
@@ -68,6 +69,25 @@ std::optional<double> massFlow(const calc::CalculationRequest& request)
     return calc::carrier::roundedToDecimals(3.6 * load->heat / (load->heatCapacity * load->temperatureDrop), 1);
 }
 
+// N, P, NP and α as the fixtures window shows them; empty where the flow was typed.
+QString fixturesText(const calc::CalculationRequest& request, Field field)
+{
+    if (!request.fixtures)
+        return {};
+    const calc::fixtures::FixtureFigures figures = calc::fixtures::fixtureFigures(*request.fixtures);
+    const auto text = [](const std::optional<double>& value) { return value ? numberText(*value) : QString(); };
+    switch (field) {
+    case Field::Fixtures:
+        return numberText(request.fixtures->fixtures);
+    case Field::Probability:
+        return text(figures.probability);
+    case Field::FixturesProduct:
+        return text(figures.np);
+    default:
+        return text(figures.alpha);
+    }
+}
+
 // k of a steel section that counts its local losses, Σξ of a building one.
 QString localLossesText(const Section& section)
 {
@@ -81,6 +101,10 @@ QList<Column> waterColumns()
 {
     return {{Field::Number, QStringLiteral("№")},
             {Field::Pipes, QStringLiteral("Трубы")},
+            {Field::Fixtures, QStringLiteral("N")},
+            {Field::Probability, QStringLiteral("P")},
+            {Field::FixturesProduct, QStringLiteral("NP")},
+            {Field::Alpha, QStringLiteral("α")},
             {Field::Flow, QStringLiteral("q, л/с")},
             {Field::Diameter, QStringLiteral("d, мм")},
             {Field::Velocity, QStringLiteral("v, м/с")},
@@ -171,6 +195,11 @@ QString cellText(const Section& section, Field field)
         return section.number;
     case Field::Pipes:
         return section.pipes;
+    case Field::Fixtures:
+    case Field::Probability:
+    case Field::FixturesProduct:
+    case Field::Alpha:
+        return fixturesText(request, field);
     case Field::Flow:
         return rounded(figures.flow ? std::optional(1000 * *figures.flow) : std::nullopt, 8);
     case Field::Heat:

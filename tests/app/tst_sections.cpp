@@ -40,10 +40,10 @@ struct ClassicCaptions {
 // A row's v, 1000i, h and ΔP are the captions of the classic calculator that gave it.
 void compareWithClassic(const QStringList& row, const QWidget* calculator, const ClassicCaptions& captions)
 {
-    QCOMPARE(row.at(4), text(calculator, captions.velocity));
-    QCOMPARE(row.at(5), text(calculator, captions.thousandI));
-    QCOMPARE(captions.headLossLead + row.at(8) + " м", text(calculator, "Label10"));
-    QCOMPARE("потери давления  " + row.at(10) + " Па", toolTip(calculator, "Label10"));
+    QCOMPARE(row.at(8), text(calculator, captions.velocity));
+    QCOMPARE(row.at(9), text(calculator, captions.thousandI));
+    QCOMPARE(captions.headLossLead + row.at(12) + " м", text(calculator, "Label10"));
+    QCOMPARE("потери давления  " + row.at(14) + " Па", toolTip(calculator, "Label10"));
 }
 
 int rowCount(const QWidget* sections) { return child<QTableView>(sections, "sectionsTable")->model()->rowCount(); }
@@ -87,7 +87,7 @@ private slots:
         click(steel, "addSectionButton");
         QWidget* sections = shownWindow("frmuchastki");
         QVERIFY(sections);
-        QCOMPARE(rowCells(sections, 0), (QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "0,3", "14,7", "1,768",
+        QCOMPARE(rowCells(sections, 0), (QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "", "", "", "", "0,3", "14,7", "1,768",
                                                      "806,866", "10", "0,3", "10,489", "10,489", "102864,42"}));
         compareWithClassic(rowCells(sections, 0), steel, {"Label1", "Label2", "H = i·L·(1+k)= "});
 
@@ -99,7 +99,7 @@ private slots:
         typeInto(polyethylene, "Text3", "100\r");
         click(polyethylene, "addSectionButton");
         QCOMPARE(shownWindows("frmuchastki"), QList<QWidget*>{sections});
-        QCOMPARE(rowCells(sections, 1), (QStringList{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "5", "96,8",
+        QCOMPARE(rowCells(sections, 1), (QStringList{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "", "", "", "", "5", "96,8",
                                                      "0,679", "6,042", "100", "", "0,604", "11,093", "5925,51"}));
         compareWithClassic(rowCells(sections, 1), polyethylene, {"Label3", "Label4", "h = i · L = "});
 

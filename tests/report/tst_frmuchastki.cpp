@@ -92,16 +92,16 @@ CalculationRequest copperWaterSection()
 }
 
 // h = 806,866·10/1000·1,3; ΔP = 1000·9,80665·h.
-const QStringList steelRow{"1", "стальные водогазопроводные 21,3 × 2,8", "0,3", "14,7", "1,768", "806,866", "10",
+const QStringList steelRow{"1", "стальные водогазопроводные 21,3 × 2,8", "", "", "", "", "0,3", "14,7", "1,768", "806,866", "10",
                            "0,3", "10,489", "10,489", "102864,42"};
-const QStringList waterHeader{"№", "Трубы", "q, л/с", "d, мм", "v, м/с", "1000i", "l, м", "k или Σξ", "h, м", "Σh, м", "ΔP, Па"};
+const QStringList waterHeader{"№", "Трубы", "N", "P", "NP", "α", "q, л/с", "d, мм", "v, м/с", "1000i", "l, м", "k или Σξ", "h, м", "Σh, м", "ΔP, Па"};
 const QStringList heatingHeader{"№", "Q, Вт", "G, кг/ч", "Трубы", "d, мм", "v, м/с", "R, Па/м", "l, м", "R·l, Па", "Σξ",
                                 "Z, Па", "R·l+Z, Па", "Σ(R·l+Z), Па"};
 
-const QStringList polyethyleneRow{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "5", "96,8", "0,679", "6,042",
+const QStringList polyethyleneRow{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "", "", "", "", "5", "96,8", "0,679", "6,042",
                                   "100", "", "0,604", "11,093", "5925,51"};
 // 1000i = 253,791 and h = i·l + Σξ·v²/19,62 = 2,827 м for copper, d = 13 мм, 0,2 л/с.
-const QStringList copperWaterRow{"3", "медные 15 × 1,0", "0,2", "13", "1,507", "253,791", "10", "2,5", "2,827", "13,92", "27725,442"};
+const QStringList copperWaterRow{"3", "медные 15 × 1,0", "", "", "", "", "0,2", "13", "1,507", "253,791", "10", "2,5", "2,827", "13,92", "27725,442"};
 // R·l = 10·R; Z = Σξ·v²·ρ/2 = 2,5·1,50679²·980/2.
 const QStringList heatingRow{"1", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "10", "21180,776", "2,5", "2781,268", "23962,045", "23962,045"};
 // G = 3,6·10000/(3,635·20); no fittings.
@@ -351,13 +351,13 @@ private slots:
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QString>("totalsText");
         // h = 806,866·20/1000·1,3: twice the row's.
-        QTest::newRow("steel length") << 0 << 0 << 6 << "20"
-                                      << QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "0,3", "14,7", "1,768",
+        QTest::newRow("steel length") << 0 << 0 << 10 << "20"
+                                      << QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "", "", "", "", "0,3", "14,7", "1,768",
                                                      "806,866", "20", "0,3", "20,979", "20,979", "205728,84"}
                                       << "Итого: Σh = 21,583 м, ΣΔP = 211654,35 Па";
         // Quadratic region: λ = 0,021/d^0,3, i = λ/d·v²/19,62.
-        QTest::newRow("steel flow") << 0 << 0 << 2 << "0.5"
-                                    << QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "0,5", "14,7", "2,946",
+        QTest::newRow("steel flow") << 0 << 0 << 6 << "0.5"
+                                    << QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "", "", "", "", "0,5", "14,7", "2,946",
                                                    "2241,293", "10", "0,3", "29,137", "29,137", "285734,51"}
                                     << "Итого: Σh = 29,741 м, ΣΔP = 291660,02 Па";
         QTest::newRow("heating length") << 1 << 0 << 7 << "20"
@@ -402,14 +402,14 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("steel length 0") << 1 << 6 << "0"
+        QTest::newRow("steel length 0") << 1 << 10 << "0"
                                         << "Длина участка не может равняться нулю!\r введите значение длины участка в м";
-        QTest::newRow("steel flow 0") << 1 << 2 << "0" << "расход не должен равняться нулю!\r введите значение расхода";
-        QTest::newRow("steel flow 0.0") << 1 << 2 << "0.0" << "расход не должен равняться нулю!\r введите значение расхода";
-        QTest::newRow("copper length 0") << 9 << 6 << "0"
+        QTest::newRow("steel flow 0") << 1 << 6 << "0" << "расход не должен равняться нулю!\r введите значение расхода";
+        QTest::newRow("steel flow 0.0") << 1 << 6 << "0.0" << "расход не должен равняться нулю!\r введите значение расхода";
+        QTest::newRow("copper length 0") << 9 << 10 << "0"
                                          << "Длина участка не может равняться нулю\r введите значение длины участка в м";
-        QTest::newRow("too long to compute") << 9 << 6 << QString(400, '9') << "расчет невозможен!\r проверьте введенные значения";
-        QTest::newRow("Σξ under the fittings'") << 9 << 7 << "2"
+        QTest::newRow("too long to compute") << 9 << 10 << QString(400, '9') << "расчет невозможен!\r проверьте введенные значения";
+        QTest::newRow("Σξ under the fittings'") << 9 << 11 << "2"
                                                 << "Σξ не может быть меньше суммы ξ отмеченных местных сопротивлений: 2,5";
     }
     void valueRefused()
@@ -432,6 +432,55 @@ private slots:
         // Nothing was recorded: one undo takes the added row back.
         click(window, "undoButton");
         QCOMPARE(tableCells(window), QList<QStringList>());
+    }
+
+    // A section whose flow came from 40 fixtures of 0,3 л/с with P from 100 consumers of
+    // 15,6 л/ч: P = 15,6·100/(3600·0,3·40), NP = 1,4444, α = 1,1884, q = 5·0,3·α = 1,7827.
+    // With P from U, NP does not depend on N; a typed P of 0,1 for 4 fixtures gives
+    // NP = 0,4, α = 0,61, q = 0,915. v = 4q/(π·0,0968²).
+    void fixturesEdited_data()
+    {
+        QTest::addColumn<QStringList>("edits");  // column, typed; column, typed…
+        QTest::addColumn<QStringList>("cells");  // N, P, NP, α, q, d, v
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("as added") << QStringList() << QStringList{"40", "0,03611", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
+                                  << QStringList();
+        QTest::newRow("N from U") << QStringList{"2", "80"}
+                                  << QStringList{"80", "0,01806", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
+                                  << QStringList();
+        QTest::newRow("P typed, then N") << QStringList{"3", "0.1", "2", "4"}
+                                         << QStringList{"4", "0,1", "0,4", "0,61", "0,915", "96,8", "0,124"} << QStringList();
+        QTest::newRow("N not whole") << QStringList{"2", "2.5"}
+                                     << QStringList{"40", "0,03611", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
+                                     << QStringList{"Число приборов N должно быть целым числом от 1 до 1000000"};
+        QTest::newRow("P of table Б.1") << QStringList{"3", "0.5"}
+                                        << QStringList{"40", "0,03611", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
+                                        << QStringList{"При P > 0,1 и N ≤ 200 α берётся по табл. Б.1 СП 30.13330.2020, "
+                                                       "которой в программе нет: α и q не определены"};
+        QTest::newRow("q typed over") << QStringList{"6", "0.5"}
+                                      << QStringList{"", "", "", "", "0,5", "96,8", "0,068"} << QStringList();
+    }
+    void fixturesEdited()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(QStringList, cells);
+        QFETCH(QStringList, messages);
+        CalculationRequest request = polyethyleneSection();
+        request.conditions.flow.value = 1.7827;
+        request.fixtures = FixtureSupply{40, 0.3, std::nullopt, 100, 15.6};
+        window->addSection(request);
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        QStringList shown;
+        for (qsizetype e = 0; e + 1 < edits.size(); e += 2) {
+            editCell(view, 0, edits.at(e).toInt(), edits.at(e + 1));
+            shown += uitest::takeMessages();
+            // The closed editor goes with the next events; only then can the next one open.
+            QTRY_VERIFY(!view->viewport()->findChild<QLineEdit*>());
+        }
+        if (!messages.isEmpty())
+            QTRY_VERIFY((shown += uitest::takeMessages(), !shown.isEmpty()));
+        QCOMPARE(shown, messages);
+        QCOMPARE(rowCells(view, 0).mid(2, 7), cells);
     }
 
     // Every change is a step back and forth; back at the saved state the table is unsaved no more.
@@ -465,7 +514,7 @@ private slots:
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         if (change == "length") {
-            editCell(view, 1, 6, "50");
+            editCell(view, 1, 10, "50");
         } else if (change == "add") {
             window->addSection(steelSection());
         } else if (change == "remove") {
@@ -591,10 +640,10 @@ private slots:
             "\xEF\xBB\xBF"
             "Гидравлический расчет участков. Водоснабжение\r\nОбъект: Жилой дом №3\r\nСистема: В1, стояк Ст.В1-3\r\n"
             "Выполнил: Иванов И. И.\r\nДата: 01.12.2026\r\n\r\n"
-            "№;Трубы;q, л/с;d, мм;v, м/с;1000i;l, м;k или Σξ;h, м;Σh, м;ΔP, Па\r\n"
-            "'1;стальные водогазопроводные 21,3 × 2,8;0,3;14,7;1,768;806,866;10;0,3;10,489;10,489;102864,42\r\n"
-            "'2;полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110;5;96,8;0,679;6,042;100;;0,604;11,093;5925,51\r\n"
-            "Итого;;;;;;;;;11,093;108789,93\r\n";
+            "№;Трубы;N;P;NP;α;q, л/с;d, мм;v, м/с;1000i;l, м;k или Σξ;h, м;Σh, м;ΔP, Па\r\n"
+            "'1;стальные водогазопроводные 21,3 × 2,8;;;;;0,3;14,7;1,768;806,866;10;0,3;10,489;10,489;102864,42\r\n"
+            "'2;полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110;;;;;5;96,8;0,679;6,042;100;;0,604;11,093;5925,51\r\n"
+            "Итого;;;;;;;;;;;;;11,093;108789,93\r\n";
         QCOMPARE(QString::fromUtf8(file.readAll()), QString::fromUtf8(expected));
 
         uitest::child<QTableView>(window, "sectionsTable")->clearSelection();
@@ -602,9 +651,9 @@ private slots:
         const QString copied = QGuiApplication::clipboard()->text();
         QVERIFY2(copied.startsWith("Гидравлический расчет участков. Водоснабжение\nОбъект: Жилой дом №3\n"
                                    "Система: В1, стояк Ст.В1-3\nВыполнил: Иванов И. И.\nДата: 01.12.2026\n\n"
-                                   "№\tТрубы\tq, л/с"),
+                                   "№\tТрубы\tN\tP\tNP\tα\tq, л/с"),
                  qPrintable(copied));
-        QVERIFY2(copied.endsWith("\nИтого\t\t\t\t\t\t\t\t\t11,093\t108789,93\n"), qPrintable(copied));
+        QVERIFY2(copied.endsWith("\nИтого\t\t\t\t\t\t\t\t\t\t\t\t\t11,093\t108789,93\n"), qPrintable(copied));
     }
 
     // On paper: the title block heads the first page, the object and the system the others,
@@ -706,7 +755,7 @@ private slots:
         QVERIFY(!uitest::child<QPushButton>(window, "upButton")->isEnabled());
         click(window, "downButton");
         QCOMPARE(numbers(window), (QStringList{"2", "1", "3"}));
-        QCOMPARE(column(window, 9), (QStringList{"0,604", "11,093", "13,92"}));
+        QCOMPARE(column(window, 13), (QStringList{"0,604", "11,093", "13,92"}));
         click(window, "downButton");
         QCOMPARE(numbers(window), (QStringList{"2", "3", "1"}));
         QVERIFY(!uitest::child<QPushButton>(window, "downButton")->isEnabled());
@@ -714,7 +763,7 @@ private slots:
         QCOMPARE(numbers(window), (QStringList{"2", "1", "3"}));
         click(window, "removeButton");
         QCOMPARE(numbers(window), (QStringList{"2", "3"}));
-        QCOMPARE(column(window, 9), (QStringList{"0,604", "3,431"}));
+        QCOMPARE(column(window, 13), (QStringList{"0,604", "3,431"}));
         QCOMPARE(totals(window), QString("Итого: Σh = 3,431 м, ΣΔP = 33650,952 Па"));
         click(window, "removeButton");
         click(window, "removeButton");
