@@ -263,6 +263,26 @@ private slots:
         QTEST(outcome.adviceTooltip.value_or(QString()), "tooltip");
     }
 
+    // A typed diameter is calculated with every digit typed: v = 4Q/(πd²) at 3,1 л/сек, to a few
+    // units in the last digit, where 15 digits would move it by 5 and more.
+    void typedDiameterTakenAsTyped_data()
+    {
+        QTest::addColumn<CalculationRequest>("request");
+        QTest::addColumn<double>("velocity");
+        QTest::newRow("II-9") << section(9, {0, -1, -1}, 3.1, "", 150.000000000000449, 10) << 0.17542411505239913;
+        QTest::newRow("II-10") << section(10, {0, 0, -1, -1}, 3.1, "", 12.3456789012345449, 10) << 25.89654689046089;
+        QTest::newRow("II-11") << section(11, {0, -1, -1}, 3.1, "", 150.000000000000449, 10) << 0.17542411505239913;
+    }
+    void typedDiameterTakenAsTyped()
+    {
+        QFETCH(CalculationRequest, request);
+        QFETCH(double, velocity);
+        const CalculationOutcome outcome = table(request.table).calculate(request);
+        QVERIFY(!outcome.failed);
+        QVERIFY2(qAbs(*outcome.figures.velocity / velocity - 1) < 2e-15,
+                 qPrintable(QString::number(*outcome.figures.velocity, 'g', 17)));
+    }
+
     // The formula each record words: the steel regime of v/ν and the cast-iron one of v.
     void branches_data()
     {
