@@ -7,6 +7,7 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/screen/advicelabel.h"
+#include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/messagebox.h"
@@ -285,24 +286,23 @@ void BuildingPanel::clearResultCaptions()
     emit resultsCleared();
 }
 
-void BuildingPanel::publish(ShownCalculation* shown, CalculationRequest request, const SectionInput& input,
-                            const SectionResult& result) const
+void BuildingPanel::calculate(const TableRecord& record, CalculationRequest request, SystemKind kind,
+                              ShownCalculation* shown)
 {
-    if (result.failed)
-        return shown->forget();
-    request.diameterMm = input.diameterMm;
-    request.length = input.length;
-    for (const FittingCount& fitting : input.fittings)
-        request.localLosses.fittingCounts << (fitting.ticked ? fitting.count : 0);
-    if (input.otherResistance.ticked)
-        request.localLosses.otherResistance = input.otherResistance.count;
-    if (input.kind == SystemKind::Heating) {
+    request.length = parseValue(ui->Text16->text());
+    for (int row = 0; row < fittingRows; ++row)
+        request.localLosses.fittingCounts << (fittingBoxes[row]->isChecked() ? parseValue(fittingCounts[row]->text()) : 0);
+    if (ui->Check14->isChecked())
+        request.localLosses.otherResistance = parseValue(ui->Text17->text());
+    if (kind == SystemKind::Heating) {
         if (const auto carrier = carrierStillApplied())
             request.carrier = ReferenceCarrier{carrier->fluid, carrier->concentration, carrier->temperature,
                                                carrier->shown.heatCapacity};
         request.load = loadStillApplied();
     }
-    shown->show(request, {result.figures, QString(), ui->Label3->text(), ui->Label4->text()});
+    const CalculationOutcome outcome = record.calculate(request);
+    showSection(kind, outcome);
+    classic::publish(shown, request, outcome, ui->Label3->text());
 }
 
 void BuildingPanel::clearResultTooltips(std::initializer_list<Result> results)
@@ -341,23 +341,6 @@ void BuildingPanel::clearFlowTooltip() { ui->Text1->setToolTip(QString()); }
 
 QLineEdit* BuildingPanel::flowInput() const { return ui->Text1; }
 
-SectionInput BuildingPanel::sectionInput(SystemKind kind) const
-{
-    SectionInput input;
-    input.material = pipeMaterial;
-    input.kind = kind;
-    input.temperature = temperature();
-    input.carrier = waterSelected() ? HeatCarrier::Water : HeatCarrier::Other;
-    input.typedDensity = parseValue(ui->Text3->text());
-    input.typedViscosityE6 = parseValue(ui->Text18->text());
-    input.flow = typedFlow(ui->Text1, ui->Option5);
-    input.length = parseValue(ui->Text16->text());
-    for (int row = 0; row < fittingRows; ++row)
-        input.fittings[row] = {fittingBoxes[row]->isChecked(), parseValue(fittingCounts[row]->text())};
-    input.otherResistance = {ui->Check14->isChecked(), parseValue(ui->Text17->text())};
-    return input;
-}
-
 SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices chosen) const
 {
     const int temperatureCondition = int(chosen.size());
@@ -371,6 +354,8 @@ SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices c
         query.carrierDensity = parseValue(ui->Text3->text());
     }
     query.flow = typedFlow(ui->Text1, ui->Option5);
+    if (temperature() != 0)
+        query.temperature = temperature();
     return query;
 }
 
@@ -388,18 +373,11 @@ void BuildingPanel::chainTabOrder(QWidget* before, QWidget* after)
 
 QList<QWidget*> BuildingPanel::buttons() const { return {ui->Command4, ui->Command1, ui->Command2}; }
 
-void BuildingPanel::showVelocityAdvice(const VelocityAdvice& advice)
+void BuildingPanel::showSection(SystemKind kind, const CalculationOutcome& outcome)
 {
-    showAdvice(ui->Label3, advice.label);
-    if (advice.tooltip)
-        ui->Label3->setToolTip(*advice.tooltip);
-}
-
-void BuildingPanel::showSection(const SectionInput& input, const SectionResult& result)
-{
-    const Figures& figures = result.figures;
+    const Figures& figures = outcome.figures;
     const Material material = pipeMaterial;
-    const bool heating = input.kind == SystemKind::Heating;
+    const bool heating = kind == SystemKind::Heating;
     if (figures.flow)
         ui->Text1->setToolTip(flowTooltip(*figures.flow));
     if (figures.velocity) {
@@ -407,14 +385,14 @@ void BuildingPanel::showSection(const SectionInput& input, const SectionResult& 
         if (material == Material::Copper)
             ui->Label1->setToolTip(QStringLiteral("скорость"));
     }
-    if (result.viscosityE6)
-        showCarrierViscosity(*result.viscosityE6);
+    if (outcome.viscosityE6)
+        showCarrierViscosity(*outcome.viscosityE6);
     if (figures.resistanceSum)
         showLocalResistanceSum(*figures.resistanceSum);
-    if (result.waterDensity)
-        showCarrierDensity(*result.waterDensity);
+    if (outcome.waterDensity)
+        showCarrierDensity(*outcome.waterDensity);
     if (!heating && figures.slope) {
-        ui->Label2->setText(slopeResult(material, input.kind, *figures.slope));
+        ui->Label2->setText(slopeResult(material, kind, *figures.slope));
         ui->Label2->setToolTip(slopeTooltip(*figures.slope));
     }
     if (!heating && figures.headLoss) {
@@ -429,10 +407,12 @@ void BuildingPanel::showSection(const SectionInput& input, const SectionResult& 
         ui->Label4->setText(heatingDropResult(material, *figures.pressureDrop));
         ui->Label4->setToolTip(QString());
     }
-    if (result.advice)
-        showVelocityAdvice(*result.advice);
-    if (result.failed)
-        platform::showInputError(window(), messages::failedCheck(material, input.kind, *result.failed));
+    if (outcome.adviceLabel)
+        showAdvice(ui->Label3, *outcome.adviceLabel);
+    if (outcome.adviceTooltip)
+        ui->Label3->setToolTip(*outcome.adviceTooltip);
+    if (outcome.failed)
+        platform::showInputError(window(), messages::failedCheck(material, kind, *outcome.failed));
 }
 
 void emptyOnBlank(NumericInput* input) { QObject::connect(input, &NumericInput::blankTyped, input, &QLineEdit::clear); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/building/buildingcalculation.h"
+#include "calc/building/buildinghydraulics.h"
 #include "calc/carrier/carrierreference.h"
 #include "calc/common/tablerecord.h"
 #include "platform/palette.h"
@@ -88,24 +88,19 @@ public:
     void clearFlowTooltip();
     QLineEdit* flowInput() const;
 
-    // The conditions the panel holds; the screen adds its diameter.
-    SectionInput sectionInput(SystemKind kind) const;
     // The record's conditions up to the system's, as the screen gives them, followed by the
-    // temperature and heat carrier the panel holds; with the flow unit.
+    // temperature and heat carrier the panel holds; with the flow unit and the temperature itself.
     SizeQuery sizeQuery(const TableRecord& record, ConditionChoices chosen) const;
-    // Shows what the calculation set and, when a check stopped it, that check's message.
-    void showSection(const SectionInput& input, const SectionResult& result);
+    // Runs the section of the screen's conditions and size with the panel's length, fittings and,
+    // for heating, the carrier and load still applied; shows its outcome and, when a check
+    // stopped it, that check's message; leaves the request shown when it went through.
+    void calculate(const TableRecord& record, CalculationRequest request, SystemKind kind, ShownCalculation* shown);
 
     // Tab passes from the screen's control before the panel through the panel in reading order
     // (the conditions, the fittings, then "Рассчитать" and "Очистить") to the one after it.
     void chainTabOrder(QWidget* before, QWidget* after);
     // "Сброс", "Рассчитать" and "Очистить", in reading order.
     QList<QWidget*> buttons() const;
-
-    // What a calculation leaves shown: the request with its section, or nothing once it has shown
-    // its error box.
-    void publish(ShownCalculation* shown, CalculationRequest request, const SectionInput& input,
-                 const SectionResult& result) const;
 
 signals:
     // The result captions were emptied.
@@ -122,7 +117,7 @@ private:
     void toggleOtherResistance();
     void chooseOtherCarrier();
     void showLocalResistanceSum(double sum);
-    void showVelocityAdvice(const VelocityAdvice& advice);
+    void showSection(SystemKind kind, const CalculationOutcome& outcome);
     void openCarrierReference();
     void applyCarrier(const carrier::CarrierReading& reading);
     void openLoadWindow();

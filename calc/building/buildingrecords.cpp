@@ -63,7 +63,8 @@ QList<TableCondition> systemConditions(const std::shared_ptr<const SystemOptions
 }
 
 // The one reading of a request as a building section. A find alone takes a section of 1 m: v, i
-// and R do not depend on the length.
+// and R do not depend on the length. A copper pipe is named "outer × wall" by the lists, the wall
+// missing while none is chosen.
 SectionInput sectionInput(const CalculationRequest& request, const SystemOptions& systems)
 {
     const ConditionChoices& chosen = request.conditions.chosen;
@@ -72,8 +73,10 @@ SectionInput sectionInput(const CalculationRequest& request, const SystemOptions
     SectionInput input;
     input.material = systems.material;
     input.kind = systems.kindAt(chosen);
-    if (system >= 0 && system < systems.temperatures.size() && temperature >= 0
-        && temperature < systems.temperatures.at(system).size())
+    if (request.conditions.temperature)
+        input.temperature = *request.conditions.temperature;
+    else if (system >= 0 && system < systems.temperatures.size() && temperature >= 0
+             && temperature < systems.temperatures.at(system).size())
         input.temperature = systems.temperatures.at(system).at(temperature);
     if (input.kind == SystemKind::Heating && choiceAt(chosen, systems.systemPosition + 2) == 1) {
         input.carrier = HeatCarrier::Other;
@@ -81,9 +84,9 @@ SectionInput sectionInput(const CalculationRequest& request, const SystemOptions
         input.typedViscosityE6 = request.conditions.carrierViscosityE6;
     }
     input.flow = request.conditions.flow;
-    input.diameterMm = readBack(request.diameterMm);
+    input.diameterMm = request.diameterMm;
     input.typedDiameter = request.size.isEmpty();
-    input.wallChosen = !input.typedDiameter;
+    input.wallChosen = !input.typedDiameter && parseValue(request.size.section(QStringLiteral(" × "), 1)) != 0;
     input.length = request.length.value_or(1);
     const LocalLosses& losses = request.localLosses;
     for (int row = 0; row < fittingRows && row < losses.fittingCounts.size(); ++row)
@@ -102,8 +105,13 @@ CalculationOutcome buildingOutcome(const CalculationRequest& request, const Syst
     outcome.figures = result.figures;
     outcome.friction = result.friction;
     outcome.stopReason = result.stopReason;
-    if (result.advice)
+    outcome.viscosityE6 = result.viscosityE6;
+    outcome.waterDensity = result.waterDensity;
+    if (result.advice) {
         outcome.advice = result.advice->label.text.value_or(QString());
+        outcome.adviceLabel = result.advice->label;
+        outcome.adviceTooltip = result.advice->tooltip;
+    }
     if (result.failed)
         return outcome;
     const Figures& figures = result.figures;
@@ -150,10 +158,11 @@ TableRecord buildingRecord(int number, const QString& title, const QString& shor
             3};
 }
 
-// The lists hold outer diameters; the inner one is the calculation diameter.
+// The lists hold outer diameters; the inner one is the calculation diameter, as the screen writes
+// it into its diameter input and reads it back.
 QList<CatalogSize> outerDiameterSizes(const QStringList& outerDiameters, const std::function<double(double)>& inner)
 {
-    return sizesOfItems(outerDiameters, [inner](const QString& outer) { return inner(parseValue(outer)); });
+    return sizesOfItems(outerDiameters, [inner](const QString& outer) { return readBack(inner(parseValue(outer))); });
 }
 
 const QStringList polymerSystems{QStringLiteral("холодного водоснабжения"), QStringLiteral(" горячего водоснабжения"),
@@ -175,7 +184,7 @@ TableRecord copperRecord()
             QList<CatalogSize> sizes;
             for (const QString& outer : copper::outerDiameters())
                 for (const QString& wall : copper::walls(parseValue(outer)))
-                    sizes.append({outer + QStringLiteral(" × ") + wall, parseValue(outer) - 2 * parseValue(wall)});
+                    sizes.append({outer + QStringLiteral(" × ") + wall, readBack(parseValue(outer) - 2 * parseValue(wall))});
             return sizes;
         });
 }

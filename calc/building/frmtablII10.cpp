@@ -36,7 +36,7 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
                              [this] { return sizeQuery(); }});
     ui.panel->setMaterial(Material::Pex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
-    polymer->publishTo(shown, [this] {
+    polymer->publishTo(pexRecord(), shown, [this] {
         return CalculationRequest{.table = 10, .conditions = sizeQuery(), .size = chosenSize(ui.Check13, ui.Combo1)};
     });
     ui.Label17->hide();

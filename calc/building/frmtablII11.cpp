@@ -21,7 +21,7 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
                              [this] { return sizeQuery(); }});
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
-    polymer->publishTo(shown, [this] {
+    polymer->publishTo(pexAlPexRecord(), shown, [this] {
         return CalculationRequest{.table = 11, .conditions = sizeQuery(), .size = chosenSize(ui.Check13, ui.Combo1)};
     });
     ui.Label17->hide();

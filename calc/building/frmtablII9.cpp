@@ -181,17 +181,14 @@ void frmtablII9::clearAll()
     panel->clearResultTooltips({BuildingPanel::Result::Advice, BuildingPanel::Result::Velocity});
 }
 
+// The pipe is named by the outer diameter and wall the inner diameter was worked out from.
 void frmtablII9::calculate()
 {
-    SectionInput input = ui.panel->sectionInput(kind());
-    input.diameterMm = parseValue(ui.Text2->text());
-    input.typedDiameter = ui.Check13->isChecked();
-    input.wallChosen = parseValue(ui.Label8->text()) != 0;
-    const SectionResult result = calculateSection(input);
-    ui.panel->showSection(input, result);
-    const QString size = ui.Combo1->currentText() + QStringLiteral(" × ") + ui.Combo2->currentText();
-    ui.panel->publish(shown, {.table = 9, .conditions = sizeQuery(), .size = input.typedDiameter ? QString() : size},
-                      input, result);
+    const QString size = ui.Label7->text() + QStringLiteral(" × ") + ui.Label8->text();
+    ui.panel->calculate(copperRecord(),
+                        {.table = 9, .conditions = sizeQuery(), .size = ui.Check13->isChecked() ? QString() : size,
+                         .diameterMm = parseValue(ui.Text2->text())},
+                        kind(), shown);
 }
 
 // System, then the temperature and heat carrier of the panel.

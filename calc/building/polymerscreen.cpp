@@ -135,15 +135,15 @@ void PolymerScreen::reset()
 
 void PolymerScreen::calculate()
 {
-    SectionInput input = panel->sectionInput(kind());
-    input.diameterMm = parseValue(innerDiameter->text());
-    const SectionResult result = calculateSection(input);
-    panel->showSection(input, result);
-    panel->publish(shown, request(), input, result);
+    CalculationRequest asked = request();
+    asked.diameterMm = parseValue(innerDiameter->text());
+    panel->calculate(record, asked, kind(), shown);
 }
 
-void PolymerScreen::publishTo(ShownCalculation* shownCalculation, std::function<CalculationRequest()> screenRequest)
+void PolymerScreen::publishTo(TableRecord screenRecord, ShownCalculation* shownCalculation,
+                              std::function<CalculationRequest()> screenRequest)
 {
+    record = std::move(screenRecord);
     shown = shownCalculation;
     request = std::move(screenRequest);
     connect(panel, &BuildingPanel::resultsCleared, shown, &ShownCalculation::forget);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/building/buildinghydraulics.h"
-#include "calc/common/calculationrequest.h"
+#include "calc/common/tablerecord.h"
 
 #include <QObject>
 #include <functional>
@@ -27,8 +27,9 @@ public:
 
     // The load steps both screens share.
     void load();
-    // Where a calculation is shown, and the request of the screen's conditions and size.
-    void publishTo(ShownCalculation* shown, std::function<CalculationRequest()> request);
+    // The screen's record, where a calculation is shown, and the request of the screen's
+    // conditions and size.
+    void publishTo(TableRecord record, ShownCalculation* shown, std::function<CalculationRequest()> request);
     // The system's position among the options, as the records count it.
     int systemPosition() const;
 
@@ -49,6 +50,7 @@ private:
     QRadioButton* hotWater;
     QRadioButton* heating;
     QLineEdit* innerDiameter;
+    TableRecord record;
     ShownCalculation* shown = nullptr;
     std::function<CalculationRequest()> request;
 };

@@ -20,6 +20,9 @@ struct SizeQuery {
     // ν·10^6, mm²/s, and ρ, kg/m³, typed for a heat carrier other than water; 0 where none.
     double carrierViscosityE6 = 0;
     double carrierDensity = 0;
+    // t, °C, as the screen holds it: taken before the list position, which names no temperature
+    // where a screen keeps one its current list does not offer.
+    std::optional<double> temperature{};
 };
 
 
@@ -133,6 +136,11 @@ struct CalculationOutcome {
     // What the advice step writes on the advice label of a screen that keeps what is not written.
     std::optional<AdviceLabelWrites> adviceLabel;
     std::optional<ShownSize> shownSize;
+    // What the building screens write back into their carrier inputs: ν·10⁶, and ρ of water.
+    std::optional<double> viscosityE6;
+    std::optional<double> waterDensity;
+    // The tooltip the advice step sets on the advice label; none keeps the one it had.
+    std::optional<QString> adviceTooltip;
 };
 
 }  // namespace calc

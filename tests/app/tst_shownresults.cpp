@@ -10,6 +10,28 @@
 
 using namespace uitest;
 
+namespace {
+
+// The sizes of the first list of the conditions a calculator opens with.
+QList<calc::CatalogSize> openingSizes(const calc::TableRecord& record)
+{
+    calc::ConditionChoices initial;
+    for (const calc::TableCondition& condition : record.conditions)
+        initial << condition.initial;
+    return record.sizes(initial);
+}
+
+// A size chosen as the user chooses it: the outer diameter, then the wall where there is one.
+void chooseSize(QWidget* window, const calc::CatalogSize& size)
+{
+    const QStringList parts = size.designation.split(QStringLiteral(" × "));
+    choose(window, "Combo1", parts.first());
+    if (parts.size() == 2)
+        choose(window, "Combo2", parts.last());
+}
+
+}  // namespace
+
 // The record and sections buttons of a calculator follow what its results show: a find enables
 // the record, a section the sections table too; a section clear, a main clear and an error box
 // take back what they empty.
@@ -131,16 +153,10 @@ private slots:
         window->show();
         auto* shown = window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
         QVERIFY(shown);
-        calc::ConditionChoices initial;
-        for (const calc::TableCondition& condition : record.conditions)
-            initial << condition.initial;
-        const QList<calc::CatalogSize> sizes = record.sizes(initial);
+        const QList<calc::CatalogSize> sizes = openingSizes(record);
         QVERIFY(sizes.size() > 5);
         for (const calc::CatalogSize& size : sizes) {
-            const QStringList parts = size.designation.split(QStringLiteral(" × "));
-            choose(window.get(), "Combo1", parts.first());
-            if (parts.size() == 2)
-                choose(window.get(), "Combo2", parts.last());
+            chooseSize(window.get(), size);
             for (const char* input : {"Text1", "Text3"})
                 child<QLineEdit>(window.get(), input)->clear();
             typeInto(window.get(), "Text1", flow);
@@ -162,6 +178,103 @@ private slots:
             QVERIFY2(*row.figures.velocity == *screen.velocity && *row.figures.thousandI == *screen.thousandI,
                      qPrintable(size.designation));
         }
+    }
+
+    // The building screens show their record's outcome of the request they hand on, to the last
+    // bit, with the temperature, the heat carrier and the fittings as set; a size selection row of
+    // the same size gives the same v and i or R.
+    void buildingFiguresAreTheOutcomeOfTheRequest_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("flow");
+        QTest::newRow("II-9 cold water, fittings and ξ") << 9
+            << QStringList{"click Check1", "type Text4 2", "click Check14", "type Text17 1.5"} << "0.3";
+        QTest::newRow("II-9 heating, water 70 °C") << 9 << QStringList{"click Option4", "choose Combo3 70"} << "0.3";
+        QTest::newRow("II-9 heating, typed carrier, fittings")
+            << 9 << QStringList{"click Option4", "choose Combo3 70", "click Option8", "type Text3 1050", "type Text18 3.5",
+                                "click Check3", "type Text6 2"} << "0.3";
+        QTest::newRow("II-9 hot water at 80 °C kept from heating")
+            << 9 << QStringList{"click Option4", "choose Combo3 80", "click Option2"} << "0.3";
+        QTest::newRow("II-10 hot water 60 °C, fittings")
+            << 10 << QStringList{"click Option2", "choose Combo3 60", "click Check5"} << "0.3";
+        QTest::newRow("II-10 heating, typed carrier")
+            << 10 << QStringList{"click Option3", "choose Combo3 80", "click Option8", "type Text3 1040", "type Text18 2.2"}
+            << "0.3";
+        QTest::newRow("II-11 heating, water 90 °C, fittings")
+            << 11 << QStringList{"click Option3", "choose Combo3 90", "click Check2", "type Text5 3"} << "0.3";
+        QTest::newRow("II-11 cold water") << 11 << QStringList{} << "0.3";
+    }
+    void buildingFiguresAreTheOutcomeOfTheRequest()
+    {
+        QFETCH(int, number);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, flow);
+        std::unique_ptr<QWidget> window(createCalculator(number));
+        window->show();
+        typeInto(window.get(), "Text1", flow);
+        typeInto(window.get(), "Text16", "12.5");
+        for (const QString& step : steps)
+            takeStep(window.get(), step);
+        auto* shown = window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown);
+        const calc::TableRecord& record = calc::table(number);
+        const QList<calc::CatalogSize> sizes = openingSizes(record);
+        QVERIFY(sizes.size() > 5);
+        for (const calc::CatalogSize& size : sizes) {
+            chooseSize(window.get(), size);
+            click(window.get(), "Command1");
+            QCOMPARE(takeMessages(), QStringList());
+            QVERIFY2(shown->isShown(), qPrintable(size.designation));
+            const calc::CalculationRequest& request = shown->input();
+            QCOMPARE(request.size, size.designation);
+            QVERIFY2(request.diameterMm == size.calculationDiameterMm, qPrintable(size.designation));
+            QCOMPARE(request.length, std::optional<double>(12.5));
+            const calc::Figures& screen = shown->output().figures;
+            const calc::CalculationOutcome again = record.calculate(request);
+            QVERIFY(!again.failed);
+            QVERIFY2(*again.figures.velocity == *screen.velocity && *again.figures.viscosity == *screen.viscosity
+                         && *again.figures.resistanceSum == *screen.resistanceSum
+                         && again.figures.slope == screen.slope && again.figures.specificLoss == screen.specificLoss
+                         && again.figures.headLoss == screen.headLoss
+                         && again.figures.pressureDrop == screen.pressureDrop,
+                     qPrintable(size.designation));
+            QCOMPARE(shown->output().headLossText, again.headLossText);
+            QCOMPARE(text(window.get(), "Label4"), again.headLossText);
+            const calc::CalculationOutcome row =
+                record.calculate({number, request.conditions, size.designation, size.calculationDiameterMm, std::nullopt, {}});
+            QVERIFY2(*row.figures.velocity == *screen.velocity && row.figures.slope == screen.slope
+                         && row.figures.specificLoss == screen.specificLoss,
+                     qPrintable(size.designation));
+        }
+    }
+
+    // The typed carrier, the fittings and the kept temperature are handed on as set.
+    void buildingRequestHoldsTheInputs()
+    {
+        std::unique_ptr<QWidget> window(createCalculator(9));
+        window->show();
+        for (const QString& step : QStringList{"click Option4", "choose Combo3 80", "click Option8", "type Text3 1050",
+                                    "type Text18 3.5", "click Check3", "type Text6 2", "click Check14",
+                                    "type Text17 0.7", "click Check13", "type Text2 14.25", "type Text1 0.2",
+                                    "type Text16 7"})
+            takeStep(window.get(), step);
+        click(window.get(), "Command1");
+        QCOMPARE(takeMessages(), QStringList());
+        auto* shown = window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation"));
+        QVERIFY(shown && shown->isShown());
+        const calc::CalculationRequest& request = shown->input();
+        QCOMPARE(request.table, 9);
+        QCOMPARE(request.conditions.chosen, (calc::ConditionChoices{3, 3, 1}));
+        QCOMPARE(request.conditions.temperature, std::optional<double>(80));
+        QCOMPARE(request.conditions.carrierDensity, 1050.0);
+        QCOMPARE(request.conditions.carrierViscosityE6, 3.5);
+        QCOMPARE(request.size, QString());
+        QCOMPARE(request.diameterMm, 14.25);
+        QCOMPARE(request.length, std::optional<double>(7));
+        // 2 typed after the 1 the count shows.
+        QCOMPARE(request.localLosses.fittingCounts, (QList<double>{0, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(request.localLosses.otherResistance, std::optional<double>(0.7));
     }
 
     // A find that stops does not stop the section: it takes the 1000i of the last successful

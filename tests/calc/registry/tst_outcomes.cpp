@@ -155,6 +155,10 @@ private slots:
         QTest::newRow("II-9 heating, water 70 °C, with fittings")
             << section(9, {3, 2, 0}, 0.2, "15 × 1.0", 13, 10, fittings) << 1.507 << none << none << 23962.045
             << "Падение давления в системе отопления = 23962,045 Па";
+        // A typed diameter needs no wall.
+        QTest::newRow("II-9 typed 13 mm, cold water with fittings")
+            << section(9, {0, -1, 0}, 0.2, "", 13, 10, fittings) << 1.507 << 253.791 << 2.827 << 27725.44
+            << "Потери напора на участке H=2,827 м";
     }
     void sections()
     {
@@ -192,6 +196,11 @@ private slots:
         QTest::newRow("II-3 typed diameter 0") << section(3, {0, 0}, 10, "", 0, 10) << Check::DiameterZero << false << false;
         QTest::newRow("II-5 no flow") << find(5, {3, 4}, "110", 0) << Check::FlowZero << false << false;
         QTest::newRow("II-9 no flow") << find(9, {0, -1, -1}, "15 × 1.0", 0) << Check::FlowZero << false << false;
+        // The diameter left from an earlier pipe does not stand for the wall that is not chosen.
+        QTest::newRow("II-9 outer diameter without its wall")
+            << section(9, {0, -1, -1}, 0.2, "15 × ", 13, 10) << Check::NoWallChosen << false << false;
+        QTest::newRow("II-9 hot water, no temperature")
+            << section(9, {1, -1, -1}, 0.2, "15 × 1.0", 13, 10) << Check::TemperatureMissing << false << false;
         QTest::newRow("II-10 no length") << section(10, {0, 0, -1, 0}, 0.2, "16", 13.2, 0) << Check::LengthZero
                                          << false << false;
         // Heating with another carrier asks for its ν once v is known.
@@ -207,6 +216,71 @@ private slots:
         QTEST(outcome.figures.velocity.has_value(), "velocityKept");
         QTEST(outcome.velocity.has_value(), "verdictKept");
         QVERIFY(!outcome.economic || !outcome.economic->inBand);
+    }
+
+    // What the building screens write back into their carrier inputs and the tooltip of their
+    // advice: ν·10⁶ of the system or the typed carrier, ρ of water for heating; a temperature the
+    // screen keeps counts before the list position.
+    void writtenBack_data()
+    {
+        QTest::addColumn<CalculationRequest>("request");
+        QTest::addColumn<double>("viscosityE6");  // NaN where none is written
+        QTest::addColumn<double>("density");
+        QTest::addColumn<bool>("tooltipWritten");
+        QTest::addColumn<QString>("tooltip");
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("II-9 cold water") << find(9, {0, -1, -1}, "15 × 1.0", 0.2) << 1.3 << none << false << QString();
+        QTest::newRow("II-9 heating, water 70 °C") << find(9, {3, 2, 0}, "15 × 1.0", 0.2) << 0.41 << 980.0 << false
+                                                   << QString();
+        CalculationRequest kept = find(9, {3, 0, 0}, "15 × 1.0", 0.2);
+        kept.conditions.temperature = 80;
+        QTest::newRow("II-9 heating, 80 °C kept over the position of 50") << kept << 0.36 << 970.0 << false << QString();
+        CalculationRequest keptOnly = find(9, {2, -1, -1}, "15 × 1.0", 0.6);
+        keptOnly.conditions.temperature = 60;
+        QTest::newRow("II-9 supply above 3 m/s at 60 °C named by no position")
+            << keptOnly << 0.47 << none << true << QStringLiteral("Для систем горячего водоснабжения рекомендуется v до 3 м/с");
+        CalculationRequest glycol = find(10, {0, 2, 2, 1}, "16", 0.2);
+        glycol.conditions.carrierViscosityE6 = 3.5;
+        glycol.conditions.carrierDensity = 1050;
+        QTest::newRow("II-10 heating, another carrier") << glycol << 3.5 << none << true << QString();
+        QTest::newRow("II-11 hot water 60 °C above 3 m/s") << find(11, {1, 2, -1}, "16", 0.4) << 0.47 << none << true
+                                                           << QStringLiteral("Для систем ГВС рекомендуется скорость до 3 м/сек");
+    }
+    void writtenBack()
+    {
+        QFETCH(CalculationRequest, request);
+        const CalculationOutcome outcome = table(request.table).calculate(request);
+        QVERIFY(!outcome.failed);
+        QFETCH(double, viscosityE6);
+        QFETCH(double, density);
+        QCOMPARE(outcome.viscosityE6.has_value(), !std::isnan(viscosityE6));
+        if (outcome.viscosityE6)
+            QCOMPARE(*outcome.viscosityE6, viscosityE6);
+        QCOMPARE(outcome.waterDensity.has_value(), !std::isnan(density));
+        if (outcome.waterDensity)
+            QCOMPARE(*outcome.waterDensity, density);
+        QTEST(outcome.adviceTooltip.has_value(), "tooltipWritten");
+        QTEST(outcome.adviceTooltip.value_or(QString()), "tooltip");
+    }
+
+    // A typed diameter is calculated with every digit typed: v = 4Q/(πd²) at 3,1 л/сек, to a few
+    // units in the last digit, where 15 digits would move it by 5 and more.
+    void typedDiameterTakenAsTyped_data()
+    {
+        QTest::addColumn<CalculationRequest>("request");
+        QTest::addColumn<double>("velocity");
+        QTest::newRow("II-9") << section(9, {0, -1, -1}, 3.1, "", 150.000000000000449, 10) << 0.17542411505239913;
+        QTest::newRow("II-10") << section(10, {0, 0, -1, -1}, 3.1, "", 12.3456789012345449, 10) << 25.89654689046089;
+        QTest::newRow("II-11") << section(11, {0, -1, -1}, 3.1, "", 150.000000000000449, 10) << 0.17542411505239913;
+    }
+    void typedDiameterTakenAsTyped()
+    {
+        QFETCH(CalculationRequest, request);
+        QFETCH(double, velocity);
+        const CalculationOutcome outcome = table(request.table).calculate(request);
+        QVERIFY(!outcome.failed);
+        QVERIFY2(qAbs(*outcome.figures.velocity / velocity - 1) < 2e-15,
+                 qPrintable(QString::number(*outcome.figures.velocity, 'g', 17)));
     }
 
     // The formula each record words: the steel regime of v/ν and the cast-iron one of v.
