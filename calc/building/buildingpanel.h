@@ -3,7 +3,9 @@
 #include "calc/building/buildinghydraulics.h"
 #include "calc/carrier/carrierreference.h"
 #include "calc/common/tablerecord.h"
+#include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
+#include "widgets/screenfit.h"
 
 #include <QPointer>
 #include <QRadioButton>
@@ -157,4 +159,18 @@ void onSelected(QRadioButton* option, Receiver* receiver, void (Receiver::*actio
 // A blank typed into a building-services input empties it first.
 void emptyOnBlank(NumericInput* input);
 
+// Tab runs from the last system option through the panel; the size selection, the record and
+// sections buttons and the help button come last. The window then fits its screen and starts at
+// its size list.
+template <class Form>
+void arrangeBuildingScreen(QWidget* window, Form& ui, QWidget* lastSystemOption)
+{
+    ui.panel->chainTabOrder(lastSystemOption, ui.selectSizeButton);
+    calc::chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
+    widgets::fitToScreen(window, ui.scrollArea, ui.panel->buttons(),
+                         {ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3});
+    ui.Combo1->setFocus();
+}
+
 }  // namespace calc::building
+

@@ -53,13 +53,7 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII10::chooseOuterDiameter);
 
     load();
-    // Tab runs from the system options through the panel; the size selection and the help
-    // button come last.
-    ui.panel->chainTabOrder(ui.Option3, ui.selectSizeButton);
-    chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
-    widgets::fitToScreen(this, ui.scrollArea, ui.panel->buttons(),
-                         {ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3});
-    ui.Combo1->setFocus();
+    arrangeBuildingScreen(this, ui, ui.Option3);
 }
 
 void frmtablII10::load()

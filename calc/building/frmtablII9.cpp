@@ -46,13 +46,7 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     connect(ui.panel, &BuildingPanel::resetClicked, ui.panel, &BuildingPanel::resetFittings);
 
     load();
-    // Tab runs from the system options through the panel; the size selection and the help
-    // button come last.
-    ui.panel->chainTabOrder(ui.Option4, ui.selectSizeButton);
-    chainToolButtons(ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3);
-    widgets::fitToScreen(this, ui.scrollArea, ui.panel->buttons(),
-                         {ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Command3});
-    ui.Combo1->setFocus();
+    arrangeBuildingScreen(this, ui, ui.Option4);
 }
 
 void frmtablII9::load()
