@@ -2,6 +2,7 @@
 
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/registry/tables.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -144,53 +145,181 @@ bool type(QWidget* window, const QString& name, const QString& text)
     return input->text() == text;
 }
 
-bool setConditions(QWidget* window, const ScreenControls& screen, const calc::ConditionChoices& chosen)
+// A list item is found by the name the record gives the choice: the list may offer fewer items
+// than the record, as the temperatures of a system do.
+bool setConditions(QWidget* window, const QList<ConditionControl>& conditions, const calc::CalculationRequest& request)
 {
-    for (int k = 0; k < screen.conditions.size(); ++k) {
+    const calc::ConditionChoices& chosen = request.conditions.chosen;
+    const calc::TableRecord& record = calc::table(request.table);
+    for (int k = 0; k < conditions.size(); ++k) {
         const int position = k < chosen.size() ? chosen[k] : -1;
         if (position < 0)
             continue;
-        const ConditionControl& shown = screen.conditions[k];
-        const bool set = shown.list.isEmpty()
-                             ? position < shown.options.size() && choose(window, shown.options[position])
-                             : chooseItem(control<QComboBox>(window, shown.list), position);
-        if (!set)
+        const ConditionControl& shown = conditions[k];
+        if (shown.list.isEmpty()) {
+            if (position >= shown.options.size() || !choose(window, shown.options[position]))
+                return false;
+            continue;
+        }
+        auto* list = control<QComboBox>(window, shown.list);
+        const QStringList items = record.conditions.value(k).choices ? record.conditions[k].choices(chosen.mid(0, k))
+                                                                      : QStringList();
+        if (!list || position >= items.size() || !chooseItem(list, itemPosition(list, items[position])))
             return false;
     }
     return true;
 }
 
-bool setSize(QWidget* window, const ScreenControls& screen, const calc::CalculationRequest& request)
+bool setSize(QWidget* window, const QString& otherDiameter, const QStringList& sizeLists,
+             const calc::CalculationRequest& request)
 {
     const bool typed = request.size.isEmpty();
-    if (!tick(window, QStringLiteral("Check1"), typed))
+    if (!tick(window, otherDiameter, typed))
         return false;
     if (typed)
         return type(window, QStringLiteral("Text2"), calc::storedNumberText(request.diameterMm));
     const QStringList parts = request.size.split(sizeSeparator);
-    if (parts.size() != screen.sizeLists.size())
+    if (parts.size() != sizeLists.size())
         return false;
     for (int k = 0; k < parts.size(); ++k) {
-        auto* list = control<QComboBox>(window, screen.sizeLists[k]);
+        auto* list = control<QComboBox>(window, sizeLists[k]);
         if (!list || !chooseItem(list, itemPosition(list, parts[k])))
             return false;
     }
     return true;
 }
 
+// The building screens: the screen's own series and system options, then the panel's
+// temperature list and heat carrier, its tool windows and its fittings.
+struct BuildingControls {
+    QList<ConditionControl> conditions;  // those before the heat carrier, in the record's order
+    QStringList sizeLists;
+};
+
+const BuildingControls* buildingControlsOf(int table)
+{
+    const QString temperatures = QStringLiteral("Combo3");
+    static const BuildingControls copper{{{{QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3"),
+                                            QStringLiteral("Option4")},
+                                           {}},
+                                          {{}, temperatures}},
+                                         {QStringLiteral("Combo1"), QStringLiteral("Combo2")}};
+    static const BuildingControls pex{{{{QStringLiteral("Option4"), QStringLiteral("Option9"), QStringLiteral("Option10"),
+                                         QStringLiteral("Option11"), QStringLiteral("Option12")},
+                                        {}},
+                                       {{QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3")}, {}},
+                                       {{}, temperatures}},
+                                      {QStringLiteral("Combo1")}};
+    static const BuildingControls pexAlPex{
+        {{{QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3")}, {}}, {{}, temperatures}},
+        {QStringLiteral("Combo1")}};
+    switch (table) {
+    case 9:
+        return &copper;
+    case 10:
+        return &pex;
+    case 11:
+        return &pexAlPex;
+    default:
+        return nullptr;
+    }
+}
+
+// A tool window of the panel: opened by its button, typed in, applied and closed.
+QWidget* openTool(QWidget* calculator, const QString& button, const QString& window)
+{
+    return click(calculator, button) ? control<QWidget>(calculator, window) : nullptr;
+}
+
+bool applyTool(QWidget* tool)
+{
+    return click(tool, QStringLiteral("applyButton")) && click(tool, QStringLiteral("closeButton"));
+}
+
+// The carrier from the reference, as the user applies it there; another typed with ρ and ν;
+// or water.
+bool setCarrier(QWidget* calculator, const calc::CalculationRequest& request, int position)
+{
+    if (const auto& carrier = request.carrier) {
+        QWidget* reference = openTool(calculator, QStringLiteral("carrierButton"), QStringLiteral("frmteplonositel"));
+        const QStringList fluids{QStringLiteral("carrierWater"), QStringLiteral("carrierEthylene"),
+                                 QStringLiteral("carrierPropylene")};
+        const bool water = carrier->kind == calc::CarrierKind::Water;
+        return reference && choose(reference, fluids.at(int(carrier->kind)))
+               && (water || type(reference, QStringLiteral("concentrationInput"),
+                                 calc::storedNumberText(carrier->concentration)))
+               && type(reference, QStringLiteral("temperatureInput"), calc::storedNumberText(carrier->temperature))
+               && applyTool(reference);
+    }
+    if (position == 1)
+        return click(calculator, QStringLiteral("Option8"))
+               && type(calculator, QStringLiteral("Text3"), calc::storedNumberText(request.conditions.carrierDensity))
+               && type(calculator, QStringLiteral("Text18"),
+                       calc::storedNumberText(request.conditions.carrierViscosityE6));
+    return position != 0 || choose(calculator, QStringLiteral("Option7"));
+}
+
+// The flow from the heat load, as the load window works it out, or typed.
+bool setFlow(QWidget* calculator, const calc::CalculationRequest& request)
+{
+    const calc::TypedFlow& flow = request.conditions.flow;
+    if (!choose(calculator, flow.unit == calc::FlowUnit::LitresPerSecond ? QStringLiteral("Option5")
+                                                                          : QStringLiteral("Option6")))
+        return false;
+    const auto& load = request.load;
+    if (!load)
+        return type(calculator, QStringLiteral("Text1"), calc::storedNumberText(flow.value));
+    QWidget* window = openTool(calculator, QStringLiteral("loadButton"), QStringLiteral("frmnagruzka"));
+    auto* heatCapacity = window ? control<QLineEdit>(window, QStringLiteral("heatCapacityInput")) : nullptr;
+    return heatCapacity && type(window, QStringLiteral("loadInput"), calc::storedNumberText(load->heat))
+           && type(window, QStringLiteral("deltaInput"), calc::storedNumberText(load->temperatureDrop))
+           && (!heatCapacity->isEnabled()
+               || type(window, QStringLiteral("heatCapacityInput"), calc::storedNumberText(load->heatCapacity)))
+           && applyTool(window);
+}
+
+constexpr int fittingRows = 12;
+
+bool setFittings(QWidget* calculator, const calc::LocalLosses& losses)
+{
+    for (int row = 0; row < fittingRows; ++row) {
+        const double count = losses.fittingCounts.value(row, 0);
+        if (!tick(calculator, QStringLiteral("Check%1").arg(row + 1), count > 0)
+            || (count > 0 && !type(calculator, QStringLiteral("Text%1").arg(row + 4), calc::storedNumberText(count))))
+            return false;
+    }
+    const auto& other = losses.otherResistance;
+    return tick(calculator, QStringLiteral("Check14"), other.has_value())
+           && (!other || type(calculator, QStringLiteral("Text17"), calc::storedNumberText(*other)));
+}
+
+bool putOnBuildingScreen(QWidget* calculator, const BuildingControls& screen, const calc::CalculationRequest& request)
+{
+    const int carrier = request.conditions.chosen.value(screen.conditions.size(), -1);
+    return setConditions(calculator, screen.conditions, request) && setCarrier(calculator, request, carrier)
+           && setSize(calculator, QStringLiteral("Check13"), screen.sizeLists, request) && setFlow(calculator, request)
+           && type(calculator, QStringLiteral("Text16"), calc::storedNumberText(request.length.value_or(0)))
+           && setFittings(calculator, request.localLosses) && click(calculator, QStringLiteral("Command1"));
+}
+
 }  // namespace
 
-bool takesRequests(int table) { return controlsOf(table) != nullptr; }
+bool takesRequests(int table) { return controlsOf(table) || buildingControlsOf(table); }
 
 bool putOnCalculator(QWidget* calculator, const calc::CalculationRequest& request)
 {
+    if (!calculator)
+        return false;
+    if (const BuildingControls* building = buildingControlsOf(request.table))
+        return putOnBuildingScreen(calculator, *building, request);
     const ScreenControls* screen = controlsOf(request.table);
-    if (!screen || !calculator)
+    if (!screen)
         return false;
     const calc::TypedFlow& flow = request.conditions.flow;
     const bool litres = flow.unit == calc::FlowUnit::LitresPerSecond;
     // The options first: choosing them empties the size and the results they change.
-    if (!setConditions(calculator, *screen, request.conditions.chosen) || !setSize(calculator, *screen, request)
+    if (!setConditions(calculator, screen->conditions, request)
+        || !setSize(calculator, QStringLiteral("Check1"), screen->sizeLists, request)
         || !choose(calculator, litres ? screen->litresPerSecond : screen->cubicMetresPerHour)
         || !type(calculator, QStringLiteral("Text1"), calc::storedNumberText(flow.value)))
         return false;
