@@ -259,13 +259,26 @@ bool setCarrier(QWidget* calculator, const calc::CalculationRequest& request, in
     return position != 0 || choose(calculator, QStringLiteral("Option7"));
 }
 
-// The flow from the heat load, as the load window works it out, or typed.
-bool setFlow(QWidget* calculator, const calc::CalculationRequest& request)
+// The flow as the fixtures window or the heat-load window works it out and writes it in the unit
+// chosen, or typed.
+bool setFlow(QWidget* calculator, const calc::CalculationRequest& request, const QString& litresPerSecond,
+             const QString& cubicMetresPerHour)
 {
     const calc::TypedFlow& flow = request.conditions.flow;
-    if (!choose(calculator, flow.unit == calc::FlowUnit::LitresPerSecond ? QStringLiteral("Option5")
-                                                                          : QStringLiteral("Option6")))
+    if (!choose(calculator, flow.unit == calc::FlowUnit::LitresPerSecond ? litresPerSecond : cubicMetresPerHour))
         return false;
+    if (const auto& supply = request.fixtures) {
+        QWidget* window = openTool(calculator, QStringLiteral("fixturesButton"), QStringLiteral("frmpribory"));
+        const auto& probability = supply->probability;
+        return window && type(window, QStringLiteral("fixturesInput"), calc::storedNumberText(supply->fixtures))
+               && type(window, QStringLiteral("fixtureFlowInput"), calc::storedNumberText(supply->fixtureFlow))
+               && (probability ? choose(window, QStringLiteral("typedProbabilityOption"))
+                                     && type(window, QStringLiteral("probabilityInput"), calc::storedNumberText(*probability))
+                               : choose(window, QStringLiteral("computedProbabilityOption"))
+                                     && type(window, QStringLiteral("consumersInput"), calc::storedNumberText(supply->consumers))
+                                     && type(window, QStringLiteral("hourNormInput"), calc::storedNumberText(supply->hourNorm)))
+               && applyTool(window);
+    }
     const auto& load = request.load;
     if (!load)
         return type(calculator, QStringLiteral("Text1"), calc::storedNumberText(flow.value));
@@ -297,7 +310,8 @@ bool putOnBuildingScreen(QWidget* calculator, const BuildingControls& screen, co
 {
     const int carrier = request.conditions.chosen.value(screen.conditions.size(), -1);
     return setConditions(calculator, screen.conditions, request) && setCarrier(calculator, request, carrier)
-           && setSize(calculator, QStringLiteral("Check13"), screen.sizeLists, request) && setFlow(calculator, request)
+           && setSize(calculator, QStringLiteral("Check13"), screen.sizeLists, request)
+           && setFlow(calculator, request, QStringLiteral("Option5"), QStringLiteral("Option6"))
            && type(calculator, QStringLiteral("Text16"), calc::storedNumberText(request.length.value_or(0)))
            && setFittings(calculator, request.localLosses) && click(calculator, QStringLiteral("Command1"));
 }
@@ -315,13 +329,10 @@ bool putOnCalculator(QWidget* calculator, const calc::CalculationRequest& reques
     const ScreenControls* screen = controlsOf(request.table);
     if (!screen)
         return false;
-    const calc::TypedFlow& flow = request.conditions.flow;
-    const bool litres = flow.unit == calc::FlowUnit::LitresPerSecond;
     // The options first: choosing them empties the size and the results they change.
     if (!setConditions(calculator, screen->conditions, request)
         || !setSize(calculator, QStringLiteral("Check1"), screen->sizeLists, request)
-        || !choose(calculator, litres ? screen->litresPerSecond : screen->cubicMetresPerHour)
-        || !type(calculator, QStringLiteral("Text1"), calc::storedNumberText(flow.value)))
+        || !setFlow(calculator, request, screen->litresPerSecond, screen->cubicMetresPerHour))
         return false;
     if (!request.length)
         return click(calculator, QStringLiteral("Command2"));

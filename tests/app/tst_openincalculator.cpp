@@ -78,6 +78,14 @@ void compareRequests(const calc::CalculationRequest& opened, const calc::Calcula
         QCOMPARE(opened.carrier->concentration, original.carrier->concentration);
         QCOMPARE(opened.carrier->temperature, original.carrier->temperature);
     }
+    QCOMPARE(opened.fixtures.has_value(), original.fixtures.has_value());
+    if (original.fixtures) {
+        QCOMPARE(opened.fixtures->fixtures, original.fixtures->fixtures);
+        QCOMPARE(opened.fixtures->fixtureFlow, original.fixtures->fixtureFlow);
+        QCOMPARE(opened.fixtures->probability, original.fixtures->probability);
+        QCOMPARE(opened.fixtures->consumers, original.fixtures->consumers);
+        QCOMPARE(opened.fixtures->hourNorm, original.fixtures->hourNorm);
+    }
     QCOMPARE(opened.load.has_value(), original.load.has_value());
     if (original.load) {
         QCOMPARE(opened.load->heat, original.load->heat);
@@ -152,6 +160,15 @@ private slots:
             << QStringList{"click Option4", "click Option6", "choose Combo3 #1", "choose Combo1 #6", "choose Combo2 #1",
                            "click Option2", "type Text1 3", "type Text3 25", "click Command3"}
             << classic << QStringList{} << water;
+        QTest::newRow("II-3 flow from the fixtures, m³/h")
+            << 3
+            << QStringList{"click Option2", "choose Combo1 #0", "click fixturesButton", "@frmpribory paste fixturesInput 400",
+                           "@frmpribory paste fixtureFlowInput 0.3", "@frmpribory click computedProbabilityOption",
+                           "@frmpribory paste consumersInput 600", "@frmpribory paste hourNormInput 5.6",
+                           "@frmpribory click applyButton", "@frmpribory click closeButton", "click Option6",
+                           "click fixturesButton", "@frmpribory click applyButton", "@frmpribory click closeButton",
+                           "type Text3 70", "click Command3"}
+            << castIron << QStringList{} << water;
         QTest::newRow("II-3 class A, new")
             << 3
             << QStringList{"click Option4", "click Option2", "choose Combo1 #3", "type Text1 20", "type Text3 50",
@@ -197,6 +214,13 @@ private slots:
             << 10
             << QStringList{"click Option9", "click Option2", "choose Combo3 #1", "choose Combo1 #2", "type Text1 0.25",
                            "type Text16 8", "click Check2", "paste Text5 3", "click Command1"}
+            << building << QStringList{} << buildingWater;
+        QTest::newRow("II-11 cold water, flow from the fixtures with P typed")
+            << 11
+            << QStringList{"choose Combo1 #1", "click fixturesButton", "@frmpribory paste fixturesInput 8",
+                           "@frmpribory paste fixtureFlowInput 0.2", "@frmpribory click typedProbabilityOption",
+                           "@frmpribory paste probabilityInput 0.015", "@frmpribory click applyButton",
+                           "@frmpribory click closeButton", "type Text16 6", "click Check1", "click Command1"}
             << building << QStringList{} << buildingWater;
         QTest::newRow("II-11 heating, another carrier typed, typed diameter")
             << 11
