@@ -272,6 +272,43 @@ private slots:
         QCOMPARE(takeMessages(), QStringList());
     }
 
+    // The calculator still open with another row of its table on it: nothing of that row stays.
+    void secondRowOnTheSameWindow()
+    {
+        click(menu, "Command1");
+        QWidget* steel = shownWindow("frmtablII1");
+        const QStringList captions{"Label1", "Label2", "Label3", "Label10", "Label24"};
+        for (const QString& step : QStringList{"click Option4", "click Option6", "choose Combo3 #2", "click Option2",
+                                               "type Text1 2", "choose Combo1 26.8", "choose Combo2 #1", "click Check2",
+                                               "type Text3 30", "click Command3"})
+            takeStep(steel, step);
+        const QStringList first = shownFigures(steel, captions);
+        const calc::CalculationRequest firstRequest = handedOver(steel);
+        click(steel, "Command1");
+        for (const QString& step : QStringList{"click Option3", "click Option5", "click Option1", "type Text1 0.5",
+                                               "click Check1", "type Text2 20", "click Check2", "type Text3 12",
+                                               "click Command3"})
+            takeStep(steel, step);
+        const QStringList second = shownFigures(steel, captions);
+        const calc::CalculationRequest secondRequest = handedOver(steel);
+        QWidget* sections = shownWindow("frmuchastki");
+        QCOMPARE(takeMessages(), QStringList());
+
+        selectRows(sections, {0});
+        click(sections, "openInCalculatorButton");
+        QCOMPARE(shownWindow("frmtablII1"), steel);
+        QCOMPARE(shownFigures(steel, captions), first);
+        compareRequests(handedOver(steel), firstRequest);
+        selectRows(sections, {1});
+        click(sections, "openInCalculatorButton");
+        QCOMPARE(shownFigures(steel, captions), second);
+        compareRequests(handedOver(steel), secondRequest);
+        selectRows(sections, {0});
+        click(sections, "openInCalculatorButton");
+        QCOMPARE(shownFigures(steel, captions), first);
+        QCOMPARE(takeMessages(), QStringList());
+    }
+
     // One row, of a table whose calculator takes a request: the button is enabled only so.
     void buttonFollowsSelection()
     {
