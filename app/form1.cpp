@@ -1,7 +1,9 @@
 #include "app/form1.h"
 
 #include "app/calculators.h"
+#include "app/requestoncalculator.h"
 #include "calc/screen/showncalculation.h"
+#include "platform/messagebox.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
 #include "widgets/screenfit.h"
@@ -46,11 +48,26 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 frmuchastki* Form1::openSections()
 {
     if (!sections)
-        sections = new frmuchastki([](int number) -> const calc::TableRecord* {
-            return number >= 1 && number <= calc::tableCount ? &calc::table(number) : nullptr;
-        });
+        sections = new frmuchastki(
+            [](int number) -> const calc::TableRecord* {
+                return number >= 1 && number <= calc::tableCount ? &calc::table(number) : nullptr;
+            },
+            {app::takesRequests, [this](const calc::CalculationRequest& request) { openWithRequest(request); }});
     bringForward(sections);
     return sections;
+}
+
+// The row's calculator, as its menu button opens it, with the row set on its controls.
+void Form1::openWithRequest(const calc::CalculationRequest& request)
+{
+    if (request.table < 1 || request.table > calc::tableCount)
+        return;
+    openCalculator(request.table - 1);
+    QWidget* calculator = calculators[request.table - 1].window;
+    if (calculator && !app::putOnCalculator(calculator, request))
+        platform::showInputError(calculator, QStringLiteral("Участок не удалось поставить на калькулятор: "
+                                                            "его выбор не найден среди выбора таблицы II-%1")
+                                                 .arg(request.table));
 }
 
 void Form1::addSection(const calc::CalculationRequest& request) { openSections()->addSection(request); }

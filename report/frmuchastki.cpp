@@ -32,8 +32,9 @@ const QString recentKey = QStringLiteral("sections/recent");
 constexpr int recentCount = 5;
 }  // namespace
 
-frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
-    : QWidget(parent), records(records), model(std::move(records), this), recentMenu(new QMenu(this))
+frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener calculators, QWidget* parent)
+    : QWidget(parent), records(records), calculators(std::move(calculators)), model(std::move(records), this),
+      recentMenu(new QMenu(this))
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -90,6 +91,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, QWidget* parent)
     connect(deleteKey, &QShortcut::activated, this, &frmuchastki::removeSelected);
     connect(ui.upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
     connect(ui.downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
+    connect(ui.openInCalculatorButton, &QPushButton::clicked, this, &frmuchastki::openInCalculator);
     connect(ui.newButton, &QPushButton::clicked, this, &frmuchastki::newTable);
     connect(ui.saveButton, &QPushButton::clicked, this, &frmuchastki::save);
     connect(ui.openButton, &QToolButton::clicked, this, &frmuchastki::open);
@@ -194,6 +196,20 @@ void frmuchastki::moveSelected(int step)
     const QList<int> rows = selectedRows();
     if (rows.size() == 1 && model.move(rows.first(), step))
         selectRow(rows.first() + step);
+}
+
+// The row's request goes as the row keeps it: the calculator shows what the row was computed from.
+void frmuchastki::openInCalculator()
+{
+    const QList<int> rows = selectedRows();
+    if (opensInCalculator(rows))
+        calculators.open(model.sections().at(rows.first()).request);
+}
+
+bool frmuchastki::opensInCalculator(const QList<int>& rows) const
+{
+    return rows.size() == 1 && calculators.opens && calculators.open
+           && calculators.opens(model.sections().at(rows.first()).request.table);
 }
 
 bool frmuchastki::save()
@@ -316,6 +332,7 @@ void frmuchastki::showState()
     ui.removeButton->setEnabled(!rows.isEmpty());
     ui.upButton->setEnabled(rows.size() == 1 && rows.first() > 0);
     ui.downButton->setEnabled(rows.size() == 1 && rows.first() < model.rowCount() - 1);
+    ui.openInCalculatorButton->setEnabled(opensInCalculator(rows));
     ui.undoButton->setEnabled(model.history().canUndo());
     ui.redoButton->setEnabled(model.history().canRedo());
     const QString kind = model.kind() ? QStringLiteral(": ") + report::kindName(*model.kind()) : QString();

@@ -6,8 +6,18 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QMenu;
+
+namespace report {
+// The program's calculators, which this table may not know: whether one of a table can be opened
+// with a request set on it, and opening it so.
+struct CalculatorOpener {
+    std::function<bool(int table)> opens;
+    std::function<void(const calc::CalculationRequest& request)> open;
+};
+}  // namespace report
 
 // The hydraulic calculation of a system section by section: the sections that calculators hand
 // over, edited in place, their running sums and totals, the title block, and the file that
@@ -15,7 +25,8 @@ class QMenu;
 class frmuchastki : public QWidget {
     Q_OBJECT
 public:
-    explicit frmuchastki(report::RecordLookup records, QWidget* parent = nullptr);
+    explicit frmuchastki(report::RecordLookup records, report::CalculatorOpener calculators = {},
+                         QWidget* parent = nullptr);
 
     // Appends the section, calculated again, as a new row; false when it does not compute or is
     // of another system than the table's and the user keeps this table.
@@ -30,6 +41,8 @@ private:
     void selectRow(int row);
     void removeSelected();
     void moveSelected(int step);
+    void openInCalculator();
+    bool opensInCalculator(const QList<int>& rows) const;
     bool save();
     bool changesSettled();
     void open();
@@ -45,6 +58,7 @@ private:
 
     Ui::frmuchastki ui;
     report::RecordLookup records;
+    report::CalculatorOpener calculators;
     report::SectionsModel model;
     QMenu* recentMenu;
     bool titleEdited = false;
