@@ -64,10 +64,12 @@ std::variant<calc::CalculationRequest, QString> editedRequest(const Section& sec
                                             : *figures.litresPerSecond;
         break;
     }
-    case Field::Heat: {
+    case Field::Heat:
+    case Field::TemperatureDrop: {
+        const QString heat = field == Field::Heat ? typed : calc::storedNumberText(request.load->heat);
+        const QString drop = field == Field::TemperatureDrop ? typed : calc::storedNumberText(request.load->temperatureDrop);
         const calc::carrier::LoadAnswer answer = calc::carrier::flowFromLoad(
-            {typed, calc::storedNumberText(request.load->temperatureDrop), QString(), request.load->heatCapacity,
-             section.outcome.figures.density});
+            {heat, drop, QString(), request.load->heatCapacity, section.outcome.figures.density});
         if (!answer.load || !answer.litresPerSecond)
             return answer.message;
         request.load = answer.load;
@@ -109,6 +111,7 @@ bool isEditable(const Section& section, Field field)
     case Field::Probability:
         return section.request.fixtures.has_value();
     case Field::Heat:
+    case Field::TemperatureDrop:
         return section.request.load.has_value();
     case Field::LocalLosses:
     case Field::ResistanceSum:
@@ -130,6 +133,8 @@ QString editText(const Section& section, Field field)
         return figures.flow ? calc::storedNumberText(1000 * *figures.flow) : QString();
     case Field::Heat:
         return section.request.load ? calc::storedNumberText(section.request.load->heat) : QString();
+    case Field::TemperatureDrop:
+        return section.request.load ? calc::storedNumberText(section.request.load->temperatureDrop) : QString();
     case Field::Fixtures:
         return section.request.fixtures ? calc::storedNumberText(section.request.fixtures->fixtures) : QString();
     case Field::Probability:

@@ -120,6 +120,7 @@ QList<Column> heatingColumns()
 {
     return {{Field::Number, QStringLiteral("№")},
             {Field::Heat, QStringLiteral("Q, Вт")},
+            {Field::TemperatureDrop, QStringLiteral("Δt, °С")},
             {Field::MassFlow, QStringLiteral("G, кг/ч")},
             {Field::Pipes, QStringLiteral("Трубы")},
             {Field::Diameter, QStringLiteral("d, мм")},
@@ -204,6 +205,8 @@ QString cellText(const Section& section, Field field)
         return rounded(figures.flow ? std::optional(1000 * *figures.flow) : std::nullopt, 8);
     case Field::Heat:
         return request.load ? numberText(request.load->heat) : QString();
+    case Field::TemperatureDrop:
+        return request.load ? numberText(request.load->temperatureDrop) : QString();
     case Field::MassFlow:
         return massFlow(request) ? numberText(*massFlow(request)) : QString();
     case Field::Diameter:

@@ -39,7 +39,7 @@ std::optional<TableKind> kindOfFileName(const QString& name);
 // What a column shows; the columns of a kind are a list of these, so that a column is added in
 // one place.
 enum class Field {
-    Number, Pipes, Fixtures, Probability, FixturesProduct, Alpha, Flow, Heat, MassFlow, Diameter, Velocity, ThousandI, SpecificLoss, Length, FrictionLoss,
+    Number, Pipes, Fixtures, Probability, FixturesProduct, Alpha, Flow, Heat, TemperatureDrop, MassFlow, Diameter, Velocity, ThousandI, SpecificLoss, Length, FrictionLoss,
     LocalLosses, ResistanceSum, LocalLoss, SectionLoss, RunningSectionLoss, HeadLoss, RunningHeadLoss, Pressure,
 };
 
@@ -48,7 +48,7 @@ struct Column {
     QString header;
 };
 
-// Water supply: №, трубы, N, P, NP, α, q, d, v, 1000i, l, k or Σξ, h, Σh, ΔP; heating: №, Q, G, трубы, d,
+// Water supply: №, трубы, N, P, NP, α, q, d, v, 1000i, l, k or Σξ, h, Σh, ΔP; heating: №, Q, Δt, G, трубы, d,
 // v, R, l, R·l, Σξ, Z, R·l+Z, Σ(R·l+Z).
 const QList<Column>& columns(TableKind kind);
 QStringList header(TableKind kind);

@@ -127,10 +127,10 @@ private slots:
         platform::setStartNewReplacement({});
         QCOMPARE(asked.size(), 1);
         QCOMPARE(rowCount(sections), 1);
-        QCOMPARE(rowCells(sections, 0), (QStringList{"1", "", "", "медные dp = 13", "13", "1,507", "2118,078", "10",
+        QCOMPARE(rowCells(sections, 0), (QStringList{"1", "", "", "", "медные dp = 13", "13", "1,507", "2118,078", "10",
                                                      "21180,776", "2,5", "2781,268", "23962,045", "23962,045"}));
-        QCOMPARE("Скорость v=" + rowCells(sections, 0).at(5) + " м/с", text(copper, "Label1"));
-        QCOMPARE("Падение давления в системе отопления = " + rowCells(sections, 0).at(11) + " Па",
+        QCOMPARE("Скорость v=" + rowCells(sections, 0).at(6) + " м/с", text(copper, "Label1"));
+        QCOMPARE("Падение давления в системе отопления = " + rowCells(sections, 0).at(12) + " Па",
                  text(copper, "Label4"));
         QCOMPARE(text(sections, "totalsLabel"), QString("Итого: Σ(R·l+Z) = 23962,045 Па"));
         QCOMPARE(takeMessages(), QStringList());

@@ -95,7 +95,7 @@ CalculationRequest copperWaterSection()
 const QStringList steelRow{"1", "стальные водогазопроводные 21,3 × 2,8", "", "", "", "", "0,3", "14,7", "1,768", "806,866", "10",
                            "0,3", "10,489", "10,489", "102864,42"};
 const QStringList waterHeader{"№", "Трубы", "N", "P", "NP", "α", "q, л/с", "d, мм", "v, м/с", "1000i", "l, м", "k или Σξ", "h, м", "Σh, м", "ΔP, Па"};
-const QStringList heatingHeader{"№", "Q, Вт", "G, кг/ч", "Трубы", "d, мм", "v, м/с", "R, Па/м", "l, м", "R·l, Па", "Σξ",
+const QStringList heatingHeader{"№", "Q, Вт", "Δt, °С", "G, кг/ч", "Трубы", "d, мм", "v, м/с", "R, Па/м", "l, м", "R·l, Па", "Σξ",
                                 "Z, Па", "R·l+Z, Па", "Σ(R·l+Z), Па"};
 
 const QStringList polyethyleneRow{"2", "полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110", "", "", "", "", "5", "96,8", "0,679", "6,042",
@@ -103,11 +103,11 @@ const QStringList polyethyleneRow{"2", "полиэтиленовые ПЭ100 (MR
 // 1000i = 253,791 and h = i·l + Σξ·v²/19,62 = 2,827 м for copper, d = 13 мм, 0,2 л/с.
 const QStringList copperWaterRow{"3", "медные 15 × 1,0", "", "", "", "", "0,2", "13", "1,507", "253,791", "10", "2,5", "2,827", "13,92", "27725,442"};
 // R·l = 10·R; Z = Σξ·v²·ρ/2 = 2,5·1,50679²·980/2.
-const QStringList heatingRow{"1", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "10", "21180,776", "2,5", "2781,268", "23962,045", "23962,045"};
+const QStringList heatingRow{"1", "", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "10", "21180,776", "2,5", "2781,268", "23962,045", "23962,045"};
 // G = 3,6·10000/(3,635·20); no fittings.
-const QStringList glycolRow{"2", "10000", "495,2", "медные 15 × 1,0", "13", "1,001", "1324,234", "10", "13242,34", "0", "0",
+const QStringList glycolRow{"2", "10000", "20", "495,2", "медные 15 × 1,0", "13", "1,001", "1324,234", "10", "13242,34", "0", "0",
                             "13242,34", "37204,385"};
-const QStringList shorterHeatingRow{"3", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "5", "10590,388", "0", "0",
+const QStringList shorterHeatingRow{"3", "", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "5", "10590,388", "0", "0",
                                     "10590,388", "47794,773"};
 
 QStringList rowCells(const QTableView* view, int row)
@@ -284,10 +284,10 @@ private slots:
         click(calculator, "addSectionButton");
         const QStringList row = tableCells(window).value(0);
         QCOMPARE(row.size(), heatingHeader.size());
-        QCOMPARE(row.at(5), shownNumber(calculator, "Label1"));
-        QCOMPARE(row.at(6), shownNumber(calculator, "Label2"));
-        QCOMPARE(row.at(9), shownNumber(calculator, "Label10"));
-        QCOMPARE(row.at(11), shownNumber(calculator, "Label4"));
+        QCOMPARE(row.at(6), shownNumber(calculator, "Label1"));
+        QCOMPARE(row.at(7), shownNumber(calculator, "Label2"));
+        QCOMPARE(row.at(10), shownNumber(calculator, "Label10"));
+        QCOMPARE(row.at(12), shownNumber(calculator, "Label4"));
         calculator->close();
     }
 
@@ -360,18 +360,18 @@ private slots:
                                     << QStringList{"1", "стальные водогазопроводные 21,3 × 2,8", "", "", "", "", "0,5", "14,7", "2,946",
                                                    "2241,293", "10", "0,3", "29,137", "29,137", "285734,51"}
                                     << "Итого: Σh = 29,741 м, ΣΔP = 291660,02 Па";
-        QTest::newRow("heating length") << 1 << 0 << 7 << "20"
-                                        << QStringList{"1", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "20",
+        QTest::newRow("heating length") << 1 << 0 << 8 << "20"
+                                        << QStringList{"1", "", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "20",
                                                        "42361,552", "2,5", "2781,268", "45142,821", "45142,821"}
                                         << "Итого: Σ(R·l+Z) = 58385,161 Па";
         // Σξ = 4: the fittings' 2,5 and 1,5 of the free row; Z = 4·v²·ρ/2.
-        QTest::newRow("heating Σξ") << 1 << 0 << 9 << "4"
-                                    << QStringList{"1", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "10",
+        QTest::newRow("heating Σξ") << 1 << 0 << 10 << "4"
+                                    << QStringList{"1", "", "", "", "медные 15 × 1,0", "13", "1,507", "2118,078", "10",
                                                    "21180,776", "4", "4450,03", "25630,806", "25630,806"}
                                     << "Итого: Σ(R·l+Z) = 38873,146 Па";
         // G = 3,6·5000/(3,635·20) = 247,6 кг/ч; q = G/(3,6·ρ).
         QTest::newRow("heat load") << 1 << 1 << 1 << "5000"
-                                   << QStringList{"2", "5000", "247,6", "медные 15 × 1,0", "13", "0,5", "393,983", "10",
+                                   << QStringList{"2", "5000", "20", "247,6", "медные 15 × 1,0", "13", "0,5", "393,983", "10",
                                                   "3939,829", "0", "0", "3939,829", "27901,874"}
                                    << "Итого: Σ(R·l+Z) = 27901,874 Па";
     }
@@ -393,6 +393,22 @@ private slots:
         QCOMPARE(uitest::takeMessages(), QStringList());
         QTEST(rowCells(view, row), "cells");
         QTEST(totals(window), "totalsText");
+    }
+
+    // Δt of a row from a heat load: G = 3,6·10000/(3,635·10) = 990,4 кг/ч, twice the row's at 20;
+    // q = G/(3,6·1035,4) = 0,2657 л/сек, v = 4q/(π·0,013²).
+    void temperatureDropEdited()
+    {
+        window->addSection(heatingSection());
+        window->addSection(glycolSection());
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        editCell(view, 1, 2, "10");
+        QCOMPARE(uitest::takeMessages(), QStringList());
+        const QStringList cells = rowCells(view, 1);
+        QCOMPARE(cells.mid(1, 3), (QStringList{"10000", "10", "990,4"}));
+        QCOMPARE(cells.at(6), QString("2,002"));
+        click(window, "undoButton");
+        QCOMPARE(rowCells(view, 1), glycolRow);
     }
 
     // What does not compute is refused with the calculator's own words; the cell keeps its value.
