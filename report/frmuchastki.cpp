@@ -113,6 +113,14 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     fillRecentMenu();
 }
 
+// The history empties itself as the model goes and says so, when the members declared after
+// the model are gone already.
+frmuchastki::~frmuchastki()
+{
+    disconnect(&model.history(), nullptr, this, nullptr);
+    disconnect(&model, nullptr, this, nullptr);
+}
+
 bool frmuchastki::isModified() const { return titleEdited || !model.history().isClean(); }
 
 bool frmuchastki::addSection(const calc::CalculationRequest& request)

@@ -27,6 +27,7 @@ class frmuchastki : public QWidget {
 public:
     explicit frmuchastki(report::RecordLookup records, report::CalculatorOpener calculators = {},
                          QWidget* parent = nullptr);
+    ~frmuchastki() override;
 
     // Appends the section, calculated again, as a new row; false when it does not compute or is
     // of another system than the table's and the user keeps this table.

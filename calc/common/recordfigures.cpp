@@ -55,7 +55,11 @@ QString filled(const QString& pattern, const QStringList& texts)
     return text;
 }
 
-int decimalExponent(double value) { return int(std::floor(std::log10(std::abs(value)))); }
+// 0 for a value with no exponent (zero, or not finite), which callers have written already.
+int decimalExponent(double value)
+{
+    return value == 0 || !std::isfinite(value) ? 0 : int(std::floor(std::log10(std::abs(value))));
+}
 
 // The value rounded to n significant digits, as its text reads back.
 double roundedSignificant(double value, int digits)
@@ -66,9 +70,9 @@ double roundedSignificant(double value, int digits)
     const double scale = std::pow(10.0, digits - 1 - exponent);
     if (std::isfinite(scale) && scale > 0)
         return std::nearbyint(value * scale) / scale;
-    // A figure so small that its scale overflows is rounded by its mantissa.
-    const double unit = std::pow(10.0, digits - 1);
-    return std::nearbyint(value / std::pow(10.0, exponent) * unit) / unit * std::pow(10.0, exponent);
+    // A figure so small that its scale overflows is rounded by the C library's exponent form,
+    // which holds even the smallest double's digits.
+    return QString::number(value, 'e', digits - 1).toDouble();
 }
 
 }  // namespace
@@ -80,9 +84,15 @@ QString significantText(double value, int digits)
     if (value == 0)
         return QStringLiteral("0");
     const double rounded = roundedSignificant(value, digits);
+    if (rounded == 0 || !std::isfinite(rounded))
+        return std::isfinite(rounded) ? QStringLiteral("0") : QStringLiteral("—");
     const int exponent = decimalExponent(rounded);
-    if (exponent >= digits || exponent < -4)
-        return plainText(rounded / std::pow(10.0, exponent), digits - 1) + QStringLiteral("·10") + superscript(exponent);
+    if (exponent >= digits || exponent < -4) {
+        const QString scientific = QString::number(rounded, 'e', digits - 1);  // "4.778e+04"
+        const qsizetype e = scientific.indexOf(u'e');
+        return plainText(scientific.left(e).toDouble(), digits - 1) + QStringLiteral("·10")
+               + superscript(scientific.mid(e + 1).toInt());
+    }
     return plainText(rounded, digits - 1 - exponent);
 }
 

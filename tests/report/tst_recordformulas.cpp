@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -284,6 +285,7 @@ private slots:
         QTest::newRow("negative") << -0.0123456 << 3 << "-0,0123";
         QTest::newRow("huge") << 6.0221e23 << 4 << "6,022·10²³";
         QTest::newRow("smaller than a scale can hold") << 1.23456e-307 << 4 << "1,235·10⁻³⁰⁷";
+        QTest::newRow("the smallest double") << std::numeric_limits<double>::denorm_min() << 4 << "4,941·10⁻³²⁴";
     }
     void significantDigits()
     {
