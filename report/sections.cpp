@@ -1,6 +1,6 @@
 #include "report/sections.h"
 
-#include "calc/carrier/typednumber.h"
+#include "calc/carrier/heatload.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
 #include "calc/fixtures/fixtureflow.h"
@@ -66,7 +66,7 @@ std::optional<double> massFlow(const calc::CalculationRequest& request)
     const std::optional<calc::HeatLoad>& load = request.load;
     if (!load || load->heatCapacity <= 0 || load->temperatureDrop <= 0)
         return std::nullopt;
-    return calc::carrier::roundedToDecimals(3.6 * load->heat / (load->heatCapacity * load->temperatureDrop), 1);
+    return calc::carrier::shownMassFlow(*load);
 }
 
 // N, P, NP and α as the fixtures window shows them; empty where the flow was typed.

@@ -4,7 +4,7 @@
 #include "calc/building/pexalpexcatalog.h"
 #include "calc/building/pexcatalog.h"
 #include "calc/carrier/carrierreference.h"
-#include "calc/carrier/typednumber.h"
+#include "calc/carrier/heatload.h"
 #include "calc/common/calculationdescription.h"
 #include "calc/common/tablerecord.h"
 #include "calc/common/valueparse.h"
@@ -61,9 +61,8 @@ QString carrierLine(const CalculationRequest& request, bool otherCarrier)
 // G as the load window showed it, to 0,1 кг/ч.
 QString loadLine(const HeatLoad& load)
 {
-    const double massFlow = 3.6 * load.heat / (load.heatCapacity * load.temperatureDrop);
     return QStringLiteral("Q = %1 Вт, Δt = %2 °С, G = 3,6·Q/(c·Δt) = %3 кг/ч")
-        .arg(exactText(load.heat), exactText(load.temperatureDrop), exactText(carrier::roundedToDecimals(massFlow, 1)));
+        .arg(exactText(load.heat), exactText(load.temperatureDrop), exactText(carrier::shownMassFlow(load)));
 }
 
 QStringList conditionLines(const Screen& screen, const CalculationRequest& request, SystemKind kind, const Figures& figures)

@@ -14,7 +14,12 @@ const NumberField dropField{QStringLiteral("разность температу�
 const NumberField heatCapacityField{QStringLiteral("теплоёмкость теплоносителя c, кДж/(кг·К)"),
                                     QStringLiteral("Теплоёмкость c"), QStringLiteral("кДж/(кг·К)"), minHeatCapacity,
                                     maxHeatCapacity};
+
+double unroundedMassFlow(const HeatLoad& load) { return 3.6 * load.heat / (load.heatCapacity * load.temperatureDrop); }
+
 }  // namespace
+
+double shownMassFlow(const HeatLoad& load) { return roundedToDecimals(unroundedMassFlow(load), 1); }
 
 LoadAnswer flowFromLoad(const LoadInput& input)
 {
@@ -34,9 +39,9 @@ LoadAnswer flowFromLoad(const LoadInput& input)
     const double load = values[0];
     const double drop = values[1];
     const double heatCapacity = input.carrierHeatCapacity ? *input.carrierHeatCapacity : values[2];
-    const double massFlow = 3.6 * load / (heatCapacity * drop);
     answer.load = HeatLoad{load, drop, heatCapacity};
-    answer.massFlow = roundedToDecimals(massFlow, 1);
+    const double massFlow = unroundedMassFlow(*answer.load);
+    answer.massFlow = shownMassFlow(*answer.load);
     if (!input.carrierDensity || *input.carrierDensity <= 0) {
         answer.message = QStringLiteral("Плотность теплоносителя не задана: выберите на экране температуру воды "
                                         "или теплоноситель из справочника, или введите ρ");

@@ -14,6 +14,9 @@ inline constexpr double maxTemperatureDrop = 150;  // К
 inline constexpr double minHeatCapacity = 1;    // кДж/(кг·К)
 inline constexpr double maxHeatCapacity = 5;    // кДж/(кг·К)
 
+// G = 3,6·Q/(c·Δt), кг/ч, as the load window shows it: to 0,1 кг/ч.
+double shownMassFlow(const HeatLoad& load);
+
 // What the load window reads: the typed load and Δt, the typed c, and what the screen knows of
 // its carrier (c and ρ as shown there), if anything.
 struct LoadInput {
