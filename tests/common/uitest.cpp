@@ -18,13 +18,87 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 
 namespace uitest {
 namespace {
 QStringList messages;
 QStringList fileErrors;
 QList<QUrl> documents;
+
+struct ModalAnswer {
+    std::function<bool(QWidget*)> matches;
+    std::function<void(QWidget*)> answer;
+};
+// Answers registered and not yet given, oldest first, and the windows they were given to.
+QList<ModalAnswer> pendingAnswers;
+QList<QPointer<QWidget>> answeredWindows;
+bool answerPollScheduled = false;
+
+constexpr int answerPollMs = 10;
+// How often the watchdog looks, and how long a window answered on purpose may stay up, in its
+// looks: a sanitizer build on a loaded machine is many times slower than a release build.
+constexpr int watchdogMs = 1000;
+constexpr int answeredWindowLooks = 120;
+
+bool answered(const QWidget* modal)
+{
+    return std::any_of(answeredWindows.cbegin(), answeredWindows.cend(),
+                       [modal](const QPointer<QWidget>& window) { return window == modal; });
+}
+
+void pollForAnswer();
+
+void schedulePoll()
+{
+    if (answerPollScheduled || pendingAnswers.isEmpty())
+        return;
+    answerPollScheduled = true;
+    // A new single shot each time: an answer that opens the next window waits in that window's
+    // own event loop, where a timer still inside its handler would not fire again.
+    QTimer::singleShot(answerPollMs, qApp, pollForAnswer);
+}
+
+void pollForAnswer()
+{
+    answerPollScheduled = false;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || answered(modal) || pendingAnswers.isEmpty() || !pendingAnswers.first().matches(modal)) {
+        schedulePoll();
+        return;
+    }
+    const ModalAnswer next = pendingAnswers.takeFirst();
+    answeredWindows.append(modal);
+    schedulePoll();
+    next.answer(modal);
+}
+
+void watchModalWindows()
+{
+    static QPointer<QWidget> lastAnswered;
+    static int looks = 0;
+    QWidget* modal = QApplication::activeModalWidget();
+    answeredWindows.removeAll(nullptr);
+    if (!modal)
+        return;
+    if (!pendingAnswers.isEmpty() && pendingAnswers.first().matches(modal))
+        return;
+    if (answered(modal)) {
+        looks = modal == lastAnswered ? looks + 1 : 1;
+        lastAnswered = modal;
+        if (looks < answeredWindowLooks)
+            return;
+    }
+    modal->close();
+    qFatal("unexpected modal window: %s", qPrintable(modal->windowTitle()));
+}
 }  // namespace
+
+void answerModalWidget(const std::function<bool(QWidget*)>& matches, const std::function<void(QWidget*)>& answer)
+{
+    pendingAnswers.append({matches, answer});
+    schedulePoll();
+}
 
 void initialise()
 {
@@ -38,13 +112,8 @@ void initialise()
     // A long work goes on to its end without showing its bar, which would be a modal window.
     platform::setProgressReplacement([](const QString&, qint64, qint64) { return true; });
     auto* watchdog = new QTimer(qApp);
-    QObject::connect(watchdog, &QTimer::timeout, qApp, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-            qFatal("unexpected modal window: %s", qPrintable(modal->windowTitle()));
-        }
-    });
-    watchdog->start(200);
+    QObject::connect(watchdog, &QTimer::timeout, qApp, watchModalWindows);
+    watchdog->start(watchdogMs);
 }
 
 QStringList takeMessages() { return std::exchange(messages, {}); }

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 
 namespace uitest {
 
@@ -13,6 +14,17 @@ namespace uitest {
 // sinks, the document recorder, progress bars that never show and a watchdog that fails a test
 // stuck behind an unexpected modal window.
 void initialise();
+
+// Answers a modal window the test opens on purpose: `answer` runs once a modal window of type T
+// is the active one, however long the machine takes to show it; the watchdog leaves such a window
+// alone. Register the answer before the call that opens the window.
+void answerModalWidget(const std::function<bool(QWidget*)>& matches, const std::function<void(QWidget*)>& answer);
+template <class T>
+void answerModal(const std::function<void(T*)>& answer)
+{
+    answerModalWidget([](QWidget* modal) { return qobject_cast<T*>(modal) != nullptr; },
+                      [answer](QWidget* modal) { answer(qobject_cast<T*>(modal)); });
+}
 
 // Input error texts shown since the last call, oldest first; the list is emptied.
 QStringList takeMessages();

@@ -4,12 +4,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <csignal>
 
 // The program's start: Qt's own texts in Russian, and no end by a file size limit.
@@ -35,22 +35,27 @@ private slots:
         old.close();
         QString question;
         QString yes;
-        QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        QString typed;
+        uitest::answerModal<QFileDialog>([&](QFileDialog* dialog) {
             dialog->setDirectory(folder.path());
-            uitest::child<QLineEdit>(dialog, "fileNameEdit")->setText("участки");
-            QTimer::singleShot(0, this, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                QVERIFY(box);
+            // Its folder is read by a thread; a name typed before it is there would meet the
+            // completer's list of the folder's files.
+            auto* files = dialog->findChild<QFileSystemModel*>();
+            QVERIFY(files);
+            QVERIFY(QTest::qWaitFor([&] { return files->rowCount(files->index(folder.path())) == 1; }, 60000));
+            uitest::answerModal<QMessageBox>([&](QMessageBox* box) {
                 question = box->text();
                 yes = box->button(QMessageBox::Yes)->text();
                 box->button(QMessageBox::Yes)->click();
             });
-            QTest::keyClick(uitest::child<QLineEdit>(dialog, "fileNameEdit"), Qt::Key_Return);
+            auto* name = uitest::child<QLineEdit>(dialog, "fileNameEdit");
+            name->setText("участки");
+            typed = name->text();
+            QTest::keyClick(name, Qt::Key_Return);
         });
         const QString chosen = platform::saveFileName(nullptr, "Сохранить таблицу участков", "таблица.talver",
                                                       "Таблица участков (*.talver)", "talver");
+        QCOMPARE(typed, QString("участки"));
         QCOMPARE(question, QString("участки.talver уже существует.\nЗаменить его?"));
         QCOMPARE(yes, QString("&Да"));
         QCOMPARE(chosen, folder.filePath("участки.talver"));

@@ -1,10 +1,10 @@
 #include "platform/messagebox.h"
 #include "platform/palette.h"
+#include "tests/common/uitest.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -16,12 +16,10 @@ struct ShownBox {
 };
 
 // What the modal box that show() opens holds; the box is closed by its OK button.
-ShownBox shownBox(QObject* context, const std::function<void()>& show)
+ShownBox shownBox(const std::function<void()>& show)
 {
     ShownBox shown;
-    QTimer::singleShot(0, context, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
+    uitest::answerModal<QMessageBox>([&](QMessageBox* box) {
         shown = {box->windowTitle(), box->text(), box->icon(), box->buttons().size()};
         box->accept();
     });
@@ -36,7 +34,7 @@ class MessageBoxTest : public QObject {
 private slots:
     void inputErrorBox()
     {
-        const ShownBox shown = shownBox(this, [] {
+        const ShownBox shown = shownBox([] {
             platform::showInputError(nullptr, "расход не должен равняться нулю!\r введите значение расхода");
         });
         QCOMPARE(shown.title, QString("ошибка ввода"));
@@ -47,7 +45,7 @@ private slots:
 
     void fileErrorBox()
     {
-        const ShownBox shown = shownBox(this, [] {
+        const ShownBox shown = shownBox([] {
             platform::showFileError(nullptr, "/home/u/нет/таблица.csv", "No such file or directory");
         });
         QCOMPARE(shown.title, QString("ошибка записи файла"));

@@ -85,8 +85,7 @@ private slots:
         click(w, "Option2");
         QVERIFY(!child<QWidget>(w, "carrierButton")->isEnabled());
         QVERIFY(!child<QWidget>(w, "loadButton")->isEnabled());
-        QTest::qWait(0);
-        QVERIFY(!shownWindow(QStringLiteral("frmteplonositel")));
+        QTRY_VERIFY(!shownWindow(QStringLiteral("frmteplonositel")));
     }
 
     // Ethylene glycol 40 % at 50 °С: ρ = 1035,4 kg/m³, ν·10⁶ = 1,267 m²/s. With d = 20 mm,
@@ -282,12 +281,10 @@ private slots:
         heatingSection(11, QStringLiteral("60"));
         QWidget* load = openTool("loadButton", "frmnagruzka");
         QTest::keyClick(load, Qt::Key_Escape);
-        QTest::qWait(0);
-        QVERIFY(!shownWindow(QStringLiteral("frmnagruzka")));
+        QTRY_VERIFY(!shownWindow(QStringLiteral("frmnagruzka")));
         QWidget* reference = openTool("carrierButton", "frmteplonositel");
         QTest::keyClick(reference, Qt::Key_Escape);
-        QTest::qWait(0);
-        QVERIFY(!shownWindow(QStringLiteral("frmteplonositel")));
+        QTRY_VERIFY(!shownWindow(QStringLiteral("frmteplonositel")));
     }
 };
 
