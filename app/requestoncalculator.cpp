@@ -270,8 +270,16 @@ bool setFlow(QWidget* calculator, const calc::CalculationRequest& request, const
     if (const auto& supply = request.fixtures) {
         QWidget* window = openTool(calculator, QStringLiteral("fixturesButton"), QStringLiteral("frmpribory"));
         const auto& probability = supply->probability;
+        auto* waterList = window ? control<QComboBox>(window, QStringLiteral("waterKindList")) : nullptr;
+        auto* kindList = window ? control<QComboBox>(window, QStringLiteral("fixtureKindList")) : nullptr;
+        // A fixture of table А.1 gives q0 from the column of its water, a typed q0 is typed.
+        const bool kindChosen = !supply->fixtureKind.isEmpty();
         return window && type(window, QStringLiteral("fixturesInput"), calc::storedNumberText(supply->fixtures))
-               && type(window, QStringLiteral("fixtureFlowInput"), calc::storedNumberText(supply->fixtureFlow))
+               && (kindChosen ? chooseItem(waterList, int(supply->water))
+                                    && chooseItem(kindList, kindList->findText(supply->fixtureKind))
+                              : chooseItem(kindList, 0)
+                                    && type(window, QStringLiteral("fixtureFlowInput"),
+                                            calc::storedNumberText(supply->fixtureFlow)))
                && (probability ? choose(window, QStringLiteral("typedProbabilityOption"))
                                      && type(window, QStringLiteral("probabilityInput"), calc::storedNumberText(*probability))
                                : choose(window, QStringLiteral("computedProbabilityOption"))

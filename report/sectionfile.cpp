@@ -3,6 +3,7 @@
 #include "calc/carrier/carrierreference.h"
 #include "calc/common/namedrequest.h"
 #include "calc/fixtures/fixtureflow.h"
+#include "calc/fixtures/fixturekinds.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -61,6 +62,10 @@ QJsonObject sectionObject(const Section& section, const calc::TableRecord& recor
         } else {
             supply.insert(QStringLiteral("consumers"), fixtures->consumers);
             supply.insert(QStringLiteral("hourNorm"), fixtures->hourNorm);
+        }
+        if (!fixtures->fixtureKind.isEmpty()) {
+            supply.insert(QStringLiteral("fixture"), fixtures->fixtureKind);
+            supply.insert(QStringLiteral("water"), calc::fixtures::waterName(fixtures->water));
         }
         object.insert(QStringLiteral("fixtures"), supply);
     }
@@ -238,13 +243,15 @@ void readLoad(SectionReader& reader, calc::CalculationRequest& request, QString&
     request.load = load;
 }
 
-// N and q0 of the fixtures, with P or the U and q_hr,u it follows from.
+// N and q0 of the fixtures, with P or the U and q_hr,u it follows from, and the fixture of
+// table А.1 that gave q0.
 void readFixtures(SectionReader& reader, calc::CalculationRequest& request, QString& fault)
 {
-    const auto fields = reader.members("fixtures", false, false);
+    const auto fields = reader.members("fixtures", false, false, {QStringLiteral("fixture"), QStringLiteral("water")});
     if (fields.isEmpty())
         return;
     calc::FixtureSupply supply;
+    std::optional<QString> water;
     for (const auto& [name, value] : fields) {
         if (name == QLatin1StringView("count"))
             supply.fixtures = value.toDouble();
@@ -256,9 +263,29 @@ void readFixtures(SectionReader& reader, calc::CalculationRequest& request, QStr
             supply.consumers = value.toDouble();
         else if (name == QLatin1StringView("hourNorm"))
             supply.hourNorm = value.toDouble();
+        else if (name == QLatin1StringView("fixture"))
+            supply.fixtureKind = value.toString();
+        else if (name == QLatin1StringView("water"))
+            water = value.toString();
         else if (fault.isEmpty())
             fault = QStringLiteral("у расхода по приборам нет поля «%1»").arg(name);
     }
+    // A fixture of table А.1 is named with the water of its column.
+    const std::optional<calc::FixtureWater> named = water ? calc::fixtures::waterOfName(*water) : std::nullopt;
+    if (named)
+        supply.water = *named;
+    const auto waterFault = [&]() -> QString {
+        if (!supply.fixtureKind.isEmpty() && !water)
+            return QStringLiteral("у расхода по приборам с прибором нет поля «water»");
+        if (water && supply.fixtureKind.isEmpty())
+            return QStringLiteral("у расхода по приборам вода «%1» без прибора").arg(*water);
+        if (water && !named)
+            return QStringLiteral("вода расхода по приборам «%1» не из списка: %2")
+                .arg(*water, calc::fixtures::waterNames().join(QStringLiteral(", ")));
+        return {};
+    };
+    if (fault.isEmpty())
+        fault = waterFault();
     request.fixtures = supply;
 }
 

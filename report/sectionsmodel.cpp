@@ -2,6 +2,7 @@
 
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
+#include "calc/fixtures/fixtureflow.h"
 #include "report/renderings.h"
 #include "report/sectionedit.h"
 
@@ -61,6 +62,9 @@ QVariant SectionsModel::data(const QModelIndex& index, int role) const
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && field == Field::Pipes)
         return rows.at(index.row()).outcome.headLossText;
+    if (role == Qt::ToolTipRole && field == Field::Alpha && rows.at(index.row()).request.fixtures)
+        return calc::fixtures::alphaSourceText(
+            calc::fixtures::fixtureFigures(*rows.at(index.row()).request.fixtures).alphaSource);
     return {};
 }
 

@@ -153,7 +153,8 @@ int main(int argc, char* argv[])
             }
         }
     } else if (which.startsWith(QLatin1String("fixtures"))) {
-        // fixturesT:N:q0:P, or fixturesT:N:q0:U:q_hr,u for P from the consumers.
+        // fixturesT:N:q0:P, or fixturesT:N:q0:U:q_hr,u for P from the consumers; q0 as #K chooses
+        // the K-th fixture of the list.
         const QStringList parts = which.mid(8).split(u':');
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(parts.value(0).toInt()))->click();
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -163,7 +164,10 @@ int main(int argc, char* argv[])
             if (window->objectName() != QLatin1String("frmpribory"))
                 continue;
             window->findChild<QLineEdit*>(QStringLiteral("fixturesInput"))->setText(parts.value(1));
-            window->findChild<QLineEdit*>(QStringLiteral("fixtureFlowInput"))->setText(parts.value(2));
+            if (parts.value(2).startsWith(u'#'))
+                window->findChild<QComboBox*>(QStringLiteral("fixtureKindList"))->setCurrentIndex(parts.value(2).mid(1).toInt());
+            else
+                window->findChild<QLineEdit*>(QStringLiteral("fixtureFlowInput"))->setText(parts.value(2));
             if (parts.size() > 4) {
                 window->findChild<QRadioButton*>(QStringLiteral("computedProbabilityOption"))->click();
                 window->findChild<QLineEdit*>(QStringLiteral("consumersInput"))->setText(parts.value(3));

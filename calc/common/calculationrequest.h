@@ -51,14 +51,23 @@ struct HeatLoad {
     double heatCapacity = 0;     // c, kJ/(kg·K)
 };
 
+// The water whose column of table А.1 of СП 30.13330.2020 gives a fixture's q0: of a cold or a
+// hot system, or the total of a combined input.
+enum class FixtureWater { Cold, Hot, Total };
+
 // The fixtures a water-supply section serves, from which its flow was worked out by the
-// probability method: q = 5·q0·α, α by NP from table Б.2 of СП 30.13330.2020.
+// probability method: q = 5·q0·α, α by N and P from table Б.1 or by NP from table Б.2 of
+// СП 30.13330.2020.
 struct FixtureSupply {
     double fixtures = 0;     // N
     double fixtureFlow = 0;  // q0, l/s
     std::optional<double> probability;  // P as typed; none where it follows from U and q_hr,u
     double consumers = 0;    // U
     double hourNorm = 0;     // q_hr,u, l/h
+    // The row of table А.1 that gave q0, by its printed number and name, and the water of its
+    // column; empty where q0 was typed.
+    QString fixtureKind{};
+    FixtureWater water = FixtureWater::Cold;
 };
 
 // One calculation as a calculator ran it: all that the user set, enough to run it again.

@@ -1,6 +1,7 @@
 #include "calc/screen/screenwidgets.h"
 
 #include "calc/common/valueparse.h"
+#include "calc/fixtures/fixturekinds.h"
 #include "calc/fixtures/fixturestool.h"
 #include "calc/screen/showncalculation.h"
 #include "help/formulahelp.h"
@@ -83,8 +84,9 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
     shown->watchInputs(window);
     // Every calculator has its fixtures button beside the flow input.
     if (auto* fixturesButton = window->findChild<QAbstractButton*>(QStringLiteral("fixturesButton"))) {
-        auto* fixtures = new FixturesTool(fixturesButton, parts.flowInput,
-                                          [parts] { return parts.sizeConditions().flow.unit; }, window);
+        auto* fixtures = new FixturesTool(
+            fixturesButton, parts.flowInput, [parts] { return parts.sizeConditions().flow.unit; },
+            [record, parts] { return calc::fixtures::systemWater(record, parts.sizeConditions().chosen); }, window);
         shown->takeFixturesFrom([fixtures] { return fixtures->stillApplied(); });
     }
     QObject::connect(parts.reportButton, &QAbstractButton::clicked, shown, [record, shown] {

@@ -98,8 +98,12 @@ void addSectionLines(RecordLines& record, const CalculationRequest& request, con
         const QStringList types = systemTypes(kind);
         const int position = choiceAt(request.conditions.chosen, SystemType);
         const double k = figures.localShare.value_or(0);
-        record.text(QStringLiteral("Местные сопротивления: k = %1 (%2; СНиП 2.04.01-85*)")
-                        .arg(exactText(k), position >= 0 && position < types.size() ? types.at(position) : QString()));
+        // The cold-water shares stand in the current code as in the older one; the hot-water ones
+        // are cited from the code they were taken from.
+        record.text(QStringLiteral("Местные сопротивления, %1: k = %2 (%3)")
+                        .arg(position >= 0 && position < types.size() ? types.at(position) : QString(), exactText(k),
+                             kind == SystemKind::ColdWater ? QStringLiteral("СП 30.13330.2020, 8.28")
+                                                           : QStringLiteral("СНиП 2.04.01-85*")));
         record.formula(QStringLiteral("H = i·L·(1+k) = %1·%2·(1+%3) = %4 м"),
                        {figure(QStringLiteral("i")), exact(length), exact(k)},
                        [](const std::vector<double>& x) { return x[0] * x[1] * (1 + x[2]); }, QStringLiteral("H"));

@@ -85,6 +85,8 @@ void compareRequests(const calc::CalculationRequest& opened, const calc::Calcula
         QCOMPARE(opened.fixtures->probability, original.fixtures->probability);
         QCOMPARE(opened.fixtures->consumers, original.fixtures->consumers);
         QCOMPARE(opened.fixtures->hourNorm, original.fixtures->hourNorm);
+        QCOMPARE(opened.fixtures->fixtureKind, original.fixtures->fixtureKind);
+        QCOMPARE(opened.fixtures->water, original.fixtures->water);
     }
     QCOMPARE(opened.load.has_value(), original.load.has_value());
     if (original.load) {
@@ -159,6 +161,14 @@ private slots:
             << 2
             << QStringList{"click Option4", "click Option6", "choose Combo3 #1", "choose Combo1 #6", "choose Combo2 #1",
                            "click Option2", "type Text1 3", "type Text3 25", "click Command3"}
+            << classic << QStringList{} << water;
+        QTest::newRow("II-2 hot water, flow from fixtures of table А.1")
+            << 2
+            << QStringList{"click Option6", "choose Combo3 #1", "choose Combo1 #6", "choose Combo2 #1", "click fixturesButton",
+                           "@frmpribory paste fixturesInput 4",
+                           "@frmpribory choose fixtureKindList 12 Душ в групповой установке со смесителем",
+                           "@frmpribory paste probabilityInput 0.3", "@frmpribory click applyButton",
+                           "@frmpribory click closeButton", "type Text3 25", "click Command3"}
             << classic << QStringList{} << water;
         QTest::newRow("II-3 flow from the fixtures, m³/h")
             << 3

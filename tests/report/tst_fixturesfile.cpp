@@ -26,6 +26,8 @@ Section polyethyleneSection(double flow, calc::FlowUnit unit, std::optional<calc
 
 calc::FixtureSupply fromConsumers() { return {40, 0.3, std::nullopt, 100, 15.6}; }
 calc::FixtureSupply typedProbability() { return {4, 0.3, 0.1, 0, 0}; }
+const QString shower = QStringLiteral("12 Душ в групповой установке со смесителем");
+calc::FixtureSupply hotShowers() { return {4, 0.14, 0.1, 0, 0, shower, calc::FixtureWater::Hot}; }
 
 QJsonObject savedSection(const QByteArray& bytes, int position)
 {
@@ -50,17 +52,21 @@ private slots:
     {
         const QList<Section> sections{polyethyleneSection(1.7827, calc::FlowUnit::LitresPerSecond, fromConsumers()),
                                       polyethyleneSection(3.294, calc::FlowUnit::CubicMetresPerHour, typedProbability()),
-                                      polyethyleneSection(2, calc::FlowUnit::LitresPerSecond, std::nullopt)};
+                                      polyethyleneSection(2, calc::FlowUnit::LitresPerSecond, std::nullopt),
+                                      polyethyleneSection(0.427, calc::FlowUnit::LitresPerSecond, hotShowers())};
         const QByteArray bytes = sectionsFile(sections, record);
         QCOMPARE(savedSection(bytes, 0).value("fixtures").toObject(),
                  (QJsonObject{{"count", 40}, {"fixtureFlow", 0.3}, {"consumers", 100}, {"hourNorm", 15.6}}));
         QCOMPARE(savedSection(bytes, 1).value("fixtures").toObject(),
                  (QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 0.1}}));
         QVERIFY(!savedSection(bytes, 2).contains("fixtures"));
+        QCOMPARE(savedSection(bytes, 3).value("fixtures").toObject(),
+                 (QJsonObject{{"count", 4}, {"fixtureFlow", 0.14}, {"probability", 0.1}, {"fixture", shower},
+                              {"water", "горячая"}}));
 
         const SectionsRead read = readSectionsFile(bytes, record);
         QCOMPARE(read.error, QString());
-        QCOMPARE(read.sections.size(), 3);
+        QCOMPARE(read.sections.size(), 4);
         const std::optional<calc::FixtureSupply> consumers = read.sections.at(0).request.fixtures;
         QVERIFY(consumers);
         QCOMPARE(consumers->fixtures, 40.0);
@@ -73,6 +79,11 @@ private slots:
         QCOMPARE(typed->fixtures, 4.0);
         QCOMPARE(typed->probability, std::optional(0.1));
         QVERIFY(!read.sections.at(2).request.fixtures);
+        QCOMPARE(typed->fixtureKind, QString());
+        const std::optional<calc::FixtureSupply> showers = read.sections.at(3).request.fixtures;
+        QVERIFY(showers);
+        QCOMPARE(showers->fixtureKind, shower);
+        QCOMPARE(showers->water, calc::FixtureWater::Hot);
     }
 
     // Fixtures that the window would refuse, or that give another flow than the section's, are
@@ -91,9 +102,37 @@ private slots:
                                              << prefix + "расход 0,915 м куб/ч не равен расходу по приборам q = 3,294 м куб/ч.";
         QTest::newRow("P above 1") << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 1.5}} << 0.915 << "l/s"
                                    << prefix + "расход по приборам: вероятность P должна быть больше 0 и не больше 1.";
-        QTest::newRow("table Б.1") << QJsonObject{{"count", 200}, {"fixtureFlow", 0.3}, {"probability", 0.15}} << 1.0 << "l/s"
-                                   << prefix + "расход по приборам: при P > 0,1 и N ≤ 200 α берётся по табл. Б.1 "
-                                               "СП 30.13330.2020, которой в программе нет: α и q не определены.";
+        QTest::newRow("P above table Б.1") << QJsonObject{{"count", 10}, {"fixtureFlow", 0.3}, {"probability", 0.85}} << 1.0
+                                           << "l/s"
+                                           << prefix + "расход по приборам: при N ≤ 200 α берётся по табл. Б.1 "
+                                                       "СП 30.13330.2020, которая дана для P от 0,1 до 0,8: P = 0,85 больше 0,8.";
+        const QString bath = QStringLiteral("6 Ванна со смесителем (в том числе общим для ванн и умывальника)");
+        QTest::newRow("q0 not the fixture's")
+            << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 0.1}, {"fixture", bath}, {"water", "холодная"}}
+            << 0.915 << "l/s"
+            << prefix + "расход по приборам: расход прибора q0 = 0,3 л/с не равен расходу прибора «" + bath
+                   + "» по табл. А.1 q0 = 0,18 л/с.";
+        QTest::newRow("no such fixture")
+            << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 0.1}, {"fixture", "99 Фонтан"}, {"water", "общая"}}
+            << 0.915 << "l/s" << prefix + "расход по приборам: прибора «99 Фонтан» нет в табл. А.1 СП 30.13330.2020.";
+        QTest::newRow("no hot water at a cistern WC")
+            << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 0.1}, {"fixture", "16 Унитаз со смывным бачком"},
+                           {"water", "горячая"}}
+            << 0.915 << "l/s"
+            << prefix + "расход по приборам: у прибора «16 Унитаз со смывным бачком» нет расхода воды «горячая».";
+        QTest::newRow("water not in the list")
+            << QJsonObject{{"count", 4}, {"fixtureFlow", 0.18}, {"probability", 0.1}, {"fixture", bath}, {"water", "тёплая"}}
+            << 0.549 << "l/s"
+            << prefix + "вода расхода по приборам «тёплая» не из списка: холодная, горячая, общая.";
+        QTest::newRow("fixture without water")
+            << QJsonObject{{"count", 4}, {"fixtureFlow", 0.18}, {"probability", 0.1}, {"fixture", bath}} << 0.549 << "l/s"
+            << prefix + "у расхода по приборам с прибором нет поля «water».";
+        QTest::newRow("water without fixture")
+            << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 0.1}, {"water", "холодная"}} << 0.915 << "l/s"
+            << prefix + "у расхода по приборам вода «холодная» без прибора.";
+        QTest::newRow("fixture as a number")
+            << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 0.1}, {"fixture", 6}, {"water", "холодная"}}
+            << 0.915 << "l/s" << "Файл поврежден: участок «1», поле «fixtures».";
         QTest::newRow("unknown field") << QJsonObject{{"count", 4}, {"fixtureFlow", 0.3}, {"probability", 0.1}, {"colour", 1}}
                                        << 0.915 << "l/s" << prefix + "у расхода по приборам нет поля «colour».";
         QTest::newRow("count as text") << QJsonObject{{"count", "4"}, {"fixtureFlow", 0.3}, {"probability", 0.1}} << 0.915

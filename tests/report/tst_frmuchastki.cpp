@@ -453,34 +453,44 @@ private slots:
     // A section whose flow came from 40 fixtures of 0,3 л/с with P from 100 consumers of
     // 15,6 л/ч: P = 15,6·100/(3600·0,3·40), NP = 1,4444, α = 1,1884, q = 5·0,3·α = 1,7827.
     // With P from U, NP does not depend on N; a typed P of 0,1 for 4 fixtures gives
-    // NP = 0,4, α = 0,61, q = 0,915. v = 4q/(π·0,0968²).
+    // NP = 0,4, α = 0,61, q = 0,915; a P of 0,5 for 40 reads table Б.1, α = 5,83, q = 8,745; one
+    // fixture gives its q0 = 0,3. v = 4q/(π·0,0968²).
     void fixturesEdited_data()
     {
         QTest::addColumn<QStringList>("edits");  // column, typed; column, typed…
         QTest::addColumn<QStringList>("cells");  // N, P, NP, α, q, d, v
         QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("source");  // the tooltip of α
+        const QString b2 = QStringLiteral("табл. Б.2 СП 30.13330.2020");
         QTest::newRow("as added") << QStringList() << QStringList{"40", "0,03611", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
-                                  << QStringList();
+                                  << QStringList() << b2;
         QTest::newRow("N from U") << QStringList{"2", "80"}
                                   << QStringList{"80", "0,01806", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
-                                  << QStringList();
+                                  << QStringList() << b2;
         QTest::newRow("P typed, then N") << QStringList{"3", "0.1", "2", "4"}
-                                         << QStringList{"4", "0,1", "0,4", "0,61", "0,915", "96,8", "0,124"} << QStringList();
+                                         << QStringList{"4", "0,1", "0,4", "0,61", "0,915", "96,8", "0,124"} << QStringList() << b2;
         QTest::newRow("N not whole") << QStringList{"2", "2.5"}
                                      << QStringList{"40", "0,03611", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
-                                     << QStringList{"Число приборов N должно быть целым числом от 1 до 1000000"};
+                                     << QStringList{"Число приборов N должно быть целым числом от 1 до 1000000"} << b2;
         QTest::newRow("P of table Б.1") << QStringList{"3", "0.5"}
-                                        << QStringList{"40", "0,03611", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
-                                        << QStringList{"При P > 0,1 и N ≤ 200 α берётся по табл. Б.1 СП 30.13330.2020, "
-                                                       "которой в программе нет: α и q не определены"};
+                                        << QStringList{"40", "0,5", "20", "5,83", "8,745", "96,8", "1,188"} << QStringList()
+                                        << QStringLiteral("табл. Б.1 СП 30.13330.2020");
+        QTest::newRow("P above table Б.1") << QStringList{"3", "0.9"}
+                                           << QStringList{"40", "0,03611", "1,4444", "1,1884", "1,7827", "96,8", "0,242"}
+                                           << QStringList{"При N ≤ 200 α берётся по табл. Б.1 СП 30.13330.2020, которая "
+                                                          "дана для P от 0,1 до 0,8: P = 0,9 больше 0,8"} << b2;
+        QTest::newRow("one fixture") << QStringList{"3", "0.1", "2", "1"}
+                                     << QStringList{"1", "0,1", "0,1", "", "0,3", "96,8", "0,041"} << QStringList()
+                                     << QStringLiteral("один прибор: q = q0");
         QTest::newRow("q typed over") << QStringList{"6", "0.5"}
-                                      << QStringList{"", "", "", "", "0,5", "96,8", "0,068"} << QStringList();
+                                      << QStringList{"", "", "", "", "0,5", "96,8", "0,068"} << QStringList() << QString();
     }
     void fixturesEdited()
     {
         QFETCH(QStringList, edits);
         QFETCH(QStringList, cells);
         QFETCH(QStringList, messages);
+        QFETCH(QString, source);
         CalculationRequest request = polyethyleneSection();
         request.conditions.flow.value = 1.7827;
         request.fixtures = FixtureSupply{40, 0.3, std::nullopt, 100, 15.6};
@@ -497,6 +507,7 @@ private slots:
             QTRY_VERIFY((shown += uitest::takeMessages(), !shown.isEmpty()));
         QCOMPARE(shown, messages);
         QCOMPARE(rowCells(view, 0).mid(2, 7), cells);
+        QCOMPARE(view->model()->index(0, 5).data(Qt::ToolTipRole).toString(), source);
     }
 
     // Every change is a step back and forth; back at the saved state the table is unsaved no more.
