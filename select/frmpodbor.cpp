@@ -100,6 +100,9 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
     ui.sizesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     // The list of sizes to show needs the width of its longest size; the page takes the rest.
     ui.shownSizes->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000,0 × 00,00")) * 2);
+    // A limit is a few digits.
+    for (auto* limit : {ui.velocityLimitInput, ui.pressureLossLimitInput})
+        limit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000,000")) * 2);
 
     // Keys that come in a burst (a paste, a held key) recompute the sizes once, when the events
     // are handled: every key would measure and repaint every size of the catalog.
