@@ -29,7 +29,7 @@ report::Document handbookDocument(const calc::TableRecord& record, const calc::S
                                   const selection::HandbookTable& page)
 {
     return {QStringLiteral("Подбор диаметра — ") + record.title,
-            {selection::conditionsText(record, query)},
+            {selection::conditionsText(record, {record.number, query})},
             {{page.header, page.rows, {}, 2}},
             {}};
 }

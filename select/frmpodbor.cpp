@@ -191,7 +191,7 @@ void frmpodbor::setRequest(const selection::Request& newRequest, bool takeFlow)
     const bool newConditions = !sameConditions(newRequest, request);
     request = newRequest;
     setWindowTitle(QStringLiteral("Подбор диаметра — ") + request.record.title.trimmed());
-    ui.conditionsLabel->setText(selection::conditionsText(request.record, request.section.conditions));
+    ui.conditionsLabel->setText(selection::conditionsText(request.record, request.section));
     if (takeFlow) {
         // One refresh for the new flow and unit, not one for each.
         const QSignalBlocker flowBlocker(ui.flowInput);

@@ -1,5 +1,6 @@
 #include "select/sizetable.h"
 
+#include "calc/carrier/carrierreference.h"
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
@@ -362,8 +363,9 @@ QList<MarkedCell> handbookMarks(const HandbookTable& table, const DesignLimits& 
     return marks;
 }
 
-QString conditionsText(const calc::TableRecord& record, const calc::SizeQuery& query)
+QString conditionsText(const calc::TableRecord& record, const calc::CalculationRequest& section)
 {
+    const calc::SizeQuery& query = section.conditions;
     QStringList parts;
     calc::ConditionChoices earlier;
     for (qsizetype k = 0; k < record.conditions.size(); ++k) {
@@ -376,6 +378,10 @@ QString conditionsText(const calc::TableRecord& record, const calc::SizeQuery& q
         const QString item = chosen >= 0 && chosen < items.size() ? items.at(chosen).trimmed() : QStringLiteral("не выбрано");
         parts << condition.caption + QStringLiteral(": ") + item;
     }
+    if (section.carrier)
+        parts << QStringLiteral("из справочника: ")
+                     + calc::carrier::carrierName(
+                         calc::carrier::readingOf(*section.carrier, query.carrierDensity, query.carrierViscosityE6));
     if (query.carrierViscosityE6 > 0 || query.carrierDensity > 0)
         parts << QStringLiteral("ν·10⁶ = %1 мм²/с; ρ = %2 кг/м³")
                      .arg(calc::numberText(query.carrierViscosityE6), calc::numberText(query.carrierDensity));

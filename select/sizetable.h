@@ -75,7 +75,7 @@ QList<MarkedCell> handbookMarks(const HandbookTable& table, const DesignLimits& 
 // A catalog designation with the locale's decimal separator: "21,3 × 2,8".
 QString shownDesignation(const QString& designation);
 
-// The chosen conditions in words: "трубы: неновые; система: холодного водоснабжения".
-QString conditionsText(const calc::TableRecord& record, const calc::SizeQuery& query);
+// The chosen conditions and carrier in words: "трубы: неновые; система: холодного водоснабжения".
+QString conditionsText(const calc::TableRecord& record, const calc::CalculationRequest& section);
 
 }  // namespace selection

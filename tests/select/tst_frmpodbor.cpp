@@ -152,6 +152,8 @@ private slots:
         click(calculator.get(), "Command1");
         QCOMPARE(takeMessages(), QStringList());
         QCoreApplication::processEvents();
+        QVERIFY2(text(selection, "conditionsLabel").contains(QStringLiteral("теплоноситель: другой; из справочника: вода, 70 °С; ")),
+                 qPrintable(text(selection, "conditionsLabel")));
         const QAbstractItemModel* model = child<QTableView>(selection, "sizesTable")->model();
         const double r = shown(model->index(sizeRow(selection, row), selection::PressureColumn).data().toString());
         QVERIFY(r > 0);
@@ -190,6 +192,7 @@ private slots:
         QTest::newRow("zero") << "0";
         QTest::newRow("negative") << "-1";
         QTest::newRow("not a number") << "быстро";
+        QTest::newRow("two separators") << "1,5.2";
     }
     void limitsRemembered()
     {

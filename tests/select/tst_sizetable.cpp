@@ -91,14 +91,6 @@ private slots:
                                   {"25", "25", "2", "20", "196,13", ""}}
             << 0 << QStringLiteral("Рекомендуется труба 20: наименьший диаметр, при котором v ≤ 3 м/с.")
             << QStringList{"1:2 Больше предела: v не более 3 м/с"};
-        // A limit of 2,5 м/с holds 2,5 м/с itself.
-        QTest::newRow("at the limit")
-            << false << true << 0.5 << Limits(selection::DesignLimits{2.5, std::nullopt})
-            << QList<QStringList>{{"20", "20", "2,5", "25", "245,17", "рекомендуется"},
-                                  {"15", "15", "3,333", "33,333", "326,89", "скорость больше 3 м/с"},
-                                  {"25", "25", "2", "20", "196,13", ""}}
-            << 0 << QStringLiteral("Рекомендуется труба 20: наименьший диаметр, при котором v ≤ 2,5 м/с.")
-            << QStringList{"1:2 Больше предела: v не более 2,5 м/с"};
         QTest::newRow("a limit typed wrong withholds the recommendation")
             << false << true << 0.5 << Limits()
             << QList<QStringList>{{"20", "20", "2,5", "25", "245,17", ""},
@@ -216,26 +208,6 @@ private slots:
             QCOMPARE(table.rows.at(choice.chosen).cells.at(selection::VelocityColumn), limit == 3 ? "2,822" : "1,495");
         else
             QCOMPARE(record.sizes(coldWater.conditions.chosen).at(choice.largest).designation, QStringLiteral("165 × 4"));
-    }
-
-    void typedLimits_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<double>("limit");  // 0: refused
-        QTest::newRow("comma") << "1,5" << 1.5;
-        QTest::newRow("point and blanks") << " 0.8 " << 0.8;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("zero") << "0" << 0.0;
-        QTest::newRow("negative") << "-1" << 0.0;
-        QTest::newRow("not a number") << "1,5 м/с" << 0.0;
-        QTest::newRow("two separators") << "1,5.2" << 0.0;
-        QTest::newRow("infinite") << "1e999" << 0.0;
-    }
-    void typedLimits()
-    {
-        QFETCH(QString, typed);
-        QFETCH(double, limit);
-        QCOMPARE(selection::typedLimit(typed).value_or(0), limit);
     }
 
     // A condition the catalog needs and the calculator did not pass: the advice names it.
