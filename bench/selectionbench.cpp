@@ -22,12 +22,14 @@ double elapsedMs(const QElapsedTimer& clock) { return double(clock.nsecsElapsed(
 
 calc::SizeQuery coldWaterNonNew() { return {{0, 0, -1, 0}, {0, calc::FlowUnit::LitresPerSecond}}; }
 
+calc::CalculationRequest coldWaterSection(const calc::TableRecord& record) { return {record.number, coldWaterNonNew()}; }
+
 // The handbook page as the size selection writes it.
 report::Document handbookDocument(const calc::TableRecord& record, const calc::SizeQuery& query,
                                   const selection::HandbookTable& page)
 {
     return {QStringLiteral("Подбор диаметра — ") + record.title,
-            {selection::conditionsText(record, query)},
+            {selection::conditionsText(record, {record.number, query})},
             {{page.header, page.rows, {}, 2}},
             {}};
 }
@@ -37,7 +39,7 @@ report::Document handbookDocument(const calc::TableRecord& record, const calc::S
 int typedFlowTimes(int runs)
 {
     const calc::TableRecord record = calc::steel::electricWeldedRecord();
-    selection::showSizeSelection({record, coldWaterNonNew(), QString()});
+    selection::showSizeSelection([record] { return selection::Request{record, coldWaterSection(record), QString()}; });
     QWidget* window = nullptr;
     for (QWidget* shown : QApplication::topLevelWidgets())
         if (shown->objectName() == QLatin1String("frmpodbor"))
@@ -73,7 +75,7 @@ int handbookTimes(int runs)
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer clock;
         clock.start();
-        const selection::HandbookTable page = selection::handbookTable(record, query, sizes, {0.1, 100, 0.1});
+        const selection::HandbookTable page = selection::handbookTable(record, coldWaterSection(record), sizes, {0.1, 100, 0.1});
         builds.push_back(elapsedMs(clock));
         const report::Document document = handbookDocument(record, query, page);
         QBuffer pdf;
@@ -111,7 +113,7 @@ int largestHandbookTimes(int runs)
             QElapsedTimer clock;
             clock.start();
             sinceTold.start();
-            const selection::HandbookTable page = selection::handbookTable(record, query, shape.sizes, shape.range, told);
+            const selection::HandbookTable page = selection::handbookTable(record, coldWaterSection(record), shape.sizes, shape.range, told);
             told(0, 0);
             builds.push_back(elapsedMs(clock));
             if (!page.error.isEmpty()) {

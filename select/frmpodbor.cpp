@@ -3,18 +3,20 @@
 #include "calc/common/valueparse.h"
 #include "calc/common/numbertext.h"
 #include "platform/progress.h"
-#include "select/sizetable.h"
 #include "widgets/escapecloses.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <algorithm>
 
 namespace selection {
 
-void showSizeSelection(const Request& request, QWidget* calculator)
+void showSizeSelection(const RequestSource& source, QWidget* calculator)
 {
     static QPointer<frmpodbor> window;
     static QMetaObject::Connection calculatorClosed;
@@ -24,7 +26,7 @@ void showSizeSelection(const Request& request, QWidget* calculator)
     QObject::disconnect(calculatorClosed);
     if (calculator)
         calculatorClosed = QObject::connect(calculator, &QObject::destroyed, window.data(), &QWidget::close);
-    window->setRequest(request);
+    window->follow(source, calculator);
     window->show();
     if (opening)
         window->fitToScreen();
@@ -35,6 +37,37 @@ void showSizeSelection(const Request& request, QWidget* calculator)
 }  // namespace selection
 
 namespace {
+
+// The limits are the engineer's for each system, kept between sessions.
+const QString waterVelocityKey = QStringLiteral("sizeSelection/waterSupply/velocityLimit");
+const QString heatingVelocityKey = QStringLiteral("sizeSelection/heating/velocityLimit");
+const QString heatingLossKey = QStringLiteral("sizeSelection/heating/pressureLossLimit");
+
+bool sameCarrier(const std::optional<calc::ReferenceCarrier>& a, const std::optional<calc::ReferenceCarrier>& b)
+{
+    if (!a || !b)
+        return a.has_value() == b.has_value();
+    return a->kind == b->kind && a->concentration == b->concentration && a->temperature == b->temperature
+           && a->heatCapacity == b->heatCapacity;
+}
+
+// The same table, conditions and carrier: the sizes and their figures at a flow are the same.
+bool sameConditions(const selection::Request& a, const selection::Request& b)
+{
+    const calc::SizeQuery& x = a.section.conditions;
+    const calc::SizeQuery& y = b.section.conditions;
+    return a.record.number == b.record.number && x.chosen == y.chosen && x.carrierViscosityE6 == y.carrierViscosityE6
+           && x.carrierDensity == y.carrierDensity && x.temperature == y.temperature
+           && sameCarrier(a.section.carrier, b.section.carrier);
+}
+
+QHash<TextTableModel::Cell, QString> cellMarks(const QList<selection::MarkedCell>& marks)
+{
+    QHash<TextTableModel::Cell, QString> cells;
+    for (const selection::MarkedCell& mark : marks)
+        cells.insert({mark.row, mark.column}, mark.limit);
+    return cells;
+}
 
 void prepareTable(QTableView* view, TextTableModel* model)
 {
@@ -67,6 +100,9 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
     ui.sizesTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     // The list of sizes to show needs the width of its longest size; the page takes the rest.
     ui.shownSizes->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000,0 × 00,00")) * 2);
+    // A limit is a few digits.
+    for (auto* limit : {ui.velocityLimitInput, ui.pressureLossLimitInput})
+        limit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000,000")) * 2);
 
     // Keys that come in a burst (a paste, a held key) recompute the sizes once, when the events
     // are handled: every key would measure and repaint every size of the catalog.
@@ -88,6 +124,54 @@ frmpodbor::frmpodbor(QWidget* parent) : QWidget(parent)
     });
     connect(ui.allSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(true); });
     connect(ui.noSizesButton, &QPushButton::clicked, this, [this] { setAllSizesShown(false); });
+    for (auto* limit : {ui.velocityLimitInput, ui.pressureLossLimitInput})
+        connect(limit, &QLineEdit::textChanged, this, &frmpodbor::limitsEdited);
+    ui.limitsMessage->hide();
+
+    // A change on the calculator is taken once its own handlers have run, and once for a burst.
+    calculatorRefresh.setSingleShot(true);
+    calculatorRefresh.setInterval(0);
+    connect(&calculatorRefresh, &QTimer::timeout, this, &frmpodbor::takeCalculatorRequest);
+}
+
+void frmpodbor::follow(const selection::RequestSource& newSource, QWidget* calculator)
+{
+    source = newSource;
+    delete calculatorWatch;
+    calculatorWatch = new QObject(this);
+    if (calculator) {
+        // The request reads the calculator's controls: none once it is gone.
+        connect(calculator, &QObject::destroyed, calculatorWatch, [this] {
+            source = {};
+            calculatorRefresh.stop();
+        });
+        const auto refresh = [this] { calculatorRefresh.start(); };
+        for (auto* input : calculator->findChildren<QLineEdit*>())
+            connect(input, &QLineEdit::textChanged, calculatorWatch, refresh);
+        // A list or option chosen again can change a screen's state without changing itself.
+        for (auto* list : calculator->findChildren<QComboBox*>()) {
+            connect(list, &QComboBox::currentIndexChanged, calculatorWatch, refresh);
+            connect(list, &QComboBox::activated, calculatorWatch, refresh);
+        }
+        for (auto* button : calculator->findChildren<QAbstractButton*>()) {
+            connect(button, &QAbstractButton::toggled, calculatorWatch, refresh);
+            connect(button, &QAbstractButton::clicked, calculatorWatch, refresh);
+        }
+    }
+    setRequest(source(), true);
+}
+
+// The flow typed here stays until the calculator's flow changes; new conditions are taken at once.
+void frmpodbor::takeCalculatorRequest()
+{
+    if (!source)
+        return;
+    const selection::Request taken = source();
+    const bool newFlow = taken.flowText != request.flowText
+                         || taken.section.conditions.flow.unit != request.section.conditions.flow.unit;
+    if (sameConditions(taken, request) && !newFlow)
+        return;
+    setRequest(taken, newFlow);
 }
 
 // Wide enough for the sizes table and some eighteen rows, within the screen.
@@ -102,31 +186,105 @@ void frmpodbor::fitToScreen()
     resize(std::min(free.width(), std::max(width(), wanted)), std::min(free.height() * 9 / 10, std::max(height(), tall)));
 }
 
-void frmpodbor::setRequest(const selection::Request& newRequest)
+void frmpodbor::setRequest(const selection::Request& newRequest, bool takeFlow)
 {
+    const bool newConditions = !sameConditions(newRequest, request);
     request = newRequest;
     setWindowTitle(QStringLiteral("Подбор диаметра — ") + request.record.title.trimmed());
-    ui.conditionsLabel->setText(selection::conditionsText(request.record, request.query));
-    {
+    ui.conditionsLabel->setText(selection::conditionsText(request.record, request.section));
+    if (takeFlow) {
         // One refresh for the new flow and unit, not one for each.
         const QSignalBlocker flowBlocker(ui.flowInput);
         const QSignalBlocker unitBlocker(ui.unitLitres);
         ui.flowInput->setText(request.flowText);
-        (request.query.flow.unit == calc::FlowUnit::LitresPerSecond ? ui.unitLitres : ui.unitCubic)->setChecked(true);
+        (request.section.conditions.flow.unit == calc::FlowUnit::LitresPerSecond ? ui.unitLitres : ui.unitCubic)->setChecked(true);
     }
-    fillShownSizes();
-    handbookModel.setTable({}, {});
-    ui.tableMessage->clear();
-    fittedTextLengths.clear();
+    showLimitsOf(selection::heatingChosen(request.record, request.section.conditions.chosen));
+    if (newConditions) {
+        // A page of other conditions would show figures these conditions do not give.
+        fillShownSizes();
+        handbookPage = {};
+        handbookModel.setTable({}, {});
+        ui.tableMessage->clear();
+        fittedTextLengths.clear();
+    }
     showSizes();
 }
 
-calc::SizeQuery frmpodbor::currentQuery() const
+// The inputs hold the limits of the system chosen; another system brings its own.
+void frmpodbor::showLimitsOf(bool heating)
 {
-    calc::SizeQuery query = request.query;
-    query.flow = {calc::parseValue(ui.flowInput->text()),
-                  ui.unitLitres->isChecked() ? calc::FlowUnit::LitresPerSecond : calc::FlowUnit::CubicMetresPerHour};
-    return query;
+    ui.pressureLossLimitCaption->setVisible(heating);
+    ui.pressureLossLimitInput->setVisible(heating);
+    if (limitsOfHeating == heating)
+        return;
+    limitsOfHeating = heating;
+    const selection::DesignLimits defaults = selection::defaultLimits(heating);
+    const QSettings settings;
+    const auto remembered = [&settings](const QString& key, double fallback) {
+        const std::optional<double> kept = selection::typedLimit(settings.value(key).toString());
+        return calc::numberText(kept.value_or(fallback));
+    };
+    const QSignalBlocker velocityBlocker(ui.velocityLimitInput);
+    const QSignalBlocker lossBlocker(ui.pressureLossLimitInput);
+    ui.velocityLimitInput->setText(remembered(heating ? heatingVelocityKey : waterVelocityKey, defaults.velocity));
+    ui.pressureLossLimitInput->setText(heating ? remembered(heatingLossKey, *defaults.pressureLoss) : QString());
+    ui.limitsMessage->clear();
+    ui.limitsMessage->hide();
+}
+
+std::optional<selection::DesignLimits> frmpodbor::typedLimits() const
+{
+    const std::optional<double> velocity = selection::typedLimit(ui.velocityLimitInput->text());
+    if (!velocity)
+        return std::nullopt;
+    if (!limitsOfHeating.value_or(false))
+        return selection::DesignLimits{*velocity, std::nullopt};
+    const std::optional<double> loss = selection::typedLimit(ui.pressureLossLimitInput->text());
+    if (!loss)
+        return std::nullopt;
+    return selection::DesignLimits{*velocity, *loss};
+}
+
+// A wrong limit is named and withholds the recommendation; the right ones are remembered.
+void frmpodbor::limitsEdited()
+{
+    const bool heating = limitsOfHeating.value_or(false);
+    const std::optional<double> velocity = selection::typedLimit(ui.velocityLimitInput->text());
+    const std::optional<double> loss = selection::typedLimit(ui.pressureLossLimitInput->text());
+    QSettings settings;
+    if (velocity)
+        settings.setValue(heating ? heatingVelocityKey : waterVelocityKey, calc::storedNumberText(*velocity));
+    if (heating && loss)
+        settings.setValue(heatingLossKey, calc::storedNumberText(*loss));
+    QStringList wrong;
+    if (!velocity)
+        wrong << QStringLiteral("«v не более, м/с»");
+    if (heating && !loss)
+        wrong << QStringLiteral("«R не более, Па/м»");
+    ui.limitsMessage->setText(
+        wrong.isEmpty() ? QString()
+                        : QStringLiteral("Ограничение %1 должно быть числом больше нуля: рекомендации по ограничениям нет, "
+                                         "пока оно не исправлено.")
+                              .arg(wrong.join(QStringLiteral(" и "))));
+    ui.limitsMessage->setVisible(!wrong.isEmpty());
+    sizesRefresh.start();
+    markHandbook();
+}
+
+void frmpodbor::markHandbook()
+{
+    const std::optional<selection::DesignLimits> limits = typedLimits();
+    handbookModel.setMarkedCells(limits ? cellMarks(selection::handbookMarks(handbookPage, *limits))
+                                        : QHash<TextTableModel::Cell, QString>());
+}
+
+calc::CalculationRequest frmpodbor::currentSection() const
+{
+    calc::CalculationRequest section = request.section;
+    section.conditions.flow = {calc::parseValue(ui.flowInput->text()),
+                               ui.unitLitres->isChecked() ? calc::FlowUnit::LitresPerSecond : calc::FlowUnit::CubicMetresPerHour};
+    return section;
 }
 
 void frmpodbor::showPendingSizes()
@@ -139,7 +297,7 @@ void frmpodbor::showSizes()
 {
     sizesRefresh.stop();
     const bool flowGiven = !ui.flowInput->text().trimmed().isEmpty();
-    const selection::SizeTable table = selection::sizeTable(request.record, currentQuery(), flowGiven);
+    const selection::SizeTable table = selection::sizeTable(request.record, currentSection(), flowGiven, typedLimits());
     QList<QStringList> rows;
     for (const selection::SizeRow& row : table.rows)
         rows << row.cells;
@@ -147,6 +305,7 @@ void frmpodbor::showSizes()
     if (table.recommendedRow >= 0)
         bold << table.recommendedRow;
     sizesModel.setTable(selection::sizeTableHeader(), rows, bold);
+    sizesModel.setMarkedCells(cellMarks(table.pastLimits));
     fitSizeColumns(rows);
     ui.adviceLabel->setText(table.advice);
     if (table.recommendedRow >= 0) {
@@ -173,7 +332,7 @@ void frmpodbor::fitSizeColumns(const QList<QStringList>& rows)
 void frmpodbor::fillShownSizes()
 {
     ui.shownSizes->clear();
-    for (const calc::CatalogSize& size : request.record.sizes(request.query.chosen)) {
+    for (const calc::CatalogSize& size : request.record.sizes(request.section.conditions.chosen)) {
         auto* item = new QListWidgetItem(selection::shownDesignation(size.designation), ui.shownSizes);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
@@ -188,7 +347,7 @@ void frmpodbor::setAllSizesShown(bool shown)
 
 void frmpodbor::buildHandbook()
 {
-    const QList<calc::CatalogSize> sizes = request.record.sizes(request.query.chosen);
+    const QList<calc::CatalogSize> sizes = request.record.sizes(request.section.conditions.chosen);
     QList<calc::CatalogSize> shown;
     for (int k = 0; k < ui.shownSizes->count() && k < sizes.size(); ++k)
         if (ui.shownSizes->item(k)->checkState() == Qt::Checked)
@@ -199,11 +358,13 @@ void frmpodbor::buildHandbook()
     platform::WorkProgress progress(this, QStringLiteral("Расчет таблицы…"));
     const qint64 columns = 1 + 2 * qint64(shown.size());
     const selection::HandbookTable table = selection::handbookTable(
-        request.record, currentQuery(), shown, range,
+        request.record, currentSection(), shown, range,
         [&progress, columns](qint64 done, qint64 total) { return progress.advance(done, total + columns); });
     ui.tableMessage->setText(table.error);
     if (table.error.isEmpty()) {
+        handbookPage = table;
         handbookModel.setTable(table.header, table.rows);
+        markHandbook();
         const qint64 rows = table.rows.size();
         for (int column = 0; column < handbookModel.columnCount(); ++column) {
             ui.handbookTable->resizeColumnToContents(column);
@@ -219,6 +380,8 @@ report::Document frmpodbor::document() const
     report::Document shown;
     shown.title = windowTitle();
     shown.conditions << ui.conditionsLabel->text();
+    if (const std::optional<selection::DesignLimits> limits = typedLimits())
+        shown.conditions << QStringLiteral("ограничения: ") + selection::limitsText(*limits);
     const bool litres = ui.unitLitres->isChecked();
     const bool sizesShown = ui.modes->currentWidget() == ui.flowTab;
     const TextTableModel& model = sizesShown ? sizesModel : handbookModel;

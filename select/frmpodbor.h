@@ -2,25 +2,31 @@
 
 #include "calc/common/tablerecord.h"
 #include "report/document.h"
+#include "select/sizetable.h"
 #include "ui_frmpodbor.h"
 #include "widgets/texttablemodel.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 namespace selection {
 
-// What a calculator hands to the size selection: its table, its conditions and the flow as
-// typed on it.
+// What a calculator hands to the size selection: its table, its conditions, flow unit and heat
+// carrier as its calculation takes them, and the flow as typed on it.
 struct Request {
     calc::TableRecord record;
-    calc::SizeQuery query;  // the flow's unit is the calculator's; its value is read from flowText
+    calc::CalculationRequest section;  // the flow's value is read from flowText
     QString flowText;
 };
+using RequestSource = std::function<Request()>;
 
-// Opens the one size-selection window, or brings it up with the new conditions; it closes with
-// the calculator that asked for it last.
-void showSizeSelection(const Request& request, QWidget* calculator = nullptr);
+// Opens the one size-selection window, or brings it up with the calculator's request. While it is
+// open it takes the calculator's request again whenever an input of the calculator changes; it
+// closes with the calculator that asked for it last.
+void showSizeSelection(const RequestSource& source, QWidget* calculator = nullptr);
 
 }  // namespace selection
 
@@ -30,11 +36,19 @@ class frmpodbor : public QWidget {
 public:
     explicit frmpodbor(QWidget* parent = nullptr);
 
-    void setRequest(const selection::Request& request);
+    // Takes the calculator's request now and after every change of its inputs.
+    void follow(const selection::RequestSource& source, QWidget* calculator);
     void fitToScreen();
 
 private:
-    calc::SizeQuery currentQuery() const;
+    void takeCalculatorRequest();
+    void setRequest(const selection::Request& request, bool takeFlow);
+    void showLimitsOf(bool heating);
+    void limitsEdited();
+    // The limits as typed, none while one of them is wrong; the message names the wrong one.
+    std::optional<selection::DesignLimits> typedLimits() const;
+    void markHandbook();
+    calc::CalculationRequest currentSection() const;
     void showSizes();
     void showPendingSizes();
     void fitSizeColumns(const QList<QStringList>& rows);
@@ -44,7 +58,12 @@ private:
     report::Document document() const;
 
     Ui::frmpodbor ui;
+    selection::RequestSource source;
+    QPointer<QObject> calculatorWatch;  // the connections to the calculator followed
+    QTimer calculatorRefresh;
     selection::Request request;
+    std::optional<bool> limitsOfHeating;  // the system whose limits the inputs hold
+    selection::HandbookTable handbookPage;
     TextTableModel sizesModel;
     TextTableModel handbookModel;
     QTimer sizesRefresh;

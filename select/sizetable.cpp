@@ -1,5 +1,6 @@
 #include "select/sizetable.h"
 
+#include "calc/carrier/carrierreference.h"
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace selection {
 
@@ -72,7 +74,8 @@ QString missingCondition(calc::Check check)
 
 bool tooFast(const calc::CalculationOutcome& outcome) { return outcome.velocity && outcome.velocity->exceeded; }
 
-QString judgement(bool recommended, const calc::CalculationOutcome& outcome)
+QString judgement(bool recommended, bool withinLimits, const std::optional<DesignLimits>& limits,
+                  const calc::CalculationOutcome& outcome)
 {
     if (stoppedAfterVelocity(outcome))
         return outcome.stopReason.isEmpty() ? QStringLiteral("расчет невозможен")
@@ -82,16 +85,11 @@ QString judgement(bool recommended, const calc::CalculationOutcome& outcome)
         parts << QStringLiteral("рекомендуется");
     if (outcome.economic && outcome.economic->inBand)
         parts << QStringLiteral("экономичный");
+    if (withinLimits && limits)
+        parts << QStringLiteral("наименьший при ") + limitsText(*limits);
     if (tooFast(outcome))
         parts << QStringLiteral("скорость больше ") + calc::numberText(outcome.velocity->limit) + QStringLiteral(" м/с");
     return parts.join(QStringLiteral(", "));
-}
-
-// A find alone of one catalog size at the query's conditions and flow.
-calc::CalculationRequest sizeRequest(const calc::TableRecord& record, const calc::SizeQuery& query,
-                                     const calc::CatalogSize& size)
-{
-    return {record.number, query, size.designation, size.calculationDiameterMm, std::nullopt, {}};
 }
 
 int economicRow(const QList<calc::CatalogSize>& sizes, double size)
@@ -100,13 +98,6 @@ int economicRow(const QList<calc::CatalogSize>& sizes, double size)
         if (calc::parseValue(sizes.at(k).designation) == size)
             return int(k);
     return -1;
-}
-
-// Whether any size of the table was measured against a velocity limit.
-bool anyVelocityVerdict(const QList<calc::CalculationOutcome>& outcomes)
-{
-    return std::any_of(outcomes.begin(), outcomes.end(),
-                       [](const calc::CalculationOutcome& outcome) { return outcome.velocity.has_value(); });
 }
 
 bool anyComputed(const QList<calc::CalculationOutcome>& outcomes)
@@ -128,16 +119,35 @@ QStringList missingChoices(const calc::TableRecord& record, const calc::Conditio
     return missing;
 }
 
-int smallestWithoutWarning(const QList<calc::CatalogSize>& sizes, const QList<calc::CalculationOutcome>& outcomes)
+QString velocityLimitWords(const DesignLimits& limits)
 {
-    int best = -1;
-    for (qsizetype k = 0; k < sizes.size(); ++k) {
-        if (!computed(outcomes.at(k)) || tooFast(outcomes.at(k)))
-            continue;
-        if (best < 0 || sizes.at(k).calculationDiameterMm < sizes.at(best).calculationDiameterMm)
-            best = int(k);
-    }
-    return best;
+    return QStringLiteral("Больше предела: v не более %1 м/с").arg(calc::numberText(limits.velocity));
+}
+
+QString pressureLimitWords(const DesignLimits& limits)
+{
+    return QStringLiteral("Больше предела: R не более %1 Па/м").arg(calc::numberText(limits.pressureLoss.value_or(0)));
+}
+
+// Where no size meets the limits, the largest tells by how much the catalog falls short.
+QString noSizeWithinLimits(const QList<calc::CatalogSize>& sizes, const LimitChoice& choice, const DesignLimits& limits)
+{
+    const QString none =
+        QStringLiteral("Ни одна труба при этих условиях не проходит по ограничениям %1.").arg(limitsText(limits));
+    if (choice.largest < 0)
+        return none;
+    return none + QStringLiteral(" Наибольшая, %1: v = %2 м/с, R = %3 Па/м.")
+                      .arg(shownDesignation(sizes.at(choice.largest).designation), calc::numberText(choice.largestVelocity),
+                           calc::numberText(choice.largestLoss));
+}
+
+void markPastLimits(QList<MarkedCell>& marks, int row, const LimitExcess& excess, const DesignLimits& limits,
+                    int velocityColumn, int lossColumn)
+{
+    if (excess.velocity)
+        marks << MarkedCell{row, velocityColumn, velocityLimitWords(limits)};
+    if (excess.pressureLoss)
+        marks << MarkedCell{row, lossColumn, pressureLimitWords(limits)};
 }
 
 // A flow shows at most as many digits as any number does.
@@ -190,50 +200,55 @@ QStringList sizeTableHeader()
             QStringLiteral("Па/м"), QStringLiteral("Оценка")};
 }
 
-SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& query, bool flowGiven)
+SizeTable sizeTable(const calc::TableRecord& record, const calc::CalculationRequest& section, bool flowGiven,
+                    const std::optional<DesignLimits>& limits)
 {
-    const QList<calc::CatalogSize> sizes = record.sizes(query.chosen);
+    const QList<calc::CatalogSize> sizes = record.sizes(section.conditions.chosen);
     SizeTable table;
     QList<calc::CalculationOutcome> outcomes;
     if (flowGiven)
         for (const calc::CatalogSize& size : sizes)
-            outcomes << record.calculate(sizeRequest(record, query, size));
+            outcomes << record.calculate(sizeRequest(section, size));
     const bool flowAccepted = flowGiven && !sizes.isEmpty() && outcomes.first().failed != calc::Check::FlowZero;
     if (flowGiven && !sizes.isEmpty() && !flowAccepted)
         table.advice = QStringLiteral("Введите расход больше нуля.");
-    if (const QStringList missing = missingChoices(record, query.chosen); sizes.isEmpty() && !missing.isEmpty())
+    if (const QStringList missing = missingChoices(record, section.conditions.chosen); sizes.isEmpty() && !missing.isEmpty())
         table.advice = QStringLiteral("Размеров нет: на калькуляторе не выбрано (%1).").arg(missing.join(QStringLiteral(", ")));
 
+    int withinLimitsRow = -1;
     if (flowAccepted) {
-        // The flow, not the size, decides the recommendation: any size's verdict tells it.
+        const LimitChoice choice = limits ? chooseWithinLimits(sizes, outcomes, *limits) : LimitChoice{};
+        QStringList advice;
+        // The flow, not the size, decides the economic size: any size's verdict tells it.
         if (const std::optional<calc::EconomicVerdict>& economic = outcomes.first().economic) {
-            table.advice = economic->noBandAdvice;
+            advice << economic->noBandAdvice;
             if (const std::optional<double> size = economic->recommendedSize) {
                 table.recommendedRow = economicRow(sizes, *size);
                 // Where the calculator words no advice, the band alone names the size.
-                if (table.advice.isEmpty())
-                    table.advice = QStringLiteral("Экономичный диаметр при этом расходе: %1 мм.")
-                                       .arg(calc::numberText(*size));
+                if (advice.first().isEmpty())
+                    advice.first() = QStringLiteral("Экономичный диаметр при этом расходе: %1 мм.").arg(calc::numberText(*size));
                 if (table.recommendedRow < 0)
-                    table.advice += QStringLiteral("\nТрубы %1 мм нет среди размеров при этих условиях.")
-                                        .arg(calc::numberText(*size));
+                    advice << QStringLiteral("Трубы %1 мм нет среди размеров при этих условиях.").arg(calc::numberText(*size));
             }
-        } else if (anyComputed(outcomes) && !anyVelocityVerdict(outcomes)) {
-            // Neither economic flows nor a velocity limit: nothing to choose a size by.
-            table.advice = QStringLiteral("Таблица II-%1 не дает рекомендации по диаметру при этом расходе: в ней нет "
-                                          "ни экономических расходов, ни предельной скорости.")
-                               .arg(record.number);
-        } else {
-            table.recommendedRow = smallestWithoutWarning(sizes, outcomes);
-            if (table.recommendedRow >= 0)
-                table.advice = QStringLiteral("Рекомендуется труба %1: наименьший диаметр без предупреждения о скорости.")
-                                   .arg(shownDesignation(sizes.at(table.recommendedRow).designation));
-            else if (const std::optional<calc::Check> failed = outcomes.first().failed;
-                     failed && !missingCondition(*failed).isEmpty())
-                table.advice = missingCondition(*failed);
-            else
-                table.advice = QStringLiteral("Ни одна труба при этих условиях не проходит по скорости.");
+            if (limits && choice.chosen >= 0 && choice.chosen != table.recommendedRow) {
+                withinLimitsRow = choice.chosen;
+                advice << QStringLiteral("Наименьший диаметр, при котором %1: труба %2.")
+                              .arg(limitsText(*limits), shownDesignation(sizes.at(choice.chosen).designation));
+            } else if (limits && choice.chosen < 0) {
+                advice << noSizeWithinLimits(sizes, choice, *limits);
+            }
+        } else if (const std::optional<calc::Check> failed = outcomes.first().failed;
+                   !anyComputed(outcomes) && failed && !missingCondition(*failed).isEmpty()) {
+            advice << missingCondition(*failed);
+        } else if (limits && choice.chosen >= 0) {
+            table.recommendedRow = choice.chosen;
+            advice << QStringLiteral("Рекомендуется труба %1: наименьший диаметр, при котором %2.")
+                          .arg(shownDesignation(sizes.at(choice.chosen).designation), limitsText(*limits));
+        } else if (limits) {
+            advice << noSizeWithinLimits(sizes, choice, *limits);
         }
+        advice.removeAll(QString());
+        table.advice = advice.join(u'\n');
     }
 
     for (qsizetype k = 0; k < sizes.size(); ++k) {
@@ -243,18 +258,21 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::SizeQuery& quer
         row.cells = {shownDesignation(size.designation), calc::numberText(size.calculationDiameterMm), QString(), QString(), QString(),
                      QString()};
         if (flowAccepted) {
-            const NumberCells cells = numberCells(outcomes.at(k));
+            const calc::CalculationOutcome& outcome = outcomes.at(k);
+            const NumberCells cells = numberCells(outcome);
             row.cells[VelocityColumn] = cells.velocity;
             row.cells[ThousandIColumn] = cells.thousandI;
             row.cells[PressureColumn] = cells.pressure;
-            row.cells[JudgementColumn] = judgement(row.recommended, outcomes.at(k));
+            row.cells[JudgementColumn] = judgement(row.recommended, k == withinLimitsRow, limits, outcome);
+            if (limits)
+                markPastLimits(table.pastLimits, int(k), excessOf(outcome, *limits), *limits, VelocityColumn, PressureColumn);
         }
         table.rows << row;
     }
     return table;
 }
 
-HandbookTable handbookTable(const calc::TableRecord& record, const calc::SizeQuery& conditions,
+HandbookTable handbookTable(const calc::TableRecord& record, const calc::CalculationRequest& section,
                             const QList<calc::CatalogSize>& sizes, const FlowRange& range,
                             const report::Progress& progress)
 {
@@ -292,39 +310,62 @@ HandbookTable handbookTable(const calc::TableRecord& record, const calc::SizeQue
         return table;
     }
 
-    bool heatingFigures = false;
-    calc::SizeQuery query = conditions;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    calc::CalculationRequest request = section;
     for (int k = 0; k < int(count); ++k) {
         if (progress && !progress(k, qint64(count))) {
             table.error = QStringLiteral("Построение таблицы остановлено.");
             table.rows.clear();
+            table.figures.clear();
             return table;
         }
-        query.flow.value = calc::roundHalfEven(range.from + k * range.step, decimals);
-        QStringList row{flowLabel(query.flow.value, decimals)};
+        request.conditions.flow.value = calc::roundHalfEven(range.from + k * range.step, decimals);
+        QStringList row{flowLabel(request.conditions.flow.value, decimals)};
+        QList<double> figures;
         for (const calc::CatalogSize& size : sizes) {
-            const calc::CalculationOutcome outcome = record.calculate(sizeRequest(record, query, size));
+            const calc::CalculationOutcome outcome = record.calculate(sizeRequest(request, size));
             if (outcome.failed == calc::Check::FlowZero) {
                 row << QString() << QString();
+                figures << none << none;
                 continue;
             }
-            heatingFigures = heatingFigures || heating(outcome);
+            table.heating = table.heating || heating(outcome);
             const NumberCells cells = numberCells(outcome);
             row << cells.velocity << (heating(outcome) ? cells.pressure : cells.thousandI);
+            const bool shown = computed(outcome);
+            figures << (shown ? calc::roundHalfEven(*outcome.figures.velocity, 3) : none)
+                    << (shown && heating(outcome) ? calc::roundHalfEven(*outcome.figures.specificLoss, 3) : none);
         }
         table.rows << row;
+        table.figures << figures;
     }
 
-    const bool litres = conditions.flow.unit == calc::FlowUnit::LitresPerSecond;
+    const bool litres = section.conditions.flow.unit == calc::FlowUnit::LitresPerSecond;
     table.header << (litres ? QStringLiteral("Q, л/сек") : QStringLiteral("Q, м куб/ч"));
     for (const calc::CatalogSize& size : sizes)
         table.header << shownDesignation(size.designation) + QStringLiteral(": v, м/с")
-                     << shownDesignation(size.designation) + (heatingFigures ? QStringLiteral(": R, Па/м") : QStringLiteral(": 1000i"));
+                     << shownDesignation(size.designation) + (table.heating ? QStringLiteral(": R, Па/м") : QStringLiteral(": 1000i"));
     return table;
 }
 
-QString conditionsText(const calc::TableRecord& record, const calc::SizeQuery& query)
+QList<MarkedCell> handbookMarks(const HandbookTable& table, const DesignLimits& limits)
 {
+    QList<MarkedCell> marks;
+    for (qsizetype row = 0; row < table.figures.size(); ++row) {
+        const QList<double>& figures = table.figures.at(row);
+        for (qsizetype k = 0; k + 1 < figures.size(); k += 2) {
+            // NaN passes no limit.
+            const LimitExcess excess{figures.at(k) > limits.velocity,
+                                     table.heating && limits.pressureLoss && figures.at(k + 1) > *limits.pressureLoss};
+            markPastLimits(marks, int(row), excess, limits, int(k) + 1, int(k) + 2);
+        }
+    }
+    return marks;
+}
+
+QString conditionsText(const calc::TableRecord& record, const calc::CalculationRequest& section)
+{
+    const calc::SizeQuery& query = section.conditions;
     QStringList parts;
     calc::ConditionChoices earlier;
     for (qsizetype k = 0; k < record.conditions.size(); ++k) {
@@ -337,6 +378,10 @@ QString conditionsText(const calc::TableRecord& record, const calc::SizeQuery& q
         const QString item = chosen >= 0 && chosen < items.size() ? items.at(chosen).trimmed() : QStringLiteral("не выбрано");
         parts << condition.caption + QStringLiteral(": ") + item;
     }
+    if (section.carrier)
+        parts << QStringLiteral("из справочника: ")
+                     + calc::carrier::carrierName(
+                         calc::carrier::readingOf(*section.carrier, query.carrierDensity, query.carrierViscosityE6));
     if (query.carrierViscosityE6 > 0 || query.carrierDensity > 0)
         parts << QStringLiteral("ν·10⁶ = %1 мм²/с; ρ = %2 кг/м³")
                      .arg(calc::numberText(query.carrierViscosityE6), calc::numberText(query.carrierDensity));

@@ -5,7 +5,7 @@
 // heating table of three sections, "record" for the record of a heating section
 // of II-9 with two fittings, and selectN:FLOW:TAB for the size selection
 // of calculator N with FLOW typed on it, showing tab TAB (1: the handbook page of flows from FLOW
-// to ten times FLOW); carrierN:FLUID:PERCENT:T for the heat-carrier reference of heating screen N
+// to ten times FLOW; a fourth part "heating" chooses heating at 80 °С first); carrierN:FLUID:PERCENT:T for the heat-carrier reference of heating screen N
 // (FLUID 0 water, 1 ethylene, 2 propylene glycol) and loadN:T:Q:DT for its flow from a heat load
 // with water at T °С chosen on the screen. A third argument "dark" opens the windows on a desktop
 // with a dark colour scheme.
@@ -83,6 +83,13 @@ int main(int argc, char* argv[])
         menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(parts.value(0).toInt()))->click();
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window != menu && window->isVisible()) {
+                if (parts.value(3) == QLatin1String("heating")) {
+                    const int table = parts.value(0).toInt();
+                    window->findChild<QRadioButton*>(table == 9 ? QStringLiteral("Option4") : QStringLiteral("Option3"))->click();
+                    auto* temperatures = window->findChild<QComboBox*>(QStringLiteral("Combo3"));
+                    temperatures->setCurrentText(QStringLiteral("80"));
+                    emit temperatures->activated(temperatures->currentIndex());
+                }
                 QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("Text1")), parts.value(1));
                 window->findChild<QPushButton*>(QStringLiteral("selectSizeButton"))->click();
             }

@@ -120,7 +120,7 @@ SectionResult copperSection(const SectionInput& input)
         nu = coldWaterViscosityE6 * std::pow(10.0, -6);
     const double t = input.temperature;
     // Asked for before the heat carrier is looked at, so another carrier needs it too.
-    if (kind != SystemKind::ColdWater && t == 0)
+    if (kind != SystemKind::ColdWater && t == 0 && !input.referenceCarrier)
         return stopped(result, Check::TemperatureMissing);
     if (isHotWater(kind) || (kind == SystemKind::Heating && water))
         nu = waterViscosityE6(copper, t) * std::pow(10.0, -6);
@@ -219,7 +219,7 @@ SectionResult polymerSection(const SectionInput& input)
             return stopped(result, Check::ViscosityMissing);
     }
     // Unlike copper, the typed viscosity is checked before the heating temperature.
-    if (heating && t == 0)
+    if (heating && t == 0 && !input.referenceCarrier)
         return stopped(result, Check::TemperatureMissing);
     if (kind == SystemKind::ColdWater)
         nu = coldWaterViscosityE6 * std::pow(10.0, -6);

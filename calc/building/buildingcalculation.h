@@ -23,6 +23,9 @@ struct SectionInput {
     SystemKind kind = SystemKind::ColdWater;
     double temperature = 0;  // t, °C; 0 when none is chosen
     HeatCarrier carrier = HeatCarrier::Water;
+    // Another carrier applied from the reference at its own temperature, which stands for the
+    // screen's choice of one.
+    bool referenceCarrier = false;
     double typedDensity = 0;      // ρ of another carrier, kg/m³
     double typedViscosityE6 = 0;  // ν·10^6 of another carrier, mm²/s
     double diameterMm = 0;        // inner diameter, from the catalog or typed

@@ -295,14 +295,20 @@ void BuildingPanel::calculate(const TableRecord& record, CalculationRequest requ
     if (ui->Check14->isChecked())
         request.localLosses.otherResistance = parseValue(ui->Text17->text());
     if (kind == SystemKind::Heating) {
-        if (const auto carrier = carrierStillApplied())
-            request.carrier = ReferenceCarrier{carrier->fluid, carrier->concentration, carrier->temperature,
-                                               carrier->shown.heatCapacity};
+        request.carrier = heatingCarrier(kind);
         request.load = loadStillApplied();
     }
     const CalculationOutcome outcome = record.calculate(request);
     showSection(kind, outcome);
     classic::publish(shown, request, outcome, ui->Label3->text());
+}
+
+std::optional<ReferenceCarrier> BuildingPanel::heatingCarrier(SystemKind kind) const
+{
+    const auto carrier = carrierStillApplied();
+    if (kind != SystemKind::Heating || !carrier)
+        return std::nullopt;
+    return ReferenceCarrier{carrier->fluid, carrier->concentration, carrier->temperature, carrier->shown.heatCapacity};
 }
 
 void BuildingPanel::clearResultTooltips(std::initializer_list<Result> results)

@@ -93,6 +93,9 @@ public:
     // The record's conditions up to the system's, as the screen gives them, followed by the
     // temperature and heat carrier the panel holds; with the flow unit and the temperature itself.
     SizeQuery sizeQuery(const TableRecord& record, ConditionChoices chosen) const;
+    // The carrier applied from the reference while "другой" still holds its ρ and ν, for heating:
+    // what a heating section's request claims.
+    std::optional<ReferenceCarrier> heatingCarrier(SystemKind kind) const;
     // Runs the section of the screen's conditions and size with the panel's length, fittings and,
     // for heating, the carrier and load still applied; shows its outcome and, when a check
     // stopped it, that check's message; leaves the request shown when it went through.

@@ -82,6 +82,11 @@ SectionInput sectionInput(const CalculationRequest& request, const SystemOptions
         input.carrier = HeatCarrier::Other;
         input.typedDensity = request.conditions.carrierDensity;
         input.typedViscosityE6 = request.conditions.carrierViscosityE6;
+        if (request.carrier) {
+            input.referenceCarrier = true;
+            if (input.temperature == 0)
+                input.temperature = request.carrier->temperature;
+        }
     }
     input.flow = request.conditions.flow;
     input.diameterMm = request.diameterMm;
@@ -155,7 +160,8 @@ TableRecord buildingRecord(int number, const QString& title, const QString& shor
             fittings,
             shortName,
             naming,
-            3};
+            3,
+            [systems](const ConditionChoices& chosen) { return systems->kindAt(chosen) == SystemKind::Heating; }};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter, as the screen writes

@@ -33,7 +33,7 @@ frmtablII10::frmtablII10(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::building::pexRecord(), {ui.Command3, {ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
-                             [this] { return sizeQuery(); }});
+                             [this] { return sizeQuery(); }, [this] { return ui.panel->heatingCarrier(polymer->kind()); }});
     ui.panel->setMaterial(Material::Pex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     polymer->publishTo(pexRecord(), shown, [this] {

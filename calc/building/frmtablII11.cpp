@@ -18,7 +18,7 @@ frmtablII11::frmtablII11(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::building::pexAlPexRecord(), {ui.Command3, {ui.Label15, ui.Label5}, widgets::LinkStyle::BlueWithoutTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
-                             [this] { return sizeQuery(); }});
+                             [this] { return sizeQuery(); }, [this] { return ui.panel->heatingCarrier(polymer->kind()); }});
     ui.panel->setMaterial(Material::PexAlPex);
     polymer = new PolymerScreen(ui.panel, ui.Option1, ui.Option2, ui.Option3, ui.Text2);
     polymer->publishTo(pexAlPexRecord(), shown, [this] {

@@ -21,7 +21,7 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     shown = prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
-                             [this] { return sizeQuery(); }});
+                             [this] { return sizeQuery(); }, [this] { return ui.panel->heatingCarrier(kind()); }});
     connect(ui.panel, &BuildingPanel::resultsCleared, shown, &ShownCalculation::forget);
     ui.panel->setMaterial(Material::Copper);
     ui.Label7->hide();

@@ -32,9 +32,9 @@ public:
     void publishTo(TableRecord record, ShownCalculation* shown, std::function<CalculationRequest()> request);
     // The system's position among the options, as the records count it.
     int systemPosition() const;
+    SystemKind kind() const;
 
 private:
-    SystemKind kind() const;
     void chooseColdWater();
     void chooseHotWater();
     void chooseHeating();

@@ -55,6 +55,9 @@ struct TableRecord {
     // series, where lists of sizes share their names.
     QList<int> namingConditions{};
     int pressureDecimals = 2;  // of the section's pressure, as the screen shows it
+    // Whether these choices make a heating system, whose sizes an engineer chooses by R as well
+    // as by v; none where the table serves water supply alone.
+    std::function<bool(const ConditionChoices& chosen)> heating{};
 };
 
 // The choice at a position, -1 where there is none.

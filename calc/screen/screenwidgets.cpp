@@ -74,7 +74,14 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
     }
     setupHelpButton(parts.helpButton, record.helpWindow);
     QObject::connect(parts.selectSizeButton, &QAbstractButton::clicked, window, [window, record, parts] {
-        selection::showSizeSelection({record, parts.sizeConditions(), parts.flowInput->text()}, window);
+        selection::showSizeSelection(
+            [record, parts] {
+                CalculationRequest section{.table = record.number, .conditions = parts.sizeConditions()};
+                if (parts.referenceCarrier)
+                    section.carrier = parts.referenceCarrier();
+                return selection::Request{record, section, parts.flowInput->text()};
+            },
+            window);
     });
     chainToolButtons(parts.selectSizeButton, parts.reportButton, parts.addSectionButton, parts.helpButton);
     Q_ASSERT(parts.documentLinks.size() == record.documents.size());

@@ -62,12 +62,16 @@ struct TableWindowParts {
     QLineEdit* flowInput;
     // The conditions and flow unit the calculator holds at the moment its sizes are asked for.
     std::function<SizeQuery()> sizeConditions;
+    // The heat carrier applied from the reference that the calculation takes; none on the
+    // tables that have no reference.
+    std::function<std::optional<ReferenceCarrier>()> referenceCarrier{};
 };
 
 // A calculator is a top-level window titled by its table that forgets everything when it is
 // closed. Its labels show their text as it is and can be selected and copied; its help button
 // (the green question-mark picture) shows its formula help; its links open its documents; its
-// size-selection button opens the size selection with its conditions and typed flow; its record
+// size-selection button opens the size selection with its conditions, carrier and typed flow,
+// which follows them while it is open; its record
 // and sections buttons follow the calculation it shows, kept by the returned object, which the
 // window owns. Called once its form is set up.
 ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts);

@@ -83,10 +83,11 @@ private slots:
         QTest::addColumn<QStringList>("order");
         const QStringList outputs{"copyButton", "csvButton", "printButton", "pdfButton"};
         QTest::newRow("size selection, Для расхода")
-            << "frmpodbor" << 0 << QStringList{"unitLitres", "qt_tabwidget_tabbar", "flowInput", "sizesTable"} + outputs;
+            << "frmpodbor" << 0
+            << QStringList{"unitLitres", "velocityLimitInput", "qt_tabwidget_tabbar", "flowInput", "sizesTable"} + outputs;
         QTest::newRow("size selection, Таблица")
             << "frmpodbor" << 1
-            << QStringList{"unitLitres", "qt_tabwidget_tabbar", "tableFrom", "tableTo", "tableStep", "buildTableButton",
+            << QStringList{"unitLitres", "velocityLimitInput", "qt_tabwidget_tabbar", "tableFrom", "tableTo", "tableStep", "buildTableButton",
                            "shownSizes", "allSizesButton", "noSizesButton", "handbookTable"} + outputs;
         QTest::newRow("record") << "frmotchet" << -1
                                 << QStringList{"reportText", "copyButton", "printButton", "pdfButton"};

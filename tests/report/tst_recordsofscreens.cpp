@@ -511,7 +511,7 @@ private slots:
 
         const bool heating = screen.figures.specificLoss.has_value();
         if (!request.size.isEmpty()) {
-            const selection::SizeTable sizes = selection::sizeTable(record, request.conditions, true);
+            const selection::SizeTable sizes = selection::sizeTable(record, request, true, std::nullopt);
             const auto row = std::find_if(sizes.rows.begin(), sizes.rows.end(), [&](const selection::SizeRow& each) {
                 return each.cells.at(selection::SizeColumnName) == selection::shownDesignation(request.size);
             });

@@ -1,6 +1,7 @@
 #include "app/calculators.h"
 #include "calc/common/valueparse.h"
 #include "platform/filedialogs.h"
+#include "select/sizetable.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QListWidget>
+#include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <memory>
@@ -41,6 +44,16 @@ QWidget* openSelection(QWidget* calculator, const QStringList& steps, const QStr
     return shownWindow(QStringLiteral("frmpodbor"));
 }
 
+// The row of the sizes table that names this size.
+int sizeRow(const QWidget* selection, const QString& size)
+{
+    const QAbstractItemModel* model = child<QTableView>(selection, "sizesTable")->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (model->index(row, 0).data().toString() == size)
+            return row;
+    return -1;
+}
+
 QStringList rowCells(const QAbstractItemModel* model, int row)
 {
     QStringList cells;
@@ -56,9 +69,169 @@ QStringList rowCells(const QAbstractItemModel* model, int row)
 class FrmpodborTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { QSettings().remove(QStringLiteral("sizeSelection")); }
     void cleanup()
     {
         closeAllWindows();
+    }
+
+    // 6 kW at Δt = 20 K, water at 80 °С (the load window's c = 4,197, ρ = 971,8):
+    // G = 3,6·6000/(4,197·20) = 257,3 kg/h, Q = 257,3/(3,6·971,8) = 0,07355 l/s. The copper screen
+    // takes ρ = 970 and ν = 0,36·10⁻⁶ m²/s at 80 °С, Δ = 10⁻⁵ m, v = 4·Q/(π·d²),
+    // b = 1 + lg Re/lg(500·d/Δ), A = 3,7·d/Δ, λ = [0,5·(b/2 + 1,312·(2 − b)·lg A/(lg Re − 1))/lg A]²,
+    // R = ρ·λ·v²/(2·d):
+    //   15 × 0,7, d = 13,6 mm: v = 0,506, Re = 19127, λ = 0,028991, R = 265,029 Па/м, past 150;
+    //   18 × 1,0, d = 16 mm: v = 0,366, Re = 16258, b = 1,71337, λ = 0,029620, R = 120,148 Па/м,
+    // the smallest bore within 1 м/с and 150 Па/м (no size lies between 13,6 and 16 mm).
+    void heatingLoadWithinLimits()
+    {
+        std::unique_ptr<QWidget> calculator(createCalculator(9));
+        calculator->show();
+        click(calculator.get(), "Option4");
+        choose(calculator.get(), "Combo3", "80");
+        click(calculator.get(), "loadButton");
+        QWidget* load = shownWindow(QStringLiteral("frmnagruzka"));
+        QVERIFY(load);
+        typeInto(load, "loadInput", "6000");
+        typeInto(load, "deltaInput", "20");
+        click(load, "applyButton");
+        QCOMPARE(text(calculator.get(), "Text1"), QStringLiteral("0.07355"));
+        click(calculator.get(), "selectSizeButton");
+        QWidget* selection = shownWindow(QStringLiteral("frmpodbor"));
+        QVERIFY(selection);
+        QCOMPARE(text(selection, "velocityLimitInput"), QStringLiteral("1"));
+        QCOMPARE(text(selection, "pressureLossLimitInput"), QStringLiteral("150"));
+        QVERIFY(child<QWidget>(selection, "pressureLossLimitInput")->isVisible());
+        QCOMPARE(text(selection, "adviceLabel"),
+                 QStringLiteral("Рекомендуется труба 18 × 1,0: наименьший диаметр, при котором v ≤ 1 м/с и R ≤ 150 Па/м."));
+        const QAbstractItemModel* model = child<QTableView>(selection, "sizesTable")->model();
+        const int within = sizeRow(selection, QStringLiteral("18 × 1,0"));
+        QCOMPARE(rowCells(model, within).mid(2), (QStringList{"0,366", "", "120,148", "рекомендуется"}));
+        const QModelIndex pastR = model->index(sizeRow(selection, QStringLiteral("15 × 0,7")), selection::PressureColumn);
+        QCOMPARE(pastR.data().toString(), QStringLiteral("265,029"));
+        QCOMPARE(pastR.data(Qt::ToolTipRole).toString(), QStringLiteral("Больше предела: R не более 150 Па/м"));
+        QVERIFY(pastR.data(Qt::BackgroundRole).isValid());
+        QVERIFY(!model->index(within, selection::PressureColumn).data(Qt::BackgroundRole).isValid());
+    }
+
+    // Heating with no temperature chosen on the screen, then water at 70 °С applied from the
+    // reference: the open selection takes the carrier and lists the R the calculator shows.
+    void referenceCarrierFollowed_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("heating");
+        QTest::addColumn<QStringList>("size");  // the lists' items
+        QTest::addColumn<QString>("row");
+        QTest::newRow("copper") << 9 << "Option4" << QStringList{"15", "1.0"} << "15 × 1,0";
+        QTest::newRow("PEX") << 10 << "Option3" << QStringList{"20"} << "20";
+    }
+    void referenceCarrierFollowed()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, heating);
+        QFETCH(QStringList, size);
+        QFETCH(QString, row);
+        std::unique_ptr<QWidget> calculator(createCalculator(number));
+        calculator->show();
+        takeStep(calculator.get(), QStringLiteral("click ") + heating);
+        choose(calculator.get(), "Combo1", size.first());
+        if (size.size() > 1)
+            choose(calculator.get(), "Combo2", size.last());
+        typeInto(calculator.get(), "Text1", "0.1");
+        typeInto(calculator.get(), "Text16", "1");
+        click(calculator.get(), "selectSizeButton");
+        QWidget* selection = shownWindow(QStringLiteral("frmpodbor"));
+        QVERIFY(selection);
+        QCOMPARE(text(selection, "adviceLabel"), QStringLiteral("Расчет невозможен: на калькуляторе не выбрана температура."));
+
+        click(calculator.get(), "carrierButton");
+        QWidget* reference = shownWindow(QStringLiteral("frmteplonositel"));
+        QVERIFY(reference);
+        typeInto(reference, "temperatureInput", "70");
+        click(reference, "applyButton");
+        click(calculator.get(), "Command1");
+        QCOMPARE(takeMessages(), QStringList());
+        QCoreApplication::processEvents();
+        QVERIFY2(text(selection, "conditionsLabel").contains(QStringLiteral("теплоноситель: другой; из справочника: вода, 70 °С; ")),
+                 qPrintable(text(selection, "conditionsLabel")));
+        const QAbstractItemModel* model = child<QTableView>(selection, "sizesTable")->model();
+        const double r = shown(model->index(sizeRow(selection, row), selection::PressureColumn).data().toString());
+        QVERIFY(r > 0);
+        QCOMPARE(r, numberIn(text(calculator.get(), "Label2")));
+    }
+
+    // While open the window follows the calculator: its flow, unit and conditions.
+    void followsCalculator()
+    {
+        std::unique_ptr<QWidget> calculator(createCalculator(1));
+        QWidget* selection = openSelection(calculator.get(), {}, QStringLiteral("0.479"));
+        QVERIFY(selection);
+        QVERIFY(text(selection, "conditionsLabel").startsWith(QStringLiteral("трубы: неновые")));
+        pasteInto(calculator.get(), "Text1", QStringLiteral("0.3"));
+        click(calculator.get(), "Option4");
+        QCoreApplication::processEvents();
+        QCOMPARE(text(selection, "flowInput"), QStringLiteral("0.3"));
+        QVERIFY(text(selection, "conditionsLabel").startsWith(QStringLiteral("трубы: новые")));
+        // A flow typed in the window stays until the calculator's changes.
+        pasteInto(selection, "flowInput", QStringLiteral("2"));
+        click(calculator.get(), "Option3");
+        QCoreApplication::processEvents();
+        QCOMPARE(text(selection, "flowInput"), QStringLiteral("2"));
+        click(calculator.get(), "Option2");
+        QCoreApplication::processEvents();
+        QVERIFY(child<QRadioButton>(selection, "unitCubic")->isChecked());
+    }
+
+    // 0,479 l/s of cold drinking water, non-new II-1 pipes (worked in tst_sizetable): 26,8 × 2,8 at
+    // 1,5 м/с, 21,3 × 2,8 at 3 м/с. The limit typed is kept for water supply, apart from heating's;
+    // a wrong one is named, withholds the recommendation and is not kept.
+    void limitsRemembered_data()
+    {
+        QTest::addColumn<QString>("wrong");
+        QTest::newRow("empty") << "";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-1";
+        QTest::newRow("not a number") << "быстро";
+        QTest::newRow("two separators") << "1,5.2";
+    }
+    void limitsRemembered()
+    {
+        QFETCH(QString, wrong);
+        std::unique_ptr<QWidget> calculator(createCalculator(1));
+        QWidget* selection = openSelection(calculator.get(), {}, QStringLiteral("0.479"));
+        QVERIFY(selection);
+        QCOMPARE(text(selection, "velocityLimitInput"), QStringLiteral("1,5"));
+        QVERIFY(!child<QWidget>(selection, "pressureLossLimitInput")->isVisible());
+        QCOMPARE(text(selection, "adviceLabel"),
+                 QStringLiteral("Рекомендуется труба 26,8 × 2,8: наименьший диаметр, при котором v ≤ 1,5 м/с."));
+        pasteInto(selection, "velocityLimitInput", QStringLiteral("3"));
+        QCoreApplication::processEvents();
+        QCOMPARE(text(selection, "adviceLabel"),
+                 QStringLiteral("Рекомендуется труба 21,3 × 2,8: наименьший диаметр, при котором v ≤ 3 м/с."));
+        const QAbstractItemModel* model = child<QTableView>(selection, "sizesTable")->model();
+        const QStringList before = rowCells(model, 0);
+
+        pasteInto(selection, "velocityLimitInput", wrong);
+        QCoreApplication::processEvents();
+        QCOMPARE(text(selection, "limitsMessage"),
+                 QStringLiteral("Ограничение «v не более, м/с» должно быть числом больше нуля: рекомендации по "
+                                "ограничениям нет, пока оно не исправлено."));
+        QCOMPARE(text(selection, "adviceLabel"), QString());
+        QCOMPARE(child<QTableView>(selection, "sizesTable")->selectionModel()->selectedRows().size(), 0);
+        QCOMPARE(rowCells(model, 0).mid(0, 5), before.mid(0, 5));
+
+        calculator.reset();
+        closeAllWindows();
+        calculator.reset(createCalculator(1));
+        selection = openSelection(calculator.get(), {}, QStringLiteral("0.479"));
+        QCOMPARE(text(selection, "velocityLimitInput"), QStringLiteral("3"));
+        QCOMPARE(text(selection, "limitsMessage"), QString());
+        calculator.reset();
+        closeAllWindows();
+        calculator.reset(createCalculator(9));
+        selection = openSelection(calculator.get(), {"click Option4"}, QStringLiteral("0.1"));
+        QCOMPARE(text(selection, "velocityLimitInput"), QStringLiteral("1"));
+        QCOMPARE(text(selection, "pressureLossLimitInput"), QStringLiteral("150"));
     }
 
     void rowEqualsCalculator_data()
@@ -183,14 +356,6 @@ private slots:
         QTest::newRow("II-6 364") << 6 << QStringList() << "364" << "500"
                                   << "При расходе 364л/сек =1310,4м куб/ч, рекомендуется использовать трубу с условным "
                                      "проходом 500мм";
-        QTest::newRow("II-7 150, 76 м/с in the smallest") << 7 << QStringList() << "150" << ""
-                                                           << "Таблица II-7 не дает рекомендации по диаметру при этом "
-                                                              "расходе: в ней нет ни экономических расходов, ни "
-                                                              "предельной скорости.";
-        QTest::newRow("II-8 40, 37 м/с in the smallest") << 8 << QStringList() << "40" << ""
-                                                          << "Таблица II-8 не дает рекомендации по диаметру при этом "
-                                                             "расходе: в ней нет ни экономических расходов, ни "
-                                                             "предельной скорости.";
         // A typed diameter disables the material and series but keeps them checked: their
         // catalog is offered, 2 л/сек in the band 1,3…2,1 of 63 mm.
         QTest::newRow("II-5 typed diameter") << 5 << QStringList{"click Option4", "click Check1"} << "2" << "63"
@@ -210,7 +375,8 @@ private slots:
         std::unique_ptr<QWidget> calculator(createCalculator(number));
         QWidget* selection = openSelection(calculator.get(), steps, flow);
         QVERIFY(selection);
-        QCOMPARE(text(selection, "adviceLabel"), advice);
+        // The size within the design limits may follow on a line of its own.
+        QCOMPARE(text(selection, "adviceLabel").section(u'\n', 0, int(advice.count(u'\n'))), advice);
         auto* table = child<QTableView>(selection, "sizesTable");
         QList<int> marked;
         for (int row = 0; row < table->model()->rowCount(); ++row) {
@@ -281,9 +447,9 @@ private slots:
         const QAbstractItemModel* sizes = child<QTableView>(selection, "sizesTable")->model();
         QCOMPARE(lines.size(), 1 + sizes->rowCount());
         QCOMPARE(lines.first(), QStringLiteral("Размер;d, мм;v, м/с;1000i;Па/м;Оценка"));
-        // 45 mm glass, 37 mm bore: v = 4·0,001/(π·0,037²) = 0,930 m/s; glass pipes have no velocity
-        // limit, so no size is recommended. The size is a name, kept text for a spreadsheet.
-        QVERIFY2(lines.at(1).startsWith(QStringLiteral("'45;37;0,93;")) && lines.at(1).endsWith(QStringLiteral(";")),
+        // 45 mm glass, 37 mm bore: v = 4·0,001/(π·0,037²) = 0,930 m/s, the smallest size and within
+        // 1,5 м/с, so recommended. The size is a name, kept text for a spreadsheet.
+        QVERIFY2(lines.at(1).startsWith(QStringLiteral("'45;37;0,93;")) && lines.at(1).endsWith(QStringLiteral(";рекомендуется")),
                  qPrintable(lines.at(1)));
 
         child<QTabWidget>(selection, "modes")->setCurrentIndex(1);

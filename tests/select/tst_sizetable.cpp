@@ -8,6 +8,7 @@ using calc::Check;
 using calc::FlowUnit;
 
 Q_DECLARE_METATYPE(calc::SizeQuery)
+Q_DECLARE_METATYPE(std::optional<selection::DesignLimits>)
 
 namespace {
 
@@ -52,6 +53,11 @@ calc::TableRecord sampleRecord(bool heating = false, std::optional<double> bandS
 
 calc::SizeQuery litres(double flow) { return {{0}, {flow, FlowUnit::LitresPerSecond}}; }
 
+calc::CalculationRequest section(double flow) { return {0, litres(flow)}; }
+
+using Limits = std::optional<selection::DesignLimits>;
+const Limits threeMetres = selection::DesignLimits{3, std::nullopt};
+
 }  // namespace
 
 class SizeTableTest : public QObject {
@@ -64,46 +70,64 @@ private slots:
         QTest::addColumn<bool>("heating");
         QTest::addColumn<bool>("flowGiven");
         QTest::addColumn<double>("flow");
+        QTest::addColumn<Limits>("limits");
         QTest::addColumn<QList<QStringList>>("rows");
         QTest::addColumn<int>("recommended");
         QTest::addColumn<QString>("advice");
-        QTest::newRow("no flow") << false << false << 0.0
+        QTest::addColumn<QStringList>("marked");  // "row:column limit"
+        QTest::newRow("no flow") << false << false << 0.0 << threeMetres
                                  << QList<QStringList>{{"20", "20", "", "", "", ""}, {"15", "15", "", "", "", ""},
                                                        {"25", "25", "", "", "", ""}}
-                                 << -1 << QString();
-        QTest::newRow("flow of zero") << false << true << 0.0
+                                 << -1 << QString() << QStringList();
+        QTest::newRow("flow of zero") << false << true << 0.0 << threeMetres
                                       << QList<QStringList>{{"20", "20", "", "", "", ""}, {"15", "15", "", "", "", ""},
                                                             {"25", "25", "", "", "", ""}}
-                                      << -1 << QStringLiteral("Введите расход больше нуля.");
+                                      << -1 << QStringLiteral("Введите расход больше нуля.") << QStringList();
         // 15 mm is the smallest but too fast: 20 mm, the next by diameter, is recommended.
-        QTest::newRow("smallest without warning")
-            << false << true << 0.5
+        QTest::newRow("smallest within the limit")
+            << false << true << 0.5 << threeMetres
             << QList<QStringList>{{"20", "20", "2,5", "25", "245,17", "рекомендуется"},
                                   {"15", "15", "3,333", "33,333", "326,89", "скорость больше 3 м/с"},
                                   {"25", "25", "2", "20", "196,13", ""}}
-            << 0 << QStringLiteral("Рекомендуется труба 20: наименьший диаметр без предупреждения о скорости.");
+            << 0 << QStringLiteral("Рекомендуется труба 20: наименьший диаметр, при котором v ≤ 3 м/с.")
+            << QStringList{"1:2 Больше предела: v не более 3 м/с"};
+        QTest::newRow("a limit typed wrong withholds the recommendation")
+            << false << true << 0.5 << Limits()
+            << QList<QStringList>{{"20", "20", "2,5", "25", "245,17", ""},
+                                  {"15", "15", "3,333", "33,333", "326,89", "скорость больше 3 м/с"},
+                                  {"25", "25", "2", "20", "196,13", ""}}
+            << -1 << QString() << QStringList();
+        // 25 mm cannot be computed above 100 l/s: the largest computed size is 20 mm, whose
+        // Па/м is 10·505·9,80665 = 49523,58.
         QTest::newRow("not computable, every size too fast")
-            << false << true << 101.0
+            << false << true << 101.0 << threeMetres
             << QList<QStringList>{{"20", "20", "505", "5050", "49523,58", "скорость больше 3 м/с"},
                                   {"15", "15", "673,333", "6733,333", "66031,44", "скорость больше 3 м/с"},
                                   {"25", "25", "—", "—", "—", ""}}
-            << -1 << QStringLiteral("Ни одна труба при этих условиях не проходит по скорости.");
+            << -1
+            << QStringLiteral("Ни одна труба при этих условиях не проходит по ограничениям v ≤ 3 м/с. Наибольшая, 20: "
+                              "v = 505 м/с, R = 49523,58 Па/м.")
+            << QStringList{"0:2 Больше предела: v не более 3 м/с", "1:2 Больше предела: v не более 3 м/с"};
+        // R = 7·v: 15 mm keeps within 3 м/с but not within 12 Па/м.
         QTest::newRow("heating shows R and no 1000i")
-            << true << true << 0.3
-            << QList<QStringList>{{"20", "20", "1,5", "", "10,5", ""},
-                                  {"15", "15", "2", "", "14", "рекомендуется"},
+            << true << true << 0.3 << Limits(selection::DesignLimits{3, 12.0})
+            << QList<QStringList>{{"20", "20", "1,5", "", "10,5", "рекомендуется"},
+                                  {"15", "15", "2", "", "14", ""},
                                   {"25", "25", "1,2", "", "8,4", ""}}
-            << 1 << QStringLiteral("Рекомендуется труба 15: наименьший диаметр без предупреждения о скорости.");
+            << 0 << QStringLiteral("Рекомендуется труба 20: наименьший диаметр, при котором v ≤ 3 м/с и R ≤ 12 Па/м.")
+            << QStringList{"1:4 Больше предела: R не более 12 Па/м"};
     }
     void rowsForOneFlow()
     {
         QFETCH(bool, heating);
         QFETCH(bool, flowGiven);
         QFETCH(double, flow);
+        QFETCH(Limits, limits);
         QFETCH(QList<QStringList>, rows);
         QFETCH(int, recommended);
         QFETCH(QString, advice);
-        const selection::SizeTable table = selection::sizeTable(sampleRecord(heating), litres(flow), flowGiven);
+        QFETCH(QStringList, marked);
+        const selection::SizeTable table = selection::sizeTable(sampleRecord(heating), section(flow), flowGiven, limits);
         QList<QStringList> shown;
         for (const selection::SizeRow& row : table.rows)
             shown << row.cells;
@@ -112,6 +136,10 @@ private slots:
         QCOMPARE(table.advice, advice);
         for (qsizetype k = 0; k < table.rows.size(); ++k)
             QCOMPARE(table.rows.at(k).recommended, k == recommended);
+        QStringList marks;
+        for (const selection::MarkedCell& cell : table.pastLimits)
+            marks << QStringLiteral("%1:%2 %3").arg(cell.row).arg(cell.column).arg(cell.limit);
+        QCOMPARE(marks, marked);
     }
 
     // Where a material has economic bands, the band's size is recommended whatever its velocity,
@@ -121,9 +149,12 @@ private slots:
         QTest::addColumn<double>("bandSize");
         QTest::addColumn<int>("recommended");
         QTest::addColumn<QString>("advice");
-        QTest::newRow("listed") << 15.0 << 1 << QStringLiteral("При расходе рекомендуется 15");
+        // At 0,5 l/s 20 mm is the smallest within 3 м/с (2,5 м/с), and named beside the band's size.
+        const QString withinLimits = QStringLiteral("\nНаименьший диаметр, при котором v ≤ 3 м/с: труба 20.");
+        QTest::newRow("listed") << 15.0 << 1 << QStringLiteral("При расходе рекомендуется 15") + withinLimits;
         QTest::newRow("not listed") << 225.0 << -1
-                                    << QStringLiteral("При расходе рекомендуется 225\nТрубы 225 мм нет среди размеров при этих условиях.");
+                                    << QStringLiteral("При расходе рекомендуется 225\nТрубы 225 мм нет среди размеров при этих условиях.")
+                                           + withinLimits;
     }
     void economicRecommendation()
     {
@@ -131,43 +162,52 @@ private slots:
         QFETCH(int, recommended);
         QFETCH(QString, advice);
         const calc::TableRecord record = sampleRecord(false, bandSize);
-        const selection::SizeTable table = selection::sizeTable(record, litres(0.5), true);
+        const selection::SizeTable table = selection::sizeTable(record, section(0.5), true, threeMetres);
         QCOMPARE(table.recommendedRow, recommended);
         QCOMPARE(table.advice, advice);
         QCOMPARE(table.rows.at(1).cells.at(selection::JudgementColumn),
                  recommended == 1 ? QStringLiteral("рекомендуется, экономичный, скорость больше 3 м/с")
                                   : QStringLiteral("экономичный, скорость больше 3 м/с"));
-        QCOMPARE(table.rows.at(0).cells.at(selection::JudgementColumn), QString());
+        QCOMPARE(table.rows.at(0).cells.at(selection::JudgementColumn), QStringLiteral("наименьший при v ≤ 3 м/с"));
     }
 
-    // Glass-fibre and glass pipes have neither economic flows nor a velocity limit: at a flow of
-    // absurd velocity no size is marked, and the advice says so.
-    void noRecommendationWithoutBandsOrLimit_data()
+    // 0,479 l/s on II-1, non-new pipes, cold drinking water: the calculation diameter of a
+    // non-new pipe is its bore less 1 mm, v = 4·Q/(π·dp²) = 1,916·10⁻³/(π·dp²).
+    // Within 1,5 м/с dp ≥ √(1,916·10⁻³/(1,5·π)) = 20,164 mm: 26,8 × 2,8, dp = 26,8 − 5,6 − 1 = 20,2,
+    // v = 1,916·10⁻³/(π·0,0202²) = 1,495 м/с (26,8 × 3,2 has 19,4 mm, 1,621 м/с).
+    // Within 3 м/с dp ≥ 14,258 mm: 21,3 × 2,8, dp = 14,7, v = 2,822 м/с (21,3 × 3,2: 13,9 mm, 3,157 м/с).
+    // Within 0,01 м/с no size: the largest bore, 165 × 4, dp = 165 − 8 − 1 = 156,
+    // v = 1,916·10⁻³/(π·0,156²) = 0,025 м/с.
+    void coldWaterWithinVelocity_data()
     {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<double>("flow");
-        QTest::addColumn<QString>("smallestVelocity");
-        // 50 mm bore at 150 л/сек: v = 4·0,15/(π·0,05²) = 76,394 м/с
-        QTest::newRow("II-7, 150 л/сек") << 7 << 150.0 << "76,394";
-        // 45 mm glass, 37 mm bore, at 40 л/сек: v = 4·0,04/(π·0,037²) = 37,202 м/с
-        QTest::newRow("II-8, 40 л/сек") << 8 << 40.0 << "37,202";
+        QTest::addColumn<double>("limit");
+        QTest::addColumn<QString>("recommended");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("1,5 м/с") << 1.5 << "26,8 × 2,8"
+                                 << QStringLiteral("Рекомендуется труба 26,8 × 2,8: наименьший диаметр, при котором v ≤ 1,5 м/с.");
+        QTest::newRow("3 м/с") << 3.0 << "21,3 × 2,8"
+                               << QStringLiteral("Рекомендуется труба 21,3 × 2,8: наименьший диаметр, при котором v ≤ 3 м/с.");
+        QTest::newRow("0,01 м/с") << 0.01 << ""
+                                  << QStringLiteral("Ни одна труба при этих условиях не проходит по ограничениям v ≤ 0,01 м/с. "
+                                                    "Наибольшая, 165 × 4: v = 0,025 м/с, R = ");
     }
-    void noRecommendationWithoutBandsOrLimit()
+    void coldWaterWithinVelocity()
     {
-        QFETCH(int, number);
-        QFETCH(double, flow);
-        QFETCH(QString, smallestVelocity);
-        const selection::SizeTable table = selection::sizeTable(calc::table(number), litres(flow), true);
-        QCOMPARE(table.recommendedRow, -1);
-        QCOMPARE(table.advice, QStringLiteral("Таблица II-%1 не дает рекомендации по диаметру при этом расходе: в ней нет "
-                                              "ни экономических расходов, ни предельной скорости.")
-                                   .arg(number));
-        QVERIFY(!table.rows.isEmpty());
-        QCOMPARE(table.rows.first().cells.at(selection::VelocityColumn), smallestVelocity);
-        for (const selection::SizeRow& row : table.rows) {
-            QVERIFY(!row.recommended);
-            QCOMPARE(row.cells.at(selection::JudgementColumn), QString());
-        }
+        QFETCH(double, limit);
+        QFETCH(QString, recommended);
+        QFETCH(QString, advice);
+        const calc::TableRecord& record = calc::table(1);
+        const calc::CalculationRequest coldWater{1, {{0, 0, -1, 0}, {0.479, FlowUnit::LitresPerSecond}}};
+        const selection::SizeTable table = selection::sizeTable(record, coldWater, true, selection::DesignLimits{limit, {}});
+        QVERIFY2(table.advice.startsWith(advice), qPrintable(table.advice));
+        QCOMPARE(table.recommendedRow < 0 ? QString() : table.rows.at(table.recommendedRow).cells.at(selection::SizeColumnName),
+                 recommended);
+        const selection::LimitChoice choice = selection::chooseWithinLimits(record, coldWater, {limit, {}});
+        QCOMPARE(choice.chosen, table.recommendedRow);
+        if (choice.chosen >= 0)
+            QCOMPARE(table.rows.at(choice.chosen).cells.at(selection::VelocityColumn), limit == 3 ? "2,822" : "1,495");
+        else
+            QCOMPARE(record.sizes(coldWater.conditions.chosen).at(choice.largest).designation, QStringLiteral("165 × 4"));
     }
 
     // A condition the catalog needs and the calculator did not pass: the advice names it.
@@ -175,7 +215,7 @@ private slots:
     {
         calc::SizeQuery query = litres(2);
         query.chosen = {3, -1};
-        const selection::SizeTable table = selection::sizeTable(calc::table(5), query, true);
+        const selection::SizeTable table = selection::sizeTable(calc::table(5), {5, query}, true, threeMetres);
         QVERIFY(table.rows.isEmpty());
         QCOMPARE(table.advice, QStringLiteral("Размеров нет: на калькуляторе не выбрано (серия)."));
     }
@@ -186,7 +226,7 @@ private slots:
     {
         calc::SizeQuery query = litres(20);
         query.chosen = {2, 1};
-        const selection::SizeTable table = selection::sizeTable(calc::table(9), query, true);
+        const selection::SizeTable table = selection::sizeTable(calc::table(9), {9, query}, true, threeMetres);
         QVERIFY(!table.rows.isEmpty());
         const selection::SizeRow& largest = table.rows.last();
         QCOMPARE(largest.cells.at(selection::SizeColumnName), QStringLiteral("267 × 3,0"));
@@ -237,7 +277,7 @@ private slots:
         QFETCH(QStringList, flows);
         const calc::TableRecord record = sampleRecord();
         const selection::HandbookTable table =
-            selection::handbookTable(record, litres(0), record.sizes({0}), {from, to, step});
+            selection::handbookTable(record, section(0), record.sizes({0}), {from, to, step});
         QCOMPARE(table.error, error);
         QStringList shown;
         for (const QStringList& row : table.rows)
@@ -262,7 +302,7 @@ private slots:
         const calc::SizeQuery query{{0, 0, -1, 0}, {0, FlowUnit::LitresPerSecond}};
         const QList<calc::CatalogSize> sizes = record.sizes(query.chosen);
         QCOMPARE(sizes.size(), 721);
-        const selection::HandbookTable table = selection::handbookTable(record, query, sizes, {1, to, 1});
+        const selection::HandbookTable table = selection::handbookTable(record, {2, query}, sizes, {1, to, 1});
         QCOMPARE(table.error, error);
         QCOMPARE(table.rows.size(), error.isEmpty() ? qsizetype(to) : 0);
     }
@@ -273,7 +313,7 @@ private slots:
         const calc::TableRecord record = sampleRecord();
         QList<qint64> heard;
         const selection::HandbookTable table =
-            selection::handbookTable(record, litres(0), record.sizes({0}), {1, 100, 1}, [&](qint64 done, qint64 total) {
+            selection::handbookTable(record, section(0), record.sizes({0}), {1, 100, 1}, [&](qint64 done, qint64 total) {
                 heard << done << total;
                 return done < 4;
             });
@@ -287,12 +327,17 @@ private slots:
         const calc::TableRecord record = sampleRecord();
         const QList<calc::CatalogSize> sizes = record.sizes({0});
         const selection::HandbookTable table =
-            selection::handbookTable(record, {{0}, {0, FlowUnit::CubicMetresPerHour}}, {sizes.at(2), sizes.at(1)},
+            selection::handbookTable(record, {0, {{0}, {0, FlowUnit::CubicMetresPerHour}}}, {sizes.at(2), sizes.at(1)},
                                      {0, 1.8, 1.8});
         QCOMPARE(table.header, (QStringList{"Q, м куб/ч", "25: v, м/с", "25: 1000i", "15: v, м/с", "15: 1000i"}));
         // No flow gives empty cells; 1,8 м³/ч is 0,5 l/s.
         QCOMPARE(table.rows, (QList<QStringList>{{"0", "", "", "", ""}, {"1,8", "2", "20", "3,333", "33,333"}}));
-        QCOMPARE(selection::handbookTable(record, litres(0), {}, {1, 2, 1}).error,
+        // Past 2,5 м/с only the v of 15 mm at 1,8 м³/ч; no R is limited without heating.
+        QList<QStringList> marks;
+        for (const selection::MarkedCell& cell : selection::handbookMarks(table, {2.5, 1.0}))
+            marks << QStringList{QString::number(cell.row), QString::number(cell.column), cell.limit};
+        QCOMPARE(marks, (QList<QStringList>{{"1", "3", "Больше предела: v не более 2,5 м/с"}}));
+        QCOMPARE(selection::handbookTable(record, section(0), {}, {1, 2, 1}).error,
                  QStringLiteral("Не выбрано ни одного размера."));
     }
 };
