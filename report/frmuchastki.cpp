@@ -18,6 +18,7 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QStyle>
@@ -61,6 +62,9 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     connect(&model, &report::SectionsModel::changed, this, &frmuchastki::fitColumns);
     connect(&model, &report::SectionsModel::changed, this, &frmuchastki::showState);
     connect(&model, &QAbstractItemModel::modelReset, this, &frmuchastki::fitColumns);
+    // The rows a resize or a scroll brings into view were not measured.
+    connect(ui.sectionsTable->verticalScrollBar(), &QScrollBar::valueChanged, this, &frmuchastki::widenColumns);
+    ui.sectionsTable->viewport()->installEventFilter(this);
     // The box waits until the editor has closed, so that its going does not commit again.
     connect(&model, &report::SectionsModel::refused, this,
             [this](const QString& message) { platform::showInputError(this, message); }, Qt::QueuedConnection);
@@ -94,6 +98,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     connect(ui.openInCalculatorButton, &QPushButton::clicked, this, &frmuchastki::openInCalculator);
     connect(ui.newButton, &QPushButton::clicked, this, &frmuchastki::newTable);
     connect(ui.saveButton, &QPushButton::clicked, this, &frmuchastki::save);
+    connect(ui.saveAsButton, &QPushButton::clicked, this, &frmuchastki::saveAs);
     connect(ui.openButton, &QToolButton::clicked, this, &frmuchastki::open);
     connect(recentMenu, &QMenu::aboutToShow, this, &frmuchastki::fillRecentMenu);
     ui.outputBar->setDocumentProvider(
@@ -114,21 +119,33 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
 }
 
 // The history empties itself as the model goes and says so, when the members declared after
-// the model are gone already.
+// the model are gone already; the table, a child, outlives the model and would measure it.
 frmuchastki::~frmuchastki()
 {
     disconnect(&model.history(), nullptr, this, nullptr);
     disconnect(&model, nullptr, this, nullptr);
+    disconnect(ui.sectionsTable->verticalScrollBar(), nullptr, this, nullptr);
+    ui.sectionsTable->viewport()->removeEventFilter(this);
 }
 
 bool frmuchastki::isModified() const { return titleEdited || !model.history().isClean(); }
 
-bool frmuchastki::addSection(const calc::CalculationRequest& request)
+bool frmuchastki::addSection(const calc::CalculationRequest& handed)
 {
+    // The row keeps what its file gives back: no position on a list the calculator did not show.
+    calc::CalculationRequest request = handed;
+    if (const calc::TableRecord* record = records(request.table))
+        request.conditions.chosen = calc::shownChoices(*record, request.conditions.chosen);
     const report::SectionCalculation calculated = report::calculateSection(records, model.nextNumber(), request);
     if (calculated.failed) {
         platform::showInputError(
             this, QStringLiteral("Участок не добавлен в таблицу участков:\rпо таблице II-%1 он не рассчитывается").arg(request.table));
+        return false;
+    }
+    // A table keeps nothing its file could not give back.
+    const QString fault = report::storedFault(*records(request.table), calculated.section);
+    if (!fault.isEmpty()) {
+        platform::showInputError(this, QStringLiteral("Участок не добавлен в таблицу участков:\r") + fault);
         return false;
     }
     const report::TableKind kind = report::kindOf(calculated.section);
@@ -220,13 +237,18 @@ bool frmuchastki::opensInCalculator(const QList<int>& rows) const
            && calculators.opens(model.sections().at(rows.first()).request.table);
 }
 
-bool frmuchastki::save()
+bool frmuchastki::save() { return filePath.isEmpty() ? saveAs() : saveTo(filePath); }
+
+bool frmuchastki::saveAs()
 {
     const QString suggested = filePath.isEmpty() ? QStringLiteral("участки.talver") : QFileInfo(filePath).fileName();
     const QString path = platform::saveFileName(this, QStringLiteral("Сохранить таблицу участков"), suggested, fileFilter,
                                                 QStringLiteral("talver"));
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool frmuchastki::saveTo(const QString& path)
+{
     if (!report::writeFile(this, path, report::sectionsFile(model.sections(), records, model.kind(), titleBlock())))
         return false;
     filePath = path;
@@ -331,6 +353,27 @@ void frmuchastki::fitColumns()
     const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()
                       + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
     table->setMinimumWidth(std::min(width, widest));
+}
+
+bool frmuchastki::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui.sectionsTable->viewport() && event->type() == QEvent::Resize)
+        widenColumns();
+    return QWidget::eventFilter(watched, event);
+}
+
+// A column only grows here: one that narrowed as the rows scroll would move the others under the
+// reader's eyes.
+void frmuchastki::widenColumns()
+{
+    QTableView* table = ui.sectionsTable;
+    // The table's measure of the rows in view, which QTableView keeps protected.
+    const QAbstractItemView* view = table;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const int wanted = std::max(view->sizeHintForColumn(column), table->horizontalHeader()->sectionSizeHint(column));
+        if (wanted > table->columnWidth(column))
+            table->setColumnWidth(column, wanted);
+    }
 }
 
 void frmuchastki::showState()

@@ -36,6 +36,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QList<int> selectedRows() const;
@@ -44,7 +45,10 @@ private:
     void moveSelected(int step);
     void openInCalculator();
     bool opensInCalculator(const QList<int>& rows) const;
+    // To the file the table came from or was last saved to; a new table asks for a name.
     bool save();
+    bool saveAs();
+    bool saveTo(const QString& path);
     bool changesSettled();
     void open();
     void openFile(const QString& path);
@@ -55,6 +59,7 @@ private:
     void remember(const QString& path);
     void fillRecentMenu();
     void fitColumns();
+    void widenColumns();
     void showState();
 
     Ui::frmuchastki ui;

@@ -14,15 +14,24 @@ bool isNumber(const QString& cell)
     return number.match(cell).hasMatch();
 }
 
+// A whole number a spreadsheet shows as it is written: no leading zero, no sign, and few enough
+// digits to be kept exactly.
+bool isPlainWholeNumber(const QString& cell)
+{
+    static const QRegularExpression whole(QStringLiteral("^(0|[1-9]\\d{0,14})$"));
+    return whole.match(cell).hasMatch();
+}
+
 // What a spreadsheet reads as something other than the text: a formula, or in a column of
-// names anything beginning like a number or a date.
+// names anything beginning like a number or a date but a plain whole number ("1,10", "01",
+// "2.3.4" and "1-2" are changed, "12" is not).
 bool takenForOtherThanText(const QString& cell, bool label)
 {
     if (cell.isEmpty())
         return false;
     const QChar first = cell.front();
     if (label && (first.isDigit() || first == u'.' || first == u',' || first == u'-' || first == u'+'))
-        return true;
+        return !isPlainWholeNumber(cell);
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     return formulaStarts.contains(first) && !isNumber(cell);
 }

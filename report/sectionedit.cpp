@@ -3,10 +3,10 @@
 #include "calc/building/buildingtexts.h"
 #include "calc/carrier/heatload.h"
 #include "calc/common/messages.h"
-#include "calc/common/namedrequest.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/fixtures/fixtureflow.h"
+#include "report/sectionfile.h"
 
 #include <cmath>
 #include <variant>
@@ -168,9 +168,9 @@ SectionEdit editedSection(const RecordLookup& records, const Section& section, F
     if (calculated.failed)
         return {std::nullopt, checkMessage(*record, *calculated.failed)};
     // What the file could not take back is not taken either: a saved table always opens.
-    const calc::CheckedRequest checked = calc::checkedRequest(*record, calculated.section.request);
-    if (!checked.fault.isEmpty())
-        return {std::nullopt, checked.fault.left(1).toUpper() + checked.fault.mid(1)};
+    const QString fault = storedFault(*record, calculated.section);
+    if (!fault.isEmpty())
+        return {std::nullopt, fault.left(1).toUpper() + fault.mid(1)};
     return {calculated.section, {}};
 }
 

@@ -1,6 +1,7 @@
 #include "report/sectionfile.h"
 
 #include "calc/carrier/carrierreference.h"
+#include "calc/carrier/heatload.h"
 #include "calc/common/namedrequest.h"
 #include "calc/fixtures/fixtureflow.h"
 #include "calc/fixtures/fixturekinds.h"
@@ -177,12 +178,16 @@ void readFlowAndSection(SectionReader& reader, calc::CalculationRequest& request
     request.localLosses.otherResistance = reader.number("otherResistance", false);
 }
 
-// Version 1 kept the conditions and fittings by their positions in the lists of its day.
-calc::CalculationRequest readFirstVersion(SectionReader& reader)
+// Version 1 kept the conditions and fittings by their positions in the lists of its day, and a
+// position even where the other choices leave a list empty (the carrier of water supply, the
+// temperature of cold water): there it is no choice.
+calc::CalculationRequest readFirstVersion(SectionReader& reader, const calc::TableRecord& record)
 {
     calc::CalculationRequest request;
+    calc::ConditionChoices chosen;
     for (double choice : reader.numbers("conditions"))
-        request.conditions.chosen << (choice == std::floor(choice) && std::abs(choice) < 1e6 ? int(choice) : -2);
+        chosen << (choice == std::floor(choice) && std::abs(choice) < 1e6 ? int(choice) : -2);
+    request.conditions.chosen = calc::shownChoices(record, chosen);
     readFlowAndSection(reader, request);
     request.conditions.carrierViscosityE6 = reader.number("carrierViscosityE6", false).value_or(0);
     request.conditions.carrierDensity = reader.number("carrierDensity", false).value_or(0);
@@ -383,6 +388,35 @@ std::optional<TitleBlock> readTitle(const QJsonValue& value)
 
 }  // namespace
 
+calc::CheckedRequest requestChecked(const calc::TableRecord& record, const calc::CalculationRequest& request)
+{
+    calc::CheckedRequest checked = calc::checkedRequest(record, request);
+    if (checked.fault.isEmpty())
+        checked.fault = calc::carrier::referenceFault(checked.request);
+    if (checked.fault.isEmpty())
+        checked.fault = calc::fixtures::supplyFault(checked.request);
+    return checked;
+}
+
+QString loadFault(const Section& section)
+{
+    const calc::CalculationRequest& request = section.request;
+    if (!request.load)
+        return {};
+    const std::optional<double> density = request.conditions.carrierDensity > 0
+                                              ? std::optional(request.conditions.carrierDensity)
+                                              : section.outcome.figures.density;
+    if (!density)
+        return QStringLiteral("тепловая нагрузка у участка без плотности теплоносителя");
+    return calc::carrier::loadFlowFault(*request.load, request.conditions.flow, *density);
+}
+
+QString storedFault(const calc::TableRecord& record, const Section& section)
+{
+    const QString fault = requestChecked(record, section.request).fault;
+    return fault.isEmpty() ? loadFault(section) : fault;
+}
+
 QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records, std::optional<TableKind> kind,
                         const TitleBlock& title)
 {
@@ -451,17 +485,13 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
                                .arg(name, table.isDouble() ? QString::number(table.toDouble(), 'g', 15) : table.toVariant().toString()));
         QString fault;
         calc::CalculationRequest request =
-            version.toInt() == 1 ? readFirstVersion(reader) : readByNames(reader, *record, fault);
+            version.toInt() == 1 ? readFirstVersion(reader, *record) : readByNames(reader, *record, fault);
         request.table = record->number;
         if (!reader.missing.isEmpty())
             return failure(QStringLiteral("Файл поврежден: %1, поле «%2».").arg(name, reader.missing));
-        const calc::CheckedRequest checked = calc::checkedRequest(*record, request);
+        const calc::CheckedRequest checked = requestChecked(*record, request);
         if (fault.isEmpty())
             fault = checked.fault;
-        if (fault.isEmpty())
-            fault = calc::carrier::referenceFault(checked.request);
-        if (fault.isEmpty())
-            fault = calc::fixtures::supplyFault(checked.request);
         if (!fault.isEmpty())
             return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, fault));
         const SectionCalculation calculated = calculateSection(records, number, checked.request);
@@ -469,6 +499,8 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
             return failure(QStringLiteral("По сохраненным данным не рассчитывается %1 (таблица II-%2).")
                                .arg(name)
                                .arg(record->number));
+        if (const QString loadWrong = loadFault(calculated.section); !loadWrong.isEmpty())
+            return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, loadWrong));
         // One system per table: a file of an earlier program may mix them.
         const TableKind sectionKind = kindOf(calculated.section);
         if (kind && *kind != sectionKind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/common/namedrequest.h"
 #include "report/sections.h"
 
 #include <QByteArray>
@@ -21,6 +22,15 @@ inline constexpr int sectionsLimit = 10000;
 // The table's kind and title block go with them.
 QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records,
                         std::optional<TableKind> kind = std::nullopt, const TitleBlock& title = {});
+
+// A request checked as opening checks it before it is calculated: its record's lists and ranges,
+// the reference carrier's figures, the flow of its fixtures.
+calc::CheckedRequest requestChecked(const calc::TableRecord& record, const calc::CalculationRequest& request);
+// What is wrong with the heat load of a calculated section: its flow is not the load's.
+QString loadFault(const Section& section);
+// What opening would refuse of a calculated section, in a few Russian words; empty when none. A
+// table keeps no section that its file could not give back.
+QString storedFault(const calc::TableRecord& record, const Section& section);
 
 // The sections of a file of either version, each checked against its table's record and
 // calculated again; or, when the file cannot be taken whole, what is wrong with it in a sentence

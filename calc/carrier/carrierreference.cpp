@@ -6,6 +6,7 @@
 #include "calc/common/numbertext.h"
 
 #include <cmath>
+#include <tuple>
 #include <variant>
 
 namespace calc::carrier {
@@ -158,8 +159,21 @@ QString carrierFault(const ReferenceCarrier& carrier, double density, double vis
                                            storedNumberText(carrier.temperature)});
     if (!answer.reading)
         return QStringLiteral("теплоноситель: ") + lowerFirst(answer.message);
-    return outOfRange(QStringLiteral("теплоёмкость теплоносителя c ="), carrier.heatCapacity, minHeatCapacity,
-                      maxHeatCapacity, QStringLiteral("кДж/(кг·К)"));
+    // The reference hands over its figures as it shows them; any other figure was typed after it.
+    const Properties& shown = answer.reading->shown;
+    const auto differs = [](double value, double reference) {
+        return !(std::abs(value - reference) <= 1e-12 * std::abs(reference));
+    };
+    const QString name = carrierName(*answer.reading);
+    for (const auto& [what, value, reference, unit] :
+         {std::tuple{QStringLiteral("плотность ρ"), density, shown.density, QStringLiteral("кг/м³")},
+          {QStringLiteral("вязкость ν·10⁶"), viscosityE6, shown.viscosityE6, QStringLiteral("мм²/с")},
+          {QStringLiteral("теплоёмкость c"), carrier.heatCapacity, shown.heatCapacity, QStringLiteral("кДж/(кг·К)")}})
+        if (differs(value, reference))
+            return QStringLiteral("у теплоносителя «%1» %2 = %3 %4, а по справочнику %5 %4")
+                .arg(name, what, std::isfinite(value) ? numberText(value) : QStringLiteral("не число"), unit,
+                     numberText(reference));
+    return {};
 }
 
 }  // namespace

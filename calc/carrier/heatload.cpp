@@ -1,7 +1,9 @@
 #include "calc/carrier/heatload.h"
 
 #include "calc/carrier/typednumber.h"
+#include "calc/common/numbertext.h"
 
+#include <cmath>
 #include <variant>
 
 namespace calc::carrier {
@@ -20,6 +22,20 @@ double unroundedMassFlow(const HeatLoad& load) { return 3.6 * load.heat / (load.
 }  // namespace
 
 double shownMassFlow(const HeatLoad& load) { return roundedToDecimals(unroundedMassFlow(load), 1); }
+
+QString loadFlowFault(const HeatLoad& load, const TypedFlow& flow, double density)
+{
+    const double loadFlow = unroundedMassFlow(load);
+    const double flowMass =
+        flow.value * density * (flow.unit == FlowUnit::LitresPerSecond ? 3.6 : 1.0);
+    if (std::isfinite(loadFlow) && std::isfinite(flowMass) && std::abs(loadFlow - flowMass) <= 0.005 * flowMass + 0.05)
+        return {};
+    const QString unit = flow.unit == FlowUnit::LitresPerSecond ? QStringLiteral("л/сек") : QStringLiteral("м куб/ч");
+    return QStringLiteral("тепловая нагрузка Q = %1 Вт при Δt = %2 °С дает G = %3 кг/ч, а расходу %4 %5 отвечает "
+                          "G = %6 кг/ч")
+        .arg(numberText(load.heat), numberText(load.temperatureDrop), numberText(shownMassFlow(load)),
+             numberText(flow.value), unit, numberText(roundedToDecimals(flowMass, 1)));
+}
 
 LoadAnswer flowFromLoad(const LoadInput& input)
 {

@@ -17,6 +17,11 @@ inline constexpr double maxHeatCapacity = 5;    // кДж/(кг·К)
 // G = 3,6·Q/(c·Δt), кг/ч, as the load window shows it: to 0,1 кг/ч.
 double shownMassFlow(const HeatLoad& load);
 
+// What is wrong with a flow said to come from the load, with a carrier of density ρ, kg/m³: G of
+// the flow differs from G of the load by more than the rounding of the flow and the difference
+// of the density tables the load window and the calculation take. Empty when they agree.
+QString loadFlowFault(const HeatLoad& load, const TypedFlow& flow, double density);
+
 // What the load window reads: the typed load and Δt, the typed c, and what the screen knows of
 // its carrier (c and ρ as shown there), if anything.
 struct LoadInput {

@@ -113,7 +113,7 @@ TableRecord asbestosCementRecord()
               [classes](const ConditionChoices& earlier) {
                   return choiceAt(earlier, 0) == 0 ? classes.mid(0, 3) : classes;
               },
-              0}},
+              0, true}},
             [](const ConditionChoices& chosen) {
                 const int type = choiceAt(chosen, 0) + 1;
                 const int pressureClass = choiceAt(chosen, 1);

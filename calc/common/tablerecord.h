@@ -17,6 +17,9 @@ struct TableCondition {
     // The items offered, as the screen shows them, for the choices made before this condition.
     std::function<QStringList(const ConditionChoices& earlier)> choices;
     int initial = -1;  // chosen when the calculator opens
+    // Whether the calculator may compute with nothing chosen in the list while it has items: a
+    // class or series the catalog needs and a typed diameter does not.
+    bool mayStayUnchosen = false;
 };
 
 // A catalog size as the lists show it (outer diameter and wall joined by " × ") and the diameter
@@ -70,6 +73,13 @@ inline int choiceAt(const ConditionChoices& chosen, int position)
 inline TableCondition fixedCondition(const QString& caption, const QStringList& items, int initial)
 {
     return {caption, [items](const ConditionChoices&) { return items; }, initial};
+}
+
+// The condition, which a calculator may leave with nothing chosen.
+inline TableCondition unchosenAllowed(TableCondition condition)
+{
+    condition.mayStayUnchosen = true;
+    return condition;
 }
 
 // The catalog sizes of a list whose items are the sizes themselves.

@@ -3,6 +3,8 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 
+#include <cmath>
+
 namespace calc {
 
 double readBack(double value) { return parseValue(storedNumberText(value)); }
@@ -18,9 +20,9 @@ std::optional<EconomicVerdict> economicVerdict(const EconomicTable& table, const
         return EconomicVerdict{};
     const EconomicAdvice bands(q, table);
     EconomicVerdict verdict;
-    // The bands name whole millimetres; a size between them has none.
-    const int size = int(namedSize);
-    verdict.inBand = calculated && size == namedSize && bands.inBand(size);
+    // The bands name whole millimetres; a size between them, or past any int, has none.
+    const bool whole = namedSize == std::floor(namedSize) && std::abs(namedSize) <= 1e9;
+    verdict.inBand = calculated && whole && bands.inBand(int(namedSize));
     for (const EconomicBand& band : table.bands)
         if (bands.inBand(band.size)) {
             verdict.recommendedSize = band.size;

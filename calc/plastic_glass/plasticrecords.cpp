@@ -29,7 +29,7 @@ TableRecord polyethyleneRecord()
             {{QStringLiteral("ГОСТ 18599-2001"), QStringLiteral("g18599.doc")}},
             5,
             {fixedCondition(QStringLiteral("полиэтилен"), materials, 0),
-             fixedCondition(QStringLiteral("серия"), series, firstMaterialSeries)},
+             unchosenAllowed(fixedCondition(QStringLiteral("серия"), series, firstMaterialSeries))},
             [](const ConditionChoices& chosen) {
                 const int material = choiceAt(chosen, 0);
                 const int seriesPosition = choiceAt(chosen, 1);

@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QRegularExpression>
@@ -201,6 +202,107 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+// Ctrl+S or Ctrl+Shift+S, pressed as a user would: in the window that has the focus.
+void pressSaveKey(QWidget* window, Qt::KeyboardModifiers modifiers)
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : window, Qt::Key_S, modifiers);
+    // The shortcut clicks its button a moment later, as a user sees it pressed.
+    const auto* button =
+        uitest::child<QPushButton>(window, modifiers & Qt::ShiftModifier ? "saveAsButton" : "saveButton");
+    QVERIFY(button->isDown());
+    QTRY_VERIFY(!button->isDown());
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+CalculationRequest withFittings(CalculationRequest request, const QList<double>& counts, std::optional<double> other = {})
+{
+    request.localLosses.fittingCounts = counts;
+    request.localLosses.otherResistance = other;
+    return request;
+}
+
+CalculationRequest withCarrier(CalculationRequest request, double density, double viscosityE6)
+{
+    request.conditions.carrierDensity = density;
+    request.conditions.carrierViscosityE6 = viscosityE6;
+    return request;
+}
+
+CalculationRequest inCubicMetres(CalculationRequest request)
+{
+    request.conditions.flow.unit = FlowUnit::CubicMetresPerHour;
+    return request;
+}
+
+// The sections of the files of the program before the conditions had names, as its calculators
+// handed them over: every position the screens kept, the carrier of water supply and the
+// temperature of cold water among them; a typed diameter has no size.
+QList<CalculationRequest> earlierSections(const QString& file)
+{
+    const QList<double> elbowsAndTee{2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    if (file == "v1-steel.talver") {
+        CalculationRequest typedHot = inCubicMetres(section(1, {0, 1, 6, 1}, 1.2, {}, 20, 25));
+        CalculationRequest welded = section(2, {1, 0, -1, 3}, 12, "108 × 3.5", 101, 120);
+        welded.localLosses.counted = true;
+        CalculationRequest typedWelded = section(2, {1, 1, 11, 2}, 0.8, {}, 32.5, 0);
+        typedWelded.length.reset();
+        return {steelSection(), typedHot, welded, typedWelded};
+    }
+    if (file == "v1-castiron-cement-concrete.talver")
+        return {section(3, {1, 0}, 150, "350", 352.4, 500), inCubicMetres(section(3, {0, 1}, 30, {}, 80, 40)),
+                section(4, {1, 2}, 40, "200", 188, 300), section(4, {0, -1}, 10, {}, 150, 100),
+                section(6, {}, 400, "500", 500, 1000)};
+    if (file == "v1-plastic-glass.talver") {
+        CalculationRequest glass = section(8, {}, 1.5, "45", 37, 0);
+        glass.length.reset();
+        return {polyethyleneSection(), inCubicMetres(section(5, {2, -1}, 9, {}, 50, 60)), section(7, {}, 2, "50", 50, 30),
+                glass};
+    }
+    if (file == "v1-building-water.talver")
+        return {withFittings(section(9, {0, -1, 0}, 0.2, "15 × 1.0", 13, 10), elbowsAndTee),
+                section(9, {1, 2, 0}, 0.15, "22 × 1.0", 20, 8),
+                withFittings(inCubicMetres(section(9, {2, 4, 0}, 1.1, {}, 16, 12)), {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1.5),
+                withFittings(section(10, {0, 1, 2, 0}, 0.2, "16", 13.15, 10), {0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
+                section(10, {1, 0, 2, 0}, 0.3, "20", 15.95, 15), withFittings(section(11, {1, 3, 0}, 0.25, {}, 20, 6), {}, 2),
+                section(11, {0, -1, 0}, 0.4, "26", 20, 20)};
+    CalculationRequest typedCopper = withCarrier(section(9, {3, 0, 1}, 0.05, {}, 10, 0), 990, 0.9);
+    typedCopper.length.reset();
+    return {heatingSection(), withCarrier(section(10, {1, 2, 1, 1}, 0.1, "16", 12.75, 5), 1040, 2.5),
+            withFittings(inCubicMetres(section(11, {2, 4, 0}, 0.5, {}, 14, 7)), {}, 3), typedCopper};
+}
+
+// The cells in view whose text is wider than their column, with the margins the delegate keeps.
+QStringList cutCells(QTableView* view)
+{
+    QStringList cut;
+    const int margin = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const int last = view->rowAt(view->viewport()->height() - 1);
+    for (int row = std::max(view->rowAt(0), 0); row <= (last < 0 ? view->model()->rowCount() - 1 : last); ++row)
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            const QString text = view->model()->index(row, column).data().toString();
+            if (view->fontMetrics().horizontalAdvance(text) + margin > view->columnWidth(column))
+                cut << QStringLiteral("%1:%2 %3").arg(row).arg(column).arg(text);
+        }
+    return cut;
+}
+
+// A window showing the sections as its calculators would add them.
+QList<QStringList> addedCells(const QList<CalculationRequest>& requests)
+{
+    frmuchastki added(record);
+    for (const CalculationRequest& request : requests)
+        added.addSection(request);
+    return tableCells(&added);
+}
+
 }  // namespace
 
 class SectionsWindowTest : public QObject {
@@ -223,8 +325,10 @@ private slots:
         // A test that meets the question of a new table keeps the table unless it says otherwise.
         platform::setStartNewReplacement([](const QString&) { return false; });
         chosenPath.clear();
+        savesAsked = 0;
         platform::setFileDialogReplacement([this](const platform::FileDialogRequest& request) {
             lastRequest = request;
+            savesAsked += request.kind == platform::FileDialogRequest::Save;
             return chosenPath;
         });
         window = new frmuchastki(record);
@@ -338,6 +442,23 @@ private slots:
         QCOMPARE(uitest::takeMessages(),
                  QStringList{"Участок не добавлен в таблицу участков:\rпо таблице II-5 он не рассчитывается"});
         QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+        // A typed diameter the calculator computes but no file could give back.
+        QVERIFY(!window->addSection(section(3, {0, 0}, 1, {}, 3e9, 10)));
+        QCOMPARE(uitest::takeMessages(), QStringList{"Участок не добавлен в таблицу участков:\rдиаметр 3000000000 мм "
+                                                     "вне пределов от 0,1 до 10000 мм"});
+        QCOMPARE(tableCells(window), QList<QStringList>{steelRow});
+    }
+
+    // A copper row of water supply handed over with the position of the carrier list it does not
+    // show is edited like any other.
+    void positionOfAnUnshownListEdited()
+    {
+        window->addSection(withFittings(section(9, {0, -1, 0}, 0.2, "15 × 1.0", 13, 10), {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        auto* view = uitest::child<QTableView>(window, "sectionsTable");
+        editCell(view, 0, 10, "20");
+        QCoreApplication::processEvents();
+        QCOMPARE(uitest::takeMessages(), QStringList());
+        QCOMPARE(rowCells(view, 0).at(10), QString("20"));
     }
 
     // A typed value is read by the calculators' value parse and the row is calculated again,
@@ -668,8 +789,8 @@ private slots:
             "Гидравлический расчет участков. Водоснабжение\r\nОбъект: Жилой дом №3\r\nСистема: В1, стояк Ст.В1-3\r\n"
             "Выполнил: Иванов И. И.\r\nДата: 01.12.2026\r\n\r\n"
             "№;Трубы;N;P;NP;α;q, л/с;d, мм;v, м/с;1000i;l, м;k или Σξ;h, м;Σh, м;ΔP, Па\r\n"
-            "'1;стальные водогазопроводные 21,3 × 2,8;;;;;0,3;14,7;1,768;806,866;10;0,3;10,489;10,489;102864,42\r\n"
-            "'2;полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110;;;;;5;96,8;0,679;6,042;100;;0,604;11,093;5925,51\r\n"
+            "1;стальные водогазопроводные 21,3 × 2,8;;;;;0,3;14,7;1,768;806,866;10;0,3;10,489;10,489;102864,42\r\n"
+            "2;полиэтиленовые ПЭ100 (MRS10,0) SDR17 (S8) 110;;;;;5;96,8;0,679;6,042;100;;0,604;11,093;5925,51\r\n"
             "Итого;;;;;;;;;;;;;11,093;108789,93\r\n";
         QCOMPARE(QString::fromUtf8(file.readAll()), QString::fromUtf8(expected));
 
@@ -721,7 +842,7 @@ private slots:
         const QStringList names{"а", "б", "в", "г", "д", "е"};
         for (const QString& name : names) {
             chosenPath = folder.filePath(name + ".talver");
-            click(window, "saveButton");
+            click(window, "saveAsButton");
         }
         const QSize kept = widgets::screenRoom(window) - QSize(10, 10);
         window->resize(kept);
@@ -895,11 +1016,65 @@ private slots:
                           "\"table\": 5, \"conditions\": [3, 4], \"flow\": \"5\", \"flowUnit\": \"l/s\", "
                           "\"size\": \"110\", \"diameterMm\": 96.8}]}")
             << "Файл поврежден: участок «4», поле «flow».";
-        // Hot water with no temperature chosen: every field is right, the calculation stops.
-        QTest::newRow("no longer computes")
+        // Hot water with no temperature chosen: a calculator never hands that over.
+        QTest::newRow("temperature not chosen")
             << firstVersion(R"j("table": 1, "conditions": [0, 1, -1, 0], "flow": 0.3, "flowUnit": "l/s",
                                "size": "21.3 × 2.8", "diameterMm": 14.7, "length": 10)j")
-            << "По сохраненным данным не рассчитывается участок «4» (таблица II-1).";
+            << "Файл поврежден: участок «4»: условие «температура воды» не выбрано.";
+        // A carrier of its own with no ρ or ν: every field is right, the calculation stops.
+        QTest::newRow("no longer computes")
+            << firstVersion(R"j("table": 9, "conditions": [3, 2, 1], "flow": 0.2, "flowUnit": "l/s",
+                               "size": "15 × 1.0", "diameterMm": 13, "length": 10)j")
+            << "По сохраненным данным не рассчитывается участок «4» (таблица II-9).";
+        // The hot water of II-10 shows no carrier list: its kept position is no choice, but a
+        // position past a list that has items is damage.
+        QTest::newRow("temperature past its list")
+            << firstVersion(R"j("table": 10, "conditions": [0, 1, 9, 0], "flow": 0.2, "flowUnit": "l/s",
+                               "size": "16", "diameterMm": 13.15, "length": 10)j")
+            << "Файл поврежден: участок «4»: условие «температура, °С»: нет выбора номер 10.";
+        QTest::newRow("typed diameter past any int")
+            << secondVersion(R"j("table": 3, "conditions": {"класс": "Класс ЛА", "трубы": "неновые"}, "diameter": 3e9,
+                                "flow": 1, "flowUnit": "l/s")j")
+            << "Файл поврежден: участок «4»: диаметр 3000000000 мм вне пределов от 0,1 до 10000 мм.";
+        QTest::newRow("conditions missing")
+            << secondVersion(R"j("table": 3, "conditions": {}, "diameter": 3e9, "flow": 1, "flowUnit": "l/s")j")
+            << "Файл поврежден: участок «4»: условие «класс» не выбрано.";
+        // Without its system II-9 would be taken for water supply.
+        QTest::newRow("system missing")
+            << secondVersion(R"j("table": 9, "conditions": {}, "diameter": 13, "flow": 0.2, "flowUnit": "l/s")j")
+            << "Файл поврежден: участок «4»: условие «система» не выбрано.";
+        QTest::newRow("flow past the range")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "холодного водоснабжения"}, "diameter": 13,
+                                "flow": 2e6, "flowUnit": "m3/h")j")
+            << "Файл поврежден: участок «4»: расход 2000000 м куб/ч вне пределов от 0,000001 до 1000000 м куб/ч.";
+        QTest::newRow("length of the least double")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "холодного водоснабжения"}, "diameter": 13,
+                                "flow": 0.2, "flowUnit": "l/s", "length": 5e-324)j")
+            << "Файл поврежден: участок «4»: длина участка 4,941·10⁻³²⁴ м вне пределов от 0,001 до 1000000 м.";
+        QTest::newRow("density of 1e308")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                                "теплоноситель": "другой"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+                                "carrier": {"density": 1e308, "viscosity": 0.41})j")
+            << "Файл поврежден: участок «4»: плотность теплоносителя 1·10³⁰⁸ кг/м³ вне пределов от 1 до 3000 кг/м³.";
+        QTest::newRow("fittings past the range")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "холодного водоснабжения"}, "diameter": 13,
+                                "flow": 0.2, "flowUnit": "l/s", "fittings": {"отвод 90°": 20000})j")
+            << "Файл поврежден: участок «4»: количество «отвод 90°» 20000 вне пределов от 0 до 10000.";
+        // IAPWS-95: ρ = 977,76 kg/m³ at 70 °С.
+        QTest::newRow("reference water of another density")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                                "теплоноситель": "другой"}, "flow": 0.2, "flowUnit": "l/s", "size": "15 × 1.0",
+                                "carrier": {"density": 500, "viscosity": 3, "kind": "вода", "temperature": 70,
+                                "heatCapacity": 4.19})j")
+            << "Файл поврежден: участок «4»: у теплоносителя «вода, 70 °С» плотность ρ = 500 кг/м³, а по справочнику "
+               "977,8 кг/м³.";
+        // G = 3,6·1000/(4,19·20) = 43 кг/ч; 0,5 л/сек of water at 70 °С is 0,5·3,6·980 = 1764 кг/ч.
+        QTest::newRow("load of another flow")
+            << secondVersion(R"j("table": 9, "conditions": {"система": "системы отопления", "температура, °С": "70",
+                                "теплоноситель": "вода"}, "flow": 0.5, "flowUnit": "l/s", "size": "15 × 1.0",
+                                "load": {"heat": 1000, "delta": 20, "heatCapacity": 4.19})j")
+            << "Файл поврежден: участок «4»: тепловая нагрузка Q = 1000 Вт при Δt = 20 °С дает G = 43 кг/ч, а "
+               "расходу 0,5 л/сек отвечает G = 1764 кг/ч.";
         QTest::newRow("zero flow") << firstVersion(R"j("table": 5, "conditions": [3, 4], "flow": 0, "flowUnit": "l/s",
                                                       "size": "110", "diameterMm": 96.8, "length": 10)j")
                                    << "Файл поврежден: участок «4»: расход 0 не больше нуля.";
@@ -951,7 +1126,8 @@ private slots:
                                 "load": {"heat": 0, "delta": 20, "heatCapacity": 4.19})j")
             << "Файл поврежден: участок «4»: тепловая нагрузка Q = 0 Вт вне пределов от 1 до 1000000000 Вт.";
         QTest::newRow("typed diameter of zero")
-            << secondVersion(R"j("table": 5, "conditions": {}, "flow": 5, "flowUnit": "l/s", "diameter": 0)j")
+            << secondVersion(R"j("table": 5, "conditions": {"полиэтилен": "ПЭ100 (MRS10,0)"}, "flow": 5, "flowUnit": "l/s",
+                                "diameter": 0)j")
             << "Файл поврежден: участок «4»: диаметр 0 мм не больше нуля.";
         // A file of an earlier program could mix the systems; one system per table now.
         QTest::newRow("systems mixed")
@@ -1033,6 +1209,130 @@ private slots:
         QCOMPARE(uitest::takeFileErrors(), QStringList());
         QCOMPARE(tableCells(window), (QList<QStringList>{steelRow, polyethyleneRow, copperWaterRow}));
         QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение — до.talver"));
+    }
+
+    // Every kind of file the program wrote before the conditions had names opens with the rows its
+    // calculators gave for the same sections; Ctrl+S writes it again in the current format, unasked.
+    void earlierFilesOpen_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"v1-steel.talver", "v1-castiron-cement-concrete.talver", "v1-plastic-glass.talver",
+                                 "v1-building-water.talver", "v1-building-heating.talver"})
+            QTest::newRow(file) << QString(file);
+    }
+    void earlierFilesOpen()
+    {
+        QFETCH(QString, file);
+        QTemporaryDir folder;
+        chosenPath = folder.filePath(file);
+        writeBytes(chosenPath, fileBytes(QStringLiteral(SECTION_FILES_DIR "/") + file));
+        click(window, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        const QList<QStringList> opened = tableCells(window);
+        QCOMPARE(opened.size(), earlierSections(file).size());
+        QCOMPARE(opened, addedCells(earlierSections(file)));
+        pressSaveKey(window, Qt::ControlModifier);
+        QCOMPARE(savesAsked, 0);
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(QJsonDocument::fromJson(fileBytes(chosenPath)).object().value("version").toInt(), 2);
+        QPointer<frmuchastki> reopened = new frmuchastki(record);
+        reopened->show();
+        click(reopened, "openButton");
+        QCOMPARE(uitest::takeFileErrors(), QStringList());
+        QCOMPARE(tableCells(reopened), opened);
+        reopened->close();
+    }
+
+    // Hand-worked rows of the earlier files: the steel row of k = 0,3; the hot water of II-10 kept as
+    // [0, 1, 2, 0], v = 4·0,0002/(π·0,01315²) = 1,473 м/с.
+    void earlierFilesShowTheirFigures()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("до.talver");
+        writeBytes(chosenPath, fileBytes(SECTION_FILES_DIR "/v1-steel.talver"));
+        click(window, "openButton");
+        QCOMPARE(tableCells(window).first(), steelRow);
+        writeBytes(chosenPath, fileBytes(SECTION_FILES_DIR "/v1-building-water.talver"));
+        click(window, "openButton");
+        QCOMPARE(tableCells(window).at(3).mid(1, 9),
+                 (QStringList{"PEX SDR 13,6 (S6,3) 16", "", "", "", "", "0,2", "13,15", "1,473", "184,301"}));
+        QStringList copper = copperWaterRow;
+        copper[0] = "1";
+        copper[13] = copper[12];
+        QCOMPARE(tableCells(window).first(), copper);
+    }
+
+    // "Сохранить" writes the file the table came from, "Сохранить как…" always asks; a write past
+    // the file size limit fails with the old file kept either way.
+    void saveAndSaveAs()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("участки.talver");
+        window->addSection(steelSection());
+        click(window, "saveButton");
+        QCOMPARE(savesAsked, 1);
+        const QByteArray saved = fileBytes(chosenPath);
+        window->addSection(polyethyleneSection());
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = 100;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        pressSaveKey(window, Qt::ControlModifier);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(savesAsked, 1);
+        QCOMPARE(uitest::takeFileErrors(),
+                 QStringList{"Не удалось записать файл\n" + chosenPath + "\n\nфайл больше, чем разрешено в системе"});
+        QCOMPARE(fileBytes(chosenPath), saved);
+        QVERIFY(window->isModified());
+
+        pressSaveKey(window, Qt::ControlModifier);
+        QCOMPARE(savesAsked, 1);
+        QVERIFY(!window->isModified());
+        QCOMPARE(savedSection(chosenPath, 1).value("size").toString(), QString("110"));
+
+        const QString first = chosenPath;
+        chosenPath = folder.filePath("копия.talver");
+        pressSaveKey(window, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(savesAsked, 2);
+        QCOMPARE(lastRequest.suggestedName, QString("участки.talver"));
+        QCOMPARE(window->windowTitle(), QString("Гидравлический расчет участков: Водоснабжение — копия.talver"));
+        window->addSection(copperWaterSection());
+        click(window, "saveButton");
+        QCOMPARE(savesAsked, 2);
+        QCOMPARE(savedSection(chosenPath, 2).value("table").toInt(), 9);
+        QVERIFY(savedSection(first, 2).isEmpty());
+        click(window, "saveAsButton");
+        QCOMPARE(savesAsked, 3);
+    }
+
+    // Rows a resize or a scroll brings into view widen their columns: no figure is cut.
+    void columnsFollowTheRowsInView()
+    {
+        QTemporaryDir folder;
+        chosenPath = folder.filePath("длинная.talver");
+        CalculationRequest longer = steelSection();
+        longer.length = 1000;
+        for (int k = 0; k < 40; ++k)
+            window->addSection(k < 10 ? steelSection() : longer);
+        click(window, "saveButton");
+        QPointer<frmuchastki> opened = new frmuchastki(record);
+        opened->show();
+        opened->resize(opened->width(), opened->minimumSizeHint().height());
+        QCoreApplication::processEvents();
+        click(opened, "openButton");
+        auto* view = uitest::child<QTableView>(opened, "sectionsTable");
+        QVERIFY(view->rowAt(view->viewport()->height() - 1) < 10);
+        QCOMPARE(cutCells(view), QStringList());
+        opened->resize(opened->width(), 1000);
+        QTRY_VERIFY(view->rowAt(view->viewport()->height() - 1) < 0 || view->rowAt(view->viewport()->height() - 1) > 12);
+        QCOMPARE(cutCells(view), QStringList());
+        view->scrollToBottom();
+        QCoreApplication::processEvents();
+        QCOMPARE(cutCells(view), QStringList());
+        opened->close();
     }
 
     void failedWriteLosesNothing()
@@ -1165,6 +1465,7 @@ private:
     QStringList questions;
     QString chosenPath;
     platform::FileDialogRequest lastRequest;
+    int savesAsked = 0;
 };
 
 UITEST_MAIN(SectionsWindowTest)

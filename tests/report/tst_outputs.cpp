@@ -358,6 +358,10 @@ private slots:
         QTest::newRow("name like a date") << "2.3.4" << true << QByteArray("'2.3.4");
         QTest::newRow("name of a span") << "1-2" << true << QByteArray("'1-2");
         QTest::newRow("name like a negative number") << "-5" << true << QByteArray("'-5");
+        QTest::newRow("name a whole number") << "12" << true << QByteArray("12");
+        QTest::newRow("name zero") << "0" << true << QByteArray("0");
+        QTest::newRow("name of 15 digits") << "123456789012345" << true << QByteArray("123456789012345");
+        QTest::newRow("name of 16 digits") << "1234567890123456" << true << QByteArray("'1234567890123456");
         QTest::newRow("name in words") << "Участок 1" << true << QByteArray("Участок 1");
         QTest::newRow("dash of no figure") << "—" << false << QByteArray("—");
     }
