@@ -84,8 +84,8 @@ bool writeSheet(lxw_workbook* book, Formats& formats, const workbook::Sheet& she
                 error = worksheet_write_comment(page, lxw_row_t(r), lxw_col_t(c), cellText(cell.comment).constData());
             if (error != LXW_NO_ERROR)
                 return false;
-            // The title and the title block run on over the columns beside them.
-            if (cell.kind == Cell::Kind::Text && c == 0 && cells.size() <= 2)
+            // The title and the texts of the title block run on over the columns beside them.
+            if (cell.kind == Cell::Kind::Text && (cells.size() == 1 || (cells.size() == 2 && c == 1)))
                 continue;
             while (widths.size() <= c)
                 widths.append(8);
@@ -95,6 +95,11 @@ bool writeSheet(lxw_workbook* book, Formats& formats, const workbook::Sheet& she
     }
     for (int c = 0; c < widths.size(); ++c)
         worksheet_set_column(page, lxw_col_t(c), lxw_col_t(c), widths.at(c), nullptr);
+    // Printed, a sheet takes the width of a landscape A4 page, as the program's own pages do.
+    constexpr uint8_t a4 = 9;
+    worksheet_set_paper(page, a4);
+    worksheet_set_landscape(page);
+    worksheet_fit_to_pages(page, 1, 0);
     return true;
 }
 

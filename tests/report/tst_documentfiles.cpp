@@ -166,6 +166,49 @@ class tst_documentfiles : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
+    // A table's cell that reads as a number in the window's notation is that number with the
+    // decimals it shows; anything else, a label column and a text like a formula are texts.
+    void documentSheetCells_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        const int text = int(report::workbook::Cell::Kind::Text), number = int(report::workbook::Cell::Kind::Number);
+        QTest::newRow("decimal comma") << "1,234" << 1 << number << 1.234 << 3;
+        QTest::newRow("whole") << "806" << 1 << number << 806.0 << 0;
+        QTest::newRow("minus sign") << "−0,5" << 1 << number << -0.5 << 1;
+        QTest::newRow("size name") << "26,8" << 0 << text << 0.0 << -1;
+        QTest::newRow("formula-like") << "=1+1" << 1 << text << 0.0 << -1;
+        QTest::newRow("exponent") << "4,778·10⁴" << 1 << text << 0.0 << -1;
+        QTest::newRow("advice") << "рекомендуется 32 × 3,2" << 1 << text << 0.0 << -1;
+    }
+    void documentSheetCells()
+    {
+        QFETCH(QString, shown);
+        QFETCH(int, column);
+        QFETCH(int, kind);
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        report::Document document;
+        document.title = "Подбор";
+        document.conditions = {"расход 1 л/сек"};
+        report::Table table{{"Размер", "v, м/с"}, {{"x", "y"}}, {}};
+        table.rows[0][column] = shown;
+        table.labelColumns = {0};
+        document.tables = {table};
+        const report::workbook::Sheet sheet = report::workbook::documentSheet(document, "Таблица");
+        QCOMPARE(sheet.rows.at(0).at(0).text, QString("Подбор"));
+        QCOMPARE(sheet.rows.at(3).at(0).text, QString("Размер"));
+        const report::workbook::Cell& cell = sheet.rows.at(4).at(column);
+        QCOMPARE(int(cell.kind), kind);
+        if (kind == int(report::workbook::Cell::Kind::Text))
+            QCOMPARE(cell.text, shown);
+        QCOMPARE(cell.value, value);
+        QCOMPARE(cell.decimals, decimals);
+    }
+
     void workbookComputesAsTheWindow_data()
     {
         QTest::addColumn<QList<SectionSpec>>("specs");
