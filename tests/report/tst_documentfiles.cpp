@@ -31,6 +31,7 @@ struct SectionSpec {
     double velocity;
     double length;
     QList<double> fittings = {};
+    std::optional<HeatLoad> load = {};
 };
 
 CalculationRequest requestOf(const SectionSpec& spec)
@@ -49,6 +50,7 @@ CalculationRequest requestOf(const SectionSpec& spec)
                                size.calculationDiameterMm, spec.length, {}};
     request.localLosses.counted = spec.table <= 2;
     request.localLosses.fittingCounts = spec.fittings;
+    request.load = spec.load;
     return request;
 }
 
@@ -78,7 +80,9 @@ QList<SectionSpec> waterSpecs()
 QList<SectionSpec> heatingSpecs()
 {
     const QList<double> fittings{2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    return {{9, {3, 2, 0}, 0.5, 10, fittings}, {10, {1, 2, 2, 0}, 0.4, 6.5, fittings}, {11, {2, 4, 0}, 0.6, 12, fittings}};
+    return {{9, {3, 2, 0}, 0.5, 10, fittings, HeatLoad{1500, 20, 4.187}},
+            {10, {1, 2, 2, 0}, 0.4, 6.5, fittings},
+            {11, {2, 4, 0}, 0.6, 12, fittings}};
 }
 
 // The workbook's first sheet as LibreOffice Calc computes it on opening, cells by row: its
