@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -21,6 +22,16 @@ struct Table {
     QSet<int> labelColumns = {};
 };
 
+// The title block of a sheet in the frame of ГОСТ Р 21.101 (forms 5 and 6): texts of any length,
+// cut on paper to their graphs.
+struct Stamp {
+    QString designation;  // "Обозначение"
+    QString object;       // "Объект"
+    QString name;         // the document's name; the title where empty
+    QString author;       // "Разраб."
+    QDate date;
+};
+
 struct Document {
     QString title;
     QStringList conditions;
@@ -32,6 +43,9 @@ struct Document {
     // The CSV and the clipboard text begin with the title and the conditions, one a line: a
     // title block that belongs to the table.
     bool headedTables = false;
+    // Printed and written as PDF on A4 sheets in the frame of ГОСТ Р 21.101 with this title block.
+    bool framed = false;
+    Stamp stamp = {};
 };
 
 }  // namespace report

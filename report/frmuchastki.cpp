@@ -7,6 +7,7 @@
 #include "report/outputs.h"
 #include "report/sectiondelegate.h"
 #include "report/sectionfile.h"
+#include "report/sectionsheet.h"
 #include "widgets/escapecloses.h"
 #include "widgets/screenfit.h"
 
@@ -79,7 +80,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     auto* redoKey = new QShortcut(this);
     redoKey->setKeys(redoKeys);
     connect(redoKey, &QShortcut::activated, ui.redoButton, &QPushButton::animateClick);
-    for (QLineEdit* input : {ui.projectInput, ui.systemInput, ui.authorInput})
+    for (QLineEdit* input : {ui.projectInput, ui.systemInput, ui.authorInput, ui.designationInput})
         connect(input, &QLineEdit::textEdited, this, [this] {
             titleEdited = true;
             showState();
@@ -104,6 +105,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     ui.outputBar->setDocumentProvider(
         [this] { return report::sectionsDocument(model.sections(), model.kind(), titleBlock()); });
     ui.outputBar->setViewProvider([this] { return ui.sectionsTable; });
+    ui.outputBar->setWorkbookProvider([this] { return QList{report::sectionsSheet(model.sections(), model.kind(), titleBlock())}; });
 
     const QSettings settings;
     const QString folder = settings.value(folderKey).toString();
@@ -305,6 +307,7 @@ void frmuchastki::startTable(const QList<report::Section>& sections, std::option
     ui.projectInput->setText(block.project);
     ui.systemInput->setText(block.system);
     ui.authorInput->setText(block.author);
+    ui.designationInput->setText(block.designation);
     ui.dateInput->setDate(block.date.isValid() ? block.date : QDate::currentDate());
     titleEdited = false;
     filePath = path;
@@ -313,7 +316,8 @@ void frmuchastki::startTable(const QList<report::Section>& sections, std::option
 
 report::TitleBlock frmuchastki::titleBlock() const
 {
-    return {ui.projectInput->text(), ui.systemInput->text(), ui.authorInput->text(), ui.dateInput->date()};
+    return {ui.projectInput->text(), ui.systemInput->text(), ui.authorInput->text(), ui.dateInput->date(),
+            ui.designationInput->text()};
 }
 
 // The folder and the five latest files are offered again in the next run.

@@ -2,31 +2,42 @@
 
 #include "report/outputs.h"
 
-#include <QHBoxLayout>
+#include <QCheckBox>
+#include <QGridLayout>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QTableView>
 
 namespace report {
 namespace {
-QPushButton* button(QWidget* bar, const char* name, const QString& caption)
+QPushButton* button(QGridLayout* layout, int column, const char* name, const QString& caption)
 {
-    auto* created = new QPushButton(caption, bar);
+    auto* created = new QPushButton(caption, layout->parentWidget());
     created->setObjectName(QLatin1String(name));
-    bar->layout()->addWidget(created);
+    layout->addWidget(created, 0, column);
     return created;
 }
+const QString framedKey = QStringLiteral("output/gostFrame");
 }  // namespace
 
 OutputBar::OutputBar(QWidget* parent) : QWidget(parent)
 {
-    auto* layout = new QHBoxLayout(this);
+    // The choice of the frame stands under the print and PDF buttons it acts on, which keeps the
+    // bar as narrow as the windows beside it need.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    copyButton = button(this, "copyButton", QStringLiteral("Копировать"));
-    csvButton = button(this, "csvButton", QStringLiteral("Сохранить CSV…"));
-    printButton = button(this, "printButton", QStringLiteral("Печать…"));
-    pdfButton = button(this, "pdfButton", QStringLiteral("Сохранить PDF…"));
-    layout->addStretch();
+    layout->setVerticalSpacing(0);
+    copyButton = button(layout, 0, "copyButton", QStringLiteral("Копировать"));
+    csvButton = button(layout, 1, "csvButton", QStringLiteral("Сохранить CSV…"));
+    saveXlsxButton = button(layout, 2, "saveXlsxButton", QStringLiteral("Сохранить в Excel…"));
+    printButton = button(layout, 3, "printButton", QStringLiteral("Печать…"));
+    pdfButton = button(layout, 4, "pdfButton", QStringLiteral("Сохранить PDF…"));
+    gostFrameBox = new QCheckBox(QStringLiteral("В рамке по ГОСТ Р 21.101"), this);
+    gostFrameBox->setObjectName(QStringLiteral("gostFrameBox"));
+    gostFrameBox->setChecked(QSettings().value(framedKey, false).toBool());
+    layout->addWidget(gostFrameBox, 1, 3, 1, 2);
+    layout->setColumnStretch(5, 1);
 
     // An input with the focus takes Ctrl+C for its own text before this shortcut sees it.
     auto* copyShortcut = new QShortcut(QKeySequence::Copy, this);
@@ -36,15 +47,32 @@ OutputBar::OutputBar(QWidget* parent) : QWidget(parent)
     connect(csvButton, &QPushButton::clicked, this, [this] { saveCsv(window(), document()); });
     connect(printButton, &QPushButton::clicked, this, [this] { print(window(), document()); });
     connect(pdfButton, &QPushButton::clicked, this, [this] { savePdf(window(), document()); });
+    connect(gostFrameBox, &QCheckBox::toggled, this, [](bool framed) { QSettings().setValue(framedKey, framed); });
+    connect(saveXlsxButton, &QPushButton::clicked, this, [this] {
+        const Document shown = document();
+        saveXlsx(window(), shown,
+                 workbookProvider ? workbookProvider() : QList{workbook::documentSheet(shown, QStringLiteral("Таблица"))});
+    });
 }
 
 void OutputBar::setDocumentProvider(DocumentProvider provider) { documentProvider = std::move(provider); }
 
 void OutputBar::setViewProvider(ViewProvider provider) { viewProvider = std::move(provider); }
 
-void OutputBar::setCsvVisible(bool visible) { csvButton->setVisible(visible); }
+void OutputBar::setWorkbookProvider(WorkbookProvider provider) { workbookProvider = std::move(provider); }
 
-Document OutputBar::document() const { return documentProvider ? documentProvider() : Document(); }
+void OutputBar::setCsvVisible(bool visible)
+{
+    csvButton->setVisible(visible);
+    saveXlsxButton->setVisible(visible);
+}
+
+Document OutputBar::document() const
+{
+    Document shown = documentProvider ? documentProvider() : Document();
+    shown.framed = gostFrameBox->isChecked();
+    return shown;
+}
 
 void OutputBar::copy()
 {

@@ -7,6 +7,7 @@
 #include "platform/progress.h"
 #include "report/pagepainter.h"
 #include "report/renderings.h"
+#include "report/xlsxfile.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -165,6 +166,20 @@ bool savePdf(QWidget* parent, const Document& document)
         return false;
     const std::optional<QByteArray> bytes = pdf(parent, document);
     return bytes && writeFile(parent, path, *bytes);
+}
+
+bool saveXlsx(QWidget* parent, const Document& document, const QList<workbook::Sheet>& sheets)
+{
+    const QString path = chosenPath(parent, document, QStringLiteral("Сохранить в Excel"),
+                                    QStringLiteral("Книга Excel (*.xlsx)"), QStringLiteral("xlsx"));
+    if (path.isEmpty())
+        return false;
+    const std::optional<QByteArray> bytes = xlsxBytes(sheets, document.title);
+    if (!bytes) {
+        platform::showFileError(parent, path, QStringLiteral("не удалось составить книгу Excel во временной папке"));
+        return false;
+    }
+    return writeFile(parent, path, *bytes);
 }
 
 void print(QWidget* parent, const Document& document)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/document.h"
+#include "report/workbook.h"
 
 #include <QByteArray>
 
@@ -26,6 +27,8 @@ void copyDocument(const Document& document);
 // so does a PDF whose writing the user stopped at its progress bar.
 bool saveCsv(QWidget* parent, const Document& document);
 bool savePdf(QWidget* parent, const Document& document);
+// The sheets as an Excel workbook (".xlsx"), named after the document.
+bool saveXlsx(QWidget* parent, const Document& document, const QList<workbook::Sheet>& sheets);
 
 // The one way the program writes a file: the whole file or nothing. A failure shows a box
 // naming the file and the reason in words, and the file that was there stays byte for byte.

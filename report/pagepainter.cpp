@@ -1,6 +1,7 @@
 #include "report/pagepainter.h"
 
 #include "platform/printpreview.h"
+#include "report/gostframe.h"
 #include "report/renderings.h"
 
 #include <QBuffer>
@@ -8,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
@@ -104,6 +106,9 @@ public:
 
     int write(const Document& document)
     {
+        framed = document.framed;
+        stamp = document.stamp;
+        stampName = document.title;
         title = document.title;
         startPage();
         if (!document.runningTitle.isEmpty())
@@ -130,8 +135,17 @@ public:
 
 private:
     double px(double points) const { return points * device.logicalDpiY() / 72.0; }
-    double pageWidth() const { return device.width(); }
-    double contentBottom() const { return device.height() - px(2 * footerSize); }
+    // The room of the content on the first page or on the others: the page less the foot, or
+    // the inside of the frame above its title block.
+    QRectF room(bool first) const
+    {
+        if (framed)
+            return gostframe::contentRoom(QSizeF(device.width(), device.height()), device.logicalDpiX() / 25.4, first);
+        return QRectF(0, 0, device.width(), device.height() - px(2 * footerSize));
+    }
+    // One width on every page, so that a table keeps its columns.
+    double pageWidth() const { return std::min(room(true).width(), room(false).width()); }
+    double contentBottom() const { return room(page <= 1).height(); }
 
     double textHeight(const QString& text, const QFont& font) const
     {
@@ -145,6 +159,10 @@ private:
     {
         ++page;
         y = 0;
+        if (painter) {
+            painter->resetTransform();
+            painter->translate(room(page == 1).topLeft());
+        }
         const QFont font = fontOfSize(titleSize, true);
         const double height = textHeight(title, font);
         if (painter) {
@@ -159,6 +177,11 @@ private:
     {
         if (!painter)
             return;
+        if (framed) {
+            gostframe::paint(*painter, QSizeF(device.width(), device.height()), device.logicalDpiX() / 25.4, stamp, stampName,
+                             page, pageCount);
+            return;
+        }
         painter->setFont(fontOfSize(footerSize));
         const QRectF foot(0, contentBottom(), pageWidth(), device.height() - contentBottom());
         painter->drawText(foot, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("стр. %1 из %2").arg(page).arg(pageCount));
@@ -339,6 +362,9 @@ private:
     QPainter* painter;
     const int pageCount;
     Ticker* ticker;
+    bool framed = false;
+    Stamp stamp;
+    QString stampName;
     QString title;
     int page = 0;
     double y = 0;
@@ -371,6 +397,13 @@ QList<ColumnRange> columnRanges(const QList<double>& widths, double room, int to
 
 int paintPages(const Document& document, QPagedPaintDevice& device, const Progress& progress)
 {
+    // The frame is measured from the sheet's edges.
+    if (document.framed) {
+        if (auto* printer = dynamic_cast<QPrinter*>(&device))
+            printer->setFullPage(true);
+        else
+            device.setPageMargins(QMarginsF());
+    }
     const Document shown = onPaper(document);
     Ticker ticker(progress, shown);
     const int pageCount = PageWriter(device, nullptr, 0, &ticker).write(shown);
@@ -396,6 +429,8 @@ int writePdf(const Document& document, QIODevice& output, const Progress& progre
     QPdfWriter writer(&output);
     QPageLayout layout = platform::documentPageLayout();
     layout.setOrientation(orientation(document, progress));
+    if (document.framed)
+        layout.setMargins(QMarginsF());
     writer.setPageLayout(layout);
     writer.setResolution(300);
     writer.setTitle(document.title);

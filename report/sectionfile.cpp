@@ -347,11 +347,13 @@ const QString projectKey = QStringLiteral("project");
 const QString systemKey = QStringLiteral("system");
 const QString authorKey = QStringLiteral("author");
 const QString dateKey = QStringLiteral("date");
+const QString designationKey = QStringLiteral("designation");
 
 QJsonObject titleObject(const TitleBlock& title)
 {
     QJsonObject object;
-    for (const auto& [key, text] : {std::pair{projectKey, title.project}, {systemKey, title.system}, {authorKey, title.author}})
+    for (const auto& [key, text] : {std::pair{projectKey, title.project}, {systemKey, title.system}, {authorKey, title.author},
+                                     {designationKey, title.designation}})
         if (!text.isEmpty())
             object.insert(key, text);
     if (title.date.isValid())
@@ -378,6 +380,8 @@ std::optional<TitleBlock> readTitle(const QJsonValue& value)
             title.system = text;
         else if (field.key() == authorKey)
             title.author = text;
+        else if (field.key() == designationKey)
+            title.designation = text;
         else if (field.key() == dateKey && QDate::fromString(text, Qt::ISODate).isValid())
             title.date = QDate::fromString(text, Qt::ISODate);
         else

@@ -326,6 +326,7 @@ Document sectionsDocument(const QList<Section>& sections, std::optional<TableKin
         named.isEmpty() ? document.title : document.title + QStringLiteral(" — ") + named.join(QStringLiteral(", "));
     document.headedTables = true;
     document.tables = {table};
+    document.stamp = {title.designation, title.project, title.system, title.author, title.date};
     return document;
 }
 

@@ -81,6 +81,7 @@ struct TitleBlock {
     QString system;   // "Система"
     QString author;   // "Выполнил"
     QDate date;       // "Дата"
+    QString designation = {};  // "Обозначение" of the framed sheets
     bool operator==(const TitleBlock&) const = default;
 };
 

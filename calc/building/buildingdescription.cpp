@@ -282,8 +282,7 @@ QStringList described(const Screen& screen, const QStringList& pipe, const Calcu
                       const CalculationOutcome& outcome)
 {
     const Figures& figures = outcome.figures;
-    const int system = choiceAt(request.conditions.chosen, screen.systemPosition);
-    const SystemKind kind = system >= 0 && system < screen.kinds.size() ? screen.kinds.at(system) : SystemKind::ColdWater;
+    const SystemKind kind = systemKindOf(screen.material, request);
     RecordLines record;
     record.text(pipe);
     record.text(conditionLines(screen, request, kind, figures));
@@ -364,6 +363,13 @@ QStringList describePexAlPex(const CalculationRequest& request, const Calculatio
                     .arg(exactText(outer), exactText(wall), exactText(request.diameterMm));
     }
     return described(pexAlPexScreen, pipe, request, outcome);
+}
+
+SystemKind systemKindOf(Material material, const CalculationRequest& request)
+{
+    const Screen& screen = material == Material::Copper ? copperScreen : material == Material::Pex ? pexScreen : pexAlPexScreen;
+    const int system = choiceAt(request.conditions.chosen, screen.systemPosition);
+    return system >= 0 && system < screen.kinds.size() ? screen.kinds.at(system) : SystemKind::ColdWater;
 }
 
 Description describer(Material material)

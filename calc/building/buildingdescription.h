@@ -14,6 +14,9 @@ QStringList describeCopper(const CalculationRequest& request, const CalculationO
 QStringList describePex(const CalculationRequest& request, const CalculationOutcome& outcome);
 QStringList describePexAlPex(const CalculationRequest& request, const CalculationOutcome& outcome);
 
+// The system a request of the material's table is for, by its screen's system choice.
+SystemKind systemKindOf(Material material, const CalculationRequest& request);
+
 // The record of the material's table.
 using Description = QStringList (*)(const CalculationRequest& request, const CalculationOutcome& outcome);
 Description describer(Material material);

@@ -81,7 +81,7 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("tab");
         QTest::addColumn<QStringList>("order");
-        const QStringList outputs{"copyButton", "csvButton", "printButton", "pdfButton"};
+        const QStringList outputs{"copyButton", "csvButton", "saveXlsxButton", "printButton", "pdfButton", "gostFrameBox"};
         QTest::newRow("size selection, Для расхода")
             << "frmpodbor" << 0
             << QStringList{"unitLitres", "velocityLimitInput", "qt_tabwidget_tabbar", "flowInput", "sizesTable"} + outputs;
@@ -90,12 +90,13 @@ private slots:
             << QStringList{"unitLitres", "velocityLimitInput", "qt_tabwidget_tabbar", "tableFrom", "tableTo", "tableStep", "buildTableButton",
                            "shownSizes", "allSizesButton", "noSizesButton", "handbookTable"} + outputs;
         QTest::newRow("record") << "frmotchet" << -1
-                                << QStringList{"reportText", "copyButton", "printButton", "pdfButton"};
+                                << QStringList{"reportText", "copyButton", "printButton", "pdfButton", "gostFrameBox"};
         // Tab leaves the table; the date takes it for its day, month and year in turn.
         QTest::newRow("sections table")
             << "frmuchastki" << -1
             << QStringList{"sectionsTable", "removeButton", "undoButton", "openInCalculatorButton", "newButton", "openButton", "saveButton", "saveAsButton"} + outputs
-                   + QStringList{"projectInput", "systemInput", "authorInput", "dateInput", "dateInput", "dateInput"};
+                   + QStringList{"projectInput", "systemInput", "authorInput", "dateInput", "dateInput", "dateInput",
+                                 "designationInput"};
     }
     void tabOrder()
     {

@@ -745,9 +745,15 @@ private slots:
     {
         QTemporaryDir folder;
         fillTitleBlock(window);
+        uitest::typeInto(window, "designationInput", "2026-118-ИОС2.1.ВК.РР");
         QVERIFY(window->isModified());
         window->addSection(steelSection());
         chosenPath = folder.filePath("дом");
+        click(window, "saveXlsxButton");
+        QVERIFY(uitest::child<QPushButton>(window, "saveXlsxButton")->isVisible());
+        QFile workbook(folder.filePath("дом.xlsx"));
+        QVERIFY(workbook.open(QIODevice::ReadOnly));
+        QVERIFY(workbook.readAll().startsWith("PK\x03\x04"));
         click(window, "saveButton");
         QFile file(folder.filePath("дом.talver"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -755,7 +761,7 @@ private slots:
         QCOMPARE(root.value("kind").toString(), QString("водоснабжение"));
         QCOMPARE(root.value("title").toObject(),
                  (QJsonObject{{"project", "Жилой дом №3"}, {"system", "В1, стояк Ст.В1-3"}, {"author", "Иванов И. И."},
-                              {"date", "2026-12-01"}}));
+                              {"date", "2026-12-01"}, {"designation", "2026-118-ИОС2.1.ВК.РР"}}));
 
         QPointer<frmuchastki> reopened = new frmuchastki(record);
         reopened->show();
@@ -765,6 +771,7 @@ private slots:
         QCOMPARE(uitest::text(reopened, "projectInput"), QString("Жилой дом №3"));
         QCOMPARE(uitest::text(reopened, "systemInput"), QString("В1, стояк Ст.В1-3"));
         QCOMPARE(uitest::text(reopened, "authorInput"), QString("Иванов И. И."));
+        QCOMPARE(uitest::text(reopened, "designationInput"), QString("2026-118-ИОС2.1.ВК.РР"));
         QCOMPARE(uitest::child<QDateEdit>(reopened, "dateInput")->date(), QDate(2026, 12, 1));
         QVERIFY(!reopened->isModified());
         uitest::typeInto(reopened, "authorInput", "в");

@@ -8,13 +8,16 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -89,9 +92,13 @@ private slots:
         QCOMPARE(uitest::text(&shown.window, "csvButton"), QString("Сохранить CSV\u2026"));
         QCOMPARE(uitest::text(&shown.window, "printButton"), QString("Печать\u2026"));
         QCOMPARE(uitest::text(&shown.window, "pdfButton"), QString("Сохранить PDF\u2026"));
+        QCOMPARE(uitest::text(&shown.window, "saveXlsxButton"), QString("Сохранить в Excel\u2026"));
+        QCOMPARE(uitest::child<QCheckBox>(&shown.window, "gostFrameBox")->text(), QString("В рамке по ГОСТ Р 21.101"));
         QVERIFY(uitest::child<QPushButton>(&shown.window, "csvButton")->isVisible());
+        QVERIFY(uitest::child<QPushButton>(&shown.window, "saveXlsxButton")->isVisible());
         shown.bar->setCsvVisible(false);
         QVERIFY(!uitest::child<QPushButton>(&shown.window, "csvButton")->isVisible());
+        QVERIFY(!uitest::child<QPushButton>(&shown.window, "saveXlsxButton")->isVisible());
     }
 
     void csvWrittenAndReadBack()
@@ -241,6 +248,59 @@ private slots:
         QCOMPARE(pdfPageCount(contents(folder.filePath("printed.pdf"))), 4);
     }
 
+    // The choice of the frame is remembered; the PDF and the printout then carry the title block.
+    void framedThroughTheBar()
+    {
+        QTemporaryDir folder;
+        QSettings().remove("output/gostFrame");
+        {
+            OutputWindow shown;
+            QVERIFY(!uitest::child<QCheckBox>(&shown.window, "gostFrameBox")->isChecked());
+            uitest::child<QCheckBox>(&shown.window, "gostFrameBox")->click();
+        }
+        OutputWindow shown;
+        auto* box = uitest::child<QCheckBox>(&shown.window, "gostFrameBox");
+        QVERIFY(box->isChecked());
+        shown.document = rowsDocument(150);
+        shown.document.stamp.designation = "123-ВК";
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest&) { return folder.filePath("таблица.pdf"); });
+        uitest::click(&shown.window, "pdfButton");
+        platform::setPrintPreviewReplacement([&](QPageLayout::Orientation, const platform::PagePainter& paint) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.filePath("printed.pdf"));
+            printer.setPageLayout(platform::documentPageLayout());
+            paint(&printer);
+        });
+        uitest::click(&shown.window, "printButton");
+        box->click();
+        for (const QString& name : QStringList{"таблица.pdf", "printed.pdf"}) {
+            QProcess text;
+            text.start("pdftotext", {"-f", "1", "-l", "1", folder.filePath(name), "-"});
+            QVERIFY(text.waitForFinished());
+            const QString page = QString::fromUtf8(text.readAllStandardOutput());
+            QVERIFY2(page.contains("Разраб.") && page.contains("123-ВК") && page.contains("Листов"), qPrintable(name));
+        }
+    }
+
+    void xlsxThroughTheBar()
+    {
+        QTemporaryDir folder;
+        OutputWindow shown;
+        shown.document = rowsDocument(3);
+        platform::FileDialogRequest asked;
+        platform::setFileDialogReplacement([&](const platform::FileDialogRequest& request) {
+            asked = request;
+            return folder.filePath("подбор.xlsx");
+        });
+        uitest::click(&shown.window, "saveXlsxButton");
+        QCOMPARE(asked.caption, QString("Сохранить в Excel"));
+        QCOMPARE(asked.suggestedName, QString("Подбор диаметра.xlsx"));
+        QCOMPARE(asked.filter, QString("Книга Excel (*.xlsx)"));
+        QCOMPARE(asked.defaultSuffix, QString("xlsx"));
+        QVERIFY(contents(folder.filePath("подбор.xlsx")).startsWith("PK\x03\x04"));
+    }
+
     // 41 columns of "12,345" need some 1 500 pt, more than the 510 pt inside a portrait page;
     // 8 of them need some 300 pt.
     void wideTableTurnsThePage()
@@ -298,6 +358,10 @@ private slots:
         QTest::newRow("missing folder") << "csvButton" << 3 << "нет/таблица.csv" << qint64(0)
                                         << QStringLiteral("нет такого файла или папки");
         QTest::newRow("a folder") << "pdfButton" << 3 << "папка.pdf" << qint64(0) << QStringLiteral("это папка, а не файл");
+        QTest::newRow("Excel into a folder") << "saveXlsxButton" << 3 << "папка.pdf" << qint64(0)
+                                             << QStringLiteral("это папка, а не файл");
+        QTest::newRow("Excel, no room") << "saveXlsxButton" << 3 << "нет/таблица.xlsx" << qint64(0)
+                                        << QStringLiteral("нет такого файла или папки");
     }
     void failedWriteKeepsTheOldFile()
     {
