@@ -199,7 +199,7 @@ void frmpodbor::setRequest(const selection::Request& newRequest, bool takeFlow)
         ui.flowInput->setText(request.flowText);
         (request.section.conditions.flow.unit == calc::FlowUnit::LitresPerSecond ? ui.unitLitres : ui.unitCubic)->setChecked(true);
     }
-    showLimitsOf(selection::heatingChosen(request.record, request.section.conditions.chosen));
+    showLimitsOf(calc::heatingChosen(request.record, request.section.conditions.chosen));
     if (newConditions) {
         // A page of other conditions would show figures these conditions do not give.
         fillShownSizes();
@@ -219,10 +219,10 @@ void frmpodbor::showLimitsOf(bool heating)
     if (limitsOfHeating == heating)
         return;
     limitsOfHeating = heating;
-    const selection::DesignLimits defaults = selection::defaultLimits(heating);
+    const calc::DesignLimits defaults = calc::defaultLimits(heating);
     const QSettings settings;
     const auto remembered = [&settings](const QString& key, double fallback) {
-        const std::optional<double> kept = selection::typedLimit(settings.value(key).toString());
+        const std::optional<double> kept = calc::typedLimit(settings.value(key).toString());
         return calc::numberText(kept.value_or(fallback));
     };
     const QSignalBlocker velocityBlocker(ui.velocityLimitInput);
@@ -233,25 +233,25 @@ void frmpodbor::showLimitsOf(bool heating)
     ui.limitsMessage->hide();
 }
 
-std::optional<selection::DesignLimits> frmpodbor::typedLimits() const
+std::optional<calc::DesignLimits> frmpodbor::typedLimits() const
 {
-    const std::optional<double> velocity = selection::typedLimit(ui.velocityLimitInput->text());
+    const std::optional<double> velocity = calc::typedLimit(ui.velocityLimitInput->text());
     if (!velocity)
         return std::nullopt;
     if (!limitsOfHeating.value_or(false))
-        return selection::DesignLimits{*velocity, std::nullopt};
-    const std::optional<double> loss = selection::typedLimit(ui.pressureLossLimitInput->text());
+        return calc::DesignLimits{*velocity, std::nullopt};
+    const std::optional<double> loss = calc::typedLimit(ui.pressureLossLimitInput->text());
     if (!loss)
         return std::nullopt;
-    return selection::DesignLimits{*velocity, *loss};
+    return calc::DesignLimits{*velocity, *loss};
 }
 
 // A wrong limit is named and withholds the recommendation; the right ones are remembered.
 void frmpodbor::limitsEdited()
 {
     const bool heating = limitsOfHeating.value_or(false);
-    const std::optional<double> velocity = selection::typedLimit(ui.velocityLimitInput->text());
-    const std::optional<double> loss = selection::typedLimit(ui.pressureLossLimitInput->text());
+    const std::optional<double> velocity = calc::typedLimit(ui.velocityLimitInput->text());
+    const std::optional<double> loss = calc::typedLimit(ui.pressureLossLimitInput->text());
     QSettings settings;
     if (velocity)
         settings.setValue(heating ? heatingVelocityKey : waterVelocityKey, calc::storedNumberText(*velocity));
@@ -274,7 +274,7 @@ void frmpodbor::limitsEdited()
 
 void frmpodbor::markHandbook()
 {
-    const std::optional<selection::DesignLimits> limits = typedLimits();
+    const std::optional<calc::DesignLimits> limits = typedLimits();
     handbookModel.setMarkedCells(limits ? cellMarks(selection::handbookMarks(handbookPage, *limits))
                                         : QHash<TextTableModel::Cell, QString>());
 }
@@ -380,8 +380,8 @@ report::Document frmpodbor::document() const
     report::Document shown;
     shown.title = windowTitle();
     shown.conditions << ui.conditionsLabel->text();
-    if (const std::optional<selection::DesignLimits> limits = typedLimits())
-        shown.conditions << QStringLiteral("ограничения: ") + selection::limitsText(*limits);
+    if (const std::optional<calc::DesignLimits> limits = typedLimits())
+        shown.conditions << QStringLiteral("ограничения: ") + calc::limitsText(*limits);
     const bool litres = ui.unitLitres->isChecked();
     const bool sizesShown = ui.modes->currentWidget() == ui.flowTab;
     const TextTableModel& model = sizesShown ? sizesModel : handbookModel;

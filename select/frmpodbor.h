@@ -46,7 +46,7 @@ private:
     void showLimitsOf(bool heating);
     void limitsEdited();
     // The limits as typed, none while one of them is wrong; the message names the wrong one.
-    std::optional<selection::DesignLimits> typedLimits() const;
+    std::optional<calc::DesignLimits> typedLimits() const;
     void markHandbook();
     calc::CalculationRequest currentSection() const;
     void showSizes();

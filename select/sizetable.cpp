@@ -74,7 +74,7 @@ QString missingCondition(calc::Check check)
 
 bool tooFast(const calc::CalculationOutcome& outcome) { return outcome.velocity && outcome.velocity->exceeded; }
 
-QString judgement(bool recommended, bool withinLimits, const std::optional<DesignLimits>& limits,
+QString judgement(bool recommended, bool withinLimits, const std::optional<calc::DesignLimits>& limits,
                   const calc::CalculationOutcome& outcome)
 {
     if (stoppedAfterVelocity(outcome))
@@ -86,7 +86,7 @@ QString judgement(bool recommended, bool withinLimits, const std::optional<Desig
     if (outcome.economic && outcome.economic->inBand)
         parts << QStringLiteral("экономичный");
     if (withinLimits && limits)
-        parts << QStringLiteral("наименьший при ") + limitsText(*limits);
+        parts << QStringLiteral("наименьший при ") + calc::limitsText(*limits);
     if (tooFast(outcome))
         parts << QStringLiteral("скорость больше ") + calc::numberText(outcome.velocity->limit) + QStringLiteral(" м/с");
     return parts.join(QStringLiteral(", "));
@@ -119,21 +119,21 @@ QStringList missingChoices(const calc::TableRecord& record, const calc::Conditio
     return missing;
 }
 
-QString velocityLimitWords(const DesignLimits& limits)
+QString velocityLimitWords(const calc::DesignLimits& limits)
 {
     return QStringLiteral("Больше предела: v не более %1 м/с").arg(calc::numberText(limits.velocity));
 }
 
-QString pressureLimitWords(const DesignLimits& limits)
+QString pressureLimitWords(const calc::DesignLimits& limits)
 {
     return QStringLiteral("Больше предела: R не более %1 Па/м").arg(calc::numberText(limits.pressureLoss.value_or(0)));
 }
 
 // Where no size meets the limits, the largest tells by how much the catalog falls short.
-QString noSizeWithinLimits(const QList<calc::CatalogSize>& sizes, const LimitChoice& choice, const DesignLimits& limits)
+QString noSizeWithinLimits(const QList<calc::CatalogSize>& sizes, const calc::LimitChoice& choice, const calc::DesignLimits& limits)
 {
     const QString none =
-        QStringLiteral("Ни одна труба при этих условиях не проходит по ограничениям %1.").arg(limitsText(limits));
+        QStringLiteral("Ни одна труба при этих условиях не проходит по ограничениям %1.").arg(calc::limitsText(limits));
     if (choice.largest < 0)
         return none;
     return none + QStringLiteral(" Наибольшая, %1: v = %2 м/с, R = %3 Па/м.")
@@ -141,7 +141,7 @@ QString noSizeWithinLimits(const QList<calc::CatalogSize>& sizes, const LimitCho
                            calc::numberText(choice.largestLoss));
 }
 
-void markPastLimits(QList<MarkedCell>& marks, int row, const LimitExcess& excess, const DesignLimits& limits,
+void markPastLimits(QList<MarkedCell>& marks, int row, const calc::LimitExcess& excess, const calc::DesignLimits& limits,
                     int velocityColumn, int lossColumn)
 {
     if (excess.velocity)
@@ -201,14 +201,14 @@ QStringList sizeTableHeader()
 }
 
 SizeTable sizeTable(const calc::TableRecord& record, const calc::CalculationRequest& section, bool flowGiven,
-                    const std::optional<DesignLimits>& limits)
+                    const std::optional<calc::DesignLimits>& limits)
 {
     const QList<calc::CatalogSize> sizes = record.sizes(section.conditions.chosen);
     SizeTable table;
     QList<calc::CalculationOutcome> outcomes;
     if (flowGiven)
         for (const calc::CatalogSize& size : sizes)
-            outcomes << record.calculate(sizeRequest(section, size));
+            outcomes << record.calculate(calc::sizeRequest(section, size));
     const bool flowAccepted = flowGiven && !sizes.isEmpty() && outcomes.first().failed != calc::Check::FlowZero;
     if (flowGiven && !sizes.isEmpty() && !flowAccepted)
         table.advice = QStringLiteral("Введите расход больше нуля.");
@@ -217,7 +217,7 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::CalculationRequ
 
     int withinLimitsRow = -1;
     if (flowAccepted) {
-        const LimitChoice choice = limits ? chooseWithinLimits(sizes, outcomes, *limits) : LimitChoice{};
+        const calc::LimitChoice choice = limits ? calc::chooseWithinLimits(sizes, outcomes, *limits) : calc::LimitChoice{};
         QStringList advice;
         // The flow, not the size, decides the economic size: any size's verdict tells it.
         if (const std::optional<calc::EconomicVerdict>& economic = outcomes.first().economic) {
@@ -233,7 +233,7 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::CalculationRequ
             if (limits && choice.chosen >= 0 && choice.chosen != table.recommendedRow) {
                 withinLimitsRow = choice.chosen;
                 advice << QStringLiteral("Наименьший диаметр, при котором %1: труба %2.")
-                              .arg(limitsText(*limits), shownDesignation(sizes.at(choice.chosen).designation));
+                              .arg(calc::limitsText(*limits), shownDesignation(sizes.at(choice.chosen).designation));
             } else if (limits && choice.chosen < 0) {
                 advice << noSizeWithinLimits(sizes, choice, *limits);
             }
@@ -243,7 +243,7 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::CalculationRequ
         } else if (limits && choice.chosen >= 0) {
             table.recommendedRow = choice.chosen;
             advice << QStringLiteral("Рекомендуется труба %1: наименьший диаметр, при котором %2.")
-                          .arg(shownDesignation(sizes.at(choice.chosen).designation), limitsText(*limits));
+                          .arg(shownDesignation(sizes.at(choice.chosen).designation), calc::limitsText(*limits));
         } else if (limits) {
             advice << noSizeWithinLimits(sizes, choice, *limits);
         }
@@ -265,7 +265,7 @@ SizeTable sizeTable(const calc::TableRecord& record, const calc::CalculationRequ
             row.cells[PressureColumn] = cells.pressure;
             row.cells[JudgementColumn] = judgement(row.recommended, k == withinLimitsRow, limits, outcome);
             if (limits)
-                markPastLimits(table.pastLimits, int(k), excessOf(outcome, *limits), *limits, VelocityColumn, PressureColumn);
+                markPastLimits(table.pastLimits, int(k), calc::excessOf(outcome, *limits), *limits, VelocityColumn, PressureColumn);
         }
         table.rows << row;
     }
@@ -323,7 +323,7 @@ HandbookTable handbookTable(const calc::TableRecord& record, const calc::Calcula
         QStringList row{flowLabel(request.conditions.flow.value, decimals)};
         QList<double> figures;
         for (const calc::CatalogSize& size : sizes) {
-            const calc::CalculationOutcome outcome = record.calculate(sizeRequest(request, size));
+            const calc::CalculationOutcome outcome = record.calculate(calc::sizeRequest(request, size));
             if (outcome.failed == calc::Check::FlowZero) {
                 row << QString() << QString();
                 figures << none << none;
@@ -348,14 +348,14 @@ HandbookTable handbookTable(const calc::TableRecord& record, const calc::Calcula
     return table;
 }
 
-QList<MarkedCell> handbookMarks(const HandbookTable& table, const DesignLimits& limits)
+QList<MarkedCell> handbookMarks(const HandbookTable& table, const calc::DesignLimits& limits)
 {
     QList<MarkedCell> marks;
     for (qsizetype row = 0; row < table.figures.size(); ++row) {
         const QList<double>& figures = table.figures.at(row);
         for (qsizetype k = 0; k + 1 < figures.size(); k += 2) {
             // NaN passes no limit.
-            const LimitExcess excess{figures.at(k) > limits.velocity,
+            const calc::LimitExcess excess{figures.at(k) > limits.velocity,
                                      table.heating && limits.pressureLoss && figures.at(k + 1) > *limits.pressureLoss};
             markPastLimits(marks, int(row), excess, limits, int(k) + 1, int(k) + 2);
         }

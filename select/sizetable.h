@@ -2,7 +2,7 @@
 
 #include "calc/common/tablerecord.h"
 #include "report/progress.h"
-#include "select/designlimits.h"
+#include "calc/common/designlimits.h"
 
 #include <QList>
 #include <QString>
@@ -39,7 +39,7 @@ QStringList sizeTableHeader();
 // while the flow input is empty: the number cells stay empty. Without limits (a limit typed
 // wrong) no size is recommended by them; a table's economic size still is.
 SizeTable sizeTable(const calc::TableRecord& record, const calc::CalculationRequest& section, bool flowGiven,
-                    const std::optional<DesignLimits>& limits);
+                    const std::optional<calc::DesignLimits>& limits);
 
 // Flows from `from` to `to` with `step`, in the query's unit.
 struct FlowRange {
@@ -70,7 +70,7 @@ HandbookTable handbookTable(const calc::TableRecord& record, const calc::Calcula
                             const report::Progress& progress = {});
 
 // The cells of a page past the limits: v, and R of heating.
-QList<MarkedCell> handbookMarks(const HandbookTable& table, const DesignLimits& limits);
+QList<MarkedCell> handbookMarks(const HandbookTable& table, const calc::DesignLimits& limits);
 
 // A catalog designation with the locale's decimal separator: "21,3 × 2,8".
 QString shownDesignation(const QString& designation);

@@ -8,7 +8,7 @@ using calc::Check;
 using calc::FlowUnit;
 
 Q_DECLARE_METATYPE(calc::SizeQuery)
-Q_DECLARE_METATYPE(std::optional<selection::DesignLimits>)
+Q_DECLARE_METATYPE(std::optional<calc::DesignLimits>)
 
 namespace {
 
@@ -55,8 +55,8 @@ calc::SizeQuery litres(double flow) { return {{0}, {flow, FlowUnit::LitresPerSec
 
 calc::CalculationRequest section(double flow) { return {0, litres(flow)}; }
 
-using Limits = std::optional<selection::DesignLimits>;
-const Limits threeMetres = selection::DesignLimits{3, std::nullopt};
+using Limits = std::optional<calc::DesignLimits>;
+const Limits threeMetres = calc::DesignLimits{3, std::nullopt};
 
 }  // namespace
 
@@ -110,7 +110,7 @@ private slots:
             << QStringList{"0:2 Больше предела: v не более 3 м/с", "1:2 Больше предела: v не более 3 м/с"};
         // R = 7·v: 15 mm keeps within 3 м/с but not within 12 Па/м.
         QTest::newRow("heating shows R and no 1000i")
-            << true << true << 0.3 << Limits(selection::DesignLimits{3, 12.0})
+            << true << true << 0.3 << Limits(calc::DesignLimits{3, 12.0})
             << QList<QStringList>{{"20", "20", "1,5", "", "10,5", "рекомендуется"},
                                   {"15", "15", "2", "", "14", ""},
                                   {"25", "25", "1,2", "", "8,4", ""}}
@@ -198,11 +198,11 @@ private slots:
         QFETCH(QString, advice);
         const calc::TableRecord& record = calc::table(1);
         const calc::CalculationRequest coldWater{1, {{0, 0, -1, 0}, {0.479, FlowUnit::LitresPerSecond}}};
-        const selection::SizeTable table = selection::sizeTable(record, coldWater, true, selection::DesignLimits{limit, {}});
+        const selection::SizeTable table = selection::sizeTable(record, coldWater, true, calc::DesignLimits{limit, {}});
         QVERIFY2(table.advice.startsWith(advice), qPrintable(table.advice));
         QCOMPARE(table.recommendedRow < 0 ? QString() : table.rows.at(table.recommendedRow).cells.at(selection::SizeColumnName),
                  recommended);
-        const selection::LimitChoice choice = selection::chooseWithinLimits(record, coldWater, {limit, {}});
+        const calc::LimitChoice choice = calc::chooseWithinLimits(record, coldWater, {limit, {}});
         QCOMPARE(choice.chosen, table.recommendedRow);
         if (choice.chosen >= 0)
             QCOMPARE(table.rows.at(choice.chosen).cells.at(selection::VelocityColumn), limit == 3 ? "2,822" : "1,495");

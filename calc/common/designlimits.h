@@ -8,7 +8,7 @@
 
 // The limits an engineer designs a pipe to, and the size they choose: the smallest of a catalog
 // that keeps within them. The size selection and a network's sections choose alike.
-namespace selection {
+namespace calc {
 
 struct DesignLimits {
     double velocity = 0;                 // v, м/с
@@ -19,7 +19,7 @@ struct DesignLimits {
 DesignLimits defaultLimits(bool heating);
 
 // Whether the record's choices make a heating system.
-bool heatingChosen(const calc::TableRecord& record, const calc::ConditionChoices& chosen);
+bool heatingChosen(const TableRecord& record, const ConditionChoices& chosen);
 
 // A limit as typed: a number above zero, with a comma or a point; none for anything else.
 std::optional<double> typedLimit(const QString& text);
@@ -29,7 +29,7 @@ struct LimitExcess {
     bool velocity = false;
     bool pressureLoss = false;
 };
-LimitExcess excessOf(const calc::CalculationOutcome& outcome, const DesignLimits& limits);
+LimitExcess excessOf(const CalculationOutcome& outcome, const DesignLimits& limits);
 
 struct LimitChoice {
     // The position among the sizes of the smallest calculation diameter that meets every limit;
@@ -43,20 +43,20 @@ struct LimitChoice {
 };
 
 // The outcomes are those of the sizes, in their order.
-LimitChoice chooseWithinLimits(const QList<calc::CatalogSize>& sizes, const QList<calc::CalculationOutcome>& outcomes,
+LimitChoice chooseWithinLimits(const QList<CatalogSize>& sizes, const QList<CalculationOutcome>& outcomes,
                                const DesignLimits& limits);
 // Every catalog size of the section's conditions computed with its flow and carrier, its own size
 // and length aside.
-LimitChoice chooseWithinLimits(const calc::TableRecord& record, const calc::CalculationRequest& section,
+LimitChoice chooseWithinLimits(const TableRecord& record, const CalculationRequest& section,
                                const DesignLimits& limits);
 
 // The section's request for one catalog size, without a length: what a find of that size takes.
-calc::CalculationRequest sizeRequest(const calc::CalculationRequest& section, const calc::CatalogSize& size);
+CalculationRequest sizeRequest(const CalculationRequest& section, const CatalogSize& size);
 
 // "v ≤ 1,5 м/с", or "v ≤ 1 м/с и R ≤ 150 Па/м".
 QString limitsText(const DesignLimits& limits);
 
 // The loss of a metre of pipe in Па/м as the window shows it: R for heating, ρ·g·i otherwise.
-std::optional<double> lossPerMetre(const calc::CalculationOutcome& outcome);
+std::optional<double> lossPerMetre(const CalculationOutcome& outcome);
 
-}  // namespace selection
+}  // namespace calc

@@ -1,21 +1,21 @@
-#include "select/designlimits.h"
+#include "calc/common/designlimits.h"
 
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
 
 #include <cmath>
 
-namespace selection {
+namespace calc {
 
 namespace {
 
-bool computed(const calc::CalculationOutcome& outcome)
+bool computed(const CalculationOutcome& outcome)
 {
     return !outcome.failed && outcome.figures.velocity && std::isfinite(*outcome.figures.velocity);
 }
 
 // The figures as the window rounds them: a size showing "1,5" is within 1,5 м/с.
-double shownVelocity(const calc::CalculationOutcome& outcome) { return calc::roundHalfEven(*outcome.figures.velocity, 3); }
+double shownVelocity(const CalculationOutcome& outcome) { return roundHalfEven(*outcome.figures.velocity, 3); }
 
 }  // namespace
 
@@ -24,7 +24,7 @@ DesignLimits defaultLimits(bool heating)
     return heating ? DesignLimits{1.0, 150.0} : DesignLimits{1.5, std::nullopt};
 }
 
-bool heatingChosen(const calc::TableRecord& record, const calc::ConditionChoices& chosen)
+bool heatingChosen(const TableRecord& record, const ConditionChoices& chosen)
 {
     return record.heating && record.heating(chosen);
 }
@@ -38,17 +38,17 @@ std::optional<double> typedLimit(const QString& text)
     return value;
 }
 
-std::optional<double> lossPerMetre(const calc::CalculationOutcome& outcome)
+std::optional<double> lossPerMetre(const CalculationOutcome& outcome)
 {
-    const calc::Figures& figures = outcome.figures;
+    const Figures& figures = outcome.figures;
     if (figures.specificLoss)
-        return calc::roundHalfEven(*figures.specificLoss, 3);
+        return roundHalfEven(*figures.specificLoss, 3);
     if (figures.slopePressure)
-        return calc::roundHalfEven(*figures.slopePressure, 2);
+        return roundHalfEven(*figures.slopePressure, 2);
     return std::nullopt;
 }
 
-LimitExcess excessOf(const calc::CalculationOutcome& outcome, const DesignLimits& limits)
+LimitExcess excessOf(const CalculationOutcome& outcome, const DesignLimits& limits)
 {
     LimitExcess excess;
     if (!computed(outcome))
@@ -59,12 +59,12 @@ LimitExcess excessOf(const calc::CalculationOutcome& outcome, const DesignLimits
     return excess;
 }
 
-LimitChoice chooseWithinLimits(const QList<calc::CatalogSize>& sizes, const QList<calc::CalculationOutcome>& outcomes,
+LimitChoice chooseWithinLimits(const QList<CatalogSize>& sizes, const QList<CalculationOutcome>& outcomes,
                                const DesignLimits& limits)
 {
     LimitChoice choice;
     for (qsizetype k = 0; k < sizes.size() && k < outcomes.size(); ++k) {
-        const calc::CalculationOutcome& outcome = outcomes.at(k);
+        const CalculationOutcome& outcome = outcomes.at(k);
         // A size of no R cannot be judged against a limit of R.
         if (!computed(outcome) || (limits.pressureLoss && !outcome.figures.specificLoss))
             continue;
@@ -83,9 +83,9 @@ LimitChoice chooseWithinLimits(const QList<calc::CatalogSize>& sizes, const QLis
     return choice;
 }
 
-calc::CalculationRequest sizeRequest(const calc::CalculationRequest& section, const calc::CatalogSize& size)
+CalculationRequest sizeRequest(const CalculationRequest& section, const CatalogSize& size)
 {
-    calc::CalculationRequest request = section;
+    CalculationRequest request = section;
     request.size = size.designation;
     request.diameterMm = size.calculationDiameterMm;
     request.length.reset();
@@ -93,22 +93,22 @@ calc::CalculationRequest sizeRequest(const calc::CalculationRequest& section, co
     return request;
 }
 
-LimitChoice chooseWithinLimits(const calc::TableRecord& record, const calc::CalculationRequest& section,
+LimitChoice chooseWithinLimits(const TableRecord& record, const CalculationRequest& section,
                                const DesignLimits& limits)
 {
-    const QList<calc::CatalogSize> sizes = record.sizes(section.conditions.chosen);
-    QList<calc::CalculationOutcome> outcomes;
-    for (const calc::CatalogSize& size : sizes)
+    const QList<CatalogSize> sizes = record.sizes(section.conditions.chosen);
+    QList<CalculationOutcome> outcomes;
+    for (const CatalogSize& size : sizes)
         outcomes << record.calculate(sizeRequest(section, size));
     return chooseWithinLimits(sizes, outcomes, limits);
 }
 
 QString limitsText(const DesignLimits& limits)
 {
-    QString text = QStringLiteral("v ≤ %1 м/с").arg(calc::numberText(limits.velocity));
+    QString text = QStringLiteral("v ≤ %1 м/с").arg(numberText(limits.velocity));
     if (limits.pressureLoss)
-        text += QStringLiteral(" и R ≤ %1 Па/м").arg(calc::numberText(*limits.pressureLoss));
+        text += QStringLiteral(" и R ≤ %1 Па/м").arg(numberText(*limits.pressureLoss));
     return text;
 }
 
-}  // namespace selection
+}  // namespace calc
