@@ -39,7 +39,8 @@ void applyNetworkFlow(const NetworkSection& row, const HeatingSystem& system, He
         carrier::flowFromLoad({storedNumberText(section.heat), storedNumberText(system.temperatureDrop), QString(),
                                system.heatCapacity, system.density});
     if (!answer.load || !answer.litresPerSecond) {
-        section.fault = sectionFault(row.number, QStringLiteral("расход по нагрузке не определён: ") + answer.message);
+        section.fault =
+            sectionFault(row.number, QStringLiteral("расход по нагрузке не определён: ") + continuing(answer.message));
         return;
     }
     section.massFlow = answer.massFlow;

@@ -9,6 +9,13 @@ QString sectionFault(const QString& number, const QString& reason)
     return QStringLiteral("Участок «%1»: %2").arg(number, reason);
 }
 
+QString continuing(QString message)
+{
+    if (!message.isEmpty())
+        message[0] = message.at(0).toLower();
+    return message;
+}
+
 SectionOutcome calculatedSection(const RecordLookup& records, const QString& number, const CalculationRequest& request)
 {
     const TableRecord* record = records ? records(request.table) : nullptr;

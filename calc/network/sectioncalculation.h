@@ -16,5 +16,7 @@ SectionOutcome calculatedSection(const RecordLookup& records, const QString& num
 
 // "Участок «3»: " and the reason.
 QString sectionFault(const QString& number, const QString& reason);
+// A window's message going on after a colon: its first letter small.
+QString continuing(QString message);
 
 }  // namespace calc::network

@@ -42,7 +42,8 @@ void applyNetworkFlow(const NetworkSection& row, const WaterSupplySystem& system
     const FixtureSupply supply{section.fixtures, system.fixtureFlow, std::nullopt, section.consumers, system.hourNorm};
     section.figures = fixtures::fixtureFigures(supply);
     if (!section.figures.litresPerSecond) {
-        section.fault = sectionFault(row.number, QStringLiteral("расход по приборам не определён: ") + section.figures.message);
+        section.fault = sectionFault(row.number, QStringLiteral("расход по приборам не определён: ")
+                                                     + continuing(section.figures.message));
         return;
     }
     double litres = *section.figures.litresPerSecond;
