@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/sectionnetwork.h"
 #include "report/sections.h"
 
 #include <QByteArray>
@@ -10,8 +11,9 @@
 // what the user set; never results, so that opening it shows the program's own figures.
 namespace report {
 
-// Version 1 kept the conditions by their positions in the lists; version 2 names them.
-inline constexpr int sectionsFormatVersion = 2;
+// Version 1 kept the conditions by their positions in the lists; version 2 names them; version 3
+// adds the network: the sections' ends and the system's figures.
+inline constexpr int sectionsFormatVersion = 3;
 // What opening reads at most.
 inline constexpr qint64 sectionsFileBytesLimit = 16 * 1024 * 1024;
 inline constexpr int sectionsLimit = 10000;
@@ -20,7 +22,8 @@ inline constexpr int sectionsLimit = 10000;
 // and items, the size by its designation or the typed diameter, the fittings by their names.
 // The table's kind and title block go with them.
 QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records,
-                        std::optional<TableKind> kind = std::nullopt, const TitleBlock& title = {});
+                        std::optional<TableKind> kind = std::nullopt, const TitleBlock& title = {},
+                        const NetworkSettings& network = {});
 
 // The sections of a file of either version, each checked against its table's record and
 // calculated again; or, when the file cannot be taken whole, what is wrong with it in a sentence
@@ -31,6 +34,7 @@ struct SectionsRead {
     // As saved; a file of no kind takes its first section's.
     std::optional<TableKind> kind = {};
     TitleBlock title = {};
+    NetworkSettings network = {};
 };
 SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& records);
 

@@ -93,7 +93,7 @@ private slots:
         // Tab leaves the table; the date takes it for its day, month and year in turn.
         QTest::newRow("sections table")
             << "frmuchastki" << -1
-            << QStringList{"sectionsTable", "removeButton", "undoButton", "openInCalculatorButton", "newButton", "openButton", "saveButton"} + outputs
+            << QStringList{"sectionsTable", "systemButton", "removeButton", "undoButton", "openInCalculatorButton", "newButton", "openButton", "saveButton"} + outputs
                    + QStringList{"projectInput", "systemInput", "authorInput", "dateInput", "dateInput", "dateInput"};
     }
     void tabOrder()
