@@ -23,8 +23,13 @@
 //   talvertable_bench table RUNS
 //       opens a table of 1,000 sections in its window and edits a length, RUNS times:
 //       "<open median ms> <open first ms> <edit median ms> <edit first ms>".
+//   talvertable_bench network RUNS
+//       computes a network of 1,000 sections again after one end's fixtures (water supply) or
+//       heat load (heating) changed, RUNS times each:
+//       "<water median ms> <water first ms> <heating median ms> <heating first ms>".
 #include "app/form1.h"
 #include "bench/median.h"
+#include "bench/networkbench.h"
 #include "bench/sectionsbench.h"
 #include "bench/selectionbench.h"
 #include "platform/desktop.h"
@@ -227,7 +232,11 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         return sectionsFileTimes(std::max(1, atoi(argv[2])));
     }
-    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | typed RUNS | handbook RUNS | largest RUNS | sections RUNS | table RUNS\n",
+    if (mode == "network" && argc == 3) {
+        QCoreApplication app(argc, argv);
+        return networkTimes(std::max(1, atoi(argv[2])));
+    }
+    std::fprintf(stderr, "usage: %s startup RUNS PROGRAM... | open RUNS | typed RUNS | handbook RUNS | largest RUNS | sections RUNS | table RUNS | network RUNS\n",
                  argv[0]);
     return 2;
 }

@@ -4,6 +4,7 @@
 #include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/savequestion.h"
+#include "report/frmsistema.h"
 #include "report/outputs.h"
 #include "report/sectiondelegate.h"
 #include "report/sectionfile.h"
@@ -97,13 +98,14 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     connect(ui.upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
     connect(ui.downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(ui.openInCalculatorButton, &QPushButton::clicked, this, &frmuchastki::openInCalculator);
+    connect(ui.systemButton, &QPushButton::clicked, this, &frmuchastki::openSystem);
     connect(ui.newButton, &QPushButton::clicked, this, &frmuchastki::newTable);
     connect(ui.saveButton, &QPushButton::clicked, this, &frmuchastki::save);
     connect(ui.saveAsButton, &QPushButton::clicked, this, &frmuchastki::saveAs);
     connect(ui.openButton, &QToolButton::clicked, this, &frmuchastki::open);
     connect(recentMenu, &QMenu::aboutToShow, this, &frmuchastki::fillRecentMenu);
     ui.outputBar->setDocumentProvider(
-        [this] { return report::sectionsDocument(model.sections(), model.kind(), titleBlock()); });
+        [this] { return report::networkDocument(model.computed(), model.kind(), titleBlock()); });
     ui.outputBar->setViewProvider([this] { return ui.sectionsTable; });
     ui.outputBar->setWorkbookProvider([this] { return QList{report::sectionsSheet(model.sections(), model.kind(), titleBlock())}; });
 
@@ -251,7 +253,7 @@ bool frmuchastki::saveAs()
 
 bool frmuchastki::saveTo(const QString& path)
 {
-    if (!report::writeFile(this, path, report::sectionsFile(model.sections(), records, model.kind(), titleBlock())))
+    if (!report::writeFile(this, path, report::sectionsFile(model.sections(), records, model.kind(), titleBlock(), model.settings())))
         return false;
     filePath = path;
     titleEdited = false;
@@ -290,7 +292,7 @@ void frmuchastki::openFile(const QString& path)
     const report::SectionsRead read = report::readSectionsFile(file.read(report::sectionsFileBytesLimit + 1), records);
     if (!read.error.isEmpty())
         return platform::showFileReadError(this, path, read.error);
-    startTable(read.sections, read.kind, read.title, path);
+    startTable(read.sections, read.kind, read.title, path, read.network);
     remember(path);
 }
 
@@ -301,9 +303,9 @@ void frmuchastki::newTable()
 }
 
 void frmuchastki::startTable(const QList<report::Section>& sections, std::optional<report::TableKind> kind,
-                             const report::TitleBlock& block, const QString& path)
+                             const report::TitleBlock& block, const QString& path, const report::NetworkSettings& network)
 {
-    model.reset(sections, kind);
+    model.reset(sections, kind, network);
     ui.projectInput->setText(block.project);
     ui.systemInput->setText(block.system);
     ui.authorInput->setText(block.author);
@@ -380,9 +382,37 @@ void frmuchastki::widenColumns()
     }
 }
 
+void frmuchastki::openSystem()
+{
+    // One window of the table's figures at a time.
+    if (auto* open = findChild<frmsistema*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* window = new frmsistema(model.shownKind(), model.settings(), this);
+    connect(window, &frmsistema::applied, &model, &report::SectionsModel::setSettings);
+    window->show();
+}
+
+void frmuchastki::showResults()
+{
+    const report::ComputedTable& computed = model.computed();
+    const std::pair<QLabel*, QString> lines[] = {
+        {ui.networkFaultLabel, computed.fault}, {ui.carrierLabel, computed.carrier},
+        {ui.dictatingLabel, computed.dictating}, {ui.requiredHeadLabel, computed.requiredHead},
+        {ui.boosterLabel, computed.booster}, {ui.mainRingLabel, computed.mainRing},
+        {ui.pumpHeadLabel, computed.pumpHead}};
+    for (const auto& [label, text] : lines) {
+        label->setText(text);
+        label->setVisible(!text.isEmpty());
+    }
+}
+
 void frmuchastki::showState()
 {
     ui.totalsLabel->setText(report::totalsText(model.shownKind(), model.totals()));
+    showResults();
     const QList<int> rows = selectedRows();
     ui.removeButton->setEnabled(!rows.isEmpty());
     ui.upButton->setEnabled(rows.size() == 1 && rows.first() > 0);

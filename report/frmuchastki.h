@@ -54,12 +54,14 @@ private:
     void openFile(const QString& path);
     void newTable();
     void startTable(const QList<report::Section>& sections, std::optional<report::TableKind> kind,
-                    const report::TitleBlock& title, const QString& path);
+                    const report::TitleBlock& title, const QString& path, const report::NetworkSettings& network = {});
     report::TitleBlock titleBlock() const;
     void remember(const QString& path);
     void fillRecentMenu();
     void fitColumns();
     void widenColumns();
+    void openSystem();
+    void showResults();
     void showState();
 
     Ui::frmuchastki ui;

@@ -177,6 +177,12 @@ QByteArray csv(const Document& document)
         for (const QStringList& row : table.rows)
             bytes += csvRow(row, table.labelColumns);
     }
+    // The results the tables lead to follow them, one a line.
+    if (!document.tables.isEmpty() && !document.paragraphs.isEmpty()) {
+        bytes += "\r\n";
+        for (const QString& line : document.paragraphs)
+            bytes += csvRow({line});
+    }
     return bytes;
 }
 

@@ -27,7 +27,8 @@ QString html(const Document& document);
 QString html(const QList<Table>& tables);
 
 // The tables as CSV bytes for a spreadsheet: UTF-8 with a byte order mark, ";" between cells,
-// CRLF after each row, a header row per table and an empty line between tables. A cell that a
+// CRLF after each row, a header row per table and an empty line between tables; the paragraphs
+// after the tables, an empty line before them, one a row. A cell that a
 // spreadsheet would take for a formula (a text beginning with "=", "+", "-", "@", a tab or a
 // carriage return), and a cell of a label column that it would take for a number or a date, is
 // written with a leading apostrophe, so that it stays the text it is.

@@ -6,6 +6,8 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/fixtures/fixtureflow.h"
+#include "calc/network/networkfaults.h"
+#include "calc/network/sectioncalculation.h"
 #include "report/sectionfile.h"
 
 #include <cmath>
@@ -97,6 +99,116 @@ std::variant<calc::CalculationRequest, QString> editedRequest(const Section& sec
     return request;
 }
 
+bool isEndField(Field field)
+{
+    switch (field) {
+    case Field::Start:
+    case Field::End:
+    case Field::FixturesAtEnd:
+    case Field::ConsumersAtEnd:
+    case Field::EndHeight:
+    case Field::EndHead:
+    case Field::UnitHeat:
+    case Field::UnitLoss:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString endText(const Section& section, Field field)
+{
+    const auto text = [](const std::optional<double>& value) { return value ? calc::storedNumberText(*value) : QString(); };
+    switch (field) {
+    case Field::Start:
+        return section.start;
+    case Field::End:
+        return section.end;
+    case Field::FixturesAtEnd:
+        return text(section.fixturesAtEnd ? std::optional(section.fixturesAtEnd->count) : std::nullopt);
+    case Field::ConsumersAtEnd:
+        return text(section.fixturesAtEnd ? std::optional(section.fixturesAtEnd->consumers) : std::nullopt);
+    case Field::EndHeight:
+        return text(section.endHeight);
+    case Field::EndHead:
+        return text(section.endHead);
+    case Field::UnitHeat:
+        return text(section.unitAtEnd ? std::optional(section.unitAtEnd->heat) : std::nullopt);
+    case Field::UnitLoss:
+        return text(section.unitAtEnd ? std::optional(section.unitAtEnd->pressureLoss) : std::nullopt);
+    default:
+        return {};
+    }
+}
+
+// An end or what sits there, checked as the network checks it; an empty text takes it away.
+SectionEdit editedEnd(const Section& section, Field field, const QString& typed)
+{
+    namespace network = calc::network;
+    Section changed = section;
+    const QString text = typed.trimmed();
+    const bool cleared = text.isEmpty();
+    const double value = cleared ? 0 : calc::parseValue(text);
+    if (!cleared && field != Field::Start && field != Field::End && !std::isfinite(value))
+        return {std::nullopt, network::sectionFault(section.number, QStringLiteral("не число: «%1»").arg(text))};
+    QString fault;
+    switch (field) {
+    case Field::Start:
+    case Field::End:
+        if (!cleared)
+            fault = network::nodeNameFault(section.number, field == Field::Start ? network::startColumn : network::endColumn, text);
+        (field == Field::Start ? changed.start : changed.end) = text;
+        break;
+    case Field::FixturesAtEnd:
+    case Field::ConsumersAtEnd: {
+        network::FixturesAtEnd fixtures = section.fixturesAtEnd.value_or(network::FixturesAtEnd{});
+        (field == Field::FixturesAtEnd ? fixtures.count : fixtures.consumers) = value;
+        fault = network::fixturesFault(section.number, fixtures);
+        changed.fixturesAtEnd = fixtures.count == 0 && fixtures.consumers == 0 ? std::nullopt : std::optional(fixtures);
+        break;
+    }
+    case Field::EndHeight:
+        fault = network::endHeightFault(section.number, value);
+        changed.endHeight = cleared ? std::nullopt : std::optional(value);
+        break;
+    case Field::EndHead:
+        fault = network::endHeadFault(section.number, value);
+        changed.endHead = cleared ? std::nullopt : std::optional(value);
+        break;
+    case Field::UnitHeat:
+    case Field::UnitLoss: {
+        network::UnitAtEnd unit = section.unitAtEnd.value_or(network::UnitAtEnd{});
+        (field == Field::UnitHeat ? unit.heat : unit.pressureLoss) = value;
+        const bool none = unit.heat == 0 && unit.pressureLoss == 0;
+        if (!none)
+            fault = network::unitFault(section.number, unit);
+        changed.unitAtEnd = none ? std::nullopt : std::optional(unit);
+        break;
+    }
+    default:
+        break;
+    }
+    if (!fault.isEmpty())
+        return {std::nullopt, fault};
+    return {changed, {}};
+}
+
+// The section calculated again by its table; or its calculator's refusal.
+SectionEdit recalculated(const RecordLookup& records, const calc::TableRecord& record, const Section& section)
+{
+    const SectionCalculation calculated = calculateSection(records, section.number, section.request);
+    if (calculated.failed)
+        return {std::nullopt, checkMessage(record, *calculated.failed)};
+    // What the file could not take back is not taken either: a saved table always opens.
+    const QString fault = storedFault(record, calculated.section);
+    if (!fault.isEmpty())
+        return {std::nullopt, fault.left(1).toUpper() + fault.mid(1)};
+    Section result = section;
+    result.outcome = calculated.section.outcome;
+    result.pipes = calculated.section.pipes;
+    return {result, {}};
+}
+
 }  // namespace
 
 bool isEditable(const Section& section, Field field)
@@ -104,7 +216,17 @@ bool isEditable(const Section& section, Field field)
     switch (field) {
     case Field::Number:
     case Field::Length:
+    case Field::Start:
+    case Field::End:
+    case Field::FixturesAtEnd:
+    case Field::ConsumersAtEnd:
+    case Field::EndHeight:
+    case Field::EndHead:
+    case Field::UnitHeat:
+    case Field::UnitLoss:
         return true;
+    case Field::Pipes:
+        return !section.request.size.isEmpty();
     case Field::Flow:
         return kindOf(section) == TableKind::WaterSupply;
     case Field::Fixtures:
@@ -127,6 +249,17 @@ QString editText(const Section& section, Field field)
     switch (field) {
     case Field::Number:
         return section.number;
+    case Field::Pipes:
+        return section.request.size;
+    case Field::Start:
+    case Field::End:
+    case Field::FixturesAtEnd:
+    case Field::ConsumersAtEnd:
+    case Field::EndHeight:
+    case Field::EndHead:
+    case Field::UnitHeat:
+    case Field::UnitLoss:
+        return endText(section, field);
     case Field::Length:
         return section.request.length ? calc::storedNumberText(*section.request.length) : QString();
     case Field::Flow:
@@ -155,6 +288,19 @@ SectionEdit editedSection(const RecordLookup& records, const Section& section, F
     const calc::TableRecord* record = records ? records(section.request.table) : nullptr;
     if (!record || !isEditable(section, field))
         return {};
+    if (isEndField(field))
+        return editedEnd(section, field, typed);
+    if (field == Field::Pipes) {
+        const QList<calc::CatalogSize> sizes = record->sizes ? record->sizes(section.request.conditions.chosen) : QList<calc::CatalogSize>();
+        const auto chosen = std::find_if(sizes.cbegin(), sizes.cend(),
+                                         [&typed](const calc::CatalogSize& size) { return size.designation == typed; });
+        if (chosen == sizes.cend())
+            return {std::nullopt, QStringLiteral("Участок «%1»: размера «%2» нет в сортаменте его труб").arg(section.number, typed)};
+        Section resized = section;
+        resized.request.size = chosen->designation;
+        resized.request.diameterMm = chosen->calculationDiameterMm;
+        return recalculated(records, *record, resized);
+    }
     if (field == Field::Number) {
         Section renumbered = section;
         renumbered.number = typed.trimmed();
@@ -164,14 +310,12 @@ SectionEdit editedSection(const RecordLookup& records, const Section& section, F
     const auto request = editedRequest(section, field, value, typed);
     if (const QString* refusal = std::get_if<QString>(&request))
         return {std::nullopt, *refusal};
-    const SectionCalculation calculated = calculateSection(records, section.number, std::get<calc::CalculationRequest>(request));
-    if (calculated.failed)
-        return {std::nullopt, checkMessage(*record, *calculated.failed)};
-    // What the file could not take back is not taken either: a saved table always opens.
-    const QString fault = storedFault(*record, calculated.section);
-    if (!fault.isEmpty())
-        return {std::nullopt, fault.left(1).toUpper() + fault.mid(1)};
-    return {calculated.section, {}};
+    Section changed = section;
+    changed.request = std::get<calc::CalculationRequest>(request);
+    // A typed flow stands over the network's.
+    if (field == Field::Flow)
+        changed.flowTyped = true;
+    return recalculated(records, *record, changed);
 }
 
 }  // namespace report

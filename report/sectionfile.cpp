@@ -5,6 +5,7 @@
 #include "calc/common/namedrequest.h"
 #include "calc/fixtures/fixtureflow.h"
 #include "calc/fixtures/fixturekinds.h"
+#include "report/networkfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -92,6 +93,7 @@ public:
     explicit SectionReader(const QJsonObject& object) : object(object) {}
 
     QString missing;  // the first field that is missing or of the wrong type
+    bool flowFollows = false;  // a section of a network may leave its flow to it
 
     QString text(const char* name, bool required = true)
     {
@@ -168,7 +170,7 @@ private:
 // The fields both versions share: the flow, its unit, the section and its local losses.
 void readFlowAndSection(SectionReader& reader, calc::CalculationRequest& request)
 {
-    request.conditions.flow.value = reader.number("flow").value_or(0);
+    request.conditions.flow.value = reader.number("flow", !reader.flowFollows).value_or(0);
     const QString unit = reader.text("flowUnit");
     if (unit != litresPerSecond && unit != cubicMetresPerHour && reader.missing.isEmpty())
         reader.missing = QStringLiteral("flowUnit");
@@ -422,17 +424,23 @@ QString storedFault(const calc::TableRecord& record, const Section& section)
 }
 
 QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records, std::optional<TableKind> kind,
-                        const TitleBlock& title)
+                        const TitleBlock& title, const NetworkSettings& network)
 {
     QJsonArray array;
+    const bool inNetwork = hasEnds(sections);
     for (const Section& section : sections)
-        if (const calc::TableRecord* record = records(section.request.table))
-            array.append(sectionObject(section, *record));
+        if (const calc::TableRecord* record = records(section.request.table)) {
+            QJsonObject object = sectionObject(section, *record);
+            addNetworkFields(object, section, inNetwork);
+            array.append(object);
+        }
     QJsonObject root{{QStringLiteral("format"), formatName},
                      {QStringLiteral("version"), sectionsFormatVersion},
                      {QStringLiteral("sections"), array}};
     if (kind)
         root.insert(QStringLiteral("kind"), kindFileName(*kind));
+    if (kind)
+        root.insert(QStringLiteral("network"), networkObject(*kind, network));
     const QJsonObject block = titleObject(title);
     if (!block.isEmpty())
         root.insert(QStringLiteral("title"), block);
@@ -476,8 +484,13 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
                            .arg(array.size())
                            .arg(sectionsLimit));
     SectionsRead read;
+    if (const QString fault = version.toInt() >= 3 ? readNetworkSettings(root.value(QStringLiteral("network")), read.network)
+                                                   : QString();
+        !fault.isEmpty())
+        return failure(QStringLiteral("Файл поврежден: %1.").arg(fault));
     for (int position = 0; position < array.size(); ++position) {
         SectionReader reader(array.at(position).toObject());
+        reader.flowFollows = version.toInt() >= 3 && flowFollowsNetwork(array.at(position).toObject());
         const QString number = reader.text("number");
         const QString name = sectionName(position, number);
         if (!array.at(position).isObject() || !reader.missing.isEmpty())
@@ -493,12 +506,31 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
         request.table = record->number;
         if (!reader.missing.isEmpty())
             return failure(QStringLiteral("Файл поврежден: %1, поле «%2».").arg(name, reader.missing));
+        // A flow the network gives is checked as any sound one would be.
+        if (reader.flowFollows)
+            request.conditions.flow.value = 1;
         const calc::CheckedRequest checked = requestChecked(*record, request);
         if (fault.isEmpty())
             fault = checked.fault;
         if (!fault.isEmpty())
             return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, fault));
-        const SectionCalculation calculated = calculateSection(records, number, checked.request);
+        if (reader.flowFollows) {
+            // The network gives the flow: the section is checked and calculated with it once the
+            // table is whole.
+            SectionCalculation own = calculateSection(records, number, checked.request);
+            own.section.outcome = {};
+            own.section.request = checked.request;
+            own.section.request.conditions.flow.value = 0;
+            if (const QString networkFault = readNetworkFields(array.at(position).toObject(), own.section); !networkFault.isEmpty())
+                return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, networkFault));
+            read.sections << own.section;
+            continue;
+        }
+        SectionCalculation calculated = calculateSection(records, number, checked.request);
+        if (!calculated.failed)
+            if (const QString networkFault = readNetworkFields(array.at(position).toObject(), calculated.section);
+                !networkFault.isEmpty())
+                return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, networkFault));
         if (calculated.failed)
             return failure(QStringLiteral("По сохраненным данным не рассчитывается %1 (таблица II-%2).")
                                .arg(name)

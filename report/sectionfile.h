@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/namedrequest.h"
+#include "report/sectionnetwork.h"
 #include "report/sections.h"
 
 #include <QByteArray>
@@ -11,8 +12,9 @@
 // what the user set; never results, so that opening it shows the program's own figures.
 namespace report {
 
-// Version 1 kept the conditions by their positions in the lists; version 2 names them.
-inline constexpr int sectionsFormatVersion = 2;
+// Version 1 kept the conditions by their positions in the lists; version 2 names them; version 3
+// adds the network: the sections' ends and the system's figures.
+inline constexpr int sectionsFormatVersion = 3;
 // What opening reads at most.
 inline constexpr qint64 sectionsFileBytesLimit = 16 * 1024 * 1024;
 inline constexpr int sectionsLimit = 10000;
@@ -21,7 +23,8 @@ inline constexpr int sectionsLimit = 10000;
 // and items, the size by its designation or the typed diameter, the fittings by their names.
 // The table's kind and title block go with them.
 QByteArray sectionsFile(const QList<Section>& sections, const RecordLookup& records,
-                        std::optional<TableKind> kind = std::nullopt, const TitleBlock& title = {});
+                        std::optional<TableKind> kind = std::nullopt, const TitleBlock& title = {},
+                        const NetworkSettings& network = {});
 
 // A request checked as opening checks it before it is calculated: its record's lists and ranges,
 // the reference carrier's figures, the flow of its fixtures.
@@ -41,6 +44,7 @@ struct SectionsRead {
     // As saved; a file of no kind takes its first section's.
     std::optional<TableKind> kind = {};
     TitleBlock title = {};
+    NetworkSettings network = {};
 };
 SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& records);
 

@@ -4,6 +4,7 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
 #include "calc/fixtures/fixtureflow.h"
+#include "calc/network/networkfaults.h"
 
 #include <QLocale>
 
@@ -99,9 +100,17 @@ QString localLossesText(const Section& section)
 
 QList<Column> waterColumns()
 {
+    namespace network = calc::network;
     return {{Field::Number, QStringLiteral("№")},
+            {Field::Start, network::startColumn},
+            {Field::End, network::endColumn},
+            {Field::FixturesAtEnd, network::fixturesColumn},
+            {Field::ConsumersAtEnd, network::consumersColumn},
+            {Field::EndHeight, network::heightColumn},
+            {Field::EndHead, network::freeHeadColumn},
             {Field::Pipes, QStringLiteral("Трубы")},
             {Field::Fixtures, QStringLiteral("N")},
+            {Field::Consumers, QStringLiteral("U")},
             {Field::Probability, QStringLiteral("P")},
             {Field::FixturesProduct, QStringLiteral("NP")},
             {Field::Alpha, QStringLiteral("α")},
@@ -118,7 +127,12 @@ QList<Column> waterColumns()
 
 QList<Column> heatingColumns()
 {
+    namespace network = calc::network;
     return {{Field::Number, QStringLiteral("№")},
+            {Field::Start, network::startColumn},
+            {Field::End, network::endColumn},
+            {Field::UnitHeat, network::heatColumn},
+            {Field::UnitLoss, network::unitLossColumn},
             {Field::Heat, QStringLiteral("Q, Вт")},
             {Field::TemperatureDrop, QStringLiteral("Δt, °С")},
             {Field::MassFlow, QStringLiteral("G, кг/ч")},
@@ -131,7 +145,9 @@ QList<Column> heatingColumns()
             {Field::ResistanceSum, QStringLiteral("Σξ")},
             {Field::LocalLoss, QStringLiteral("Z, Па")},
             {Field::SectionLoss, QStringLiteral("R·l+Z, Па")},
-            {Field::RunningSectionLoss, QStringLiteral("Σ(R·l+Z), Па")}};
+            {Field::RunningSectionLoss, QStringLiteral("Σ(R·l+Z), Па")},
+            {Field::Imbalance, QStringLiteral("Невязка, %")},
+            {Field::Throttle, QStringLiteral("Дросселировать, Па")}};
 }
 
 }  // namespace
@@ -196,6 +212,28 @@ QString cellText(const Section& section, Field field)
         return section.number;
     case Field::Pipes:
         return section.pipes;
+    case Field::Start:
+        return section.start;
+    case Field::End:
+        return section.end;
+    case Field::FixturesAtEnd:
+        return section.fixturesAtEnd ? numberText(section.fixturesAtEnd->count) : QString();
+    case Field::ConsumersAtEnd:
+        return section.fixturesAtEnd ? numberText(section.fixturesAtEnd->consumers) : QString();
+    case Field::EndHeight:
+        return section.endHeight ? numberText(*section.endHeight) : QString();
+    case Field::EndHead:
+        return section.endHead ? numberText(*section.endHead) : QString();
+    case Field::UnitHeat:
+        return section.unitAtEnd ? numberText(section.unitAtEnd->heat) : QString();
+    case Field::UnitLoss:
+        return section.unitAtEnd ? numberText(section.unitAtEnd->pressureLoss) : QString();
+    case Field::Imbalance:
+        return rounded(section.imbalance, 2);
+    case Field::Throttle:
+        return rounded(section.throttle, 3);
+    case Field::Consumers:
+        return request.fixtures && !request.fixtures->probability ? numberText(request.fixtures->consumers) : QString();
     case Field::Fixtures:
     case Field::Probability:
     case Field::FixturesProduct:
@@ -298,7 +336,8 @@ Document sectionsDocument(const QList<Section>& sections, std::optional<TableKin
     const TableKind shown = kind.value_or(TableKind::WaterSupply);
     Table table;
     table.header = header(shown);
-    table.labelColumns = {columnOf(shown, Field::Number), columnOf(shown, Field::Pipes)};
+    table.labelColumns = {columnOf(shown, Field::Number), columnOf(shown, Field::Start), columnOf(shown, Field::End),
+                          columnOf(shown, Field::Pipes)};
     double running = 0;
     for (const Section& section : sections) {
         running += summedFigure(section).value_or(0);

@@ -2,6 +2,7 @@
 
 #include "calc/common/calculationrequest.h"
 #include "calc/common/tablerecord.h"
+#include "calc/network/networkinput.h"
 #include "report/document.h"
 
 #include <QDate>
@@ -24,6 +25,17 @@ struct Section {
     calc::CalculationOutcome outcome;
     QString pipes;   // the material in a few words and the size
     int pressureDecimals = 2;  // of the pressure, as the table's screen shows it
+    // Its place in a network and what sits at its end node; a row of a list has no ends.
+    QString start = {};
+    QString end = {};
+    bool flowTyped = false;  // the flow stands over the network's
+    std::optional<calc::network::FixturesAtEnd> fixturesAtEnd = {};
+    std::optional<double> endHeight = {};
+    std::optional<double> endHead = {};
+    std::optional<calc::network::UnitAtEnd> unitAtEnd = {};
+    // What the network gives the row of a heating table against its main ring; never saved.
+    std::optional<double> imbalance = {};
+    std::optional<double> throttle = {};
 };
 
 // One system per table: water supply (cold, hot, circulation, fire-fighting) or heating.
@@ -39,7 +51,8 @@ std::optional<TableKind> kindOfFileName(const QString& name);
 // What a column shows; the columns of a kind are a list of these, so that a column is added in
 // one place.
 enum class Field {
-    Number, Pipes, Fixtures, Probability, FixturesProduct, Alpha, Flow, Heat, TemperatureDrop, MassFlow, Diameter, Velocity, ThousandI, SpecificLoss, Length, FrictionLoss,
+    Number, Start, End, FixturesAtEnd, ConsumersAtEnd, EndHeight, EndHead, UnitHeat, UnitLoss, Imbalance, Throttle,
+    Consumers, Pipes, Fixtures, Probability, FixturesProduct, Alpha, Flow, Heat, TemperatureDrop, MassFlow, Diameter, Velocity, ThousandI, SpecificLoss, Length, FrictionLoss,
     LocalLosses, ResistanceSum, LocalLoss, SectionLoss, RunningSectionLoss, HeadLoss, RunningHeadLoss, Pressure,
 };
 
@@ -48,8 +61,9 @@ struct Column {
     QString header;
 };
 
-// Water supply: №, трубы, N, P, NP, α, q, d, v, 1000i, l, k or Σξ, h, Σh, ΔP; heating: №, Q, Δt, G, трубы, d,
-// v, R, l, R·l, Σξ, Z, R·l+Z, Σ(R·l+Z).
+// Water supply: №, the ends and what sits at the end, трубы, N, U, P, NP, α, q, d, v, 1000i, l, k or Σξ, h, Σh,
+// ΔP; heating: №, the ends and the unit at the end, Q, Δt, G, трубы, d, v, R, l, R·l, Σξ, Z, R·l+Z,
+// Σ(R·l+Z), the imbalance and the pressure to throttle.
 const QList<Column>& columns(TableKind kind);
 QStringList header(TableKind kind);
 int columnOf(TableKind kind, Field field);  // -1 where the kind has no such column

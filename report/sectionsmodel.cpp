@@ -6,6 +6,9 @@
 #include "report/renderings.h"
 #include "report/sectionedit.h"
 
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QUndoCommand>
 #include <algorithm>
 #include <functional>
@@ -32,6 +35,22 @@ private:
 
 bool isRunningSum(Field field) { return field == Field::RunningHeadLoss || field == Field::RunningSectionLoss; }
 
+// A mark over the base of the palette in use, so that its text stays readable under a dark one too.
+QColor mark(QPalette::ColorRole role, int percent)
+{
+    const QPalette palette = QGuiApplication::palette();
+    const QColor base = palette.color(QPalette::Base);
+    const QColor over = role == QPalette::NoRole ? QColor(Qt::red) : palette.color(role);
+    const auto mixed = [percent](int a, int b) { return (a * (100 - percent) + b * percent) / 100; };
+    return QColor(mixed(base.red(), over.red()), mixed(base.green(), over.green()), mixed(base.blue(), over.blue()));
+}
+
+// The network's own figures, which a row of a network does not set.
+bool followsNetwork(Field field)
+{
+    return field == Field::Fixtures || field == Field::Probability || field == Field::Heat || field == Field::TemperatureDrop;
+}
+
 }  // namespace
 
 SectionsModel::SectionsModel(RecordLookup records, QObject* parent)
@@ -48,24 +67,59 @@ int SectionsModel::columnCount(const QModelIndex& parent) const
 
 Field SectionsModel::fieldOf(int column) const { return columns(shownKind()).value(column, {Field::Number, {}}).field; }
 
+QStringList SectionsModel::sizesOf(int row) const
+{
+    QStringList designations;
+    const calc::TableRecord* record = row >= 0 && row < rows.size() && records ? records(rows.at(row).request.table) : nullptr;
+    if (record && record->sizes)
+        for (const calc::CatalogSize& size : record->sizes(rows.at(row).request.conditions.chosen))
+            designations << size.designation;
+    return designations;
+}
+
 QVariant SectionsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rows.size() || index.column() >= columnCount())
         return {};
     const Field field = fieldOf(index.column());
-    if (role == Qt::DisplayRole)
-        return isRunningSum(field) ? calc::numberText(calc::roundHalfEven(running.at(index.row()), 3))
-                                   : shortenedCell(texts.at(index.row()).at(index.column()));
-    if (role == Qt::EditRole)
-        return editText(rows.at(index.row()), field);
-    if (role == Qt::TextAlignmentRole && field != Field::Number && field != Field::Pipes)
-        return int(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::ToolTipRole && field == Field::Pipes)
-        return rows.at(index.row()).outcome.headLossText;
-    if (role == Qt::ToolTipRole && field == Field::Alpha && rows.at(index.row()).request.fixtures)
-        return calc::fixtures::alphaSourceText(
-            calc::fixtures::fixtureFigures(*rows.at(index.row()).request.fixtures).alphaSource);
-    return {};
+    const int row = index.row();
+    const bool text = field == Field::Number || field == Field::Pipes || field == Field::Start || field == Field::End;
+    switch (role) {
+    case Qt::DisplayRole:
+        return isRunningSum(field) ? calc::numberText(calc::roundHalfEven(table.running.value(row), 3))
+                                   : shortenedCell(texts.at(row).at(index.column()));
+    case Qt::EditRole:
+        return editText(editedRow(row), field);
+    case Qt::TextAlignmentRole:
+        return text ? QVariant() : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+    case Qt::ToolTipRole:
+        if (field == Field::Pipes && shownKind() == TableKind::Heating && !table.fittings.value(row).isEmpty())
+            return QStringLiteral("Σξ: ") + table.fittings.at(row);
+        if (field == Field::Pipes)
+            return table.shown.at(row).outcome.headLossText;
+        if (field == Field::Flow && table.network && rows.at(row).flowTyped)
+            return QStringLiteral("Расход задан для участка и стоит вместо расхода сети");
+        if (field == Field::Alpha && table.shown.at(row).request.fixtures)
+            return calc::fixtures::alphaSourceText(
+                calc::fixtures::fixtureFigures(*table.shown.at(row).request.fixtures).alphaSource);
+        return {};
+    case Qt::FontRole:
+        if (field == Field::Flow && table.network && rows.at(row).flowTyped) {
+            QFont font;
+            font.setItalic(true);
+            font.setBold(true);
+            return font;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        if (field == Field::Imbalance && table.overLimit.contains(row))
+            return mark(QPalette::NoRole, 30);
+        if (table.marked.contains(row))
+            return mark(QPalette::Highlight, 30);
+        return {};
+    default:
+        return {};
+    }
 }
 
 QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -82,7 +136,10 @@ Qt::ItemFlags SectionsModel::flags(const QModelIndex& index) const
     const Qt::ItemFlags shown = QAbstractTableModel::flags(index);
     if (!index.isValid() || index.row() >= rows.size())
         return shown;
-    return isEditable(rows.at(index.row()), fieldOf(index.column())) ? shown | Qt::ItemIsEditable : shown;
+    const Field field = fieldOf(index.column());
+    if (table.network && followsNetwork(field))
+        return shown;
+    return isEditable(rows.at(index.row()), field) ? shown | Qt::ItemIsEditable : shown;
 }
 
 bool SectionsModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -92,9 +149,9 @@ bool SectionsModel::setData(const QModelIndex& index, const QVariant& value, int
     const int row = index.row();
     const Field field = fieldOf(index.column());
     const QString typed = value.toString();
-    if (typed.trimmed() == editText(rows.at(row), field))
+    if (typed.trimmed() == editText(editedRow(row), field) || (table.network && followsNetwork(field)))
         return false;
-    const SectionEdit edit = editedSection(records, rows.at(row), field, typed);
+    const SectionEdit edit = edited(row, field, typed);
     if (!edit.section) {
         if (!edit.refusal.isEmpty())
             emit refused(edit.refusal);
@@ -107,18 +164,74 @@ bool SectionsModel::setData(const QModelIndex& index, const QVariant& value, int
     return true;
 }
 
-void SectionsModel::reset(const QList<Section>& sections, std::optional<TableKind> kind)
+const Section& SectionsModel::editedRow(int row) const { return table.network ? table.shown.at(row) : rows.at(row); }
+
+SectionEdit SectionsModel::edited(int row, Field field, const QString& typed) const
+{
+    const Section& own = rows.at(row);
+    if (!table.network || field == Field::Flow)
+        return editedSection(records, own, field, typed);
+    // The row is checked with the flow the network gives it, and keeps its own.
+    Section shown = table.shown.at(row);
+    shown.imbalance.reset();
+    shown.throttle.reset();
+    SectionEdit edit = editedSection(records, shown, field, typed);
+    if (edit.section && !own.flowTyped) {
+        edit.section->request.conditions.flow = own.request.conditions.flow;
+        edit.section->request.fixtures = own.request.fixtures;
+        edit.section->request.load = own.request.load;
+        edit.section->outcome = own.outcome;
+    }
+    return edit;
+}
+
+void SectionsModel::reset(const QList<Section>& sections, std::optional<TableKind> kind, const NetworkSettings& settings)
 {
     changes.clear();
     beginResetModel();
     rows = sections;
     tableKind = kind;
-    texts.clear();
-    for (const Section& section : rows)
-        texts << sectionCells(section, shownKind(), 0);
+    system = settings;
     sumDown(0);
     endResetModel();
     emit changed();
+}
+
+void SectionsModel::setSettings(const NetworkSettings& settings)
+{
+    if (settings == system)
+        return;
+    const NetworkSettings before = system;
+    changes.push(new Change(QStringLiteral("Параметры системы"), [this, settings] { replaceAll(rows, settings); },
+                            [this, before] { replaceAll(rows, before); }));
+}
+
+QString SectionsModel::replaceSizes(const QList<std::pair<int, QString>>& sizes)
+{
+    QList<Section> after = rows;
+    for (const auto& [row, size] : sizes) {
+        if (row < 0 || row >= rows.size())
+            continue;
+        const SectionEdit edit = edited(row, Field::Pipes, size);
+        if (!edit.section)
+            return edit.refusal;
+        after[row] = *edit.section;
+    }
+    if (after.size() == rows.size() && std::equal(after.cbegin(), after.cend(), rows.cbegin(), [](const Section& a, const Section& b) {
+            return a.request.size == b.request.size;
+        }))
+        return {};
+    const QList<Section> before = rows;
+    changes.push(new Change(QStringLiteral("Подбор диаметров"), [this, after] { replaceAll(after, system); },
+                            [this, before] { replaceAll(before, system); }));
+    return {};
+}
+
+void SectionsModel::replaceAll(const QList<Section>& sections, const NetworkSettings& settings)
+{
+    rows = sections;
+    system = settings;
+    recount(0);
 }
 
 bool SectionsModel::append(const Section& section)
@@ -188,7 +301,6 @@ void SectionsModel::insertRow(int row, const Section& section)
     beginInsertRows({}, row, row);
     rows.insert(row, section);
     texts.insert(row, sectionCells(section, shownKind(), 0));
-    running.insert(row, 0);
     endInsertRows();
     recount(row);
 }
@@ -198,7 +310,6 @@ void SectionsModel::removeRowAt(int row)
     beginRemoveRows({}, row, row);
     rows.removeAt(row);
     texts.removeAt(row);
-    running.removeAt(row);
     endRemoveRows();
     recount(row);
 }
@@ -216,8 +327,6 @@ void SectionsModel::moveRow(int row, int target)
 void SectionsModel::replaceRow(int row, const Section& section)
 {
     rows[row] = section;
-    texts[row] = sectionCells(section, shownKind(), 0);
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     recount(row);
 }
 
@@ -228,28 +337,25 @@ void SectionsModel::setKind(std::optional<TableKind> kind)
     // The columns change with the kind; the rows are of the new kind or none.
     beginResetModel();
     tableKind = kind;
-    for (qsizetype row = 0; row < rows.size(); ++row)
-        texts[row] = sectionCells(rows.at(row), shownKind(), 0);
+    sumDown(0);
     endResetModel();
 }
 
-void SectionsModel::sumDown(int from)
+// A change at one row may change every row of a network: the whole table is computed again.
+void SectionsModel::sumDown(int)
 {
-    running.resize(rows.size());
-    double sum = from > 0 && from <= running.size() ? running.at(from - 1) : 0;
-    for (qsizetype row = std::max(from, 0); row < rows.size(); ++row) {
-        sum += summedFigure(rows.at(row)).value_or(0);
-        running[row] = sum;
-    }
-    sums = totalsOf(rows);
+    table = computedTable(rows, tableKind, system, records);
+    texts.clear();
+    for (const Section& section : table.shown)
+        texts << sectionCells(section, shownKind(), 0);
+    sums = totalsOf(table.shown);
 }
 
 void SectionsModel::recount(int from)
 {
     sumDown(from);
-    const int column = columnOf(shownKind(), shownKind() == TableKind::Heating ? Field::RunningSectionLoss : Field::RunningHeadLoss);
-    if (from < rows.size())
-        emit dataChanged(index(std::max(from, 0), column), index(int(rows.size()) - 1, column));
+    if (!rows.isEmpty())
+        emit dataChanged(index(0, 0), index(int(rows.size()) - 1, columnCount() - 1));
     emit changed();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/sectionnetwork.h"
+#include "report/sectionedit.h"
 #include "report/sections.h"
 
 #include <QAbstractTableModel>
@@ -10,8 +12,9 @@
 namespace report {
 
 // The rows of the sections table in the columns of its kind, with the running sum down the
-// table. Every change the user makes (an edited cell, a row added, removed or moved) goes
-// through its history, so that it can be undone and redone.
+// table, or along the paths of the network its ends make. Every change the user makes (an edited
+// cell, a row added, removed or moved, the system's figures, the sizes) goes through its history,
+// so that it can be undone and redone.
 class SectionsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,24 +29,34 @@ public:
     // not compute is refused with its calculator's message, the cell keeping its value.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
+    // As the user set them; the network's flows and figures are in computed().
     const QList<Section>& sections() const { return rows; }
+    const ComputedTable& computed() const { return table; }
+    const NetworkSettings& settings() const { return system; }
     // None until the first section sets it.
     std::optional<TableKind> kind() const { return tableKind; }
     // The kind the columns show: water supply for a table of no kind yet.
     TableKind shownKind() const { return tableKind.value_or(TableKind::WaterSupply); }
     Field fieldOf(int column) const;
+    // The designations of the catalog of the row's pipes, in list order.
+    QStringList sizesOf(int row) const;
     Totals totals() const { return sums; }
 
     QUndoStack& history() { return changes; }
     const QUndoStack& history() const { return changes; }
 
     // Another table: these sections of this kind, with no history.
-    void reset(const QList<Section>& sections, std::optional<TableKind> kind);
+    void reset(const QList<Section>& sections, std::optional<TableKind> kind, const NetworkSettings& settings = {});
     // Each a step of the history. A section of another kind than the table's is not added.
     bool append(const Section& section);
     void remove(QList<int> rows);
     // Swaps the row with its neighbour above (-1) or below (+1); false at an end.
     bool move(int row, int step);
+    void setSettings(const NetworkSettings& settings);
+    // Each row of `sizes` takes its catalog size (its designation) and is calculated again, all
+    // in one step; nothing changes and the refusal naming the section is given back where one
+    // does not compute.
+    QString replaceSizes(const QList<std::pair<int, QString>>& sizes);
 
     // The number a new row takes: one above the largest whole number of a row, so that it is
     // none of theirs.
@@ -60,6 +73,11 @@ private:
     void removeRowAt(int row);
     void moveRow(int row, int target);
     void replaceRow(int row, const Section& section);
+    void replaceAll(const QList<Section>& sections, const NetworkSettings& settings);
+    // The row edited as the table shows it, with what the network gives put back to the row's own.
+    SectionEdit edited(int row, Field field, const QString& typed) const;
+    // The row as its cells show it: with the network's flow in a network.
+    const Section& editedRow(int row) const;
     void setKind(std::optional<TableKind> kind);
     // The running sums from this row down and the totals, quietly; recount also tells the views.
     void sumDown(int from);
@@ -68,7 +86,8 @@ private:
     RecordLookup records;
     QList<Section> rows;
     QList<QStringList> texts;  // the cells of each row but the running sum
-    QList<double> running;     // the running sum down to each row
+    ComputedTable table;
+    NetworkSettings system;
     Totals sums;
     std::optional<TableKind> tableKind;
     QUndoStack changes;

@@ -239,4 +239,11 @@ QStringList items(const QWidget* window, const char* name)
     return result;
 }
 
+bool isNetworkColumn(const QString& header)
+{
+    static const QStringList network{"Начало", "Конец", "N у конца", "U у конца", "z, м", "Hсв, м", "U",
+                                     "Q у конца, Вт", "ΔP у конца, Па", "Невязка, %", "Дросселировать, Па"};
+    return network.contains(header);
+}
+
 }  // namespace uitest

@@ -68,6 +68,10 @@ QString toolTip(const QWidget* window, const char* name);
 QColor captionColour(const QWidget* window, const char* name);
 QStringList items(const QWidget* window, const char* name);
 
+// The columns of the sections table that only a network of sections fills (its ends, what sits at
+// them, U and the rings' imbalance): the tests of a list of sections read the others.
+bool isNetworkColumn(const QString& header);
+
 }  // namespace uitest
 
 // Runs a Qt Test class after uitest::initialise().

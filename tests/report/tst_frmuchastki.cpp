@@ -115,8 +115,18 @@ QStringList rowCells(const QTableView* view, int row)
 {
     QStringList cells;
     for (int column = 0; column < view->model()->columnCount(); ++column)
-        cells << view->model()->index(row, column).data().toString();
+        if (!uitest::isNetworkColumn(view->model()->headerData(column, Qt::Horizontal).toString()))
+            cells << view->model()->index(row, column).data().toString();
     return cells;
+}
+
+// The model's column of a column of a list's cells.
+int listColumn(const QAbstractItemModel* model, int column)
+{
+    for (int shown = 0; shown < model->columnCount(); ++shown)
+        if (!uitest::isNetworkColumn(model->headerData(shown, Qt::Horizontal).toString()) && column-- == 0)
+            return shown;
+    return -1;
 }
 
 QList<QStringList> tableCells(const QWidget* window)
@@ -133,7 +143,8 @@ QStringList header(const QWidget* window)
     const auto* view = uitest::child<QTableView>(window, "sectionsTable");
     QStringList texts;
     for (int column = 0; column < view->model()->columnCount(); ++column)
-        texts << view->model()->headerData(column, Qt::Horizontal).toString();
+        if (!uitest::isNetworkColumn(view->model()->headerData(column, Qt::Horizontal).toString()))
+            texts << view->model()->headerData(column, Qt::Horizontal).toString();
     return texts;
 }
 
@@ -168,7 +179,7 @@ void fillTitleBlock(QWidget* window)
 // Opens the cell's editor as a double-click does, types into it key by key and presses Enter.
 void editCell(QTableView* view, int row, int column, const QString& typed)
 {
-    const QModelIndex index = view->model()->index(row, column);
+    const QModelIndex index = view->model()->index(row, listColumn(view->model(), column));
     view->setCurrentIndex(index);
     view->edit(index);
     auto* editor = view->viewport()->findChild<QLineEdit*>();
@@ -896,7 +907,7 @@ private slots:
         window->addSection(steelSection());
         auto* model = uitest::child<QTableView>(window, "sectionsTable")->model();
         QVERIFY(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
-        QVERIFY(!(model->flags(model->index(0, 1)) & Qt::ItemIsEditable));
+        QVERIFY(!(model->flags(model->index(0, listColumn(model, 7))) & Qt::ItemIsEditable));
         QVERIFY(model->setData(model->index(0, 0), "1-2"));
         QCOMPARE(rowCells(uitest::child<QTableView>(window, "sectionsTable"), 0).first(), QString("1-2"));
     }
@@ -945,7 +956,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
         QCOMPARE(root.value("format").toString(), QString("talvertable-sections"));
-        QCOMPARE(root.value("version").toInt(), 2);
+        QCOMPARE(root.value("version").toInt(), 3);
         // Every choice by its name, never by its position in a list.
         const QJsonArray sections = root.value("sections").toArray();
         const QJsonObject steel = sections.at(0).toObject();
@@ -1015,9 +1026,9 @@ private slots:
         QTest::newRow("not JSON") << QByteArray("%PDF-1.4\n") << "Файл поврежден или это не файл таблицы участков: "
                                                                  "illegal value (позиция 1).";
         QTest::newRow("foreign JSON") << QByteArray("{\"name\": \"x\", \"version\": 1}") << "Это не файл таблицы участков.";
-        QTest::newRow("newer version") << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 3, \"sections\": []}")
-                                       << "Файл записан более новой версией программы (версия формата 3, эта "
-                                          "программа читает версию 2).";
+        QTest::newRow("newer version") << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 4, \"sections\": []}")
+                                       << "Файл записан более новой версией программы (версия формата 4, эта "
+                                          "программа читает версию 3).";
         QTest::newRow("field of a wrong type")
             << QByteArray("{\"format\": \"talvertable-sections\", \"version\": 1, \"sections\": [{\"number\": \"4\", "
                           "\"table\": 5, \"conditions\": [3, 4], \"flow\": \"5\", \"flowUnit\": \"l/s\", "
@@ -1241,7 +1252,7 @@ private slots:
         pressSaveKey(window, Qt::ControlModifier);
         QCOMPARE(savesAsked, 0);
         QCOMPARE(uitest::takeFileErrors(), QStringList());
-        QCOMPARE(QJsonDocument::fromJson(fileBytes(chosenPath)).object().value("version").toInt(), 2);
+        QCOMPARE(QJsonDocument::fromJson(fileBytes(chosenPath)).object().value("version").toInt(), 3);
         QPointer<frmuchastki> reopened = new frmuchastki(record);
         reopened->show();
         click(reopened, "openButton");

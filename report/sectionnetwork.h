@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calc/network/networkinput.h"
+#include "report/document.h"
+#include "report/sections.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The sections table as the network of its ends computes it: each row as shown (the network's
+// flow and figures, or its own where the table is a list), the running sums along the paths, the
+// rows of the dictating path or the main ring, and the result lines.
+namespace report {
+
+// The system's figures set once for the table: the "network" of its file.
+struct NetworkSettings {
+    calc::network::WaterSupplySystem water;
+    calc::network::HeatingSystem heating;  // the carrier's c and ρ come from the rows
+};
+bool operator==(const NetworkSettings& a, const NetworkSettings& b);
+
+struct ComputedTable {
+    QList<Section> shown;
+    QList<double> running;  // down the table for a list, from the input along its path in a network
+    bool network = false;   // computed as a network
+    QString fault;          // why a table whose rows all have ends is not computed as a network
+    QSet<int> marked;       // the dictating path or the main ring
+    QSet<int> overLimit;    // rows whose ring's imbalance exceeds the limit
+    // Water supply.
+    QString requiredHead;   // formula (14) with its numbers
+    QString dictating;      // the dictating end
+    QString booster;        // against the guaranteed head, when it is typed
+    // Heating.
+    QString mainRing;
+    QString pumpHead;
+    QString carrier;        // kind, temperature, ρ and Δt of the table
+    QStringList fittings;   // per row: the fittings making its Σξ
+    // The lines the outputs add after the table.
+    QStringList results() const;
+};
+
+// Whether every row names both its ends.
+bool hasEnds(const QList<Section>& sections);
+
+ComputedTable computedTable(const QList<Section>& sections, std::optional<TableKind> kind,
+                            const NetworkSettings& settings, const RecordLookup& records);
+
+// The whole table as the outputs show it: its running sums, the marked rows in bold and the result
+// lines after it.
+Document networkDocument(const ComputedTable& table, std::optional<TableKind> kind, const TitleBlock& title);
+
+}  // namespace report
