@@ -30,6 +30,7 @@ namespace {
 const QString title = QStringLiteral("Гидравлический расчет участков");
 const QString fileFilter = QStringLiteral("Таблица участков (*.talver)");
 const QString sizeKey = QStringLiteral("sections/size");
+constexpr int widestOpening = 1200;
 const QString folderKey = QStringLiteral("sections/folder");
 const QString recentKey = QStringLiteral("sections/recent");
 constexpr int recentCount = 5;
@@ -354,8 +355,9 @@ void frmuchastki::fitColumns()
     // the widths.
     table->horizontalHeader()->setResizeContentsPrecision(0);
     table->resizeColumnsToContents();
-    // The window widens with its rows up to most of the screen's width.
-    const int widest = screen()->availableGeometry().width() * 4 / 5;
+    // The window widens with its rows up to most of the screen's width, and opens no wider than
+    // the other windows: the network's columns scroll in the table rather than the screen.
+    const int widest = std::min(screen()->availableGeometry().width() * 4 / 5, widestOpening);
     const int width = table->horizontalHeader()->length() + 2 * table->frameWidth()
                       + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
     table->setMinimumWidth(std::min(width, widest));

@@ -639,7 +639,7 @@ private slots:
             QTRY_VERIFY((shown += uitest::takeMessages(), !shown.isEmpty()));
         QCOMPARE(shown, messages);
         QCOMPARE(rowCells(view, 0).mid(2, 7), cells);
-        QCOMPARE(view->model()->index(0, 5).data(Qt::ToolTipRole).toString(), source);
+        QCOMPARE(view->model()->index(0, report::columnOf(report::TableKind::WaterSupply, report::Field::Alpha)).data(Qt::ToolTipRole).toString(), source);
     }
 
     // Every change is a step back and forth; back at the saved state the table is unsaved no more.
