@@ -1,5 +1,7 @@
 #include "report/frmuchastki.h"
 
+#include "calc/screen/rememberedlimits.h"
+
 #include "platform/fileerrors.h"
 #include "platform/filedialogs.h"
 #include "platform/messagebox.h"
@@ -100,6 +102,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     connect(ui.downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(ui.openInCalculatorButton, &QPushButton::clicked, this, &frmuchastki::openInCalculator);
     connect(ui.systemButton, &QPushButton::clicked, this, &frmuchastki::openSystem);
+    connect(ui.chooseSizesButton, &QPushButton::clicked, this, &frmuchastki::chooseSizes);
     connect(ui.newButton, &QPushButton::clicked, this, &frmuchastki::newTable);
     connect(ui.saveButton, &QPushButton::clicked, this, &frmuchastki::save);
     connect(ui.saveAsButton, &QPushButton::clicked, this, &frmuchastki::saveAs);
@@ -397,6 +400,25 @@ void frmuchastki::openSystem()
     window->show();
 }
 
+// Water supply designs to the table's own velocity, heating to the limits the size selection keeps.
+void frmuchastki::chooseSizes()
+{
+    const bool heating = model.shownKind() == report::TableKind::Heating;
+    calc::DesignLimits limits = calc::rememberedLimits(heating);
+    if (!heating)
+        limits.velocity = model.settings().water.velocityLimit;
+    const report::SizesWithinLimits chosen = report::sizesWithinLimits(model.computed(), records, limits);
+    const QString refusal = model.replaceSizes(chosen.sizes);
+    if (!refusal.isEmpty()) {
+        platform::showInputError(this, refusal);
+        return;
+    }
+    if (!chosen.outOfLimits.isEmpty())
+        platform::showInputError(this, QStringLiteral("Ни одна труба не проходит по ограничениям %1 на участках «%2»:\r"
+                                                      "их диаметры не изменены")
+                                           .arg(calc::limitsText(limits), chosen.outOfLimits.join(QStringLiteral("», «"))));
+}
+
 void frmuchastki::showResults()
 {
     const report::ComputedTable& computed = model.computed();
@@ -420,6 +442,7 @@ void frmuchastki::showState()
     ui.upButton->setEnabled(rows.size() == 1 && rows.first() > 0);
     ui.downButton->setEnabled(rows.size() == 1 && rows.first() < model.rowCount() - 1);
     ui.openInCalculatorButton->setEnabled(opensInCalculator(rows));
+    ui.chooseSizesButton->setEnabled(model.rowCount() > 0);
     ui.undoButton->setEnabled(model.history().canUndo());
     ui.redoButton->setEnabled(model.history().canRedo());
     const QString kind = model.kind() ? QStringLiteral(": ") + report::kindName(*model.kind()) : QString();

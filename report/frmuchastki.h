@@ -61,6 +61,7 @@ private:
     void fitColumns();
     void widenColumns();
     void openSystem();
+    void chooseSizes();
     void showResults();
     void showState();
 

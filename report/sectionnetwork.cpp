@@ -224,6 +224,24 @@ ComputedTable computedTable(const QList<Section>& sections, std::optional<TableK
     return table;
 }
 
+SizesWithinLimits sizesWithinLimits(const ComputedTable& table, const RecordLookup& records,
+                                    const calc::DesignLimits& limits)
+{
+    SizesWithinLimits chosen;
+    for (int row = 0; row < table.shown.size(); ++row) {
+        const Section& section = table.shown.at(row);
+        const calc::TableRecord* record = records ? records(section.request.table) : nullptr;
+        if (!record || !record->sizes)
+            continue;
+        const calc::LimitChoice choice = calc::chooseWithinLimits(*record, section.request, limits);
+        if (choice.chosen < 0)
+            chosen.outOfLimits << section.number;
+        else
+            chosen.sizes.append({row, record->sizes(section.request.conditions.chosen).at(choice.chosen).designation});
+    }
+    return chosen;
+}
+
 Document networkDocument(const ComputedTable& table, std::optional<TableKind> kind, const TitleBlock& title)
 {
     Document document = sectionsDocument(table.shown, kind, title);

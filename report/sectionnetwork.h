@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/common/designlimits.h"
 #include "calc/network/networkinput.h"
 #include "report/document.h"
 #include "report/sections.h"
@@ -47,6 +48,16 @@ bool hasEnds(const QList<Section>& sections);
 
 ComputedTable computedTable(const QList<Section>& sections, std::optional<TableKind> kind,
                             const NetworkSettings& settings, const RecordLookup& records);
+
+// The smallest catalog size within the limits for each row as the table computes it, with the
+// network's flows: each row's position and size; and the numbers of the rows of whose catalog no
+// size keeps within them.
+struct SizesWithinLimits {
+    QList<std::pair<int, QString>> sizes;
+    QStringList outOfLimits;
+};
+SizesWithinLimits sizesWithinLimits(const ComputedTable& table, const RecordLookup& records,
+                                    const calc::DesignLimits& limits);
 
 // The whole table as the outputs show it: its running sums, the marked rows in bold and the result
 // lines after it.

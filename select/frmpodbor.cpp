@@ -2,6 +2,7 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/common/numbertext.h"
+#include "calc/screen/rememberedlimits.h"
 #include "platform/progress.h"
 #include "widgets/escapecloses.h"
 
@@ -11,7 +12,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
 #include <algorithm>
 
 namespace selection {
@@ -39,9 +39,6 @@ void showSizeSelection(const RequestSource& source, QWidget* calculator)
 namespace {
 
 // The limits are the engineer's for each system, kept between sessions.
-const QString waterVelocityKey = QStringLiteral("sizeSelection/waterSupply/velocityLimit");
-const QString heatingVelocityKey = QStringLiteral("sizeSelection/heating/velocityLimit");
-const QString heatingLossKey = QStringLiteral("sizeSelection/heating/pressureLossLimit");
 
 bool sameCarrier(const std::optional<calc::ReferenceCarrier>& a, const std::optional<calc::ReferenceCarrier>& b)
 {
@@ -219,16 +216,11 @@ void frmpodbor::showLimitsOf(bool heating)
     if (limitsOfHeating == heating)
         return;
     limitsOfHeating = heating;
-    const calc::DesignLimits defaults = calc::defaultLimits(heating);
-    const QSettings settings;
-    const auto remembered = [&settings](const QString& key, double fallback) {
-        const std::optional<double> kept = calc::typedLimit(settings.value(key).toString());
-        return calc::numberText(kept.value_or(fallback));
-    };
+    const calc::DesignLimits limits = calc::rememberedLimits(heating);
     const QSignalBlocker velocityBlocker(ui.velocityLimitInput);
     const QSignalBlocker lossBlocker(ui.pressureLossLimitInput);
-    ui.velocityLimitInput->setText(remembered(heating ? heatingVelocityKey : waterVelocityKey, defaults.velocity));
-    ui.pressureLossLimitInput->setText(heating ? remembered(heatingLossKey, *defaults.pressureLoss) : QString());
+    ui.velocityLimitInput->setText(calc::numberText(limits.velocity));
+    ui.pressureLossLimitInput->setText(limits.pressureLoss ? calc::numberText(*limits.pressureLoss) : QString());
     ui.limitsMessage->clear();
     ui.limitsMessage->hide();
 }
@@ -252,11 +244,10 @@ void frmpodbor::limitsEdited()
     const bool heating = limitsOfHeating.value_or(false);
     const std::optional<double> velocity = calc::typedLimit(ui.velocityLimitInput->text());
     const std::optional<double> loss = calc::typedLimit(ui.pressureLossLimitInput->text());
-    QSettings settings;
     if (velocity)
-        settings.setValue(heating ? heatingVelocityKey : waterVelocityKey, calc::storedNumberText(*velocity));
+        calc::rememberVelocityLimit(heating, *velocity);
     if (heating && loss)
-        settings.setValue(heatingLossKey, calc::storedNumberText(*loss));
+        calc::rememberPressureLossLimit(*loss);
     QStringList wrong;
     if (!velocity)
         wrong << QStringLiteral("«v не более, м/с»");

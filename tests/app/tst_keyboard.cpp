@@ -94,7 +94,7 @@ private slots:
         // Tab leaves the table; the date takes it for its day, month and year in turn.
         QTest::newRow("sections table")
             << "frmuchastki" << -1
-            << QStringList{"sectionsTable", "systemButton", "removeButton", "undoButton", "openInCalculatorButton", "newButton", "openButton", "saveButton", "saveAsButton"} + outputs
+            << QStringList{"sectionsTable", "chooseSizesButton", "systemButton", "removeButton", "undoButton", "openInCalculatorButton", "newButton", "openButton", "saveButton", "saveAsButton"} + outputs
                    + QStringList{"projectInput", "systemInput", "authorInput", "dateInput", "dateInput", "dateInput",
                                  "designationInput"};
     }

@@ -171,12 +171,55 @@ private slots:
         else if (change == "flow")
             setCell(15, "q, л/с", "0.3");
         else
-            QCOMPARE(model()->replaceSizes({{0, "42.3 × 3.2"}, {1, "33.5 × 3.2"}}), QString());
+            click(window, "chooseSizesButton");
         QCOMPARE(model()->history().count(), steps + 1);
         QVERIFY(uitest::text(window, "requiredHeadLabel") != before);
         model()->history().undo();
         QCOMPARE(uitest::text(window, "requiredHeadLabel"), before);
         QVERIFY(before.endsWith(required));
+    }
+
+    // The smallest size within the table's velocity: 0,479 л/с in 26,8 × 2,8 at v = 4·0,000479/(π·0,0202²)
+    // = 1,495 м/с (21,3 × 3,2 of dp 13,9 gives 3,157); 0,2227 л/с of a flat in 21,3 × 3,2 at 1,468 м/с
+    // (17,0 × 2,8 of dp 10,4 gives 2,621). At 3 м/с: 21,3 × 2,8 at 2,822 and 17,0 × 2,8 at 2,621.
+    void sizesChosenWithinLimits_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("inputSize");
+        QTest::addColumn<QString>("flatSize");
+        QTest::addColumn<double>("fastest");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("1,5 м/с") << "" << "26,8 × 2,8" << "21,3 × 3,2" << 1.5 << QStringList();
+        QTest::newRow("3 м/с") << "3" << "21,3 × 2,8" << "17,0 × 2,8" << 3.0 << QStringList();
+        QTest::newRow("none within") << "0.01" << "33,5 × 3,2" << "21,3 × 2,8" << 2.0
+                                     << QStringList{"Ни одна труба не проходит по ограничениям v ≤ 0,01 м/с на участках «1», «2», "
+                                                    "«3», «4», «5», «6», «7», «8», «9», «10», «11», «12», «13», «14», «15», "
+                                                    "«16»:\rих диаметры не изменены"};
+    }
+    void sizesChosenWithinLimits()
+    {
+        QFETCH(QString, limit);
+        QFETCH(QString, inputSize);
+        QFETCH(QString, flatSize);
+        QFETCH(double, fastest);
+        QFETCH(QStringList, messages);
+        buildRiser();
+        setSystem({{"fixtureFlowInput", "0.2"}, {"hourNormInput", "5.6"}});
+        if (!limit.isEmpty()) {
+            click(window, "systemButton");
+            auto* system = window->findChild<QWidget*>("frmsistema");
+            QVERIFY(system);
+            uitest::pasteInto(system, "velocityLimitInput", limit);
+            click(system, "applyButton");
+        }
+        const int steps = model()->history().count();
+        click(window, "chooseSizesButton");
+        QCOMPARE(uitest::takeMessages(), messages);
+        QCOMPARE(model()->history().count(), steps + (messages.isEmpty() ? 1 : 0));
+        QVERIFY2(cell(0, "Трубы").endsWith(inputSize), qPrintable(cell(0, "Трубы")));
+        QVERIFY2(cell(15, "Трубы").endsWith(flatSize), qPrintable(cell(15, "Трубы")));
+        for (int row = 0; row < 16; ++row)
+            QVERIFY2(cell(row, "v, м/с").replace(',', '.').toDouble() <= fastest, qPrintable(cell(row, "v, м/с")));
     }
 
     // A refused value names the section and the column, and the row keeps its value.
