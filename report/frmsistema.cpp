@@ -3,6 +3,7 @@
 #include "calc/carrier/heatload.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/fixtures/fixturekindchooser.h"
 #include "calc/network/networkfaults.h"
 #include "platform/messagebox.h"
 #include "widgets/escapecloses.h"
@@ -25,27 +26,30 @@ std::optional<double> number(const QLineEdit* input)
 
 }  // namespace
 
-frmsistema::frmsistema(report::TableKind kind, const report::NetworkSettings& settings, QWidget* parent)
+frmsistema::frmsistema(report::TableKind kind, const report::NetworkSettings& settings, calc::FixtureWater water,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window), kind(kind), settings(settings)
 {
     ui.setupUi(this);
+    (new calc::FixtureKindChooser(ui.waterKindList, ui.fixtureKindList, ui.fixtureFlowInput, ui.fixtureHourFlowLabel))
+        ->setWater(water);
     setAttribute(Qt::WA_DeleteOnClose);
     widgets::closeOnEscape(this);
     const bool heating = kind == report::TableKind::Heating;
     ui.waterPage->setVisible(!heating);
     ui.heatingPage->setVisible(heating);
     setWindowTitle(QStringLiteral("Параметры системы — ") + report::kindName(kind));
-    const calc::network::WaterSupplySystem& water = settings.water;
-    const std::pair<QLineEdit*, double> figures[] = {{ui.fixtureFlowInput, water.fixtureFlow}, {ui.hourNormInput, water.hourNorm},
-                                                     {ui.velocityLimitInput, water.velocityLimit}, {ui.metersInput, water.meters},
-                                                     {ui.heaterInput, water.heater}, {ui.inletInput, water.inlet},
+    const calc::network::WaterSupplySystem& system = settings.water;
+    const std::pair<QLineEdit*, double> figures[] = {{ui.fixtureFlowInput, system.fixtureFlow}, {ui.hourNormInput, system.hourNorm},
+                                                     {ui.velocityLimitInput, system.velocityLimit}, {ui.metersInput, system.meters},
+                                                     {ui.heaterInput, system.heater}, {ui.inletInput, system.inlet},
                                                      {ui.temperatureDropInput, settings.heating.temperatureDrop},
                                                      {ui.reserveInput, settings.heating.reserve * 100}};
     for (const auto& [input, value] : figures)
         if (value != 0 || input == ui.metersInput || input == ui.heaterInput || input == ui.inletInput)
             input->setText(inputText(value));
-    if (water.guaranteed)
-        ui.guaranteedInput->setText(inputText(*water.guaranteed));
+    if (system.guaranteed)
+        ui.guaranteedInput->setText(inputText(*system.guaranteed));
     ui.bothPipesBox->setChecked(settings.heating.bothPipes);
     ui.noteLabel->setText(heating ? QStringLiteral("Теплоноситель, его c и ρ — те, что заданы для участков таблицы.")
                                   : QStringLiteral("Гарантированный напор оставьте пустым, если он не известен."));

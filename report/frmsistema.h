@@ -13,7 +13,9 @@
 class frmsistema : public QWidget {
     Q_OBJECT
 public:
-    frmsistema(report::TableKind kind, const report::NetworkSettings& settings, QWidget* parent = nullptr);
+    // The water of the table's system gives q0 of a fixture chosen from table А.1.
+    frmsistema(report::TableKind kind, const report::NetworkSettings& settings, calc::FixtureWater water,
+               QWidget* parent = nullptr);
 
     // The figures as typed, or the refusal naming the field.
     std::optional<report::NetworkSettings> typed(QString& refusal) const;

@@ -1,5 +1,6 @@
 #include "report/frmuchastki.h"
 
+#include "calc/fixtures/fixturekinds.h"
 #include "calc/screen/rememberedlimits.h"
 
 #include "platform/fileerrors.h"
@@ -395,7 +396,14 @@ void frmuchastki::openSystem()
         open->activateWindow();
         return;
     }
-    auto* window = new frmsistema(model.shownKind(), model.settings(), this);
+    // A table of one system: its first section says whether q0 is of cold or hot water.
+    calc::FixtureWater water = calc::FixtureWater::Cold;
+    if (!model.sections().isEmpty()) {
+        const calc::CalculationRequest& first = model.sections().first().request;
+        if (const calc::TableRecord* record = records ? records(first.table) : nullptr)
+            water = calc::fixtures::systemWater(*record, first.conditions.chosen);
+    }
+    auto* window = new frmsistema(model.shownKind(), model.settings(), water, this);
     connect(window, &frmsistema::applied, &model, &report::SectionsModel::setSettings);
     window->show();
 }

@@ -222,6 +222,28 @@ private slots:
             QVERIFY2(cell(row, "v, м/с").replace(',', '.').toDouble() <= fastest, qPrintable(cell(row, "v, м/с")));
     }
 
+    // q0 of the system from table А.1: a bath with a mixer gives 0,18 л/с of cold water to the
+    // riser of cold water; a flat's P = 5,6·3/(3600·0,18·4) = 0,0064815, NP = 0,025926,
+    // α = 0,226 + 0,002·0,926 = 0,22785 (табл. Б.2), q = 5·0,18·α = 0,2051 л/с.
+    void systemFixtureFromTable()
+    {
+        buildRiser();
+        click(window, "systemButton");
+        auto* system = window->findChild<QWidget*>("frmsistema");
+        QVERIFY(system);
+        QCOMPARE(uitest::text(system, "waterKindList"), QString("холодная"));
+        const QString bath = "6 Ванна со смесителем (в том числе общим для ванн и умывальника)";
+        uitest::choose(system, "fixtureKindList", bath);
+        QCOMPARE(uitest::text(system, "fixtureFlowInput"), QString("0.18"));
+        QCOMPARE(uitest::text(system, "fixtureHourFlowLabel"), QString("q0,hr = 200 л/ч"));
+        uitest::typeInto(system, "fixtureFlowInput", "1");
+        QCOMPARE(uitest::text(system, "fixtureKindList"), QString("задать q0 вручную"));
+        uitest::choose(system, "fixtureKindList", bath);
+        uitest::typeInto(system, "hourNormInput", "5.6");
+        click(system, "applyButton");
+        QCOMPARE(cell(15, "q, л/с"), QString("0,2051"));
+    }
+
     // A refused value names the section and the column, and the row keeps its value.
     void refusals_data()
     {
