@@ -99,23 +99,6 @@ std::variant<calc::CalculationRequest, QString> editedRequest(const Section& sec
     return request;
 }
 
-bool isEndField(Field field)
-{
-    switch (field) {
-    case Field::Start:
-    case Field::End:
-    case Field::FixturesAtEnd:
-    case Field::ConsumersAtEnd:
-    case Field::EndHeight:
-    case Field::EndHead:
-    case Field::UnitHeat:
-    case Field::UnitLoss:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QString endText(const Section& section, Field field)
 {
     const auto text = [](const std::optional<double>& value) { return value ? calc::storedNumberText(*value) : QString(); };
@@ -213,17 +196,11 @@ SectionEdit recalculated(const RecordLookup& records, const calc::TableRecord& r
 
 bool isEditable(const Section& section, Field field)
 {
+    if (isEndField(field))
+        return true;
     switch (field) {
     case Field::Number:
     case Field::Length:
-    case Field::Start:
-    case Field::End:
-    case Field::FixturesAtEnd:
-    case Field::ConsumersAtEnd:
-    case Field::EndHeight:
-    case Field::EndHead:
-    case Field::UnitHeat:
-    case Field::UnitLoss:
         return true;
     case Field::Pipes:
         return !section.request.size.isEmpty();

@@ -47,22 +47,7 @@ Section computedRow(const Section& row, const calc::CalculationRequest& request,
 
 bool isNetworkField(Field field)
 {
-    switch (field) {
-    case Field::Start:
-    case Field::End:
-    case Field::FixturesAtEnd:
-    case Field::ConsumersAtEnd:
-    case Field::EndHeight:
-    case Field::EndHead:
-    case Field::UnitHeat:
-    case Field::UnitLoss:
-    case Field::Imbalance:
-    case Field::Throttle:
-    case Field::Consumers:
-        return true;
-    default:
-        return false;
-    }
+    return isEndField(field) || field == Field::Imbalance || field == Field::Throttle || field == Field::Consumers;
 }
 
 // Σ of the figure the table adds from the input down each row's path.

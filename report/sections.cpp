@@ -189,6 +189,23 @@ QStringList header(TableKind kind)
     return texts;
 }
 
+bool isEndField(Field field)
+{
+    switch (field) {
+    case Field::Start:
+    case Field::End:
+    case Field::FixturesAtEnd:
+    case Field::ConsumersAtEnd:
+    case Field::EndHeight:
+    case Field::EndHead:
+    case Field::UnitHeat:
+    case Field::UnitLoss:
+        return true;
+    default:
+        return false;
+    }
+}
+
 int columnOf(TableKind kind, Field field)
 {
     const QList<Column>& all = columns(kind);

@@ -67,6 +67,8 @@ struct Column {
 const QList<Column>& columns(TableKind kind);
 QStringList header(TableKind kind);
 int columnOf(TableKind kind, Field field);  // -1 where the kind has no such column
+// The ends of a section and what sits at its end node: the network's own inputs.
+bool isEndField(Field field);
 
 // The figure a column adds down the table: h of water, R·l+Z of heating, as the row shows it.
 std::optional<double> summedFigure(const Section& section);
