@@ -79,6 +79,9 @@ void computeWater(const QList<Section>& sections, const NetworkSettings& setting
     const auto shown = [](double value) { return numberText(roundHalfEven(value, 3)); };
     table.dictating = QStringLiteral("Диктующая точка — узел «%1»: H = z + Σh + Hсв = %2 + %3 + %4 = %5 м")
                           .arg(end.node, shown(end.height), shown(end.pathLoss), shown(end.freeHead), shown(end.head));
+    for (const network::EndHead& other : computed.ends)
+        table.details << QStringLiteral("Узел «%1»: H = z + Σh + Hсв = %2 + %3 + %4 = %5 м")
+                             .arg(other.node, shown(other.height), shown(other.pathLoss), shown(other.freeHead), shown(other.head));
     table.requiredHead = network::requiredHeadText(*computed.required);
     if (settings.water.guaranteed)
         table.booster = network::boosterText(*computed.required, *settings.water.guaranteed);
@@ -150,10 +153,16 @@ void computeHeating(const QList<Section>& sections, NetworkSettings settings, co
     carrierOf(sections, records, settings, table.carrier);
     for (const Section& section : sections)
         table.fittings << fittingsText(section, records);
+    QStringList fittingLines;
+    for (int row = 0; row < sections.size(); ++row)
+        if (!table.fittings.at(row).isEmpty())
+            fittingLines << QStringLiteral("Участок «%1», Σξ: %2").arg(sections.at(row).number, table.fittings.at(row));
     const network::HeatingNetwork computed = network::heatingNetwork(networkSections(sections), settings.heating, records);
     table.fault = computed.fault;
-    if (!computed.shape.network || !computed.fault.isEmpty())
+    if (!computed.shape.network || !computed.fault.isEmpty()) {
+        table.details = fittingLines;
         return;
+    }
     table.network = true;
     for (int row = 0; row < sections.size(); ++row)
         table.shown[row] = computedRow(sections.at(row), computed.sections.at(row).request, computed.sections.at(row).outcome);
@@ -168,8 +177,14 @@ void computeHeating(const QList<Section>& sections, NetworkSettings settings, co
         if (ring.overLimit)
             table.overLimit << ring.row;
     }
+    const auto shown = [](double value) { return numberText(roundHalfEven(value, 3)); };
+    for (const network::Ring& ring : computed.rings)
+        table.details << QStringLiteral("Кольцо через узел «%1»: ΔP = Σ(R·l+Z) + ΔP у конца = %2 + %3 = %4 Па")
+                             .arg(ring.node, shown(ring.pipes), shown(ring.unit), shown(ring.loss));
     table.mainRing = network::mainRingText(computed.rings.at(computed.main));
     table.pumpHead = network::pumpHeadText(*computed.pump);
+    // The rings first, then what makes each row's Σξ.
+    table.details << fittingLines;
 }
 
 }  // namespace
@@ -187,7 +202,7 @@ QStringList ComputedTable::results() const
     for (const QString& line : {fault, carrier, dictating, requiredHead, booster, mainRing, pumpHead})
         if (!line.isEmpty())
             lines << line;
-    return lines;
+    return lines + details;
 }
 
 ComputedTable computedTable(const QList<Section>& sections, std::optional<TableKind> kind, const NetworkSettings& settings,

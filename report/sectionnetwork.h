@@ -39,6 +39,9 @@ struct ComputedTable {
     QString pumpHead;
     QString carrier;        // kind, temperature, ρ and Δt of the table
     QStringList fittings;   // per row: the fittings making its Σξ
+    // What the record of the system adds: every end's H for water supply, every ring's loss for
+    // heating, and the fittings of each heating row.
+    QStringList details;
     // The lines the outputs add after the table.
     QStringList results() const;
 };

@@ -115,6 +115,10 @@ private slots:
         for (int row = 0; row < 16; ++row)
             QCOMPARE(model()->index(row, 0).data(Qt::BackgroundRole).isValid(), row <= 5 || row == 15);
         QCOMPARE(cell(15, "Σh, м"), typedFlow.isEmpty() ? QString("8,752") : QString("10,636"));
+        // The record of the system names every end: flat 10 on the fifth floor, z = 3·5 − 1.
+        QVERIFY(networkDocumentOf().paragraphs.contains(
+            typedFlow.isEmpty() ? QString("Узел «кв10»: H = z + Σh + Hсв = 14 + 8,752 + 3 = 25,752 м")
+                                : QString("Узел «кв10»: H = z + Σh + Hсв = 14 + 10,636 + 3 = 27,636 м")));
     }
 
     // A table whose ends are no tree names the first fault and computes each row by its own flow.
@@ -369,8 +373,11 @@ private slots:
                 totals = line;
         QVERIFY(totals > 0);
         QCOMPARE(lines.at(totals + 1), QByteArray("\r"));
-        QVERIFY(lines.mid(totals + 2).join('\n').contains(
-            QStringLiteral("Главное циркуляционное кольцо — через прибор узла «4»: ΔP = 7358,397 Па").toUtf8()));
+        const QString after = QString::fromUtf8(lines.mid(totals + 2).join('\n'));
+        QVERIFY(after.contains("Главное циркуляционное кольцо — через прибор узла «4»: ΔP = 7358,397 Па"));
+        // The main ring's pipes and its radiator: 7358,397 − 2000.
+        QVERIFY(after.contains("Кольцо через узел «4»: ΔP = Σ(R·l+Z) + ΔP у конца = 5358,397 + 2000 = 7358,397 Па"));
+        QVERIFY(after.contains(", Σξ: 2 × отвод 90°; 1 × тройник на ответвление"));
     }
 
 private:
