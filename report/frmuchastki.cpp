@@ -112,7 +112,7 @@ frmuchastki::frmuchastki(report::RecordLookup records, report::CalculatorOpener 
     ui.outputBar->setDocumentProvider(
         [this] { return report::networkDocument(model.computed(), model.kind(), titleBlock()); });
     ui.outputBar->setViewProvider([this] { return ui.sectionsTable; });
-    ui.outputBar->setWorkbookProvider([this] { return QList{report::sectionsSheet(model.sections(), model.kind(), titleBlock())}; });
+    ui.outputBar->setWorkbookProvider([this] { return QList{report::sectionsSheet(model.computed(), model.kind(), titleBlock())}; });
 
     const QSettings settings;
     const QString folder = settings.value(folderKey).toString();

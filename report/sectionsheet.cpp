@@ -4,6 +4,7 @@
 #include "calc/common/tablerecord.h"
 #include "calc/fixtures/fixtureflow.h"
 
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -146,9 +147,19 @@ public:
 
         put(Field::Number, text(section.number));
         put(Field::Pipes, text(section.pipes));
+        for (const Column& column : columns(kind))
+            if (isEndField(column.field)) {
+                const QString shown = cellText(section, column.field);
+                bool isNumber = false;
+                const double value = QString(shown).replace(u',', u'.').toDouble(&isNumber);
+                put(column.field, isNumber && column.field != Field::Start && column.field != Field::End ? number(value)
+                                                                                                         : text(shown));
+            }
         if (request.fixtures) {
             const calc::fixtures::FixtureFigures fixtures = calc::fixtures::fixtureFigures(*request.fixtures);
             put(Field::Fixtures, number(request.fixtures->fixtures));
+            if (!request.fixtures->probability)
+                put(Field::Consumers, number(request.fixtures->consumers));
             if (fixtures.probability)
                 put(Field::Probability, number(*fixtures.probability, 4 - 1 - int(std::floor(std::log10(*fixtures.probability)))));
             if (fixtures.np)
@@ -287,15 +298,30 @@ private:
         return cell;
     }
 
-    // The running sum adds each figure as the window shows it, rounded.
+    // The running sum adds each figure as the window shows it, rounded: to the row above in a
+    // list, to the row that feeds it in a network.
     void running(Sheet& sheet, int row, int column, const QString& figure, double value)
     {
-        QString expression = row > firstRow ? cellName(row - 1, column) : QString();
+        const int index = row - firstRow;
+        const int previous = network ? feeders.value(index, -1) : index - 1;
+        QString expression = previous >= 0 ? cellName(firstRow + previous, column) : QString();
         if (!figure.isEmpty())
             expression += (expression.isEmpty() ? QString() : QStringLiteral("+")) + QStringLiteral("ROUND(%1,3)").arg(figure);
         runningValue += std::round(value * 1000) / 1000;
-        sheet.set(row, column, formula(expression.isEmpty() ? QStringLiteral("0") : expression, runningValue, 3));
+        const double shown = network ? pathSums.value(index) : runningValue;
+        sheet.set(row, column, formula(expression.isEmpty() ? QStringLiteral("0") : expression, shown, 3));
     }
+
+public:
+    // The rows of a network: each row's feeder (-1 at the input) and the sums along the paths.
+    void setNetwork(const QList<int>& rowFeeders, const QList<double>& sums)
+    {
+        network = true;
+        feeders = rowFeeders;
+        pathSums = sums;
+    }
+
+private:
 
     TableKind kind;
     int firstRow;
@@ -304,11 +330,17 @@ private:
     int rhoColumn = 0;
     int heatCapacityColumn = 0;
     double runningValue = 0;
+    bool network = false;
+    QList<int> feeders;
+    QList<double> pathSums;
 };
 
 }  // namespace
 
-workbook::Sheet sectionsSheet(const QList<Section>& sections, std::optional<TableKind> kind, const TitleBlock& title)
+namespace {
+
+workbook::Sheet sheetOf(const QList<Section>& sections, std::optional<TableKind> kind, const TitleBlock& title,
+                        const ComputedTable* network)
 {
     const TableKind shown = kind.value_or(TableKind::WaterSupply);
     Sheet sheet{QStringLiteral("Участки"), {}};
@@ -324,11 +356,38 @@ workbook::Sheet sectionsSheet(const QList<Section>& sections, std::optional<Tabl
         sheet.set(row++, 1, text(value));
     }
     SheetBuilder builder(shown, row + 2);
+    if (network && network->network) {
+        QHash<QString, int> feederOf;
+        for (int index = 0; index < sections.size(); ++index)
+            feederOf.insert(sections.at(index).end.trimmed(), index);
+        QList<int> feeders;
+        for (const Section& section : sections)
+            feeders << feederOf.value(section.start.trimmed(), -1);
+        builder.setNetwork(feeders, network->running);
+    }
     builder.header(sheet);
     for (int index = 0; index < sections.size(); ++index)
         builder.add(sheet, sections.at(index), index);
     builder.totals(sheet, sections);
+    // The network's results as the program computes them, under the totals.
+    if (network) {
+        int line = row + 2 + int(sections.size()) + 2;
+        for (const QString& result : network->results())
+            sheet.set(line++, 0, text(result));
+    }
     return sheet;
+}
+
+}  // namespace
+
+workbook::Sheet sectionsSheet(const QList<Section>& sections, std::optional<TableKind> kind, const TitleBlock& title)
+{
+    return sheetOf(sections, kind, title, nullptr);
+}
+
+workbook::Sheet sectionsSheet(const ComputedTable& table, std::optional<TableKind> kind, const TitleBlock& title)
+{
+    return sheetOf(table.shown, kind, title, &table);
 }
 
 }  // namespace report

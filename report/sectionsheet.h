@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/sectionnetwork.h"
 #include "report/sections.h"
 #include "report/workbook.h"
 
@@ -12,5 +13,8 @@ namespace report {
 // in columns of their own after the table's. A figure no cell formula gives holds the program's
 // value and a comment that says so.
 workbook::Sheet sectionsSheet(const QList<Section>& sections, std::optional<TableKind> kind, const TitleBlock& title);
+// The table as its window computes it: a network's flows, its sums along the paths from the input
+// and its results under the totals.
+workbook::Sheet sectionsSheet(const ComputedTable& table, std::optional<TableKind> kind, const TitleBlock& title);
 
 }  // namespace report

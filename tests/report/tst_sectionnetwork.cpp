@@ -3,6 +3,7 @@
 #include "platform/savequestion.h"
 #include "report/frmuchastki.h"
 #include "report/renderings.h"
+#include "report/sectionsheet.h"
 #include "report/sectionsmodel.h"
 #include "tests/common/uitest.h"
 
@@ -115,6 +116,12 @@ private slots:
         for (int row = 0; row < 16; ++row)
             QCOMPARE(model()->index(row, 0).data(Qt::BackgroundRole).isValid(), row <= 5 || row == 15);
         QCOMPARE(cell(15, "Σh, м"), typedFlow.isEmpty() ? QString("8,752") : QString("10,636"));
+        // In the workbook flat 10's Σh (column U) adds its h (T) to that of the row feeding it,
+        // "эт4>эт5" on the sheet's row 14; the results stand under the totals of row 25.
+        const report::workbook::Sheet sheet = report::sectionsSheet(model()->computed(), model()->kind(), {});
+        QCOMPARE(sheet.rows.at(23).at(20).text, QString("U14+ROUND(T24,3)"));
+        QCOMPARE(sheet.rows.at(23).at(20).value, typedFlow.isEmpty() ? 8.752 : 10.636);
+        QVERIFY(sheet.rows.at(26).at(0).text.startsWith("Диктующая точка — узел «кв10»"));
         // The record of the system names every end: flat 10 on the fifth floor, z = 3·5 − 1.
         QVERIFY(networkDocumentOf().paragraphs.contains(
             typedFlow.isEmpty() ? QString("Узел «кв10»: H = z + Σh + Hсв = 14 + 8,752 + 3 = 25,752 м")
