@@ -119,7 +119,8 @@ QList<QStringList> recomputed(const QByteArray& xlsx)
         QStringList cells;
         QString cell;
         bool quoted = false;
-        for (const QChar c : QString(line).remove('\r')) {
+        const QString unended = QString(line).remove('\r');
+        for (const QChar c : unended) {
             if (c == '"')
                 quoted = !quoted;
             else if (c == ';' && !quoted)
