@@ -222,21 +222,14 @@ bool isEditable(const Section& section, Field field)
 
 QString editText(const Section& section, Field field)
 {
+    if (isEndField(field))
+        return endText(section, field);
     const calc::Figures& figures = section.outcome.figures;
     switch (field) {
     case Field::Number:
         return section.number;
     case Field::Pipes:
         return section.request.size;
-    case Field::Start:
-    case Field::End:
-    case Field::FixturesAtEnd:
-    case Field::ConsumersAtEnd:
-    case Field::EndHeight:
-    case Field::EndHead:
-    case Field::UnitHeat:
-    case Field::UnitLoss:
-        return endText(section, field);
     case Field::Length:
         return section.request.length ? calc::storedNumberText(*section.request.length) : QString();
     case Field::Flow:

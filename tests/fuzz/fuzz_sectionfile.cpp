@@ -118,9 +118,9 @@ QJsonValue mutated(const QJsonValue& value, std::mt19937& random, int depth = 0)
 
 }  // namespace
 
-extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize, unsigned int seed)
+extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize, unsigned int randomness)
 {
-    std::mt19937 random(seed);
+    std::mt19937 random(randomness);
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char*>(data), int(size)));
     if (document.isNull() || random() % 8 == 0)
         return LLVMFuzzerMutate(data, size, maxSize);

@@ -25,7 +25,7 @@ const TableRecord* record(int number) { return number >= 1 && number <= tableCou
 
 // A section of the table at about the velocity asked, of the middle size of its catalog for the
 // choices asked (an index past a list takes its last item).
-struct SectionSpec {
+struct SectionPlan {
     int table;
     QList<int> choices;
     double velocity;
@@ -34,32 +34,32 @@ struct SectionSpec {
     std::optional<HeatLoad> load = {};
 };
 
-CalculationRequest requestOf(const SectionSpec& spec)
+CalculationRequest requestOf(const SectionPlan& plan)
 {
-    const TableRecord& shown = table(spec.table);
+    const TableRecord& shown = table(plan.table);
     ConditionChoices chosen;
     for (int p = 0; p < shown.conditions.size(); ++p) {
         const qsizetype items = shown.conditions.at(p).choices(chosen).size();
-        chosen << (items == 0 ? -1 : int(std::min<qsizetype>(spec.choices.value(p), items - 1)));
+        chosen << (items == 0 ? -1 : int(std::min<qsizetype>(plan.choices.value(p), items - 1)));
     }
     const QList<CatalogSize> sizes = shown.sizes(chosen);
     const CatalogSize size = sizes.value(sizes.size() / 2);
     const double d = size.calculationDiameterMm / 1000;
-    const double litres = std::max(0.001, std::round(spec.velocity * M_PI * d * d / 4 * 1e6) / 1000);
-    CalculationRequest request{spec.table, {chosen, {litres, FlowUnit::LitresPerSecond}}, size.designation,
-                               size.calculationDiameterMm, spec.length, {}};
-    request.localLosses.counted = spec.table <= 2;
-    request.localLosses.fittingCounts = spec.fittings;
-    request.load = spec.load;
+    const double litres = std::max(0.001, std::round(plan.velocity * M_PI * d * d / 4 * 1e6) / 1000);
+    CalculationRequest request{plan.table, {chosen, {litres, FlowUnit::LitresPerSecond}}, size.designation,
+                               size.calculationDiameterMm, plan.length, {}};
+    request.localLosses.counted = plan.table <= 2;
+    request.localLosses.fittingCounts = plan.fittings;
+    request.load = plan.load;
     return request;
 }
 
-QList<Section> sectionsOf(const QList<SectionSpec>& specs)
+QList<Section> sectionsOf(const QList<SectionPlan>& plans)
 {
     QList<Section> sections;
-    for (const SectionSpec& spec : specs) {
+    for (const SectionPlan& plan : plans) {
         const report::SectionCalculation calculated =
-            report::calculateSection(record, QString::number(sections.size() + 1), requestOf(spec));
+            report::calculateSection(record, QString::number(sections.size() + 1), requestOf(plan));
         if (!calculated.failed)
             sections << calculated.section;
     }
@@ -67,7 +67,7 @@ QList<Section> sectionsOf(const QList<SectionSpec>& specs)
 }
 
 // Every table's formula, both branches where a table has two.
-QList<SectionSpec> waterSpecs()
+QList<SectionPlan> waterPlans()
 {
     const QList<double> fittings{2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     return {{1, {0, 0, 0, 0}, 0.8, 12.5},  {1, {0, 0, 0, 0}, 2.5, 7},   {1, {1, 1, 3, 1}, 1, 10},  {2, {0, 0, 0, 2}, 1.1, 20},
@@ -77,7 +77,7 @@ QList<SectionSpec> waterSpecs()
             {11, {1, 2}, 0.8, 7, fittings}};
 }
 
-QList<SectionSpec> heatingSpecs()
+QList<SectionPlan> heatingPlans()
 {
     const QList<double> fittings{2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     return {{9, {3, 2, 0}, 0.5, 10, fittings, HeatLoad{1500, 20, 4.187}},
@@ -216,18 +216,18 @@ private slots:
 
     void workbookComputesAsTheWindow_data()
     {
-        QTest::addColumn<QList<SectionSpec>>("specs");
-        QTest::newRow("water supply") << waterSpecs();
-        QTest::newRow("heating") << heatingSpecs();
+        QTest::addColumn<QList<SectionPlan>>("plans");
+        QTest::newRow("water supply") << waterPlans();
+        QTest::newRow("heating") << heatingPlans();
     }
     // A length changed in the workbook gives the figures of the window with that length.
     void workbookComputesAsTheWindow()
     {
-        QFETCH(QList<SectionSpec>, specs);
+        QFETCH(QList<SectionPlan>, plans);
         if (QStandardPaths::findExecutable("libreoffice").isEmpty())
             QSKIP("LibreOffice is not installed");
-        QList<Section> sections = sectionsOf(specs);
-        QCOMPARE(sections.size(), specs.size());
+        QList<Section> sections = sectionsOf(plans);
+        QCOMPARE(sections.size(), plans.size());
         sections.first().number = "=1+1";
         const TableKind kind = report::kindOf(sections.first());
         const int lengthColumn = report::columnOf(kind, report::Field::Length);
@@ -267,15 +267,15 @@ private slots:
         QTest::addColumn<QStringList>("graphs");
         report::TitleBlock block = titleBlock;
         block.designation = "2026-118-ИОС2.1.ВК.РР, раздел " + QString(200, u'ж');
-        QList<SectionSpec> specs;
+        QList<SectionPlan> plans;
         for (int s = 0; s < 60; ++s)
-            specs << waterSpecs().at(s % waterSpecs().size());
+            plans << waterPlans().at(s % waterPlans().size());
         const QStringList filled{"Разраб.", "Иванов И. И.", "12.26", "=2+2 Жилой дом", "В1"};
         QTest::newRow("water supply, landscape")
-            << report::sectionsDocument(sectionsOf(specs), TableKind::WaterSupply, block) << "842 x 595"
+            << report::sectionsDocument(sectionsOf(plans), TableKind::WaterSupply, block) << "842 x 595"
             << filled + QStringList{"Гидравлический расчет участков. Водоснабжение"};
         QTest::newRow("heating, one sheet")
-            << report::sectionsDocument(sectionsOf(heatingSpecs().mid(0, 1)), TableKind::Heating, block) << "842 x 595"
+            << report::sectionsDocument(sectionsOf(heatingPlans().mid(0, 1)), TableKind::Heating, block) << "842 x 595"
             << filled + QStringList{"Гидравлический расчет участков. Отопление"};
         report::Document narrow;
         narrow.title = "Подбор диаметра: таблица II-5";
