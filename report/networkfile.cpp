@@ -141,6 +141,16 @@ QString readNetworkFields(const QJsonObject& object, Section& section)
     return {};
 }
 
+std::optional<TableKind> networkKind(const QJsonValue& value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    return object.contains(QStringLiteral("temperatureDrop")) || object.contains(QStringLiteral("bothPipes"))
+               ? TableKind::Heating
+               : TableKind::WaterSupply;
+}
+
 QString readNetworkSettings(const QJsonValue& value, NetworkSettings& settings)
 {
     if (value.isUndefined())
@@ -149,7 +159,7 @@ QString readNetworkSettings(const QJsonValue& value, NetworkSettings& settings)
     if (!value.isObject())
         return fieldFault(field);
     const QJsonObject object = value.toObject();
-    if (object.contains(QStringLiteral("temperatureDrop")) || object.contains(QStringLiteral("bothPipes"))) {
+    if (networkKind(value) == TableKind::Heating) {
         network::HeatingSystem& heating = settings.heating;
         const QJsonValue both = object.value(QStringLiteral("bothPipes"));
         if (!both.isBool())

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <optional>
 
 // The network's part of the sections file: the table's "network" and, per section, its ends and
 // what sits at its end node. A section of a network whose flow follows the network keeps none.
@@ -22,5 +23,7 @@ bool flowFollowsNetwork(const QJsonObject& object);
 QString readNetworkFields(const QJsonObject& object, Section& section);
 // The table's "network", each figure checked; the fault names the field. Nothing where absent.
 QString readNetworkSettings(const QJsonValue& value, NetworkSettings& settings);
+// The kind whose figures a "network" holds; none where the file has none.
+std::optional<TableKind> networkKind(const QJsonValue& value);
 
 }  // namespace report

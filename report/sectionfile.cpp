@@ -5,6 +5,7 @@
 #include "calc/common/namedrequest.h"
 #include "calc/fixtures/fixtureflow.h"
 #include "calc/fixtures/fixturekinds.h"
+#include "calc/network/networktree.h"
 #include "report/networkfile.h"
 
 #include <QJsonArray>
@@ -488,6 +489,7 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
                                                    : QString();
         !fault.isEmpty())
         return failure(QStringLiteral("Файл поврежден: %1.").arg(fault));
+    int followingFlow = -1;  // the first section that leaves its flow to the network
     for (int position = 0; position < array.size(); ++position) {
         SectionReader reader(array.at(position).toObject());
         reader.flowFollows = version.toInt() >= 3 && flowFollowsNetwork(array.at(position).toObject());
@@ -523,6 +525,8 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
             own.section.request.conditions.flow.value = 0;
             if (const QString networkFault = readNetworkFields(array.at(position).toObject(), own.section); !networkFault.isEmpty())
                 return failure(QStringLiteral("Файл поврежден: %1: %2.").arg(name, networkFault));
+            if (followingFlow < 0)
+                followingFlow = position;
             read.sections << own.section;
             continue;
         }
@@ -544,6 +548,24 @@ SectionsRead readSectionsFile(const QByteArray& bytes, const RecordLookup& recor
                                .arg(kindName(*kind), name, kindName(sectionKind)));
         kind = sectionKind;
         read.sections << calculated.section;
+    }
+    // The system's figures are those of the table's own system.
+    if (version.toInt() >= 3 && root.contains(QStringLiteral("network")) && networkKind(root.value(QStringLiteral("network"))) != kind)
+        return failure(QStringLiteral("Файл поврежден: поле «network»."));
+    // A flow left to the network needs one to give it: every section with its ends, and a tree.
+    if (followingFlow >= 0) {
+        QList<calc::network::NetworkSection> ends;
+        for (const Section& section : read.sections) {
+            calc::network::NetworkSection named;
+            named.number = section.number;
+            named.start = section.start;
+            named.end = section.end;
+            ends << named;
+        }
+        const calc::network::NetworkShape shape = calc::network::shapeOf(ends);
+        if (!shape.network || !shape.fault.isEmpty())
+            return failure(QStringLiteral("Файл поврежден: %1, поле «flow».")
+                               .arg(sectionName(followingFlow, read.sections.at(followingFlow).number)));
     }
     read.kind = kind;
     read.title = *title;

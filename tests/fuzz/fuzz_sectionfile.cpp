@@ -150,12 +150,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             require(!cell.contains(QLatin1String("nan"), Qt::CaseInsensitive)
                         && !cell.contains(QLatin1String("inf"), Qt::CaseInsensitive),
                     "a cell of a file taken shows nan or inf");
-    const QByteArray written = report::sectionsFile(read.sections, record, read.kind, read.title);
+    const QByteArray written = report::sectionsFile(read.sections, record, read.kind, read.title, read.network);
     const report::SectionsRead again = report::readSectionsFile(written, record);
     if (!again.error.isEmpty())
         std::fprintf(stderr, "%s\n", again.error.toUtf8().constData());
     require(again.error.isEmpty(), "a file taken, written again, is refused");
-    require(again.kind == read.kind && again.title == read.title, "the kind or the title block changed on a round trip");
+    require(again.kind == read.kind && again.title == read.title && again.network == read.network,
+            "the kind, the title block or the network's figures changed on a round trip");
     require(rows(again) == shown, "the rows changed on a round trip");
     return 0;
 }

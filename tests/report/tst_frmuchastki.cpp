@@ -1177,6 +1177,19 @@ private slots:
         QTest::newRow("date no date")
             << QByteArray(R"j({"format": "talvertable-sections", "version": 2, "title": {"date": "31.02.2026"}, "sections": []})j")
             << "Файл поврежден: поле «title».";
+        // A flow left to a network that cannot give it: the other section has no ends.
+        QTest::newRow("flow left to no network")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 3, "sections": [
+                 {"number": "1", "start": "ввод", "end": "А", "table": 9, "conditions": {"система": "холодного водоснабжения"},
+                  "diameter": 13, "flowUnit": "l/s", "length": 5},
+                 {"number": "2", "table": 9, "conditions": {"система": "холодного водоснабжения"}, "diameter": 13,
+                  "flow": 0.2, "flowUnit": "l/s", "length": 5}]})j")
+            << "Файл поврежден: участок «1», поле «flow».";
+        QTest::newRow("network of the other system")
+            << QByteArray(R"j({"format": "talvertable-sections", "version": 3, "network": {"temperatureDrop": 20, "reserve": 0.1,
+                 "bothPipes": true}, "sections": [{"number": "1", "table": 9, "conditions": {"система": "холодного водоснабжения"},
+                 "diameter": 13, "flow": 0.2, "flowUnit": "l/s", "length": 5}]})j")
+            << "Файл поврежден: поле «network».";
         QTest::newRow("unreadable path") << QByteArray() << "нет такого файла или папки";
         QTest::newRow("a folder") << QByteArray("folder") << "это папка, а не файл";
         // What cannot be a sections file is refused before it is read whole.
