@@ -49,29 +49,6 @@ void applyNetworkFlow(const NetworkSection& row, const HeatingSystem& system, He
     flow.value = flow.unit == FlowUnit::CubicMetresPerHour ? *answer.cubicMetresPerHour : *answer.litresPerSecond;
 }
 
-void calculateSections(const QList<NetworkSection>& rows, const HeatingSystem& system, const RecordLookup& records,
-                       QList<HeatingSection>& sections)
-{
-    for (int row = 0; row < rows.size(); ++row) {
-        const NetworkSection& input = rows.at(row);
-        HeatingSection& section = sections[row];
-        section.request = input.request;
-        section.flowTyped = input.flowTyped;
-        if (!input.flowTyped)
-            applyNetworkFlow(input, system, section);
-        if (!section.fault.isEmpty())
-            continue;
-        const SectionOutcome calculated = calculatedSection(records, input.number, section.request);
-        section.outcome = calculated.outcome;
-        section.fault = calculated.fault;
-        if (section.fault.isEmpty() && !section.outcome.figures.pressureDrop)
-            section.fault = sectionFault(input.number, QStringLiteral("потери давления R·l+Z не определены: "
-                                                                      "участок не из системы отопления"));
-        if (section.fault.isEmpty())
-            section.loss = roundHalfEven(*section.outcome.figures.pressureDrop, 3);
-    }
-}
-
 // Every unit's ring, the main one, and the others against the main one's part after the node
 // where they leave it.
 void rings(const QList<NetworkSection>& rows, const Tree& tree, double pipes, HeatingNetwork& network)
@@ -139,7 +116,9 @@ HeatingNetwork heatingNetwork(const QList<NetworkSection>& rows, const HeatingSy
     const Tree& tree = network.shape.tree;
     network.sections.resize(rows.size());
     accumulate(rows, tree, network.sections);
-    calculateSections(rows, system, records, network.sections);
+    calculateRows<HeatingSection, HeatingSystem>(
+        rows, system, records, network.sections, applyNetworkFlow, &Figures::pressureDrop, &HeatingSection::loss,
+        QStringLiteral("потери давления R·l+Z не определены: участок не из системы отопления"));
     const auto faulty = std::find_if(network.sections.cbegin(), network.sections.cend(),
                                      [](const HeatingSection& section) { return !section.fault.isEmpty(); });
     if (faulty != network.sections.cend()) {

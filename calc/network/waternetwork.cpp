@@ -57,28 +57,6 @@ void applyNetworkFlow(const NetworkSection& row, const WaterSupplySystem& system
     flow.value = flow.unit == FlowUnit::CubicMetresPerHour ? cubic : litres;
 }
 
-void calculateSections(const QList<NetworkSection>& rows, const WaterSupplySystem& system, const RecordLookup& records,
-                       QList<WaterSection>& sections)
-{
-    for (int row = 0; row < rows.size(); ++row) {
-        const NetworkSection& input = rows.at(row);
-        WaterSection& section = sections[row];
-        section.request = input.request;
-        section.flowTyped = input.flowTyped;
-        if (!input.flowTyped)
-            applyNetworkFlow(input, system, section);
-        if (!section.fault.isEmpty())
-            continue;
-        const SectionOutcome calculated = calculatedSection(records, input.number, section.request);
-        section.outcome = calculated.outcome;
-        section.fault = calculated.fault;
-        if (section.fault.isEmpty() && !section.outcome.figures.headLoss)
-            section.fault = sectionFault(input.number, QStringLiteral("потери напора не определены: не задана длина"));
-        if (section.fault.isEmpty())
-            section.headLoss = roundHalfEven(*section.outcome.figures.headLoss, 3);
-    }
-}
-
 // The heads of the ends and the dictating one, from Σh down every path.
 void endHeads(const QList<NetworkSection>& rows, const Tree& tree, WaterNetwork& network)
 {
@@ -116,7 +94,9 @@ WaterNetwork waterNetwork(const QList<NetworkSection>& rows, const WaterSupplySy
     const Tree& tree = network.shape.tree;
     network.sections.resize(rows.size());
     accumulate(rows, tree, network.sections);
-    calculateSections(rows, system, records, network.sections);
+    calculateRows<WaterSection, WaterSupplySystem>(rows, system, records, network.sections, applyNetworkFlow,
+                                                   &Figures::headLoss, &WaterSection::headLoss,
+                                                   QStringLiteral("потери напора не определены: не задана длина"));
     const auto faulty = std::find_if(network.sections.cbegin(), network.sections.cend(),
                                      [](const WaterSection& section) { return !section.fault.isEmpty(); });
     if (faulty != network.sections.cend()) {
