@@ -1,7 +1,9 @@
 #include "calc/screen/showncalculation.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace calc {
@@ -55,8 +57,44 @@ QStringList ShownCalculation::inputValues() const
 
 void ShownCalculation::forgetWhenInputsChanged()
 {
-    if (!screenClearing && shownInput && inputValues() != shownInputValues)
+    if (!screenClearing && shownInput && inputValues() != shownInputValues) {
         forget();
+        setFiguresGreyed(true);
+    }
+}
+
+void ShownCalculation::showFiguresIn(const QList<QLabel*>& labels)
+{
+    figures.clear();
+    for (QLabel* label : labels)
+        figures.append({label, {}});
+}
+
+// Only the active and inactive text colours change: the screen may colour a label while it is
+// greyed (a warning in red), and that colour is then the one it keeps.
+void ShownCalculation::setFiguresGreyed(bool grey)
+{
+    if (grey == greyed)
+        return;
+    greyed = grey;
+    for (FigureLabel& figure : figures) {
+        if (!figure.label)
+            continue;
+        QPalette palette = figure.label->palette();
+        const QPalette::ColorRole role = figure.label->foregroundRole();
+        const QColor disabled = QApplication::palette(figure.label).color(QPalette::Disabled, role);
+        if (grey) {
+            figure.colour = palette.color(QPalette::Active, role);
+            palette.setColor(QPalette::Active, role, disabled);
+            palette.setColor(QPalette::Inactive, role, disabled);
+        } else if (palette.color(QPalette::Active, role) == disabled) {
+            palette.setColor(QPalette::Active, role, figure.colour);
+            palette.setColor(QPalette::Inactive, role, figure.colour);
+        } else {
+            continue;
+        }
+        figure.label->setPalette(palette);
+    }
 }
 
 void ShownCalculation::takeFixturesFrom(std::function<std::optional<FixtureSupply>()> fixtures)
@@ -71,6 +109,7 @@ void ShownCalculation::show(const CalculationRequest& input, const CalculationRe
         shownInput->fixtures = appliedFixtures();
     shownOutput = output;
     shownInputValues = inputValues();
+    setFiguresGreyed(false);
     enableButtons();
     emit changed();
 }
@@ -84,6 +123,7 @@ void ShownCalculation::showSection(double length, const Figures& section, const 
     shownOutput.figures.headLossPressure = section.headLossPressure;
     shownOutput.headLossText = headLossText;
     shownInputValues = inputValues();
+    setFiguresGreyed(false);
     enableButtons();
     emit changed();
 }

@@ -2,6 +2,7 @@
 
 #include "calc/common/calculationrequest.h"
 
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QLabel;
 class QWidget;
 
 namespace calc {
@@ -27,6 +29,10 @@ public:
     // The inputs, lists, options and boxes of the calculator window: once one of them holds
     // another value than when the results were shown, the results are forgotten.
     void watchInputs(const QWidget* window);
+    // The labels the figures are written on: greyed in the palette's disabled text colour once an
+    // input changes after a calculation, until the next one shows; their texts stay.
+    void showFiguresIn(const QList<QLabel*>& figures);
+    bool figuresGreyed() const { return greyed; }
     // The fixtures the shown flow was worked out from, asked for whenever results are shown.
     void takeFixturesFrom(std::function<std::optional<FixtureSupply>()> fixtures);
 
@@ -54,6 +60,7 @@ private:
     void enableButtons();
     QStringList inputValues() const;
     void forgetWhenInputsChanged();
+    void setFiguresGreyed(bool grey);
 
     QAbstractButton* reportButton;
     QAbstractButton* addSectionButton;
@@ -63,6 +70,12 @@ private:
     QStringList shownInputValues;  // what the inputs held when the results were shown
     bool screenClearing = false;
     std::function<std::optional<FixtureSupply>()> appliedFixtures;
+    struct FigureLabel {
+        QPointer<QLabel> label;
+        QColor colour;  // its own text colour, given back when it belongs to the inputs again
+    };
+    QList<FigureLabel> figures;
+    bool greyed = false;
 };
 
 }  // namespace calc
