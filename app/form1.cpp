@@ -2,6 +2,7 @@
 
 #include "app/calculators.h"
 #include "app/requestoncalculator.h"
+#include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/messagebox.h"
 #include "platform/palette.h"
@@ -64,7 +65,10 @@ void Form1::openWithRequest(const calc::CalculationRequest& request)
         return;
     openCalculator(request.table - 1);
     QWidget* calculator = calculators[request.table - 1].window;
-    if (calculator && !app::putOnCalculator(calculator, request))
+    if (!calculator)
+        return;
+    auto* screen = dynamic_cast<calc::CalculatorScreen*>(calculator);
+    if (!(screen ? screen->apply(request) : app::putOnCalculator(calculator, request)))
         platform::showInputError(calculator, QStringLiteral("Участок не удалось поставить на калькулятор: "
                                                             "его выбор не найден среди выбора таблицы II-%1")
                                                  .arg(request.table));
