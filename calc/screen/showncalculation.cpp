@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace calc {
 
@@ -67,7 +69,7 @@ void ShownCalculation::showFiguresIn(const QList<QLabel*>& labels)
 {
     figures.clear();
     for (QLabel* label : labels)
-        figures.append({label, {}});
+        figures.append(FigureLabel{label, {}});
 }
 
 // Only the active and inactive text colours change: the screen may colour a label while it is
@@ -95,6 +97,44 @@ void ShownCalculation::setFiguresGreyed(bool grey)
         }
         figure.label->setPalette(palette);
     }
+}
+
+namespace {
+
+// The row of buttons that holds the widget, somewhere in its window's layouts.
+QBoxLayout* rowHolding(QLayout* layout, QWidget* widget, int& position)
+{
+    if (!layout)
+        return nullptr;
+    if (auto* row = qobject_cast<QBoxLayout*>(layout); row && (position = row->indexOf(widget)) >= 0)
+        return row;
+    for (int k = 0; k < layout->count(); ++k)
+        if (QBoxLayout* found = rowHolding(layout->itemAt(k)->layout(), widget, position))
+            return found;
+    return nullptr;
+}
+
+}  // namespace
+
+void ShownCalculation::offerReplacement(const QString& number, std::function<bool(const CalculationRequest&)> replace)
+{
+    replaceRow = std::move(replace);
+    if (!replaceSectionButton) {
+        auto* button = new QPushButton(addSectionButton->parentWidget());
+        button->setObjectName(QStringLiteral("replaceSectionButton"));
+        int position = -1;
+        if (QBoxLayout* row = rowHolding(addSectionButton->parentWidget()->layout(), addSectionButton, position))
+            row->insertWidget(position + 1, button);
+        QWidget::setTabOrder(addSectionButton, button);
+        connect(button, &QAbstractButton::clicked, this, [this] {
+            if (shownInput && shownInput->length && replaceRow)
+                replaceRow(*shownInput);
+        });
+        replaceSectionButton = button;
+    }
+    replaceSectionButton->setText(QStringLiteral("Заменить участок №") + number);
+    replaceSectionButton->show();
+    enableButtons();
 }
 
 void ShownCalculation::takeFixturesFrom(std::function<std::optional<FixtureSupply>()> fixtures)
@@ -165,6 +205,8 @@ void ShownCalculation::enableButtons()
 {
     reportButton->setEnabled(shownInput.has_value());
     addSectionButton->setEnabled(shownInput && shownInput->length);
+    if (replaceSectionButton)
+        replaceSectionButton->setEnabled(addSectionButton->isEnabled());
 }
 
 }  // namespace calc
