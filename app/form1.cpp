@@ -53,13 +53,16 @@ frmuchastki* Form1::openSections()
             [](int number) -> const calc::TableRecord* {
                 return number >= 1 && number <= calc::tableCount ? &calc::table(number) : nullptr;
             },
-            {app::takesRequests, [this](const calc::CalculationRequest& request) { openWithRequest(request); }});
+            {app::takesRequests, [this](const calc::CalculationRequest& request, const report::OpenedRow& row) {
+                 openWithRequest(request, row);
+             }});
     bringForward(sections);
     return sections;
 }
 
-// The row's calculator, as its menu button opens it, with the row set on its controls.
-void Form1::openWithRequest(const calc::CalculationRequest& request)
+// The row's calculator, as its menu button opens it, with the row set on its controls and offering
+// to put what it then shows in the row's place.
+void Form1::openWithRequest(const calc::CalculationRequest& request, const report::OpenedRow& row)
 {
     if (request.table < 1 || request.table > calc::tableCount)
         return;
@@ -68,10 +71,19 @@ void Form1::openWithRequest(const calc::CalculationRequest& request)
     if (!calculator)
         return;
     auto* screen = dynamic_cast<calc::CalculatorScreen*>(calculator);
-    if (!(screen ? screen->apply(request) : app::putOnCalculator(calculator, request)))
+    if (!(screen ? screen->apply(request) : app::putOnCalculator(calculator, request))) {
         platform::showInputError(calculator, QStringLiteral("Участок не удалось поставить на калькулятор: "
                                                             "его выбор не найден среди выбора таблицы II-%1")
                                                  .arg(request.table));
+        return;
+    }
+    if (auto* shown = calculator->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation")))
+        shown->offerReplacement(row.number, [menu = QPointer<Form1>(this), replace = row.replace](const calc::CalculationRequest& section) {
+            const bool replaced = replace(section);
+            if (replaced && menu)
+                menu->openSections();
+            return replaced;
+        });
 }
 
 void Form1::addSection(const calc::CalculationRequest& request) { openSections()->addSection(request); }

@@ -28,7 +28,7 @@ private:
     void openWindow(QPointer<QWidget>& window, bool& opened, QWidget* (*create)());
     frmuchastki* openSections();
     void addSection(const calc::CalculationRequest& request);
-    void openWithRequest(const calc::CalculationRequest& request);
+    void openWithRequest(const calc::CalculationRequest& request, const report::OpenedRow& row);
 
     Ui::Form1 ui;
     std::array<Calculator, calc::tableCount> calculators;

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
+#include <QPointer>
 #include <QSettings>
 #include <QShortcut>
 #include <QStyle>
@@ -139,25 +140,35 @@ frmuchastki::~frmuchastki()
 
 bool frmuchastki::isModified() const { return titleEdited || !model.history().isClean(); }
 
-bool frmuchastki::addSection(const calc::CalculationRequest& handed)
+std::optional<report::Section> frmuchastki::calculatedForRow(const calc::CalculationRequest& handed,
+                                                             const QString& number, const QString& action)
 {
     // The row keeps what its file gives back: no position on a list the calculator did not show.
     calc::CalculationRequest request = handed;
     if (const calc::TableRecord* record = records(request.table))
         request.conditions.chosen = calc::shownChoices(*record, request.conditions.chosen);
-    const report::SectionCalculation calculated = report::calculateSection(records, model.nextNumber(), request);
+    const report::SectionCalculation calculated = report::calculateSection(records, number, request);
     if (calculated.failed) {
         platform::showInputError(
-            this, QStringLiteral("Участок не добавлен в таблицу участков:\rпо таблице II-%1 он не рассчитывается").arg(request.table));
-        return false;
+            this, action + QStringLiteral(":\rпо таблице II-%1 он не рассчитывается").arg(request.table));
+        return std::nullopt;
     }
     // A table keeps nothing its file could not give back.
     const QString fault = report::storedFault(*records(request.table), calculated.section);
     if (!fault.isEmpty()) {
-        platform::showInputError(this, QStringLiteral("Участок не добавлен в таблицу участков:\r") + fault);
-        return false;
+        platform::showInputError(this, action + QStringLiteral(":\r") + fault);
+        return std::nullopt;
     }
-    const report::TableKind kind = report::kindOf(calculated.section);
+    return calculated.section;
+}
+
+bool frmuchastki::addSection(const calc::CalculationRequest& handed)
+{
+    const std::optional<report::Section> section =
+        calculatedForRow(handed, model.nextNumber(), QStringLiteral("Участок не добавлен в таблицу участков"));
+    if (!section)
+        return false;
+    const report::TableKind kind = report::kindOf(*section);
     if (model.kind() && *model.kind() != kind) {
         const QString question = QStringLiteral("Это таблица системы «%1», а участок относится к системе «%2».\n"
                                                 "В одной таблице одна система. Начать новую таблицу?")
@@ -165,13 +176,47 @@ bool frmuchastki::addSection(const calc::CalculationRequest& handed)
         if (!platform::askToStartNew(this, question) || !changesSettled())
             return false;
         startTable({}, std::nullopt, {}, {});
-        report::Section first = calculated.section;
+        report::Section first = *section;
         first.number = model.nextNumber();
         model.append(first);
     } else {
-        model.append(calculated.section);
+        model.append(*section);
     }
     selectRow(model.rowCount() - 1);
+    return true;
+}
+
+bool frmuchastki::replaceSection(const QPersistentModelIndex& row, const calc::CalculationRequest& request)
+{
+    if (!row.isValid()) {
+        platform::showInputError(this, QStringLiteral("Участок не заменён:\rего строки больше нет в таблице участков"));
+        return false;
+    }
+    const report::Section& old = model.sections().at(row.row());
+    const QString action = QStringLiteral("Участок №%1 не заменён").arg(old.number);
+    std::optional<report::Section> section = calculatedForRow(request, old.number, action);
+    if (!section)
+        return false;
+    if (model.kind() && *model.kind() != report::kindOf(*section)) {
+        platform::showInputError(this, action + QStringLiteral(":\rэто таблица системы «%1», а участок относится к системе «%2»")
+                                                    .arg(report::kindName(*model.kind()),
+                                                         report::kindName(report::kindOf(*section))));
+        return false;
+    }
+    // The row's place in the network stays; so do the fixtures its flow came from, unless the
+    // calculator brought others.
+    section->start = old.start;
+    section->end = old.end;
+    section->flowTyped = old.flowTyped;
+    section->fixturesAtEnd = old.fixturesAtEnd;
+    section->endHeight = old.endHeight;
+    section->endHead = old.endHead;
+    section->unitAtEnd = old.unitAtEnd;
+    if (!section->request.fixtures && section->request.conditions.flow.value == old.request.conditions.flow.value
+        && section->request.conditions.flow.unit == old.request.conditions.flow.unit)
+        section->request.fixtures = old.request.fixtures;
+    model.replace(row.row(), *section);
+    selectRow(row.row());
     return true;
 }
 
@@ -236,8 +281,15 @@ void frmuchastki::moveSelected(int step)
 void frmuchastki::openInCalculator()
 {
     const QList<int> rows = selectedRows();
-    if (opensInCalculator(rows))
-        calculators.open(model.sections().at(rows.first()).request);
+    if (!opensInCalculator(rows))
+        return;
+    // The row is followed through moves; a row removed or a table replaced leaves none to replace.
+    const QPersistentModelIndex opened(model.index(rows.first(), 0));
+    QPointer<frmuchastki> table(this);
+    calculators.open(model.sections().at(rows.first()).request,
+                     {model.sections().at(rows.first()).number, [table, opened](const calc::CalculationRequest& section) {
+                          return table && table->replaceSection(opened, section);
+                      }});
 }
 
 bool frmuchastki::opensInCalculator(const QList<int>& rows) const

@@ -284,6 +284,16 @@ bool SectionsModel::move(int row, int step)
     return true;
 }
 
+bool SectionsModel::replace(int row, const Section& section)
+{
+    if (row < 0 || row >= rows.size() || (tableKind && *tableKind != kindOf(section)))
+        return false;
+    const Section before = rows.at(row);
+    changes.push(new Change(QStringLiteral("Замена участка"), [this, row, section] { replaceRow(row, section); },
+                            [this, row, before] { replaceRow(row, before); }));
+    return true;
+}
+
 QString SectionsModel::nextNumber() const
 {
     qlonglong largest = 0;

@@ -52,6 +52,9 @@ public:
     void remove(QList<int> rows);
     // Swaps the row with its neighbour above (-1) or below (+1); false at an end.
     bool move(int row, int step);
+    // The row takes the section in its place, as one step; false for a row that is not there or
+    // a section of another kind than the table's.
+    bool replace(int row, const Section& section);
     void setSettings(const NetworkSettings& settings);
     // Each row of `sizes` takes its catalog size (its designation) and is calculated again, all
     // in one step; nothing changes and the refusal naming the section is given back where one

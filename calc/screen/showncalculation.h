@@ -33,6 +33,10 @@ public:
     // input changes after a calculation, until the next one shows; their texts stay.
     void showFiguresIn(const QList<QLabel*>& figures);
     bool figuresGreyed() const { return greyed; }
+    // The calculator shows a row of the sections table: beside "В таблицу участков" a button
+    // "Заменить участок №…" hands the shown section to `replace` instead, as the sections button
+    // does, for as long as the window is open or until another row is set on it.
+    void offerReplacement(const QString& number, std::function<bool(const CalculationRequest&)> replace);
     // The fixtures the shown flow was worked out from, asked for whenever results are shown.
     void takeFixturesFrom(std::function<std::optional<FixtureSupply>()> fixtures);
 
@@ -64,6 +68,8 @@ private:
 
     QAbstractButton* reportButton;
     QAbstractButton* addSectionButton;
+    QAbstractButton* replaceSectionButton = nullptr;
+    std::function<bool(const CalculationRequest&)> replaceRow;
     std::optional<CalculationRequest> shownInput;
     CalculationResults shownOutput;
     QList<QPointer<QWidget>> inputs;

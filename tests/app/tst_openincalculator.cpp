@@ -27,6 +27,16 @@ QStringList rowCells(const QWidget* sections, int row)
     return cells;
 }
 
+// The row's cell under the header.
+QString cellOf(const QWidget* sections, int row, const QString& header)
+{
+    const QAbstractItemModel* model = sectionsTable(sections)->model();
+    for (int column = 0; column < model->columnCount(); ++column)
+        if (model->headerData(column, Qt::Horizontal).toString() == header)
+            return model->index(row, column).data().toString();
+    return QStringLiteral("no column ") + header;
+}
+
 // What a calculator shows of a calculation: each caption and its tooltip.
 QStringList shownFigures(const QWidget* calculator, const QStringList& captions)
 {
@@ -281,6 +291,22 @@ private slots:
         compareRequests(handedOver(opened), original);
         QCOMPARE(withoutRunningSum(rowCells(sections, 1)), withoutRunningSum(cells));
         QCOMPARE(takeMessages(), QStringList());
+
+        // Changed on the calculator, the section takes the opened row's place as one step.
+        const bool building = table >= 9;
+        child<QLineEdit>(opened, building ? "Text16" : "Text3")->setText("7.5");
+        QVERIFY(!child<QWidget>(opened, "replaceSectionButton")->isEnabled());
+        click(opened, building ? "Command1" : "Command3");
+        QCOMPARE(text(opened, "replaceSectionButton"), QString("Заменить участок №1"));
+        click(opened, "replaceSectionButton");
+        QCOMPARE(takeMessages(), QStringList());
+        QCOMPARE(sectionsTable(sections)->model()->rowCount(), 2);
+        const QStringList replaced = rowCells(sections, 0);
+        QCOMPARE(cellOf(sections, 0, "№"), QString("1"));
+        QCOMPARE(cellOf(sections, 0, "l, м"), QString("7,5"));
+        QVERIFY(replaced != cells);
+        click(sections, "undoButton");
+        QCOMPARE(rowCells(sections, 0), cells);
     }
 
     // The calculator still open with another row of its table on it: nothing of that row stays.
@@ -339,6 +365,28 @@ private slots:
         selectRows(sections, {1});
         QVERIFY(enabled());
         QCOMPARE(text(sections, "openInCalculatorButton"), QString("Открыть в калькуляторе"));
+    }
+
+    // A row removed after it was opened is not brought back by the calculator.
+    void replacedRowGone()
+    {
+        click(menu, "Command7");
+        QWidget* glassFibre = shownWindow("frmtablII7");
+        for (const QString& step : QStringList{"choose Combo1 #2", "type Text1 50", "type Text3 20", "click Command3"})
+            takeStep(glassFibre, step);
+        click(glassFibre, "addSectionButton");
+        click(glassFibre, "addSectionButton");
+        QWidget* sections = shownWindow("frmuchastki");
+        selectRows(sections, {0});
+        click(sections, "openInCalculatorButton");
+        QCOMPARE(text(glassFibre, "replaceSectionButton"), QString("Заменить участок №1"));
+        selectRows(sections, {0});
+        click(sections, "removeButton");
+        const QStringList left = rowCells(sections, 0);
+        click(glassFibre, "replaceSectionButton");
+        QCOMPARE(takeMessages(), QStringList{"Участок не заменён:\rего строки больше нет в таблице участков"});
+        QCOMPARE(sectionsTable(sections)->model()->rowCount(), 1);
+        QCOMPARE(rowCells(sections, 0), left);
     }
 
     // A request the screen cannot take is refused, not half set and called done.
