@@ -24,6 +24,12 @@ QWidget* create()
     return new Calculator;
 }
 
+template <class Calculator, int number>
+QWidget* createWithRecord()
+{
+    return new Calculator(calc::table(number));
+}
+
 }  // namespace
 
 QWidget* createCalculator(int number)
@@ -33,7 +39,7 @@ QWidget* createCalculator(int number)
     static constexpr std::array<Create, calc::tableCount> windows = {
         create<frmtablII1>, create<frmtablII2>, create<frmtablII3>,  create<frmtablII4>,
         create<frmtablII5>, create<frmtablII6>, create<frmtablII7>,  create<frmtablII8>,
-        create<frmtablII9>, create<frmtablII10>, create<frmtablII11>};
+        createWithRecord<frmtablII9, 9>, createWithRecord<frmtablII10, 10>, createWithRecord<frmtablII11, 11>};
     return number >= 1 && number <= calc::tableCount ? windows[number - 1]() : nullptr;
 }
 

@@ -3,9 +3,11 @@
 #include "calc/building/buildingtexts.h"
 #include "calc/building/frmnagruzka.h"
 #include "calc/building/frmteplonositel.h"
+#include "calc/carrier/heatload.h"
 #include "calc/carrier/waterproperties.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
+#include "calc/fixtures/fixturestool.h"
 #include "calc/screen/advicelabel.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"
@@ -110,11 +112,31 @@ void BuildingPanel::clearTemperatures() { ui->Combo3->clear(); }
 
 void BuildingPanel::setTemperatureListTooltip(const QString& tooltip) { ui->Combo3->setToolTip(tooltip); }
 
-void BuildingPanel::takeTemperature() { ui->Label12->setText(ui->Combo3->currentText()); }
+void BuildingPanel::takeTemperature()
+{
+    chosenTemperature = parseValue(ui->Combo3->currentText());
+    ui->Label12->setText(ui->Combo3->currentText());
+}
 
-void BuildingPanel::forgetTemperature() { ui->Label12->clear(); }
+void BuildingPanel::forgetTemperature()
+{
+    chosenTemperature = 0;
+    ui->Label12->clear();
+}
 
-double BuildingPanel::temperature() const { return parseValue(ui->Label12->text()); }
+// A kept section may name "57" where the list shows "57,0".
+bool BuildingPanel::chooseTemperature(const QString& item)
+{
+    int position = ui->Combo3->findText(item);
+    for (int k = 0; position < 0 && k < ui->Combo3->count(); ++k)
+        if (parseValue(ui->Combo3->itemText(k)) == parseValue(item))
+            position = k;
+    if (position < 0)
+        return false;
+    ui->Combo3->setCurrentIndex(position);
+    emit temperatureChosen();
+    return true;
+}
 
 void BuildingPanel::setTemperatureCaptions(platform::PaletteIndex colour)
 {
@@ -283,11 +305,13 @@ void BuildingPanel::clearResultCaptions()
 {
     for (auto* result : {ui->Label1, ui->Label2, ui->Label3, ui->Label4})
         result->clear();
+    shownAdvice.clear();
     emit resultsCleared();
 }
 
-void BuildingPanel::calculate(const TableRecord& record, CalculationRequest request, SystemKind kind,
-                              ShownCalculation* shown)
+void BuildingPanel::takeFixtures(FixturesTool* tool) { fixtures = tool; }
+
+void BuildingPanel::completeRequest(CalculationRequest& request, SystemKind kind) const
 {
     request.length = parseValue(ui->Text16->text());
     for (int row = 0; row < fittingRows; ++row)
@@ -298,10 +322,95 @@ void BuildingPanel::calculate(const TableRecord& record, CalculationRequest requ
         request.carrier = heatingCarrier(kind);
         request.load = loadStillApplied();
     }
+    if (fixtures)
+        request.fixtures = fixtures->stillApplied();
+}
+
+void BuildingPanel::calculate(const TableRecord& record, const CalculationRequest& request, SystemKind kind,
+                              ShownCalculation* shown)
+{
     const CalculationOutcome outcome = record.calculate(request);
     showSection(kind, outcome);
-    classic::publish(shown, request, outcome, ui->Label3->text());
+    classic::publish(shown, request, outcome, shownAdvice);
 }
+
+// As the reference applies it once the carrier is chosen and typed there.
+bool BuildingPanel::applyCarrierChoice(const CalculationRequest& request, int choice)
+{
+    if (const auto& chosen = request.carrier) {
+        const bool water = chosen->kind == carrier::Fluid::Water;
+        const carrier::ReferenceAnswer answer =
+            carrier::lookUp({chosen->kind, water ? QString() : storedNumberText(chosen->concentration),
+                             storedNumberText(chosen->temperature)});
+        if (!ui->carrierButton->isEnabled() || !answer.reading)
+            return false;
+        applyCarrier(*answer.reading);
+        return true;
+    }
+    if (choice == 1) {
+        if (!ui->Option8->isEnabled())
+            return false;
+        ui->Option8->click();
+        ui->Text3->setText(storedNumberText(request.conditions.carrierDensity));
+        ui->Text18->setText(storedNumberText(request.conditions.carrierViscosityE6));
+        return true;
+    }
+    if (choice != 0 || ui->Option7->isChecked())
+        return true;
+    ui->Option7->click();
+    return ui->Option7->isChecked();
+}
+
+// As the load window applies it once Q, Δt and, where the screen knows none, c are typed there.
+bool BuildingPanel::applyLoad(const HeatLoad& load)
+{
+    if (!ui->loadButton->isEnabled())
+        return false;
+    const ScreenCarrier shown = screenCarrier();
+    const carrier::LoadAnswer answer =
+        carrier::flowFromLoad({storedNumberText(load.heat), storedNumberText(load.temperatureDrop),
+                               storedNumberText(shown.heatCapacity.value_or(load.heatCapacity)), shown.heatCapacity,
+                               shown.density});
+    if (!answer.load || !answer.litresPerSecond || !answer.cubicMetresPerHour)
+        return false;
+    applyFlow(*answer.load, *answer.litresPerSecond, *answer.cubicMetresPerHour);
+    return true;
+}
+
+bool BuildingPanel::applySection(const CalculationRequest& request)
+{
+    QRadioButton* unit = request.conditions.flow.unit == FlowUnit::LitresPerSecond ? ui->Option5 : ui->Option6;
+    if (!unit->isChecked())
+        unit->click();
+    if (!unit->isChecked())
+        return false;
+    if (request.fixtures) {
+        if (!fixtures || !fixtures->applyTyped(*request.fixtures))
+            return false;
+    } else if (request.load) {
+        if (!applyLoad(*request.load))
+            return false;
+    } else {
+        ui->Text1->setText(storedNumberText(request.conditions.flow.value));
+    }
+    ui->Text16->setText(storedNumberText(request.length.value_or(0)));
+    const LocalLosses& losses = request.localLosses;
+    for (int row = 0; row < fittingRows; ++row) {
+        const double count = losses.fittingCounts.value(row, 0);
+        if (fittingBoxes[row]->isChecked() != (count > 0))
+            fittingBoxes[row]->click();
+        if (count > 0)
+            fittingCounts[row]->setText(storedNumberText(count));
+    }
+    if (ui->Check14->isChecked() != losses.otherResistance.has_value())
+        ui->Check14->click();
+    if (losses.otherResistance)
+        ui->Text17->setText(storedNumberText(*losses.otherResistance));
+    ui->Command1->click();
+    return true;
+}
+
+QList<QLabel*> BuildingPanel::figureLabels() const { return {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label10}; }
 
 std::optional<ReferenceCarrier> BuildingPanel::heatingCarrier(SystemKind kind) const
 {
@@ -413,8 +522,10 @@ void BuildingPanel::showSection(SystemKind kind, const CalculationOutcome& outco
         ui->Label4->setText(heatingDropResult(material, *figures.pressureDrop));
         ui->Label4->setToolTip(QString());
     }
-    if (outcome.adviceLabel)
+    if (outcome.adviceLabel) {
         showAdvice(ui->Label3, *outcome.adviceLabel);
+        shownAdvice = outcome.adviceLabel->text.value_or(shownAdvice);
+    }
     if (outcome.adviceTooltip)
         ui->Label3->setToolTip(*outcome.adviceTooltip);
     if (outcome.failed)

@@ -28,6 +28,7 @@ class BuildingPanel;
 }
 
 namespace calc {
+class FixturesTool;
 class ShownCalculation;
 }
 
@@ -58,7 +59,10 @@ public:
     void setTemperatureListTooltip(const QString& tooltip);
     void takeTemperature();
     void forgetTemperature();
-    double temperature() const;
+    double temperature() const { return chosenTemperature; }
+    // The item of this name, or of its value, chosen as a click in the list chooses it; false
+    // where the list has none.
+    bool chooseTemperature(const QString& item);
     void setTemperatureCaptions(platform::PaletteIndex colour);
 
     // The heat-carrier panel: "другой" opens its two inputs.
@@ -96,10 +100,25 @@ public:
     // The carrier applied from the reference while "другой" still holds its ρ and ν, for heating:
     // what a heating section's request claims.
     std::optional<ReferenceCarrier> heatingCarrier(SystemKind kind) const;
-    // Runs the section of the screen's conditions and size with the panel's length, fittings and,
-    // for heating, the carrier and load still applied; shows its outcome and, when a check
-    // stopped it, that check's message; leaves the request shown when it went through.
-    void calculate(const TableRecord& record, CalculationRequest request, SystemKind kind, ShownCalculation* shown);
+    // The fixtures button's tool, whose fixtures a request claims while the flow holds their q.
+    void takeFixtures(FixturesTool* tool);
+    // The screen's conditions and size completed with the panel's length and fittings, the
+    // fixtures still applied and, for heating, the carrier and load still applied.
+    void completeRequest(CalculationRequest& request, SystemKind kind) const;
+    // Runs the request, shows its outcome and, when a check stopped it, that check's message;
+    // leaves the request shown when it went through.
+    void calculate(const TableRecord& record, const CalculationRequest& request, SystemKind kind, ShownCalculation* shown);
+
+    // A request set as the user sets it, each step through its control's own handler; false
+    // where a control would not take it. The carrier: from the reference, another typed, or
+    // water, by the carrier condition's choice.
+    bool applyCarrierChoice(const CalculationRequest& request, int choice);
+    // The flow unit, the flow (typed, or from the fixtures or the heat load), the length and the
+    // fittings, then "Рассчитать".
+    bool applySection(const CalculationRequest& request);
+
+    // The labels the results are written on.
+    QList<QLabel*> figureLabels() const;
 
     // Tab passes from the screen's control before the panel through the panel in reading order
     // (the conditions, the fittings, then "Рассчитать" and "Очистить") to the one after it.
@@ -123,6 +142,7 @@ private:
     void chooseOtherCarrier();
     void showLocalResistanceSum(double sum);
     void showSection(SystemKind kind, const CalculationOutcome& outcome);
+    bool applyLoad(const HeatLoad& load);
     void openCarrierReference();
     void applyCarrier(const carrier::CarrierReading& reading);
     void openLoadWindow();
@@ -138,6 +158,8 @@ private:
     std::array<NumericInput*, fittingRows> fittingCounts;
     std::array<FittingDrawing*, fittingRows> fittingDrawings;
     Material pipeMaterial = Material::Copper;
+    double chosenTemperature = 0;  // t, °C, of the state field; 0 where none is chosen
+    QString shownAdvice;           // what the advice label shows
     std::optional<carrier::CarrierReading> appliedCarrier;
     struct AppliedLoad {
         HeatLoad load;
@@ -147,6 +169,7 @@ private:
     std::optional<AppliedLoad> appliedLoad;
     QPointer<frmteplonositel> carrierWindow;
     QPointer<frmnagruzka> loadWindow;
+    FixturesTool* fixtures = nullptr;
 };
 
 // Runs an option's action whenever it becomes selected, by a click or from code.

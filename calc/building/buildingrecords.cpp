@@ -190,7 +190,7 @@ TableRecord copperRecord()
             QList<CatalogSize> sizes;
             for (const QString& outer : copper::outerDiameters())
                 for (const QString& wall : copper::walls(parseValue(outer)))
-                    sizes.append({outer + QStringLiteral(" × ") + wall, readBack(parseValue(outer) - 2 * parseValue(wall))});
+                    sizes.append({copper::designation(outer, wall), readBack(parseValue(outer) - 2 * parseValue(wall))});
             return sizes;
         });
 }

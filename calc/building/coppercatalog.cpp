@@ -55,4 +55,9 @@ QStringList walls(double outerDiameter)
     return {};
 }
 
+QString designation(const QString& outerDiameter, const QString& wall)
+{
+    return outerDiameter + QStringLiteral(" × ") + wall;
+}
+
 }  // namespace calc::building::copper

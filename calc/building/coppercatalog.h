@@ -8,5 +8,7 @@ namespace calc::building::copper {
 QStringList outerDiameters();
 // Walls of an outer diameter (compared for equality); empty when it is not in the catalog.
 QStringList walls(double outerDiameter);
+// The pipe as the lists name it together: "15 × 1.0".
+QString designation(const QString& outerDiameter, const QString& wall);
 
 }  // namespace calc::building::copper

@@ -1,30 +1,27 @@
 #pragma once
 
-#include "calc/screen/showncalculation.h"
+#include "calc/building/buildingscreen.h"
 #include "ui_frmtablII11.h"
 #include "widgets/diameterswitch.h"
-
-#include <QWidget>
 
 namespace calc::building {
 class PolymerScreen;
 }
 
 // Table II-11: metal-polymer PEX-AL-PEX pipes, СП 41-102-98 and СП 40-102-2000.
-class frmtablII11 : public QWidget {
+class frmtablII11 : public calc::building::BuildingScreen {
     Q_OBJECT
 public:
-    explicit frmtablII11(QWidget* parent = nullptr);
+    explicit frmtablII11(const calc::TableRecord& record, QWidget* parent = nullptr);
 
 private:
     void load();
-    void toggleOtherDiameter();
-    void chooseOuterDiameter();
-
-    calc::SizeQuery sizeQuery() const;
+    calc::building::SystemKind kind() const override;
+    QString chosenSize() const override;
+    bool chooseSize(const QString& designation) override;
+    void toggleOtherDiameter() override;
 
     Ui::frmtablII11 ui;
-    calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::building::PolymerScreen* polymer;
     widgets::DiameterSwitch diameterSwitch;
 };

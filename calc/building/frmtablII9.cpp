@@ -1,10 +1,7 @@
 #include "calc/building/frmtablII9.h"
 
 #include "calc/building/buildingpanel.h"
-#include "widgets/screenfit.h"
-#include "calc/building/buildingrecords.h"
 #include "calc/building/coppercatalog.h"
-#include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
@@ -16,13 +13,11 @@ namespace {
 const QString hotWaterTemperatureHint = QStringLiteral("для систем ГВС рекомендуется t=60°C");
 }  // namespace
 
-frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
+frmtablII9::frmtablII9(const TableRecord& record, QWidget* parent) : BuildingScreen(record, parent)
 {
     ui.setupUi(this);
-    shown = prepareCalculatorWindow(this, calc::building::copperRecord(), {ui.Command3, {ui.Label21}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.panel->flowInput(),
-                             [this] { return sizeQuery(); }, [this] { return ui.panel->heatingCarrier(kind()); }});
-    connect(ui.panel, &BuildingPanel::resultsCleared, shown, &ShownCalculation::forget);
+    bind({ui.panel, {{ui.Option1, ui.Option2, ui.Option3, ui.Option4}}, ui.Check13, ui.Text2, ui.Command3, {ui.Label21},
+          widgets::LinkStyle::DarkBlueWithTooltip, ui.selectSizeButton, ui.reportButton, ui.addSectionButton});
     ui.panel->setMaterial(Material::Copper);
     ui.Label7->hide();
     ui.Label8->hide();
@@ -37,10 +32,8 @@ frmtablII9::frmtablII9(QWidget* parent) : QWidget(parent)
     onSelected(ui.Option3, this, &frmtablII9::chooseHotWater);
     onSelected(ui.Option4, this, &frmtablII9::chooseHeating);
     connect(ui.panel, &BuildingPanel::temperatureChosen, this, &frmtablII9::chooseTemperature);
-    connect(ui.Check13, &QCheckBox::clicked, this, &frmtablII9::toggleOtherDiameter);
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII9::chooseOuterDiameter);
     connect(ui.Combo2, &QComboBox::activated, this, &frmtablII9::chooseWall);
-    connect(ui.panel, &BuildingPanel::calculateClicked, this, &frmtablII9::calculate);
     connect(ui.panel, &BuildingPanel::clearClicked, this, &frmtablII9::clearAll);
     // The sum of the last calculation stays on screen after a reset.
     connect(ui.panel, &BuildingPanel::resetClicked, ui.panel, &BuildingPanel::resetFittings);
@@ -71,6 +64,8 @@ void frmtablII9::load()
     panel->setCarrierCaptions(platform::Grey);
     panel->setTemperatureCaptions(platform::Grey);
     panel->clearResultTooltips({BuildingPanel::Result::Slope});
+    outerDiameter.clear();
+    wall.clear();
     ui.Label7->clear();
     ui.Label8->clear();
 }
@@ -152,16 +147,39 @@ void frmtablII9::toggleOtherDiameter()
 
 void frmtablII9::chooseOuterDiameter()
 {
-    ui.Label7->setText(ui.Combo1->currentText());
-    fillList(ui.Combo2, copper::walls(parseValue(ui.Label7->text())));
+    outerDiameter = ui.Combo1->currentText();
+    ui.Label7->setText(outerDiameter);
+    fillList(ui.Combo2, copper::walls(parseValue(outerDiameter)));
+    wall.clear();
     ui.Label8->clear();
 }
 
 void frmtablII9::chooseWall()
 {
-    ui.Label8->setText(ui.Combo2->currentText());
-    const double inner = parseValue(ui.Label7->text()) - 2 * parseValue(ui.Label8->text());
-    ui.Text2->setText(storedNumberText(inner));
+    wall = ui.Combo2->currentText();
+    ui.Label8->setText(wall);
+    showCatalogDiameter(chosenSize());
+}
+
+// The pipe is named by the outer diameter and wall the inner diameter was worked out from; the
+// wall is missing while none is chosen.
+QString frmtablII9::chosenSize() const { return copper::designation(outerDiameter, wall); }
+
+bool frmtablII9::chooseSize(const QString& designation)
+{
+    for (int item = 0; item < ui.Combo1->count(); ++item) {
+        const QString outer = ui.Combo1->itemText(item);
+        for (const QString& itsWall : copper::walls(parseValue(outer))) {
+            if (copper::designation(outer, itsWall) != designation)
+                continue;
+            ui.Combo1->setCurrentIndex(item);
+            chooseOuterDiameter();
+            chooseItem(ui.Combo2, itsWall);
+            chooseWall();
+            return true;
+        }
+    }
+    return false;
 }
 
 // Unlike the polymer screens, the temperature is forgotten while the list still shows it.
@@ -173,21 +191,4 @@ void frmtablII9::clearAll()
     panel->forgetTemperature();
     panel->clearInputs();
     panel->clearResultTooltips({BuildingPanel::Result::Advice, BuildingPanel::Result::Velocity});
-}
-
-// The pipe is named by the outer diameter and wall the inner diameter was worked out from.
-void frmtablII9::calculate()
-{
-    const QString size = ui.Label7->text() + QStringLiteral(" × ") + ui.Label8->text();
-    ui.panel->calculate(copperRecord(),
-                        {.table = 9, .conditions = sizeQuery(), .size = ui.Check13->isChecked() ? QString() : size,
-                         .diameterMm = parseValue(ui.Text2->text())},
-                        kind(), shown);
-}
-
-// System, then the temperature and heat carrier of the panel.
-SizeQuery frmtablII9::sizeQuery() const
-{
-    const int system = ui.Option2->isChecked() ? 1 : ui.Option3->isChecked() ? 2 : ui.Option4->isChecked() ? 3 : 0;
-    return ui.panel->sizeQuery(copperRecord(), {system});
 }

@@ -1,25 +1,27 @@
 #include "calc/building/polymerscreen.h"
 
 #include "calc/building/buildingpanel.h"
-#include "calc/common/valueparse.h"
-#include "calc/screen/showncalculation.h"
+#include "calc/building/buildingscreen.h"
 
-#include <QLineEdit>
+#include <QComboBox>
+#include <QLabel>
 
 namespace calc::building {
 
 PolymerScreen::PolymerScreen(BuildingPanel* panel, QRadioButton* coldWater, QRadioButton* hotWater,
-                             QRadioButton* heating, QLineEdit* innerDiameter)
+                             QRadioButton* heating, QComboBox* outerDiameters, QLabel* outerDiameterField,
+                             std::function<void(const QString&)> showDiameter)
     : QObject(panel), panel(panel), coldWater(coldWater), hotWater(hotWater), heating(heating),
-      innerDiameter(innerDiameter)
+      outerDiameters(outerDiameters), outerDiameterField(outerDiameterField), showDiameter(std::move(showDiameter))
 {
+    outerDiameterField->hide();
+    connect(outerDiameters, &QComboBox::activated, this, &PolymerScreen::chooseOuterDiameter);
     onSelected(coldWater, this, &PolymerScreen::chooseColdWater);
     onSelected(hotWater, this, &PolymerScreen::chooseHotWater);
     onSelected(heating, this, &PolymerScreen::chooseHeating);
     // A click on "вода" when it is already selected empties the carrier's inputs as well.
     connect(panel, &BuildingPanel::waterChosen, this, &PolymerScreen::chooseWater);
     connect(panel, &BuildingPanel::temperatureChosen, panel, &BuildingPanel::takeTemperature);
-    connect(panel, &BuildingPanel::calculateClicked, this, &PolymerScreen::calculate);
     connect(panel, &BuildingPanel::clearClicked, this, &PolymerScreen::clearAll);
     connect(panel, &BuildingPanel::resetClicked, this, &PolymerScreen::reset);
 }
@@ -41,8 +43,6 @@ void PolymerScreen::load()
     panel->fillTemperatures(temperatures(panel->material(), SystemKind::Heating));
     panel->disableCarrierInputs();
 }
-
-int PolymerScreen::systemPosition() const { return hotWater->isChecked() ? 1 : heating->isChecked() ? 2 : 0; }
 
 SystemKind PolymerScreen::kind() const
 {
@@ -133,20 +133,23 @@ void PolymerScreen::reset()
     panel->resetFittings();
 }
 
-void PolymerScreen::calculate()
+void PolymerScreen::chooseOuterDiameter()
 {
-    CalculationRequest asked = request();
-    asked.diameterMm = parseValue(innerDiameter->text());
-    panel->calculate(record, asked, kind(), shown);
+    outerDiameterField->setText(outerDiameters->currentText());
+    showDiameter(outerDiameters->currentText());
 }
 
-void PolymerScreen::publishTo(TableRecord screenRecord, ShownCalculation* shownCalculation,
-                              std::function<CalculationRequest()> screenRequest)
+QString PolymerScreen::chosenSize() const
 {
-    record = std::move(screenRecord);
-    shown = shownCalculation;
-    request = std::move(screenRequest);
-    connect(panel, &BuildingPanel::resultsCleared, shown, &ShownCalculation::forget);
+    return outerDiameters->currentIndex() < 0 ? QString() : outerDiameters->currentText();
+}
+
+bool PolymerScreen::chooseSize(const QString& designation)
+{
+    if (!chooseItem(outerDiameters, designation))
+        return false;
+    chooseOuterDiameter();
+    return true;
 }
 
 }  // namespace calc::building

@@ -1,38 +1,33 @@
 #pragma once
 
 #include "calc/building/buildinghydraulics.h"
-#include "calc/common/tablerecord.h"
 
 #include <QObject>
 #include <functional>
 
-class QLineEdit;
+class QComboBox;
+class QLabel;
 class QRadioButton;
-
-namespace calc {
-class ShownCalculation;
-}
 
 namespace calc::building {
 
 class BuildingPanel;
 
 // What the PEX and the PEX-AL-PEX screens do alike: their three system options, the heat
-// carrier, the temperature, "Очистить", "Сброс" and "Рассчитать". Each screen adds its own
-// diameter panel.
+// carrier, the temperature, "Очистить", "Сброс" and the list of outer diameters that names the
+// pipe. Each screen adds what fills the list.
 class PolymerScreen : public QObject {
 public:
+    // `showDiameter` writes the calculation diameter of the size of this name.
     PolymerScreen(BuildingPanel* panel, QRadioButton* coldWater, QRadioButton* hotWater, QRadioButton* heating,
-                  QLineEdit* innerDiameter);
+                  QComboBox* outerDiameters, QLabel* outerDiameterField,
+                  std::function<void(const QString&)> showDiameter);
 
     // The load steps both screens share.
     void load();
-    // The screen's record, where a calculation is shown, and the request of the screen's
-    // conditions and size.
-    void publishTo(TableRecord record, ShownCalculation* shown, std::function<CalculationRequest()> request);
-    // The system's position among the options, as the records count it.
-    int systemPosition() const;
     SystemKind kind() const;
+    QString chosenSize() const;
+    bool chooseSize(const QString& designation);
 
 private:
     void chooseColdWater();
@@ -43,16 +38,15 @@ private:
     void clearResults();
     void clearAll();
     void reset();
-    void calculate();
+    void chooseOuterDiameter();
 
     BuildingPanel* panel;
     QRadioButton* coldWater;
     QRadioButton* hotWater;
     QRadioButton* heating;
-    QLineEdit* innerDiameter;
-    TableRecord record;
-    ShownCalculation* shown = nullptr;
-    std::function<CalculationRequest()> request;
+    QComboBox* outerDiameters;
+    QLabel* outerDiameterField;  // the state field of the last outer diameter chosen
+    std::function<void(const QString&)> showDiameter;
 };
 
 }  // namespace calc::building

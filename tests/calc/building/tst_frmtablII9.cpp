@@ -1,4 +1,5 @@
 #include "calc/building/frmtablII9.h"
+#include "calc/building/buildingrecords.h"
 #include "tests/calc/building/documentlink.h"
 #include "tests/common/uitest.h"
 
@@ -56,7 +57,7 @@ private:
 private slots:
     void init()
     {
-        w = new frmtablII9;
+        w = new frmtablII9(calc::building::copperRecord());
         w->show();
         takeMessages();
     }

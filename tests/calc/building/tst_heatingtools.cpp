@@ -1,6 +1,7 @@
 #include "calc/building/frmtablII10.h"
 #include "calc/building/frmtablII11.h"
 #include "calc/building/frmtablII9.h"
+#include "calc/building/buildingrecords.h"
 #include "calc/screen/showncalculation.h"
 #include "tests/common/uitest.h"
 
@@ -21,11 +22,11 @@ private:
     {
         delete w;
         if (table == 9)
-            w = new frmtablII9;
+            w = new frmtablII9(calc::building::copperRecord());
         else if (table == 10)
-            w = new frmtablII10;
+            w = new frmtablII10(calc::building::pexRecord());
         else
-            w = new frmtablII11;
+            w = new frmtablII11(calc::building::pexAlPexRecord());
         w->show();
         takeMessages();
     }

@@ -1,4 +1,5 @@
 #include "calc/building/frmtablII10.h"
+#include "calc/building/buildingrecords.h"
 #include "calc/building/fittingdrawing.h"
 #include "calc/building/frmtablII11.h"
 #include "tests/calc/building/documentlink.h"
@@ -40,7 +41,8 @@ private:
     void open(int table)
     {
         delete w;
-        w = table == 10 ? static_cast<QWidget*>(new frmtablII10) : new frmtablII11;
+        w = table == 10 ? static_cast<QWidget*>(new frmtablII10(calc::building::pexRecord()))
+                        : new frmtablII11(calc::building::pexAlPexRecord());
         w->show();
         takeMessages();
     }
