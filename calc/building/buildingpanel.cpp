@@ -459,6 +459,8 @@ QLineEdit* BuildingPanel::flowInput() const { return ui->Text1; }
 SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices chosen) const
 {
     const int temperatureCondition = int(chosen.size());
+    // Cold water takes no temperature, whatever the screen keeps for the next system.
+    const bool temperatureOffered = !record.conditions.value(temperatureCondition).choices(chosen).isEmpty();
     chosen << choicePosition(record, temperatureCondition, chosen, temperature());
     const bool carrierOffered = !record.conditions.value(temperatureCondition + 1).choices(chosen).isEmpty();
     chosen << (waterSelected() ? 0 : 1);
@@ -469,7 +471,7 @@ SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices c
         query.carrierDensity = parseValue(ui->Text3->text());
     }
     query.flow = typedFlow(ui->Text1, ui->Option5);
-    if (temperature() != 0)
+    if (temperatureOffered && temperature() != 0)
         query.temperature = temperature();
     return query;
 }

@@ -117,8 +117,11 @@ bool BuildingScreen::apply(const CalculationRequest& asked)
         if (position >= items.size() || !controls.panel->chooseTemperature(items.at(position)))
             return false;
     }
-    return controls.panel->applyCarrierChoice(asked, choiceAt(chosen, temperature + 1)) && applySize(asked)
-           && controls.panel->applySection(asked);
+    // A carrier chosen where the system takes none (kept from heating) is left as the screen has it.
+    const int carrier = temperature + 1;
+    const bool carrierOffered = !record.conditions.value(carrier).choices(chosen.mid(0, carrier)).isEmpty();
+    return controls.panel->applyCarrierChoice(asked, carrierOffered ? choiceAt(chosen, carrier) : -1)
+           && applySize(asked) && controls.panel->applySection(asked);
 }
 
 bool BuildingScreen::applySize(const CalculationRequest& asked)
