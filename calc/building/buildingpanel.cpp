@@ -124,13 +124,9 @@ void BuildingPanel::forgetTemperature()
     ui->Label12->clear();
 }
 
-// A kept section may name "57" where the list shows "57,0".
 bool BuildingPanel::chooseTemperature(const QString& item)
 {
-    int position = ui->Combo3->findText(item);
-    for (int k = 0; position < 0 && k < ui->Combo3->count(); ++k)
-        if (parseValue(ui->Combo3->itemText(k)) == parseValue(item))
-            position = k;
+    const int position = ui->Combo3->findText(item);
     if (position < 0)
         return false;
     ui->Combo3->setCurrentIndex(position);

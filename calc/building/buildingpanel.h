@@ -60,8 +60,7 @@ public:
     void takeTemperature();
     void forgetTemperature();
     double temperature() const { return chosenTemperature; }
-    // The item of this name, or of its value, chosen as a click in the list chooses it; false
-    // where the list has none.
+    // The item of this name chosen as a click in the list chooses it; false where it has none.
     bool chooseTemperature(const QString& item);
     void setTemperatureCaptions(platform::PaletteIndex colour);
 

@@ -111,7 +111,7 @@ bool BuildingScreen::apply(const CalculationRequest& asked)
     for (int condition = 0; condition < temperature; ++condition)
         if (!chooseOption(controls.conditionOptions.at(condition), choiceAt(chosen, condition)))
             return false;
-    // The temperature is named as the record names it: the list may offer fewer items.
+    // The temperature by the name the record gives its position.
     if (const int position = choiceAt(chosen, temperature); position >= 0) {
         const QStringList items = record.conditions.value(temperature).choices(chosen.mid(0, temperature));
         if (position >= items.size() || !controls.panel->chooseTemperature(items.at(position)))
