@@ -1,4 +1,5 @@
 #include "calc/castiron_cement/frmtablII3.h"
+#include "calc/registry/tables.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ const QString diameterZero = QStringLiteral("диаметр не может ра
 
 std::unique_ptr<frmtablII3> openScreen()
 {
-    auto screen = std::make_unique<frmtablII3>();
+    auto screen = std::make_unique<frmtablII3>(calc::table(3));
     screen->show();
     return screen;
 }

@@ -1,4 +1,5 @@
 #include "calc/castiron_cement/frmtablII4.h"
+#include "calc/registry/tables.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ const QString justified200 =
 
 std::unique_ptr<frmtablII4> openScreen()
 {
-    auto screen = std::make_unique<frmtablII4>();
+    auto screen = std::make_unique<frmtablII4>(calc::table(4));
     screen->show();
     return screen;
 }

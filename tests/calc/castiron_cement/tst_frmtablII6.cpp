@@ -1,4 +1,5 @@
 #include "calc/castiron_cement/frmtablII6.h"
+#include "calc/registry/tables.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ const QString typedDiameterTip = QStringLiteral("расчетный внутре
 
 std::unique_ptr<frmtablII6> openScreen()
 {
-    auto screen = std::make_unique<frmtablII6>();
+    auto screen = std::make_unique<frmtablII6>(calc::table(6));
     screen->show();
     return screen;
 }

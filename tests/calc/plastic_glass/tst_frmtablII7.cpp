@@ -1,4 +1,5 @@
 #include "calc/plastic_glass/frmtablII7.h"
+#include "calc/registry/tables.h"
 #include "platform/palette.h"
 #include "tests/common/uitest.h"
 
@@ -38,7 +39,7 @@ private:
 
 void tst_frmtablII7::init()
 {
-    window = std::make_unique<frmtablII7>();
+    window = std::make_unique<frmtablII7>(calc::table(7));
     window->show();
     takeMessages();
 }

@@ -1,4 +1,5 @@
 #include "calc/plastic_glass/frmtablII8.h"
+#include "calc/registry/tables.h"
 #include "platform/palette.h"
 #include "tests/common/uitest.h"
 
@@ -36,7 +37,7 @@ private:
 
 void tst_frmtablII8::init()
 {
-    window = std::make_unique<frmtablII8>();
+    window = std::make_unique<frmtablII8>(calc::table(8));
     window->show();
     takeMessages();
 }
