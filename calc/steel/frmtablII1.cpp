@@ -1,7 +1,6 @@
 #include "calc/steel/frmtablII1.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/common/valueparse.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/steel/watergascatalog.h"
 #include "widgets/screenfit.h"
@@ -53,7 +52,7 @@ void frmtablII1::chooseOuterDiameter()
 void frmtablII1::chooseWall()
 {
     const auto chosen = steel.chooseWall();
-    ui.Label18->setText(watergas::series(parseValue(ui.Label17->text()), chosen.wall));
+    ui.Label18->setText(watergas::series(watergas::nominalSize(chosen.outer), chosen.wall));
 }
 
 void frmtablII1::toggleOtherDiameter()

@@ -129,8 +129,9 @@ public:
     }
 
     struct ChosenWall {
-        double wall;  // mm
-        double bore;  // calculation diameter, mm
+        double outer;  // mm
+        double wall;   // mm
+        double bore;   // calculation diameter, mm
     };
     // Wall chosen from the list: keeps it and writes the calculation diameter of the pipe into
     // the diameter input.
@@ -140,7 +141,7 @@ public:
         const auto pipe = sizeNamed(sizes(), chosenPipe());
         const double bore = pipe ? pipe->calculationDiameterMm : 0.0;
         ui.Text2->setText(storedNumberText(bore));
-        return {parseValue(wall), bore};
+        return {parseValue(outerDiameter), parseValue(wall), bore};
     }
 
     // The other-diameter box: the typed-diameter state that every click passes through, and the
