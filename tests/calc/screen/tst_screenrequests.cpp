@@ -72,27 +72,30 @@ private slots:
         QTest::addColumn<double>("length");     // 0 for a find alone
         QTest::addColumn<bool>("localLosses");
         QTest::addColumn<QByteArrayList>("labels");  // v, 1000i
+        QTest::addColumn<bool>("typedBefore");  // the screen left with a typed diameter, its catalog options disabled
 
         const QByteArrayList classic{"Label1", "Label2"};
         const QByteArrayList shifted{"Label3", "Label4"};
-        QTest::newRow("II-1 local losses") << 1 << QList<int>{0, 0, -1, 0} << "21.3 × 2.8" << 0.0 << 0.3 << false << 10.0 << true << classic;
-        QTest::newRow("II-1 new, hot water, find") << 1 << QList<int>{1, 1, 2, 1} << "26.8 × 2.5" << 0.0 << 2.0 << true << 0.0 << false << classic;
-        QTest::newRow("II-1 typed, fire-fighting") << 1 << QList<int>{0, 0, -1, 3} << "" << 20.0 << 0.5 << false << 12.0 << false << classic;
-        QTest::newRow("II-2 new, hot water") << 2 << QList<int>{1, 1, 0, 2} << "57 × 3.5" << 0.0 << 3.0 << true << 25.0 << true << classic;
-        QTest::newRow("II-2 typed with every digit") << 2 << QList<int>{0, 0, -1, 0} << "" << 12.3456789012345449 << 0.31 << false << 7.5 << false << classic;
-        QTest::newRow("II-3 class А, new") << 3 << QList<int>{1, 1} << "600" << 0.0 << 400.0 << false << 50.0 << false << shifted;
-        QTest::newRow("II-3 typed") << 3 << QList<int>{0, 1} << "" << 100.0 << 25.2 << true << 0.0 << false << shifted;
-        QTest::newRow("II-4 type 2, ВТ9") << 4 << QList<int>{1, 1} << "250" << 0.0 << 30.0 << false << 40.0 << false << classic;
-        QTest::newRow("II-4 ВТ15 of type 3, no row") << 4 << QList<int>{2, 3} << "200" << 0.0 << 30.0 << false << 0.0 << false << classic;
-        QTest::newRow("II-4 typed") << 4 << QList<int>{0, 0} << "" << 150.5 << 20.0 << false << 30.0 << false << classic;
-        QTest::newRow("II-5 ПЭ100 SDR17") << 5 << QList<int>{3, 4} << "110" << 0.0 << 5.0 << false << 100.0 << false << shifted;
-        QTest::newRow("II-5 typed") << 5 << QList<int>{2, -1} << "" << 87.5 << 4.2 << true << 60.0 << false << shifted;
-        QTest::newRow("II-6 catalog") << 6 << QList<int>{} << "800" << 0.0 << 700.0 << false << 10.0 << false << classic;
-        QTest::newRow("II-6 typed, m³/h") << 6 << QList<int>{} << "" << 750.0 << 1800.0 << true << 0.0 << false << classic;
-        QTest::newRow("II-7 catalog") << 7 << QList<int>{} << "215" << 0.0 << 20.0 << false << 15.0 << false << classic;
-        QTest::newRow("II-7 typed") << 7 << QList<int>{} << "" << 150.0 << 20.0 << false << 0.0 << false << classic;
-        QTest::newRow("II-8 catalog") << 8 << QList<int>{} << "93" << 0.0 << 2.0 << false << 12.0 << false << classic;
-        QTest::newRow("II-8 typed") << 8 << QList<int>{} << "" << 80.0 << 3.0 << false << 5.0 << false << classic;
+        QTest::newRow("II-1 local losses") << 1 << QList<int>{0, 0, -1, 0} << "21.3 × 2.8" << 0.0 << 0.3 << false << 10.0 << true << classic << false;
+        QTest::newRow("II-1 new, hot water, find") << 1 << QList<int>{1, 1, 2, 1} << "26.8 × 2.5" << 0.0 << 2.0 << true << 0.0 << false << classic << false;
+        QTest::newRow("II-1 typed, fire-fighting") << 1 << QList<int>{0, 0, -1, 3} << "" << 20.0 << 0.5 << false << 12.0 << false << classic << false;
+        QTest::newRow("II-2 new, hot water") << 2 << QList<int>{1, 1, 0, 2} << "57 × 3.5" << 0.0 << 3.0 << true << 25.0 << true << classic << false;
+        QTest::newRow("II-2 typed with every digit") << 2 << QList<int>{0, 0, -1, 0} << "" << 12.3456789012345449 << 0.31 << false << 7.5 << false << classic << false;
+        QTest::newRow("II-3 class А, new") << 3 << QList<int>{1, 1} << "600" << 0.0 << 400.0 << false << 50.0 << false << shifted << false;
+        QTest::newRow("II-3 class А after a typed diameter") << 3 << QList<int>{1, 0} << "500" << 0.0 << 150.0 << false << 0.0 << false << shifted << true;
+        QTest::newRow("II-3 typed") << 3 << QList<int>{0, 1} << "" << 100.0 << 25.2 << true << 0.0 << false << shifted << false;
+        QTest::newRow("II-4 type 2, ВТ9") << 4 << QList<int>{1, 1} << "250" << 0.0 << 30.0 << false << 40.0 << false << classic << false;
+        QTest::newRow("II-4 ВТ15 of type 3, no row") << 4 << QList<int>{2, 3} << "200" << 0.0 << 30.0 << false << 0.0 << false << classic << false;
+        QTest::newRow("II-4 typed") << 4 << QList<int>{0, 0} << "" << 150.5 << 20.0 << false << 30.0 << false << classic << false;
+        QTest::newRow("II-5 ПЭ100 SDR17") << 5 << QList<int>{3, 4} << "110" << 0.0 << 5.0 << false << 100.0 << false << shifted << false;
+        QTest::newRow("II-5 ПЭ63 SDR26 after a typed diameter") << 5 << QList<int>{1, 1} << "250" << 0.0 << 40.0 << false << 20.0 << false << shifted << true;
+        QTest::newRow("II-5 typed") << 5 << QList<int>{2, -1} << "" << 87.5 << 4.2 << true << 60.0 << false << shifted << false;
+        QTest::newRow("II-6 catalog") << 6 << QList<int>{} << "800" << 0.0 << 700.0 << false << 10.0 << false << classic << false;
+        QTest::newRow("II-6 typed, m³/h") << 6 << QList<int>{} << "" << 750.0 << 1800.0 << true << 0.0 << false << classic << false;
+        QTest::newRow("II-7 catalog") << 7 << QList<int>{} << "215" << 0.0 << 20.0 << false << 15.0 << false << classic << false;
+        QTest::newRow("II-7 typed") << 7 << QList<int>{} << "" << 150.0 << 20.0 << false << 0.0 << false << classic << false;
+        QTest::newRow("II-8 catalog") << 8 << QList<int>{} << "93" << 0.0 << 2.0 << false << 12.0 << false << classic << false;
+        QTest::newRow("II-8 typed") << 8 << QList<int>{} << "" << 80.0 << 3.0 << false << 5.0 << false << classic << false;
     }
     void appliedRequestIsShown()
     {
@@ -105,6 +108,7 @@ private slots:
         QFETCH(double, length);
         QFETCH(bool, localLosses);
         QFETCH(QByteArrayList, labels);
+        QFETCH(bool, typedBefore);
         const calc::TableRecord record = recordOf(table);
         calc::CalculationRequest request{.table = table, .size = size, .diameterMm = diameter};
         request.conditions.chosen = chosen;
@@ -117,6 +121,8 @@ private slots:
 
         std::unique_ptr<QWidget> window = openScreen(record);
         window->show();
+        if (typedBefore)
+            click(window.get(), "Check1");
         auto* screen = dynamic_cast<calc::CalculatorScreen*>(window.get());
         QVERIFY(screen && screen->apply(request));
         QCOMPARE(takeMessages(), QStringList());
