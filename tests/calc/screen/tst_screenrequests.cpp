@@ -147,6 +147,45 @@ private slots:
             QVERIFY(std::abs(shownNumber(window.get(), "Label10") - *outcome.figures.headLoss) <= 5e-4 + 1e-12);
     }
 
+    // A section whose own find stops shows the head loss the table calculates of its request with
+    // the last find that went through.
+    void sectionAfterFailedFind_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QList<int>>("chosen");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("II-1") << 1 << QList<int>{0, 1, 3, 1} << "33.5 × 3.2";
+        QTest::newRow("II-3") << 3 << QList<int>{0, 0} << "150";
+        QTest::newRow("II-5") << 5 << QList<int>{2, 3} << "160";
+        QTest::newRow("II-7") << 7 << QList<int>{} << "90";
+    }
+    void sectionAfterFailedFind()
+    {
+        QFETCH(int, table);
+        QFETCH(QList<int>, chosen);
+        QFETCH(QString, size);
+        const calc::TableRecord record = recordOf(table);
+        calc::CalculationRequest found{.table = table, .size = size};
+        found.conditions = {chosen, {1.5, calc::FlowUnit::LitresPerSecond}};
+        found.diameterMm = calc::sizeNamed(record.sizes(chosen), size).value().calculationDiameterMm;
+        std::unique_ptr<QWidget> window = openScreen(record);
+        window->show();
+        QVERIFY(dynamic_cast<calc::CalculatorScreen*>(window.get())->apply(found));
+        pasteInto(window.get(), "Text1", "");
+        pasteInto(window.get(), "Text3", "35");
+        click(window.get(), "Command3");
+        QCOMPARE(takeMessages(), QStringList{QStringLiteral("расход не должен равняться нулю!\r введите значение расхода")});
+
+        calc::CalculationRequest section = found;
+        section.conditions.flow.value = 0;
+        section.length = 35;
+        section.lastFound = std::make_shared<const calc::CalculationRequest>(found);
+        const calc::CalculationOutcome outcome = record.calculate(section);
+        QCOMPARE(outcome.failed, calc::Check::FlowZero);
+        QVERIFY(*outcome.figures.headLoss > 0);
+        QVERIFY(std::abs(shownNumber(window.get(), "Label10") - *outcome.figures.headLoss) <= 5e-4 + 1e-12);
+    }
+
     // A choice the screen does not offer is refused.
     void requestNotTaken_data()
     {
