@@ -18,14 +18,9 @@
 
 namespace {
 
-template <class Calculator>
-QWidget* create()
-{
-    return new Calculator;
-}
-
+// A calculator given its table's record.
 template <class Calculator, int number>
-QWidget* createWithRecord()
+QWidget* createOfTable()
 {
     return new Calculator(calc::table(number));
 }
@@ -37,9 +32,9 @@ QWidget* createCalculator(int number)
     using Create = QWidget* (*)();
     // The windows of the tables of calc::tables(), in the same order.
     static constexpr std::array<Create, calc::tableCount> windows = {
-        create<frmtablII1>, create<frmtablII2>, create<frmtablII3>,  create<frmtablII4>,
-        create<frmtablII5>, create<frmtablII6>, create<frmtablII7>,  create<frmtablII8>,
-        createWithRecord<frmtablII9, 9>, createWithRecord<frmtablII10, 10>, createWithRecord<frmtablII11, 11>};
+        createOfTable<frmtablII1, 1>, createOfTable<frmtablII2, 2>, createOfTable<frmtablII3, 3>, createOfTable<frmtablII4, 4>,
+        createOfTable<frmtablII5, 5>, createOfTable<frmtablII6, 6>, createOfTable<frmtablII7, 7>, createOfTable<frmtablII8, 8>,
+        createOfTable<frmtablII9, 9>, createOfTable<frmtablII10, 10>, createOfTable<frmtablII11, 11>};
     return number >= 1 && number <= calc::tableCount ? windows[number - 1]() : nullptr;
 }
 

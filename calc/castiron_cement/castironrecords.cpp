@@ -25,13 +25,18 @@ CalculationInput nominalSizeInput(CalculationInput input, const CalculationReque
     return input;
 }
 
+// tableOutcome is the table's calculation, which calculates the last find of the request again.
 template <class CalculationInput>
 CalculationOutcome nominalSizeOutcome(const CalculationInput& input, const CalculationRequest& request,
-                                      nominalsize::Result (*calculate)(const CalculationInput&), const EconomicTable& table,
+                                      nominalsize::Result (*calculate)(const CalculationInput&),
+                                      CalculationOutcome (*tableOutcome)(const CalculationRequest&),
+                                      const EconomicTable& table,
                                       const std::function<AdviceLabelWrites(double flow)>& adviceForNoBand)
 {
     const nominalsize::Result result = calculate(input);
-    CalculationOutcome outcome = simple::withSection(result.failed, result.figures, result.advice.text, request.length);
+    const double lastFound = result.failed ? lastFoundThousandI(request, tableOutcome) : 0;
+    CalculationOutcome outcome =
+        simple::withSection(result.failed, result.figures, result.advice.text, request.length, lastFound);
     outcome.adviceLabel = result.advice;
     if (result.sizeCaption)
         outcome.shownSize = ShownSize{*result.sizeCaption, result.size, result.diameterTooltip.value_or(QString())};
@@ -49,7 +54,8 @@ castiron::CalculationInput castIronInput(const CalculationRequest& request)
 CalculationOutcome castIronOutcome(const CalculationRequest& request)
 {
     const castiron::CalculationInput input = castIronInput(request);
-    CalculationOutcome outcome = nominalSizeOutcome(input, request, castiron::calculate, castiron::economicTable(),
+    CalculationOutcome outcome = nominalSizeOutcome(input, request, castiron::calculate, castIronOutcome,
+                                                    castiron::economicTable(),
                                                     [](double flow) { return castiron::advice(flow, std::nullopt); });
     if (outcome.figures.velocity && input.condition == castiron::Condition::NonNew)
         outcome.branch = castiron::fastFormula(*outcome.figures.velocity) ? FormulaBranch::CastIronFast
@@ -63,7 +69,7 @@ CalculationOutcome asbestosCementOutcome(const CalculationRequest& request)
     input.type = choiceAt(request.conditions.chosen, 0) + 1;
     input.pressureClass = asbestoscement::PressureClass(choiceAt(request.conditions.chosen, 1));
     return nominalSizeOutcome(nominalSizeInput(input, request), request, asbestoscement::calculate,
-                              asbestoscement::economicTable(),
+                              asbestosCementOutcome, asbestoscement::economicTable(),
                               [](double flow) { return asbestoscement::advice(flow, noBandSize); });
 }
 
@@ -123,8 +129,12 @@ TableRecord asbestosCementRecord()
                 // A size the catalog does not hold in this class and type is calculated with its
                 // nominal size, as the calculator does.
                 for (const QString& item : asbestoscement::sizes(type)) {
-                    const int inner = innerDiameter(parseValue(item), PressureClass(pressureClass), type);
-                    sizes.append({item, inner > 0 ? double(inner) : parseValue(item)});
+                    const double size = parseValue(item);
+                    const int inner = innerDiameter(size, PressureClass(pressureClass), type);
+                    if (inner > 0)
+                        sizes.append({item, double(inner), pipeTooltip(int(size), PressureClass(pressureClass), type)});
+                    else
+                        sizes.append({item, size});
                 }
                 return sizes;
             },

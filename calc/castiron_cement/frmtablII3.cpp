@@ -1,40 +1,57 @@
 #include "calc/castiron_cement/frmtablII3.h"
 
-#include "calc/castiron_cement/castironcalculation.h"
-#include "calc/castiron_cement/castironrecords.h"
 #include "calc/common/messages.h"
+#include "calc/screen/classicrequest.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::castiron;
 
-frmtablII3::frmtablII3(QWidget* parent) : QWidget(parent)
+frmtablII3::frmtablII3(const TableRecord& record, QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::castIronRecord(), {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip,
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},
                       .typedCaptions = {ui.Label12, ui.Label13}, .catalogOnly = {ui.Option3, ui.Option4}};
-    findControls = {.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .diameter = ui.Text2,
-                    .flow = ui.Text1, .velocity = ui.Label3, .thousandI = ui.Label4, .advice = ui.Label7,
-                    .length = ui.Text3, .headLoss = ui.Label10, .shown = shown};
+    nominal = new nominalsize::FindPanel({.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .sizeList = ui.Combo1,
+                                          .diameter = ui.Text2, .otherDiameter = ui.Check1, .flow = ui.Text1,
+                                          .litresPerSecond = ui.Option5, .cubicMetresPerHour = ui.Option6,
+                                          .velocity = ui.Label3, .thousandI = ui.Label4, .advice = ui.Label7,
+                                          .length = ui.Text3, .headLoss = ui.Label10, .shown = shown},
+                                         record, messages::diameterZero, [this] { return sizeQuery(); });
 
     for (auto* option : {ui.Option3, ui.Option4})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
                 chooseClass();
         });
-    connect(ui.Combo1, &QComboBox::activated, this, [this] { ui.Label5->setText(ui.Combo1->currentText()); });
+    connect(ui.Combo1, &QComboBox::activated, this, [this] { nominal->chooseSize(ui.Combo1->currentText()); });
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII3::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { calculate(false); }, [this] { clearAll(); }, [this] { calculate(true); },
+                          {[this] { nominal->calculate(false); }, [this] { clearAll(); }, [this] { nominal->calculate(true); },
                            [this] { clearSection(); }});
 
     load();
     // The class options come before the list in the Tab order, but the size is what a user picks first.
     ui.Combo1->setFocus();
+}
+
+CalculationRequest frmtablII3::request() const { return nominal->request(); }
+
+bool frmtablII3::apply(const CalculationRequest& request)
+{
+    return nominal->apply(request, [this](const ConditionChoices& chosen) { return setConditions(chosen); },
+                          [this] { nominal->chooseSize(ui.Combo1->currentText()); });
+}
+
+// Class, then pipe condition.
+bool frmtablII3::setConditions(const ConditionChoices& chosen)
+{
+    return classic::selectOption({ui.Option3, ui.Option4}, choiceAt(chosen, 0))
+           && classic::selectOption({ui.Option1, ui.Option2}, choiceAt(chosen, 1));
 }
 
 Condition frmtablII3::condition() const { return ui.Option2->isChecked() ? Condition::New : Condition::NonNew; }
@@ -57,7 +74,7 @@ void frmtablII3::load()
     fillList(ui.Combo1, sizes(PipeClass::LA));
 }
 
-// The chosen size stays in Label5: until another is chosen, the find keeps using it.
+// The chosen size stays: until another is chosen, the find keeps using it.
 void frmtablII3::chooseClass() { fillList(ui.Combo1, sizes(ui.Option3->isChecked() ? PipeClass::LA : PipeClass::A)); }
 
 // Unticked, the whole load runs again: the condition and the flow unit go back to their defaults.
@@ -66,14 +83,6 @@ void frmtablII3::toggleOtherDiameter()
     diameterSwitch.enterTypedDiameterMode();
     if (!ui.Check1->isChecked())
         load();
-}
-
-// A failed find leaves the 1000i of the last successful one, which a section then uses.
-void frmtablII3::calculate(bool section)
-{
-    nominalsize::calculate(findControls,
-                           nominalsize::request(findControls, 3, sizeQuery(), ui.Check1->isChecked(), section),
-                           messages::diameterZero, Label15);
 }
 
 void frmtablII3::clearAll()

@@ -1,9 +1,7 @@
 #include "calc/castiron_cement/frmtablII4.h"
 
-#include "calc/castiron_cement/asbestoscementcalculation.h"
-#include "calc/castiron_cement/castironrecords.h"
 #include "calc/common/numbertext.h"
-#include "calc/common/valueparse.h"
+#include "calc/screen/classicrequest.h"
 #include "calc/screen/screenwidgets.h"
 #include "platform/palette.h"
 #include "widgets/documentlink.h"
@@ -19,18 +17,21 @@ const QString noSizeChosen = QStringLiteral(
 
 }  // namespace
 
-frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
+frmtablII4::frmtablII4(const TableRecord& record, QWidget* parent) : QWidget(parent), record(record)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::asbestosCementRecord(), {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip,
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},
                       .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
                                       ui.Option7, ui.Frame1, ui.Frame2}};
-    findControls = {.window = this, .sizeCaption = ui.Label4, .size = ui.Label3, .diameter = ui.Text2,
-                    .flow = ui.Text1, .velocity = ui.Label1, .thousandI = ui.Label2, .advice = ui.Label7,
-                    .length = ui.Text3, .headLoss = ui.Label10, .shown = shown};
+    nominal = new nominalsize::FindPanel({.window = this, .sizeCaption = ui.Label4, .size = ui.Label3, .sizeList = ui.Combo1,
+                                          .diameter = ui.Text2, .otherDiameter = ui.Check1, .flow = ui.Text1,
+                                          .litresPerSecond = ui.Option8, .cubicMetresPerHour = ui.Option9,
+                                          .velocity = ui.Label1, .thousandI = ui.Label2, .advice = ui.Label7,
+                                          .length = ui.Text3, .headLoss = ui.Label10, .shown = shown},
+                                         record, noSizeChosen, [this] { return sizeQuery(); });
 
     const auto onSelected = [this](QRadioButton* option, void (frmtablII4::*action)()) {
         connect(option, &QRadioButton::toggled, this, [this, action](bool on) {
@@ -46,13 +47,28 @@ frmtablII4::frmtablII4(QWidget* parent) : QWidget(parent)
     connect(ui.Combo1, &QComboBox::activated, this, &frmtablII4::chooseSize);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII4::toggleOtherDiameter);
     connectClassicButtons(this, {ui.Command2, ui.Command1, ui.Command3, ui.Command4, ui.Text1, ui.Text3, shown},
-                          {[this] { calculate(false); }, [this] { clearAll(); }, [this] { calculate(true); },
+                          {[this] { nominal->calculate(false); }, [this] { clearAll(); }, [this] { nominal->calculate(true); },
                            [this] { clearSection(); }});
 
     load();
     // The class and type options come before the list in the Tab order, but the size is what a
     // user picks first.
     ui.Combo1->setFocus();
+}
+
+CalculationRequest frmtablII4::request() const { return nominal->request(); }
+
+bool frmtablII4::apply(const CalculationRequest& request)
+{
+    return nominal->apply(request, [this](const ConditionChoices& chosen) { return setConditions(chosen); },
+                          [this] { chooseSize(); });
+}
+
+// Type, then class.
+bool frmtablII4::setConditions(const ConditionChoices& chosen)
+{
+    return classic::selectOption({ui.Option1, ui.Option2, ui.Option3}, choiceAt(chosen, 0))
+           && classic::selectOption({ui.Option4, ui.Option5, ui.Option6, ui.Option7}, choiceAt(chosen, 1));
 }
 
 bool frmtablII4::anyClassChosen() const
@@ -128,14 +144,15 @@ void frmtablII4::chooseType3()
         fillList(ui.Combo1, sizes(3));
 }
 
+// A size without a catalog row of this class and type shows 0 and leaves the tooltip.
 void frmtablII4::chooseSize()
 {
-    ui.Label3->setText(ui.Combo1->currentText());
-    const double size = parseValue(ui.Label3->text());
-    const int inner = innerDiameter(size, pressureClass(), sizeType());
-    if (inner > 0)
-        ui.Frame3->setToolTip(pipeTooltip(int(size), pressureClass(), sizeType()));
-    ui.Text2->setText(storedNumberText(inner));
+    nominal->chooseSize(ui.Combo1->currentText());
+    const auto size = sizeNamed(record.sizes(sizeQuery().chosen), ui.Combo1->currentText());
+    const bool catalogRow = size && !size->description.isEmpty();
+    if (catalogRow)
+        ui.Frame3->setToolTip(size->description);
+    ui.Text2->setText(storedNumberText(catalogRow ? size->calculationDiameterMm : 0.0));
 }
 
 // The document link greys with the catalog but comes back in its link colour, not in black.
@@ -153,19 +170,11 @@ void frmtablII4::toggleOtherDiameter()
     load();
 }
 
-// A failed find leaves the 1000i of the last successful one, which a section then uses.
-void frmtablII4::calculate(bool section)
-{
-    nominalsize::calculate(findControls,
-                           nominalsize::request(findControls, 4, sizeQuery(), ui.Check1->isChecked(), section),
-                           noSizeChosen, Label14);
-}
-
 void frmtablII4::clearAll()
 {
     ui.Label1->clear();
     ui.Label2->clear();
-    ui.Label3->clear();
+    nominal->clearSize();
     ui.Label7->clear();
     ui.Label2->setToolTip(QString());
     ui.Frame3->setToolTip(QString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/common/tablerecord.h"
+#include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "calc/screen/simplefindpanel.h"
 #include "widgets/diameterswitch.h"
@@ -9,10 +11,13 @@
 
 // Table II-6: reinforced-concrete pipes, ГОСТ 12586.0-83. Its bore is its nominal size, so it
 // finds velocity and 1000i the way the glass-fibre and glass screens do.
-class frmtablII6 : public QWidget {
+class frmtablII6 : public QWidget, public calc::CalculatorScreen {
     Q_OBJECT
 public:
-    explicit frmtablII6(QWidget* parent = nullptr);
+    explicit frmtablII6(const calc::TableRecord& record, QWidget* parent = nullptr);
+
+    calc::CalculationRequest request() const override;
+    bool apply(const calc::CalculationRequest& request) override;
 
 private:
     void load();

@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace calc {
@@ -83,6 +85,10 @@ struct CalculationRequest {
     std::optional<HeatLoad> load{};
     // Where the typed flow still holds the flow applied from the fixtures.
     std::optional<FixtureSupply> fixtures{};
+    // The calculator's last find that went through: the section of a request whose own find stops
+    // goes on with its 1000i (0 where there is none). Only a classic calculator sets it, for the
+    // calculation it runs; what it shows and hands on has none.
+    std::shared_ptr<const CalculationRequest> lastFound{};
 };
 
 // What the calculation gave, as the calculator shows it.
@@ -133,6 +139,9 @@ struct ShownSize {
 // every figure, the verdicts and the texts the calculator shows for it.
 struct CalculationOutcome {
     std::optional<Check> failed;
+    // The check that stopped the section of a request with a length: with a find that went
+    // through it is `failed` too; after a find that stopped, the section still goes on.
+    std::optional<Check> sectionFailed;
     Figures figures;
     std::optional<VelocityVerdict> velocity;  // on the tables that warn of a fast flow, once v is known
     std::optional<EconomicVerdict> economic;  // on the tables with economic bands, once the flow is accepted
@@ -151,5 +160,13 @@ struct CalculationOutcome {
     // The tooltip the advice step sets on the advice label; none keeps the one it had.
     std::optional<QString> adviceTooltip;
 };
+
+// The 1000i that the section of a request goes on with when the request's own find stops: that of
+// its last find that went through, calculated again by the table's calculation; 0 without one.
+inline double lastFoundThousandI(const CalculationRequest& request,
+                                 const std::function<CalculationOutcome(const CalculationRequest&)>& calculate)
+{
+    return request.lastFound ? calculate(*request.lastFound).figures.thousandI.value_or(0) : 0;
+}
 
 }  // namespace calc

@@ -27,6 +27,9 @@ struct TableCondition {
 struct CatalogSize {
     QString designation;
     double calculationDiameterMm = 0;
+    // The catalog's row of the pipe as the calculator's tooltip words it, on the tables that
+    // name it; empty where the catalog has no row of the size for these choices.
+    QString description{};
 };
 
 // A standard's designation as its link shows it and its document in the document folder.
@@ -89,6 +92,15 @@ inline QList<CatalogSize> sizesOfItems(const QStringList& items, const std::func
     for (const QString& item : items)
         sizes.append({item, diameterMm(item)});
     return sizes;
+}
+
+// The size of these that is named so; none where none is.
+inline std::optional<CatalogSize> sizeNamed(const QList<CatalogSize>& sizes, const QString& designation)
+{
+    for (const CatalogSize& size : sizes)
+        if (size.designation == designation)
+            return size;
+    return std::nullopt;
 }
 
 }  // namespace calc

@@ -1,7 +1,7 @@
 #include "calc/plastic_glass/frmtablII5.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/plastic_glass/plasticrecords.h"
+#include "calc/screen/classicrequest.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
@@ -12,22 +12,21 @@ using namespace calc;
 using namespace calc::plastic_glass;
 namespace pe = calc::plastic_glass::polyethylene;
 
-frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
+frmtablII5::frmtablII5(const TableRecord& record, QWidget* parent) : QWidget(parent), record(record)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    const TableRecord record = calc::polyethyleneRecord();
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return catalogQuery(); }});
     // The advice compares the diameter shown with the results: the chosen outer diameter, or
-    // the typed one, which the find shows there in typed-diameter mode. The slope field reads as
-    // 0 until the first successful find.
-    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Text2, ui.Check1, ui.Label7, ui.Label1, ui.Label3, ui.Label4,
-                                 ui.Text3, ui.Label10, ui.Label8},
+    // the typed one, which the find shows there in typed-diameter mode.
+    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Option14, ui.Option15, ui.Text2, ui.Check1, ui.Label7, ui.Label1,
+                                 ui.Label3, ui.Label4, ui.Text3, ui.Label10, ui.Label8},
                                 record,
                                 {[this] { return sizeQuery(); },
-                                 [this] { return ui.Check1->isChecked() ? QString() : ui.Label1->text(); }},
-                                QStringLiteral("Label16"));
+                                 [this] { return ui.Check1->isChecked() ? QString() : chosenSize; },
+                                 [this](const ConditionChoices& chosen) { return setConditions(chosen); },
+                                 {ui.Combo1, [this] { chooseSize(); }}});
     materialOptions = {ui.Option1, ui.Option2, ui.Option3, ui.Option4};
     seriesOptions = {ui.Option5, ui.Option6,  ui.Option7,  ui.Option8, ui.Option9,
                      ui.Option10, ui.Option11, ui.Option12, ui.Option13};
@@ -66,6 +65,17 @@ frmtablII5::frmtablII5(QWidget* parent) : QWidget(parent)
     load();
     // Material and series start at their defaults: the size list is what a user fills first.
     ui.Combo1->setFocus();
+}
+
+CalculationRequest frmtablII5::request() const { return panel->request(); }
+
+bool frmtablII5::apply(const CalculationRequest& request) { return panel->apply(request); }
+
+// Material, then series; a series the material does not offer is not the screen's.
+bool frmtablII5::setConditions(const ConditionChoices& chosen)
+{
+    return classic::selectOption({materialOptions.begin(), materialOptions.end()}, choiceAt(chosen, 0))
+           && classic::selectOption({seriesOptions.begin(), seriesOptions.end()}, choiceAt(chosen, 1));
 }
 
 void frmtablII5::load()
@@ -151,11 +161,12 @@ void frmtablII5::chooseSeries(Series series)
 void frmtablII5::chooseSize()
 {
     ui.Text2->clear();
-    const auto series = chosenSeries();
-    const double inner = series ? pe::innerDiameter(*series, ui.Combo1->currentText()) : 0.0;
-    ui.Text2->setText(storedNumberText(inner));
+    // No series chosen and offered, no catalog of sizes.
+    const auto size = sizeNamed(record.sizes(sizeQuery().chosen), ui.Combo1->currentText());
+    ui.Text2->setText(storedNumberText(size ? size->calculationDiameterMm : 0.0));
     if (!ui.Check1->isChecked()) {
-        ui.Label1->setText(ui.Combo1->currentText());
+        chosenSize = ui.Combo1->currentText();
+        ui.Label1->setText(chosenSize);
         ui.Label7->setText(QStringLiteral("d="));
         for (auto* label : {ui.Label1, ui.Label7})
             label->setToolTip(QStringLiteral("условный проход"));
@@ -177,6 +188,7 @@ void frmtablII5::toggleOtherDiameter()
 void frmtablII5::clearAll()
 {
     ui.Label8->clear();
+    chosenSize.clear();
     ui.Label1->clear();
     ui.Label7->clear();
     ui.Text1->clear();

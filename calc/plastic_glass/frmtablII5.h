@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "calc/screen/simplefindpanel.h"
 #include "calc/plastic_glass/polyethylenecatalog.h"
@@ -12,10 +13,13 @@
 #include <optional>
 
 // Table II-5: polyethylene pressure pipes, ГОСТ 18599-2001.
-class frmtablII5 : public QWidget {
+class frmtablII5 : public QWidget, public calc::CalculatorScreen {
     Q_OBJECT
 public:
-    explicit frmtablII5(QWidget* parent = nullptr);
+    explicit frmtablII5(const calc::TableRecord& record, QWidget* parent = nullptr);
+
+    calc::CalculationRequest request() const override;
+    bool apply(const calc::CalculationRequest& request) override;
 
 private:
     using Material = calc::plastic_glass::polyethylene::Material;
@@ -35,11 +39,15 @@ private:
     std::optional<Series> chosenSeries(bool evenDisabled = false) const;
     calc::SizeQuery sizeQuery(bool evenDisabled = false) const;
     calc::SizeQuery catalogQuery() const;
+    bool setConditions(const calc::ConditionChoices& chosen);
 
     Ui::frmtablII5 ui;
+    calc::TableRecord record;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
     calc::SimpleFindPanel* panel;
     std::array<QRadioButton*, 4> materialOptions;
     std::array<QRadioButton*, 9> seriesOptions;
     widgets::DiameterSwitch otherDiameter;
+    // The outer diameter last chosen from the list, as it names it, while the results show it.
+    QString chosenSize;
 };

@@ -1,25 +1,24 @@
 #include "calc/plastic_glass/frmtablII7.h"
 
 #include "calc/plastic_glass/glasscatalogs.h"
-#include "calc/plastic_glass/plasticrecords.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
 
-frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
+frmtablII7::frmtablII7(const TableRecord& record, QWidget* parent) : QWidget(parent)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    const TableRecord record = calc::glassFibreRecord();
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label8}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});
-    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1, ui.Label2,
-                                 ui.Text3, ui.Label10},
-                                record, {[this] { return sizeQuery(); }, [this] { return chosenSize(ui.Check1, ui.Combo1); }},
-                                QString());
+    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Option1, ui.Option2, ui.Text2, ui.Check1, ui.Label6, ui.Label3,
+                                 ui.Label1, ui.Label2, ui.Text3, ui.Label10},
+                                record,
+                                {[this] { return sizeQuery(); }, [this] { return chosenSize(ui.Check1, ui.Combo1); },
+                                 [](const ConditionChoices&) { return true; }, {ui.Combo1, [this] { chooseDiameter(); }}});
     // The list holds calculation diameters, so a typed one and the list stay in both modes;
     // no captions change colour.
     otherDiameter.diameter = ui.Text2;
@@ -36,12 +35,16 @@ frmtablII7::frmtablII7(QWidget* parent) : QWidget(parent)
     ui.Combo1->setFocus();
 }
 
+CalculationRequest frmtablII7::request() const { return panel->request(); }
+
+bool frmtablII7::apply(const CalculationRequest& request) { return panel->apply(request); }
 
 // No condition changes the sizes.
 SizeQuery frmtablII7::sizeQuery() const
 {
     return {{}, typedFlow(ui.Text1, ui.Option1)};
 }
+
 void frmtablII7::load()
 {
     ui.Option1->setChecked(true);

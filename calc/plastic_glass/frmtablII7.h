@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/common/tablerecord.h"
+#include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "calc/screen/simplefindpanel.h"
 #include "widgets/diameterswitch.h"
@@ -8,10 +10,13 @@
 #include <QWidget>
 
 // Table II-7: glass-fibre reinforced plastic pipes, СП 40-104-2001.
-class frmtablII7 : public QWidget {
+class frmtablII7 : public QWidget, public calc::CalculatorScreen {
     Q_OBJECT
 public:
-    explicit frmtablII7(QWidget* parent = nullptr);
+    explicit frmtablII7(const calc::TableRecord& record, QWidget* parent = nullptr);
+
+    calc::CalculationRequest request() const override;
+    bool apply(const calc::CalculationRequest& request) override;
 
 private:
     void load();

@@ -2,25 +2,24 @@
 
 #include "calc/common/numbertext.h"
 #include "calc/plastic_glass/glasscatalogs.h"
-#include "calc/plastic_glass/plasticrecords.h"
 #include "calc/screen/screenwidgets.h"
 #include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::plastic_glass;
 
-frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
+frmtablII8::frmtablII8(const TableRecord& record, QWidget* parent) : QWidget(parent), record(record)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    const TableRecord record = calc::glassRecord();
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
                              [this] { return sizeQuery(); }});
-    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Text2, ui.Check1, ui.Label6, ui.Label3, ui.Label1, ui.Label2,
-                                 ui.Text3, ui.Label10},
-                                record, {[this] { return sizeQuery(); }, [this] { return chosenSize(ui.Check1, ui.Combo1); }},
-                                QString());
+    panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Option1, ui.Option2, ui.Text2, ui.Check1, ui.Label6, ui.Label3,
+                                 ui.Label1, ui.Label2, ui.Text3, ui.Label10},
+                                record,
+                                {[this] { return sizeQuery(); }, [this] { return chosenSize(ui.Check1, ui.Combo1); },
+                                 [](const ConditionChoices&) { return true; }, {ui.Combo1, [this] { chooseOuterDiameter(); }}});
     otherDiameter.diameter = ui.Text2;
     otherDiameter.lists = {ui.Combo1};
     otherDiameter.catalogCaptions = {ui.Label7, ui.Label8};
@@ -36,12 +35,16 @@ frmtablII8::frmtablII8(QWidget* parent) : QWidget(parent)
     ui.Combo1->setFocus();
 }
 
+CalculationRequest frmtablII8::request() const { return panel->request(); }
+
+bool frmtablII8::apply(const CalculationRequest& request) { return panel->apply(request); }
 
 // No condition changes the sizes.
 SizeQuery frmtablII8::sizeQuery() const
 {
     return {{}, typedFlow(ui.Text1, ui.Option1)};
 }
+
 void frmtablII8::load()
 {
     otherDiameter.returnToCatalog();
@@ -56,7 +59,8 @@ void frmtablII8::chooseOuterDiameter()
     clearAll();
     ui.Text2->clear();
     ui.Label3->setText(ui.Combo1->currentText());
-    ui.Text2->setText(storedNumberText(glass::innerDiameter(ui.Combo1->currentText())));
+    const auto size = sizeNamed(record.sizes({}), ui.Combo1->currentText());
+    ui.Text2->setText(storedNumberText(size ? size->calculationDiameterMm : 0.0));
 }
 
 void frmtablII8::toggleOtherDiameter()

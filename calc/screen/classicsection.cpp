@@ -1,36 +1,23 @@
 #include "calc/screen/classicsection.h"
 
 #include "calc/common/messages.h"
-#include "calc/common/valueparse.h"
 #include "calc/screen/showncalculation.h"
-#include "calc/simple/simpleoutcome.h"
-#include "platform/localenumbers.h"
 #include "platform/messagebox.h"
 
 #include <QLabel>
 
 namespace calc::classic {
 
-double shownNumber(const QString& text)
-{
-    return parseValue(QString(text).replace(platform::decimalSeparator(), QLatin1Char('.')));
-}
-
 bool foundThrough(const CalculationOutcome& outcome) { return outcome.figures.thousandI.has_value(); }
 
-void showSection(QWidget* window, QLabel* result, const CalculationOutcome& outcome, double length,
-                 const QString& slopeText)
+void showSection(QWidget* window, QLabel* result, const CalculationOutcome& outcome)
 {
-    Figures stored;
-    stored.thousandI = parseValue(slopeText);
-    const CalculationOutcome section =
-        foundThrough(outcome) ? outcome : simple::withSection(std::nullopt, stored, std::nullopt, length);
-    if (section.failed) {
+    if (outcome.sectionFailed) {
         platform::showInputError(window, messages::notComputable);
         return;
     }
-    result->setText(section.headLossText);
-    result->setToolTip(headLossPressureTooltip(*section.figures.headLossPressure));
+    result->setText(outcome.headLossText);
+    result->setToolTip(headLossPressureTooltip(*outcome.figures.headLossPressure));
 }
 
 void publish(ShownCalculation* shown, const CalculationRequest& request, const CalculationOutcome& outcome,
@@ -38,7 +25,27 @@ void publish(ShownCalculation* shown, const CalculationRequest& request, const C
 {
     if (outcome.failed)
         return shown->forget();
-    shown->show(request, {outcome.figures, outcome.velocityWarning, advice, outcome.headLossText});
+    // An outcome that went through does not depend on the last find.
+    CalculationRequest kept = request;
+    kept.lastFound.reset();
+    shown->show(kept, {outcome.figures, outcome.velocityWarning, advice, outcome.headLossText});
+}
+
+CalculationRequest LastFound::attachedTo(CalculationRequest request) const
+{
+    request.lastFound = find;
+    return request;
+}
+
+void LastFound::take(const CalculationRequest& request, const CalculationOutcome& outcome)
+{
+    if (!foundThrough(outcome))
+        return;
+    CalculationRequest found = request;
+    found.length.reset();
+    found.localLosses = {};
+    found.lastFound.reset();
+    find = std::make_shared<const CalculationRequest>(std::move(found));
 }
 
 }  // namespace calc::classic

@@ -4,7 +4,7 @@
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
 #include "calc/screen/advicelabel.h"
-#include "calc/screen/classicsection.h"
+#include "calc/screen/showncalculation.h"
 #include "platform/messagebox.h"
 #include "widgets/numericinput.h"
 
@@ -13,57 +13,79 @@
 
 namespace calc {
 
-SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& requestNames,
-                                 const QString& initialSlopeText)
-    : QObject(controls.window),
-      Label16(initialSlopeText),
-      ui(controls),
-      names(requestNames),
-      table(record.number),
-      calculation(record.calculate)
+SimpleFindPanel::SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& requestNames)
+    : QObject(controls.window), ui(controls), record(record), names(requestNames)
 {
+    QList<QLabel*> figures{ui.diameterShown, ui.velocity, ui.thousandI, ui.headLoss};
+    if (ui.advice)
+        figures << ui.advice;
+    ui.shown->showFiguresIn(figures);
 }
 
-void SimpleFindPanel::find() { run(request(false)); }
+void SimpleFindPanel::find() { run(asked(false)); }
 
-void SimpleFindPanel::calculate() { run(request(true)); }
+void SimpleFindPanel::calculate() { run(asked(true)); }
 
-CalculationRequest SimpleFindPanel::request(bool section) const
+CalculationRequest SimpleFindPanel::request() const
 {
-    CalculationRequest request{.table = table, .conditions = names.conditions(), .size = names.size(),
+    CalculationRequest request = asked(false);
+    request.length = classic::typedLength(ui.length);
+    return request;
+}
+
+CalculationRequest SimpleFindPanel::asked(bool section) const
+{
+    CalculationRequest request{.table = record.number, .conditions = names.conditions(), .size = names.size(),
                                .diameterMm = parseValue(ui.diameter->text())};
     if (section)
         request.length = parseValue(ui.length->text());
     return request;
 }
 
+bool SimpleFindPanel::apply(const CalculationRequest& request)
+{
+    return classic::setRequest(ui.window,
+                               {.otherDiameter = ui.otherDiameter,
+                                .conditions = names.setConditions,
+                                .sizeLists = {names.sizes},
+                                .diameter = ui.diameter,
+                                .flow = ui.flow,
+                                .litresPerSecond = ui.litresPerSecond,
+                                .cubicMetresPerHour = ui.cubicMetresPerHour,
+                                .length = ui.length,
+                                .find = [this] { find(); },
+                                .calculate = [this] { calculate(); }},
+                               record, request);
+}
+
 void SimpleFindPanel::run(const CalculationRequest& request)
 {
-    ui.headLoss->clear();
-    const CalculationOutcome outcome = calculation(request);
-    showFind(outcome);
-    if (ui.advice && outcome.adviceLabel)
-        showAdvice(ui.advice, *outcome.adviceLabel);
-    if (request.length)
-        classic::showSection(ui.window, ui.headLoss, outcome, *request.length, Label16);
+    const CalculationRequest withLastFind = lastFound.attachedTo(request);
+    const CalculationOutcome outcome = record.calculate(withLastFind);
+    lastFound.take(withLastFind, outcome);
+    show(outcome, request.length.has_value());
     classic::publish(ui.shown, request, outcome, ui.advice ? ui.advice->text() : QString());
 }
 
-void SimpleFindPanel::showFind(const CalculationOutcome& outcome)
+void SimpleFindPanel::show(const CalculationOutcome& outcome, bool section)
 {
+    ui.headLoss->clear();
     const Figures& figures = outcome.figures;
     if (figures.diameterMm)
         showDiameter();
     if (figures.flow)
         ui.flow->setToolTip(flowTooltip(*figures.flow));
-    if (!classic::foundThrough(outcome)) {
+    if (classic::foundThrough(outcome)) {
+        ui.velocity->setText(velocityText(*figures.velocity));
+        ui.thousandI->setText(thousandIText(*figures.thousandI));
+        ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
+    } else {
         platform::showInputError(ui.window, messages::inputError(*outcome.failed, messages::diameterZero));
-        return;
     }
-    ui.velocity->setText(velocityText(*figures.velocity));
-    ui.thousandI->setText(thousandIText(*figures.thousandI));
-    Label16 = storedNumberText(*figures.thousandI);
-    ui.thousandI->setToolTip(slopePressureTooltip(*figures.thousandI));
+    if (ui.advice && outcome.adviceLabel)
+        showAdvice(ui.advice, *outcome.adviceLabel);
+    if (section)
+        classic::showSection(ui.window, ui.headLoss, outcome);
 }
 
 void SimpleFindPanel::showDiameter()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/common/tablerecord.h"
+#include "calc/screen/classicrequest.h"
+#include "calc/screen/classicsection.h"
 
 #include <QObject>
 #include <QString>
@@ -9,6 +11,7 @@
 class NumericInput;
 class QCheckBox;
 class QLabel;
+class QRadioButton;
 class QWidget;
 
 namespace calc {
@@ -21,6 +24,8 @@ struct PanelControls {
     QWidget* window;
     ShownCalculation* shown;        // what the results show, for the record and sections buttons
     NumericInput* flow;             // Text1
+    QRadioButton* litresPerSecond;
+    QRadioButton* cubicMetresPerHour;
     NumericInput* diameter;         // Text2, mm
     QCheckBox* otherDiameter;       // Check1
     QLabel* diameterPrefix;         // "d=" or "dp="
@@ -32,20 +37,25 @@ struct PanelControls {
     QLabel* advice = nullptr;       // on the screens that advise
 };
 
-// What a screen's request names besides the panel's inputs.
+// What a screen's request names besides the panel's inputs, and how a request sets it.
 struct RequestNames {
     std::function<SizeQuery()> conditions;  // the condition choices, the flow and its unit
     std::function<QString()> size;          // the size the results name; empty for a typed diameter
+    // Chooses the record's conditions on the screen; false where one is not among the screen's.
+    std::function<bool(const ConditionChoices& chosen)> setConditions;
+    classic::ChoiceList sizes;              // the size list and what choosing in it runs
 };
 
 // Reads these screens' inputs into a request of their table, calculates it with the table's
-// record and shows the outcome.
+// record and shows the outcome; sets a request on them.
 class SimpleFindPanel : public QObject {
 public:
-    SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& names,
-                    const QString& initialSlopeText);
+    SimpleFindPanel(const PanelControls& controls, const TableRecord& record, const RequestNames& names);
 
-    QString Label16;  // 1000i of the last successful find, unrounded
+    // The screen's names, the diameter input as it stands and the length, where one is typed.
+    CalculationRequest request() const;
+    // Sets the request on the screen as its user would and calculates it as its buttons do.
+    bool apply(const CalculationRequest& request);
 
     // Empties the section caption and calculates: shows v and 1000i, or the input error of the
     // check that stopped the find after what the find shows before that check; then the advice.
@@ -57,16 +67,16 @@ public:
     void clearSection();
 
 private:
-    // The screen's names, the diameter input as it stands and, for a section, the length input.
-    CalculationRequest request(bool section) const;
+    // The inputs as the find, or with section the calculate button, reads them.
+    CalculationRequest asked(bool section) const;
     void run(const CalculationRequest& request);
-    void showFind(const CalculationOutcome& outcome);
+    void show(const CalculationOutcome& outcome, bool section);
     void showDiameter();
 
     PanelControls ui;
+    TableRecord record;
     RequestNames names;
-    int table;
-    std::function<CalculationOutcome(const CalculationRequest&)> calculation;
+    classic::LastFound lastFound;
 };
 
 }  // namespace calc

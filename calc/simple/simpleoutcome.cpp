@@ -6,17 +6,20 @@
 namespace calc::simple {
 
 CalculationOutcome withSection(std::optional<Check> failed, const Figures& figures, const std::optional<QString>& advice,
-                               std::optional<double> length)
+                               std::optional<double> length, double lastFound)
 {
     CalculationOutcome outcome;
     outcome.failed = failed;
     outcome.figures = figures;
     outcome.advice = advice.value_or(QString());
-    if (failed || !length)
+    if (!length)
         return outcome;
-    // The screens keep 1000i as text in a state field between the find and the section.
-    const Result section = sectionHeadLoss(*length, readBack(figures.thousandI.value_or(0)));
-    outcome.failed = section.failed;
+    // The screens keep 1000i as text between the find and the section.
+    const double thousandI = failed ? lastFound : figures.thousandI.value_or(0);
+    const Result section = sectionHeadLoss(*length, readBack(thousandI));
+    outcome.sectionFailed = section.failed;
+    if (!failed)
+        outcome.failed = section.failed;
     outcome.figures.headLoss = section.figures.headLoss;
     outcome.figures.headLossPressure = section.figures.headLossPressure;
     outcome.headLossText = section.headLossText;
@@ -41,8 +44,10 @@ CalculationOutcome outcome(const Material& material, const CalculationRequest& r
 {
     const Input asked = input(material, request);
     const Result result = calculate(asked);
+    const auto calculateFound = [&material](const CalculationRequest& found) { return simple::outcome(material, found); };
+    const double lastFound = result.failed ? lastFoundThousandI(request, calculateFound) : 0;
     CalculationOutcome outcome = withSection(result.failed, result.figures,
-                                             result.advice ? result.advice->text : std::nullopt, request.length);
+                                             result.advice ? result.advice->text : std::nullopt, request.length, lastFound);
     outcome.adviceLabel = result.advice;
     if (material.velocityVerdict && !result.failed)
         outcome.velocity = material.velocityVerdict(*result.figures.flow, *result.figures.velocity);

@@ -1,26 +1,22 @@
 #include "calc/steel/frmtablII1.h"
 
 #include "calc/common/numbertext.h"
-#include "calc/common/valueparse.h"
 #include "calc/screen/screenwidgets.h"
-#include "calc/steel/steelrecords.h"
 #include "calc/steel/watergascatalog.h"
 #include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::steel;
 
-frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
+frmtablII1::frmtablII1(const TableRecord& record, QWidget* parent) : QWidget(parent), steel(this, ui, record)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::steel::waterGasRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return steel.sizeQuery(); }});
-    steel.connectControls([this] { calculate(); }, shown);
-
-    connect(ui.Combo1, &QComboBox::activated, this, &frmtablII1::chooseOuterDiameter);
-    connect(ui.Combo2, &QComboBox::activated, this, &frmtablII1::chooseWall);
-    connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII1::toggleOtherDiameter);
+    steel.connectControls({[this] { chooseOuterDiameter(); }, [this] { chooseWall(); }, [this] { toggleOtherDiameter(); },
+                           [this] { calculate(); }},
+                          shown);
 
     // The size selection and the help button come last, after the section frame.
     ui.Frame3->placeInTabOrder(ui.Command1, ui.selectSizeButton);
@@ -30,9 +26,13 @@ frmtablII1::frmtablII1(QWidget* parent) : QWidget(parent)
     ui.Combo1->setFocus();
 }
 
+CalculationRequest frmtablII1::request() const { return steel.request(); }
+
+bool frmtablII1::apply(const CalculationRequest& request) { return steel.apply(request); }
+
 void frmtablII1::load()
 {
-    steel.load(watergas::outerDiameters());
+    steel.load();
     ui.Label13_0->hide();
     ui.Label13_1->hide();
 }
@@ -52,7 +52,7 @@ void frmtablII1::chooseOuterDiameter()
 void frmtablII1::chooseWall()
 {
     const auto chosen = steel.chooseWall();
-    ui.Label18->setText(watergas::series(parseValue(ui.Label17->text()), chosen.wall));
+    ui.Label18->setText(watergas::series(watergas::nominalSize(chosen.outer), chosen.wall));
 }
 
 void frmtablII1::toggleOtherDiameter()
@@ -64,7 +64,7 @@ void frmtablII1::toggleOtherDiameter()
     ui.Label18->clear();
     if (!ui.Check1->isChecked()) {
         steel.returnToCatalog();
-        fillList(ui.Combo1, watergas::outerDiameters());
+        steel.fillOuterDiameters();
     }
     ui.Label4->setText(QStringLiteral("dp="));
     ui.Label3->clear();
@@ -72,8 +72,8 @@ void frmtablII1::toggleOtherDiameter()
 
 void frmtablII1::calculate()
 {
-    const CalculationOutcome section = steel.calculate();
+    const CalculationOutcome outcome = steel.calculate();
     // Unlike II-2, this screen empties the "k=" text after a length error and when it is hidden.
-    if (section.failed == Check::LengthZero || (!section.failed && !ui.Frame3->withLocalLosses()))
+    if (outcome.sectionFailed == Check::LengthZero || (!outcome.sectionFailed && !ui.Frame3->withLocalLosses()))
         ui.Frame3->clearShare();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/common/tablerecord.h"
+#include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "calc/steel/steelpanel.h"
 #include "calc/steel/watergascatalog.h"
@@ -8,10 +10,13 @@
 #include <QWidget>
 
 // Table II-1: water-gas steel pipes, ГОСТ 3262-75.
-class frmtablII1 : public QWidget {
+class frmtablII1 : public QWidget, public calc::CalculatorScreen {
     Q_OBJECT
 public:
-    explicit frmtablII1(QWidget* parent = nullptr);
+    explicit frmtablII1(const calc::TableRecord& record, QWidget* parent = nullptr);
+
+    calc::CalculationRequest request() const override;
+    bool apply(const calc::CalculationRequest& request) override;
 
 private:
     void load();
@@ -22,5 +27,5 @@ private:
 
     Ui::frmtablII1 ui;
     calc::ShownCalculation* shown = nullptr;  // what the results show, for the record and sections buttons
-    calc::steel::SteelPanel<Ui::frmtablII1> steel{this, ui, calc::steel::watergas::walls, 1};
+    calc::steel::SteelPanel<Ui::frmtablII1> steel;
 };

@@ -2,24 +2,20 @@
 
 #include "calc/common/numbertext.h"
 #include "calc/screen/screenwidgets.h"
-#include "calc/steel/electricweldedcatalog.h"
-#include "calc/steel/steelrecords.h"
 #include "widgets/screenfit.h"
 
 using namespace calc;
 using namespace calc::steel;
 
-frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
+frmtablII2::frmtablII2(const TableRecord& record, QWidget* parent) : QWidget(parent), steel(this, ui, record)
 {
     ui.setupUi(this);
     widgets::fitToScreen(this);
-    shown = prepareCalculatorWindow(this, calc::steel::electricWeldedRecord(), {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
+    shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
                              ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return steel.sizeQuery(); }});
-    steel.connectControls([this] { calculate(); }, shown);
-
-    connect(ui.Combo1, &QComboBox::activated, this, &frmtablII2::chooseOuterDiameter);
-    connect(ui.Combo2, &QComboBox::activated, this, &frmtablII2::chooseWall);
-    connect(ui.Check1, &QCheckBox::clicked, this, &frmtablII2::toggleOtherDiameter);
+    steel.connectControls({[this] { chooseOuterDiameter(); }, [this] { chooseWall(); }, [this] { toggleOtherDiameter(); },
+                           [this] { calculate(); }},
+                          shown);
 
     // The size selection and the help button come last, after the section frame.
     ui.Frame3->placeInTabOrder(ui.Command1, ui.selectSizeButton);
@@ -29,7 +25,11 @@ frmtablII2::frmtablII2(QWidget* parent) : QWidget(parent)
     ui.Combo1->setFocus();
 }
 
-void frmtablII2::load() { steel.load(electricwelded::outerDiameters()); }
+CalculationRequest frmtablII2::request() const { return steel.request(); }
+
+bool frmtablII2::apply(const CalculationRequest& request) { return steel.apply(request); }
+
+void frmtablII2::load() { steel.load(); }
 
 // The diameter display is not touched: it shows calculation diameters only.
 void frmtablII2::chooseOuterDiameter() { steel.chooseOuterDiameter(); }
@@ -41,7 +41,7 @@ void frmtablII2::toggleOtherDiameter()
     steel.enterTypedDiameterMode();
     if (!ui.Check1->isChecked()) {
         steel.returnToCatalog();
-        fillList(ui.Combo1, electricwelded::outerDiameters());
+        steel.fillOuterDiameters();
     }
     ui.Label4->setText(QStringLiteral("dp="));
     ui.Label3->clear();

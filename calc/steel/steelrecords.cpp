@@ -106,7 +106,11 @@ SteelInput steelInput(const CalculationRequest& request)
 
 CalculationOutcome steelOutcome(const CalculationRequest& request)
 {
-    const SteelInput input = steelInput(request);
+    SteelInput input = steelInput(request);
+    // A find that stops does not stop the section: it goes on with the 1000i of the last find
+    // that went through, read back as the screens keep it.
+    if (input.section)
+        input.section->storedThousandI = readBack(lastFoundThousandI(request, steelOutcome));
     const SteelResult result = steel::calculate(input);
     CalculationOutcome outcome;
     outcome.failed = result.failed;
@@ -121,6 +125,7 @@ CalculationOutcome steelOutcome(const CalculationRequest& request)
         outcome.branch = quadraticRegime(*figures.velocity, *figures.viscosity) ? FormulaBranch::SteelQuadratic
                                                                                 : FormulaBranch::SteelTransitional;
     if (result.section) {
+        outcome.sectionFailed = result.section->failed;
         if (!outcome.failed)
             outcome.failed = result.section->failed;
         outcome.headLossText = result.section->text;
@@ -145,20 +150,6 @@ TableRecord steelRecord(int number, const QString& title, const QString& shortNa
 }
 
 }  // namespace
-
-CalculationOutcome sectionAfterFailedFind(const CalculationRequest& request, double storedThousandI)
-{
-    SteelInput input = steelInput(request);
-    if (!input.section)
-        return steelOutcome(request);
-    input.section->storedThousandI = storedThousandI;
-    const SteelResult result = steel::calculate(input);
-    CalculationOutcome outcome;
-    outcome.failed = result.section->failed;
-    outcome.figures = result.figures;
-    outcome.headLossText = result.section->text;
-    return outcome;
-}
 
 TableRecord waterGasRecord()
 {

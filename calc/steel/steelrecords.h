@@ -9,8 +9,4 @@ namespace calc::steel {
 TableRecord waterGasRecord();
 TableRecord electricWeldedRecord();
 
-// The section of a request with a length whose find stops: it goes on with the 1000i that the
-// screen's last successful find stored.
-CalculationOutcome sectionAfterFailedFind(const CalculationRequest& request, double storedThousandI);
-
 }  // namespace calc::steel

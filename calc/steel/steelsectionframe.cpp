@@ -10,7 +10,7 @@ SteelSectionFrame::SteelSectionFrame(QWidget* parent) : QGroupBox(parent)
 {
     ui.setupUi(this);
     ui.Combo4->hide();
-    connect(ui.Combo4, &QComboBox::activated, ui.Label24, &QLabel::clear);
+    connect(ui.Combo4, &QComboBox::activated, this, &SteelSectionFrame::chooseSystemType);
     connect(ui.Check2, &QCheckBox::clicked, this, &SteelSectionFrame::toggleLocalLosses);
 }
 
@@ -34,9 +34,25 @@ void SteelSectionFrame::placeInTabOrder(QWidget* before, QWidget* after)
 
 double SteelSectionFrame::length() const { return parseValue(ui.Text3->text()); }
 
+std::optional<double> SteelSectionFrame::typedLength() const { return calc::classic::typedLength(ui.Text3); }
+
 bool SteelSectionFrame::withLocalLosses() const { return ui.Check2->isChecked(); }
 
 int SteelSectionFrame::systemTypePosition() const { return ui.Combo4->currentIndex(); }
+
+calc::classic::ChoiceList SteelSectionFrame::systemTypeList() { return {ui.Combo4, [this] { chooseSystemType(); }}; }
+
+void SteelSectionFrame::countLocalLosses(bool counted)
+{
+    if (ui.Check2->isChecked() != counted)
+        ui.Check2->click();
+}
+
+NumericInput* SteelSectionFrame::lengthInput() const { return ui.Text3; }
+
+QList<QLabel*> SteelSectionFrame::figureLabels() const { return {ui.Label10, ui.Label24}; }
+
+void SteelSectionFrame::chooseSystemType() { ui.Label24->clear(); }
 
 void SteelSectionFrame::showSystemTypes(SystemKind kind)
 {
@@ -58,14 +74,14 @@ void SteelSectionFrame::showLocalLosses() { ui.Check2->show(); }
 
 void SteelSectionFrame::clearHeadLossText() { ui.Label10->clear(); }
 
-void SteelSectionFrame::showSection(const calc::CalculationOutcome& section)
+void SteelSectionFrame::showSection(const calc::CalculationOutcome& outcome)
 {
-    ui.Label24->setText(calc::steel::shareText(section.figures.localShare));
-    if (section.failed)
+    ui.Label24->setText(calc::steel::shareText(outcome.figures.localShare));
+    if (outcome.sectionFailed)
         return;
     ui.Label24->setVisible(ui.Check2->isChecked());
-    ui.Label10->setText(section.headLossText);
-    ui.Label10->setToolTip(calc::headLossPressureTooltip(*section.figures.headLossPressure));
+    ui.Label10->setText(outcome.headLossText);
+    ui.Label10->setToolTip(calc::headLossPressureTooltip(*outcome.figures.headLossPressure));
 }
 
 void SteelSectionFrame::clearShare() { ui.Label24->clear(); }

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "calc/common/calculationrequest.h"
+#include "calc/screen/classicrequest.h"
 #include "calc/steel/steelcalculation.h"
 #include "ui_steelsectionframe.h"
 
 #include <QGroupBox>
+#include <QList>
 #include <functional>
+#include <optional>
 
 class NumericInput;
 class QAbstractButton;
+class QLabel;
 namespace calc {
 class ShownCalculation;
 }
@@ -30,8 +34,18 @@ public:
     void placeInTabOrder(QWidget* before, QWidget* after);
 
     double length() const;
+    // The length where one is typed; none while its input is blank.
+    std::optional<double> typedLength() const;
     bool withLocalLosses() const;
     int systemTypePosition() const;
+
+    // What a request sets on the frame: the system-type list, the local-loss box as a click on it
+    // sets it and the length input.
+    calc::classic::ChoiceList systemTypeList();
+    void countLocalLosses(bool counted);
+    NumericInput* lengthInput() const;
+    // The labels the section's figures are written on.
+    QList<QLabel*> figureLabels() const;
 
     // The system types of a system kind, the first one chosen.
     void showSystemTypes(calc::steel::SystemKind kind);
@@ -42,7 +56,7 @@ public:
     // A find empties the head loss caption; its tooltip stays until the next section.
     void clearHeadLossText();
     // "k=" in any case; the head loss when the section passed its checks.
-    void showSection(const calc::CalculationOutcome& section);
+    void showSection(const calc::CalculationOutcome& outcome);
     void clearShare();
     // The section clear.
     void clear();
@@ -54,6 +68,7 @@ signals:
 
 private:
     void toggleLocalLosses();
+    void chooseSystemType();
 
     Ui::SteelSectionFrame ui;
 };

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/calculators.h"
 #include "app/requestoncalculator.h"
+#include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/savequestion.h"
 #include "tests/common/uitest.h"
@@ -411,7 +412,8 @@ private slots:
         request.conditions.chosen = chosen;
         request.conditions.flow.value = 1;
         QVERIFY(app::takesRequests(table));
-        QVERIFY(!app::putOnCalculator(calculator.get(), request));
+        auto* screen = dynamic_cast<calc::CalculatorScreen*>(calculator.get());
+        QVERIFY(!(screen ? screen->apply(request) : app::putOnCalculator(calculator.get(), request)));
         QVERIFY(!app::takesRequests(0));
         QVERIFY(!app::takesRequests(calc::tableCount + 1));
     }

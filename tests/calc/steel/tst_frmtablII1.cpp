@@ -1,4 +1,5 @@
 #include "calc/steel/frmtablII1.h"
+#include "calc/steel/steelrecords.h"
 #include "platform/palette.h"
 #include "tests/common/uitest.h"
 
@@ -37,7 +38,7 @@ class FrmtablII1Test : public QObject {
 private slots:
     void init()
     {
-        w = new frmtablII1;
+        w = new frmtablII1(calc::steel::waterGasRecord());
         w->show();
         takeMessages();
     }

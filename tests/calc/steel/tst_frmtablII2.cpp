@@ -1,4 +1,5 @@
 #include "calc/steel/frmtablII2.h"
+#include "calc/steel/steelrecords.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ class FrmtablII2Test : public QObject {
 private slots:
     void init()
     {
-        w = new frmtablII2;
+        w = new frmtablII2(calc::steel::electricWeldedRecord());
         w->show();
         takeMessages();
     }
