@@ -16,7 +16,15 @@ using namespace workbook;
 
 const QString computedValue =
     QStringLiteral("Формула таблицы не записывается формулой ячейки: здесь значение, рассчитанное программой.");
-const QString alphaValue = QStringLiteral("α по NP из таблицы Б.2 СП 30.13330.2020: значение, рассчитанное программой.");
+
+// α is read from a table by N and P or by NP: the cell holds what the program read, as the
+// fixtures window would for the row's figures.
+QString alphaComment(calc::fixtures::AlphaSource source)
+{
+    return QStringLiteral("α по %1 из %2: значение, прочитанное программой; при других N и P его нужно прочесть в таблице заново.")
+        .arg(source == calc::fixtures::AlphaSource::TableB1 ? QStringLiteral("N и P") : QStringLiteral("NP"),
+             calc::fixtures::alphaSourceText(source));
+}
 
 // The inputs a row's formulas name: the cells of v, ν and ρ and d in metres.
 struct RowInputs {
@@ -160,14 +168,16 @@ public:
             put(Field::Fixtures, number(request.fixtures->fixtures));
             if (!request.fixtures->probability)
                 put(Field::Consumers, number(request.fixtures->consumers));
-            if (fixtures.probability)
-                put(Field::Probability, number(*fixtures.probability, 4 - 1 - int(std::floor(std::log10(*fixtures.probability)))));
+            // P and α as computed and read, so that NP and q follow from them as in the window.
+            if (fixtures.exactProbability && fixtures.probability)
+                put(Field::Probability,
+                    number(*fixtures.exactProbability, 4 - 1 - int(std::floor(std::log10(*fixtures.probability)))));
             if (fixtures.np)
                 put(Field::FixturesProduct,
                     formula(QStringLiteral("%1*%2").arg(ref(at(Field::Fixtures)), ref(at(Field::Probability))), *fixtures.np, 4));
-            if (fixtures.alpha) {
-                Cell alpha = number(*fixtures.alpha, 4);
-                alpha.comment = alphaValue;
+            if (fixtures.exactAlpha) {
+                Cell alpha = number(*fixtures.exactAlpha, 4);
+                alpha.comment = alphaComment(fixtures.alphaSource);
                 put(Field::Alpha, alpha);
             }
         }
