@@ -33,6 +33,13 @@ Cell formula(const QString& expression, double value, int decimals)
     return cell;
 }
 
+Cell textFormula(const QString& expression, const QString& result)
+{
+    Cell cell = formula(expression, 0, -1);
+    cell.textResult = result;
+    return cell;
+}
+
 void Sheet::set(int row, int column, const Cell& cell)
 {
     while (rows.size() <= row)

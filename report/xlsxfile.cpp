@@ -76,8 +76,10 @@ bool writeSheet(lxw_workbook* book, Formats& formats, const workbook::Sheet& she
                 error = worksheet_write_number(page, lxw_row_t(r), lxw_col_t(c), cell.value, formats.of(cell));
                 break;
             case Cell::Kind::Formula:
-                error = worksheet_write_formula_num(page, lxw_row_t(r), lxw_col_t(c), cell.text.toUtf8().constData(),
-                                                    formats.of(cell), cell.value);
+                error = cell.textResult ? worksheet_write_formula_str(page, lxw_row_t(r), lxw_col_t(c), cell.text.toUtf8().constData(),
+                                                                      formats.of(cell), cellText(*cell.textResult).constData())
+                                        : worksheet_write_formula_num(page, lxw_row_t(r), lxw_col_t(c), cell.text.toUtf8().constData(),
+                                                                      formats.of(cell), cell.value);
                 break;
             }
             if (error == LXW_NO_ERROR && !cell.comment.isEmpty())
