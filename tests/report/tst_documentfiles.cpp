@@ -311,7 +311,7 @@ private slots:
         };
         QVERIFY(run("pdfinfo", {}).contains("Page size:       " + pageSize + " pts (A4)"));
         const QString first = run("pdftotext", {"-f", "1", "-l", "1"});
-        for (const QString& graph : graphs + QStringList{"Изм.", "Кол.уч.", "№ док.", "Подп.", "Стадия", "Листов"})
+        for (const QString& graph : graphs + QStringList{"Изм.", "Кол.уч.", "№ док.", "Подп.", "Дата", "Пров.", "Н.контр.", "Утв.", "Стадия", "Листов"})
             QVERIFY2(first.contains(graph), qPrintable(graph));
         // A graph of the title block read back alone, by its place on the portrait sheet in mm
         // (the landscape sheet has the portrait frame turned a quarter clockwise).
