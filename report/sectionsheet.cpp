@@ -3,8 +3,8 @@
 #include "calc/building/buildingdescription.h"
 #include "calc/common/tablerecord.h"
 #include "calc/fixtures/fixtureflow.h"
+#include "report/networksheet.h"
 
-#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -331,6 +331,12 @@ public:
         pathSums = sums;
     }
 
+    SheetLayout layout() const
+    {
+        const bool heating = kind == TableKind::Heating;
+        return {kind, firstRow, flowColumn, heating ? heatCapacityColumn : -1, (heating ? heatCapacityColumn : nuColumn) + 1};
+    }
+
 private:
 
     TableKind kind;
@@ -366,22 +372,23 @@ workbook::Sheet sheetOf(const QList<Section>& sections, std::optional<TableKind>
         sheet.set(row++, 1, text(value));
     }
     SheetBuilder builder(shown, row + 2);
-    if (network && network->network) {
-        QHash<QString, int> feederOf;
-        for (int index = 0; index < sections.size(); ++index)
-            feederOf.insert(sections.at(index).end.trimmed(), index);
-        QList<int> feeders;
-        for (const Section& section : sections)
-            feeders << feederOf.value(section.start.trimmed(), -1);
-        builder.setNetwork(feeders, network->running);
-    }
+    const calc::network::Tree* tree = !network         ? nullptr
+                                      : network->water   ? &network->water->shape.tree
+                                      : network->heating ? &network->heating->shape.tree
+                                                         : nullptr;
+    if (tree)
+        builder.setNetwork(tree->feeder, network->running);
     builder.header(sheet);
     for (int index = 0; index < sections.size(); ++index)
         builder.add(sheet, sections.at(index), index);
     builder.totals(sheet, sections);
-    // The network's results as the program computes them, under the totals.
-    if (network) {
-        int line = row + 2 + int(sections.size()) + 2;
+    // The network's results under the totals: worked out in cells, or as the program words them
+    // where the rows are no network.
+    const int results = row + 2 + int(sections.size()) + 2;
+    if (tree) {
+        writeNetwork(sheet, builder.layout(), *network, results);
+    } else if (network) {
+        int line = results;
         for (const QString& result : network->results())
             sheet.set(line++, 0, text(result));
     }
