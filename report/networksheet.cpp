@@ -78,7 +78,7 @@ private:
     // A line of the results: its caption, then its names and figures.
     void line(int row, const QString& caption, const QList<Cell>& cells)
     {
-        sheet.set(row, 0, text(caption));
+        sheet.set(row, 0, workbook::caption(caption));
         for (int c = 0; c < cells.size(); ++c)
             sheet.set(row, c + 1, cells.at(c));
     }
@@ -170,8 +170,9 @@ void NetworkWriter::water(int resultsRow)
     const double value = calc::roundHalfEven(*system.guaranteed, 3) - calc::roundHalfEven(required.total, 3);
     const QString enough = QStringLiteral("Напора в сети достаточно, запас, м");
     const QString lacking = QStringLiteral("Требуется повышение напора, м");
-    sheet.set(boosterRow, 0,
-              textFormula(QStringLiteral("IF(%1>=0,\"%2\",\"%3\")").arg(margin, enough, lacking), value >= 0 ? enough : lacking));
+    Cell verdict = textFormula(QStringLiteral("IF(%1>=0,\"%2\",\"%3\")").arg(margin, enough, lacking), value >= 0 ? enough : lacking);
+    verdict.wrapped = true;
+    sheet.set(boosterRow, 0, verdict);
     sheet.set(boosterRow, 1, formula(QStringLiteral("ABS%1").arg(margin), std::abs(value), resultDecimals));
 }
 

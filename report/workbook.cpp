@@ -14,6 +14,13 @@ Cell text(const QString& text, bool bold)
     return cell;
 }
 
+Cell caption(const QString& text)
+{
+    Cell cell = workbook::text(text);
+    cell.wrapped = true;
+    return cell;
+}
+
 Cell number(double value, int decimals)
 {
     Cell cell;

@@ -19,9 +19,12 @@ struct Cell {
     bool bold = false;
     QString comment = {};
     std::optional<QString> textResult = {};  // what a formula giving a text gives
+    bool wrapped = false;  // a long caption kept narrow, on as many lines as it takes
 };
 
 Cell text(const QString& text, bool bold = false);
+// A caption beside figures, which would otherwise widen its column for every row.
+Cell caption(const QString& text);
 Cell number(double value, int decimals = -1);
 Cell formula(const QString& expression, double value, int decimals);
 // A formula whose result is a text: a name it looks up, or a wording that follows a figure.
