@@ -76,7 +76,7 @@ void changeGraphs(Sheet& sheet, double left, double top)
 void firstSheetStamp(Sheet& sheet, double left, double top, const Stamp& stamp, const QString& name, int sheets)
 {
     changeGraphs(sheet, left, top);
-    const char16_t* people[] = {u"Разраб.", u"Пров.", u"", u"Н. контр.", u"Утв."};
+    const char16_t* people[] = {u"Разраб.", u"Пров.", u"", u"Н.контр.", u"Утв."};
     for (int row = 4; row < 8; ++row)
         sheet.line(left, top + 5 * row, left + 65, top + 5 * row, 0.25);
     for (double x : {20.0, 40.0, 55.0})

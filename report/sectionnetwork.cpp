@@ -69,6 +69,7 @@ void computeWater(const QList<Section>& sections, const NetworkSettings& setting
     if (!computed.shape.network || !computed.fault.isEmpty())
         return;
     table.network = true;
+    table.water = computed;
     for (int row = 0; row < sections.size(); ++row)
         table.shown[row] = computedRow(sections.at(row), computed.sections.at(row).request, computed.sections.at(row).outcome);
     table.running = pathSums(table.shown, computed.shape.tree);
@@ -89,7 +90,7 @@ void computeWater(const QList<Section>& sections, const NetworkSettings& setting
 
 // The carrier of the first row that names it, as the load window takes it: water of the table's
 // temperature from the reference, a reference carrier as applied, another by its c and ρ.
-void carrierOf(const QList<Section>& sections, const RecordLookup& records, NetworkSettings& settings, QString& text)
+void carrierOf(const QList<Section>& sections, const RecordLookup& records, NetworkSettings& settings, ComputedTable& table)
 {
     for (const Section& section : sections) {
         const calc::CalculationRequest& request = section.request;
@@ -125,7 +126,8 @@ void carrierOf(const QList<Section>& sections, const RecordLookup& records, Netw
             continue;
         settings.heating.heatCapacity = capacity;
         settings.heating.density = density;
-        text = QStringLiteral("Теплоноситель: %1, ρ = %2 кг/м³, c = %3 кДж/(кг·К); Δt = %4 °С")
+        table.carrierName = name;
+        table.carrier = QStringLiteral("Теплоноситель: %1, ρ = %2 кг/м³, c = %3 кДж/(кг·К); Δt = %4 °С")
                    .arg(name, numberText(density), numberText(capacity), numberText(settings.heating.temperatureDrop));
         return;
     }
@@ -150,7 +152,8 @@ QString fittingsText(const Section& section, const RecordLookup& records)
 void computeHeating(const QList<Section>& sections, NetworkSettings settings, const RecordLookup& records,
                     ComputedTable& table)
 {
-    carrierOf(sections, records, settings, table.carrier);
+    carrierOf(sections, records, settings, table);
+    table.settings = settings;
     for (const Section& section : sections)
         table.fittings << fittingsText(section, records);
     QStringList fittingLines;
@@ -164,6 +167,7 @@ void computeHeating(const QList<Section>& sections, NetworkSettings settings, co
         return;
     }
     table.network = true;
+    table.heating = computed;
     for (int row = 0; row < sections.size(); ++row)
         table.shown[row] = computedRow(sections.at(row), computed.sections.at(row).request, computed.sections.at(row).outcome);
     table.running = pathSums(table.shown, computed.shape.tree);
@@ -210,6 +214,7 @@ ComputedTable computedTable(const QList<Section>& sections, std::optional<TableK
 {
     ComputedTable table;
     table.shown = sections;
+    table.settings = settings;
     if (kind == TableKind::Heating)
         computeHeating(sections, settings, records, table);
     else if (hasEnds(sections))

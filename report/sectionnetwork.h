@@ -1,7 +1,9 @@
 #pragma once
 
 #include "calc/common/designlimits.h"
+#include "calc/network/heatingnetwork.h"
 #include "calc/network/networkinput.h"
+#include "calc/network/waternetwork.h"
 #include "report/document.h"
 #include "report/sections.h"
 
@@ -44,6 +46,12 @@ struct ComputedTable {
     QStringList details;
     // The lines the outputs add after the table.
     QStringList results() const;
+    // What an output that writes the network's arithmetic out needs: the system's figures (those
+    // of heating with the carrier's c and ρ) and the network as computed, once the table is one.
+    NetworkSettings settings;
+    QString carrierName;
+    std::optional<calc::network::WaterNetwork> water;
+    std::optional<calc::network::HeatingNetwork> heating;
 };
 
 // Whether every row names both its ends.

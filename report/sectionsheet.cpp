@@ -3,8 +3,8 @@
 #include "calc/building/buildingdescription.h"
 #include "calc/common/tablerecord.h"
 #include "calc/fixtures/fixtureflow.h"
+#include "report/networksheet.h"
 
-#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -16,7 +16,15 @@ using namespace workbook;
 
 const QString computedValue =
     QStringLiteral("Формула таблицы не записывается формулой ячейки: здесь значение, рассчитанное программой.");
-const QString alphaValue = QStringLiteral("α по NP из таблицы Б.2 СП 30.13330.2020: значение, рассчитанное программой.");
+
+// α is read from a table by N and P or by NP: the cell holds what the program read, as the
+// fixtures window would for the row's figures.
+QString alphaComment(calc::fixtures::AlphaSource source)
+{
+    return QStringLiteral("α по %1 из %2: значение, прочитанное программой; при других N и P его нужно прочесть в таблице заново.")
+        .arg(source == calc::fixtures::AlphaSource::TableB1 ? QStringLiteral("N и P") : QStringLiteral("NP"),
+             calc::fixtures::alphaSourceText(source));
+}
 
 // The inputs a row's formulas name: the cells of v, ν and ρ and d in metres.
 struct RowInputs {
@@ -160,14 +168,16 @@ public:
             put(Field::Fixtures, number(request.fixtures->fixtures));
             if (!request.fixtures->probability)
                 put(Field::Consumers, number(request.fixtures->consumers));
-            if (fixtures.probability)
-                put(Field::Probability, number(*fixtures.probability, 4 - 1 - int(std::floor(std::log10(*fixtures.probability)))));
+            // P and α as computed and read, so that NP and q follow from them as in the window.
+            if (fixtures.exactProbability && fixtures.probability)
+                put(Field::Probability,
+                    number(*fixtures.exactProbability, 4 - 1 - int(std::floor(std::log10(*fixtures.probability)))));
             if (fixtures.np)
                 put(Field::FixturesProduct,
                     formula(QStringLiteral("%1*%2").arg(ref(at(Field::Fixtures)), ref(at(Field::Probability))), *fixtures.np, 4));
-            if (fixtures.alpha) {
-                Cell alpha = number(*fixtures.alpha, 4);
-                alpha.comment = alphaValue;
+            if (fixtures.exactAlpha) {
+                Cell alpha = number(*fixtures.exactAlpha, 4);
+                alpha.comment = alphaComment(fixtures.alphaSource);
                 put(Field::Alpha, alpha);
             }
         }
@@ -321,6 +331,12 @@ public:
         pathSums = sums;
     }
 
+    SheetLayout layout() const
+    {
+        const bool heating = kind == TableKind::Heating;
+        return {kind, firstRow, flowColumn, heating ? heatCapacityColumn : -1, (heating ? heatCapacityColumn : nuColumn) + 1};
+    }
+
 private:
 
     TableKind kind;
@@ -356,22 +372,23 @@ workbook::Sheet sheetOf(const QList<Section>& sections, std::optional<TableKind>
         sheet.set(row++, 1, text(value));
     }
     SheetBuilder builder(shown, row + 2);
-    if (network && network->network) {
-        QHash<QString, int> feederOf;
-        for (int index = 0; index < sections.size(); ++index)
-            feederOf.insert(sections.at(index).end.trimmed(), index);
-        QList<int> feeders;
-        for (const Section& section : sections)
-            feeders << feederOf.value(section.start.trimmed(), -1);
-        builder.setNetwork(feeders, network->running);
-    }
+    const calc::network::Tree* tree = !network         ? nullptr
+                                      : network->water   ? &network->water->shape.tree
+                                      : network->heating ? &network->heating->shape.tree
+                                                         : nullptr;
+    if (tree)
+        builder.setNetwork(tree->feeder, network->running);
     builder.header(sheet);
     for (int index = 0; index < sections.size(); ++index)
         builder.add(sheet, sections.at(index), index);
     builder.totals(sheet, sections);
-    // The network's results as the program computes them, under the totals.
-    if (network) {
-        int line = row + 2 + int(sections.size()) + 2;
+    // The network's results under the totals: worked out in cells, or as the program words them
+    // where the rows are no network.
+    const int results = row + 2 + int(sections.size()) + 2;
+    if (tree) {
+        writeNetwork(sheet, builder.layout(), *network, results);
+    } else if (network) {
+        int line = results;
         for (const QString& result : network->results())
             sheet.set(line++, 0, text(result));
     }

@@ -14,6 +14,13 @@ Cell text(const QString& text, bool bold)
     return cell;
 }
 
+Cell caption(const QString& text)
+{
+    Cell cell = workbook::text(text);
+    cell.wrapped = true;
+    return cell;
+}
+
 Cell number(double value, int decimals)
 {
     Cell cell;
@@ -30,6 +37,13 @@ Cell formula(const QString& expression, double value, int decimals)
     cell.text = expression;
     cell.value = value;
     cell.decimals = decimals;
+    return cell;
+}
+
+Cell textFormula(const QString& expression, const QString& result)
+{
+    Cell cell = formula(expression, 0, -1);
+    cell.textResult = result;
     return cell;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 // A spreadsheet as the program writes it: sheets of cells, each a text, a number or a formula
 // with the value the program computed for it. Texts are never formulas.
@@ -17,11 +18,17 @@ struct Cell {
     int decimals = -1;  // shown decimals; -1 for as many as the number has
     bool bold = false;
     QString comment = {};
+    std::optional<QString> textResult = {};  // what a formula giving a text gives
+    bool wrapped = false;  // a long caption kept narrow, on as many lines as it takes
 };
 
 Cell text(const QString& text, bool bold = false);
+// A caption beside figures, which would otherwise widen its column for every row.
+Cell caption(const QString& text);
 Cell number(double value, int decimals = -1);
 Cell formula(const QString& expression, double value, int decimals);
+// A formula whose result is a text: a name it looks up, or a wording that follows a figure.
+Cell textFormula(const QString& expression, const QString& result);
 
 struct Sheet {
     QString name;

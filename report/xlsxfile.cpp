@@ -15,6 +15,10 @@ using workbook::Cell;
 
 // A cell holds at most this many characters; a longer text keeps its beginning.
 constexpr qsizetype cellCharacters = 32767;
+// A wrapped caption widens its column to at most this many characters.
+constexpr qsizetype wrappedCharacters = 24;
+// The height of a row of one line, points.
+constexpr double rowHeight = 15;
 
 QByteArray cellText(const QString& text)
 {
@@ -27,7 +31,7 @@ public:
 
     lxw_format* of(const Cell& cell)
     {
-        const int key = (cell.decimals + 1) * 2 + (cell.bold ? 1 : 0);
+        const int key = ((cell.decimals + 1) * 2 + (cell.bold ? 1 : 0)) * 2 + (cell.wrapped ? 1 : 0);
         if (lxw_format* known = formats.value(key))
             return known;
         lxw_format* format = workbook_add_format(book);
@@ -37,6 +41,8 @@ public:
         }
         if (cell.bold)
             format_set_bold(format);
+        if (cell.wrapped)
+            format_set_text_wrap(format);
         formats.insert(key, format);
         return format;
     }
@@ -63,6 +69,14 @@ bool writeSheet(lxw_workbook* book, Formats& formats, const workbook::Sheet& she
     QList<int> widths;
     for (int r = 0; r < sheet.rows.size(); ++r) {
         const QList<Cell>& cells = sheet.rows.at(r);
+        // A spreadsheet need not fit a row to its wrapped text on opening: the row is made as
+        // high as the longest caption's lines.
+        qsizetype lines = 1;
+        for (const Cell& cell : cells)
+            if (cell.wrapped)
+                lines = std::max(lines, (cell.textResult.value_or(cell.text).size() + wrappedCharacters - 1) / wrappedCharacters);
+        if (lines > 1 && worksheet_set_row(page, lxw_row_t(r), rowHeight * double(lines), nullptr) != LXW_NO_ERROR)
+            return false;
         for (int c = 0; c < cells.size(); ++c) {
             const Cell& cell = cells.at(c);
             lxw_error error = LXW_NO_ERROR;
@@ -76,8 +90,10 @@ bool writeSheet(lxw_workbook* book, Formats& formats, const workbook::Sheet& she
                 error = worksheet_write_number(page, lxw_row_t(r), lxw_col_t(c), cell.value, formats.of(cell));
                 break;
             case Cell::Kind::Formula:
-                error = worksheet_write_formula_num(page, lxw_row_t(r), lxw_col_t(c), cell.text.toUtf8().constData(),
-                                                    formats.of(cell), cell.value);
+                error = cell.textResult ? worksheet_write_formula_str(page, lxw_row_t(r), lxw_col_t(c), cell.text.toUtf8().constData(),
+                                                                      formats.of(cell), cellText(*cell.textResult).constData())
+                                        : worksheet_write_formula_num(page, lxw_row_t(r), lxw_col_t(c), cell.text.toUtf8().constData(),
+                                                                      formats.of(cell), cell.value);
                 break;
             }
             if (error == LXW_NO_ERROR && !cell.comment.isEmpty())
@@ -89,7 +105,9 @@ bool writeSheet(lxw_workbook* book, Formats& formats, const workbook::Sheet& she
                 continue;
             while (widths.size() <= c)
                 widths.append(8);
-            const int shown = cell.kind == Cell::Kind::Text ? int(cell.text.size()) : 12;
+            const int shown = cell.kind != Cell::Kind::Text ? 12
+                              : cell.wrapped                ? int(std::min(cell.text.size(), wrappedCharacters))
+                                                            : int(cell.text.size());
             widths[c] = std::clamp(shown + 2, widths[c], 60);
         }
     }

@@ -1,6 +1,7 @@
 #include "calc/registry/tables.h"
 #include "report/outputs.h"
 #include "report/pagepainter.h"
+#include "report/sectionnetwork.h"
 #include "report/sectionsheet.h"
 #include "report/xlsxfile.h"
 
@@ -18,6 +19,7 @@
 using namespace calc;
 using report::Section;
 using report::TableKind;
+namespace network = calc::network;
 
 namespace {
 
@@ -85,6 +87,58 @@ QList<SectionPlan> heatingPlans()
             {11, {2, 4, 0}, 0.6, 12, fittings}};
 }
 
+// A section of a network: its request calculated by its table, its ends ("ввод>А") and what sits
+// at its end; a flow typed stands over the network's.
+Section networkSection(const QString& number, const CalculationRequest& request, const QString& ends, bool flowTyped = false)
+{
+    Section section = report::calculateSection(record, number, request).section;
+    section.start = ends.section('>', 0, 0);
+    section.end = ends.section('>', 1);
+    section.flowTyped = flowTyped;
+    return section;
+}
+
+// Polyethylene PE80 SDR11 of II-5 (h = 1000i/1000·l): 40, 32, 25 and 20 mm, 32,6, 26, 20,4 and 16
+// mm inside.
+CalculationRequest polyethylene(const QString& size, double diameter, double length, double litres = 0.1,
+                                FlowUnit unit = FlowUnit::LitresPerSecond)
+{
+    return {5, {{2, 6}, {litres, unit}}, size, diameter, length, {}};
+}
+
+// A branch to two flats and a flat beside it, fed by a pipe of a typed 0,5 л/с; the second flat's
+// flow is typed too (its fixtures are still summed above it), the first one's is in м³/ч, the
+// third has one fixture (q = q0).
+QList<Section> waterNetwork()
+{
+    QList<Section> rows{networkSection("1", polyethylene("40", 32.6, 10, 0.5), "ввод>А", true),
+                        networkSection("2", polyethylene("32", 26, 6), "А>Б"),
+                        networkSection("3", polyethylene("25", 20.4, 3, 0.36, FlowUnit::CubicMetresPerHour), "Б>=кв1"),
+                        networkSection("4", polyethylene("25", 20.4, 4, 0.25), "Б>кв2", true),
+                        networkSection("5", polyethylene("20", 16, 2, 0.2), "А>кв3")};
+    for (int flat = 2; flat <= 4; ++flat) {
+        rows[flat].fixturesAtEnd = flat == 4 ? network::FixturesAtEnd{1, 1} : network::FixturesAtEnd{4, 3};
+        rows[flat].endHeight = flat == 4 ? 1 : 2;
+        rows[flat].endHead = flat == 4 ? 2 : 3;
+    }
+    return rows;
+}
+
+// Copper of II-9 to five radiators of 1,5 кВт and 2000 Па, three of them along the riser.
+QList<Section> heatingNetwork()
+{
+    const auto copper = [](const QString& size, double diameter, double length, const QString& ends) {
+        CalculationRequest request{9, {{3, 2, 0}, {0.0183, FlowUnit::LitresPerSecond}}, size, diameter, length,
+                                   {false, {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}}};
+        request.load = HeatLoad{1500, 20, 4.19};
+        Section section = networkSection(ends.section('>', 1), request, ends);
+        section.unitAtEnd = network::UnitAtEnd{1500, 2000};
+        return section;
+    };
+    return {copper("15 × 1.0", 13, 5, "ИТП>Ст"), copper("15 × 1.0", 13, 5, "Ст>пр1"), copper("12 × 1.0", 10, 5, "пр1>пр2"),
+            copper("12 × 1.0", 10, 5, "пр2>пр3"), copper("12 × 1.0", 10, 2, "ИТП>пр5")};
+}
+
 // The workbook's first sheet as LibreOffice Calc computes it on opening, cells by row: its
 // formulas computed again (the workbook's own values are not trusted) and each number as its
 // format shows it.
@@ -140,6 +194,16 @@ std::optional<double> numberOf(const QString& text)
     return ok ? std::optional(value) : std::nullopt;
 }
 
+// The workbook's number is the window's to the digits the window shows.
+bool sameShown(const QString& shown, const QString& computed)
+{
+    const std::optional<double> number = numberOf(shown);
+    const std::optional<double> value = numberOf(computed);
+    const qsizetype separator = shown.indexOf(',');
+    const int decimals = separator < 0 ? 0 : int(shown.size() - separator - 1);
+    return number && value && std::abs(*value - *number) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9);
+}
+
 // The row of the recomputed sheet that shows the window's row: texts alike, numbers alike to the
 // window's digits.
 void compareRow(const QStringList& window, const QStringList& sheet, const QString& where)
@@ -147,17 +211,40 @@ void compareRow(const QStringList& window, const QStringList& sheet, const QStri
     for (qsizetype c = 0; c < window.size(); ++c) {
         const QString shown = window.at(c);
         const QString computed = sheet.value(c);
-        const std::optional<double> number = numberOf(shown);
         const QString place = QStringLiteral("%1, column %2: window «%3», workbook «%4»").arg(where).arg(c).arg(shown, computed);
-        if (!number || c < 2) {
-            QVERIFY2(computed == shown, qPrintable(place));
+        QVERIFY2(numberOf(shown) && c >= 2 ? sameShown(shown, computed) : computed == shown, qPrintable(place));
+    }
+}
+
+// Each line the window shows after the table against its row of the sheet: the row's caption
+// begins as the line does, its texts are the names the line gives in «», and its numbers are the
+// line's last figures; a row of a caption alone is the line itself.
+void compareResults(const QStringList& lines, const QList<QStringList>& rows, int first)
+{
+    static const QRegularExpression name("«([^»]*)»");
+    static const QRegularExpression figure("\\d+(?:,\\d+)?");
+    for (int k = 0; k < lines.size(); ++k) {
+        const QString& line = lines.at(k);
+        const QStringList row = rows.value(first + k);
+        const QString place = QStringLiteral("«%1» against «%2»").arg(line, row.join(" | "));
+        QStringList texts, numbers, names, figures;
+        for (const QString& cell : row.mid(1))
+            if (!cell.isEmpty())
+                (numberOf(cell) ? numbers : texts) << cell;
+        if (texts.isEmpty() && numbers.isEmpty()) {
+            QVERIFY2(row.value(0) == line, qPrintable(place));
             continue;
         }
-        const std::optional<double> value = numberOf(computed);
-        QVERIFY2(value, qPrintable(place));
-        const qsizetype separator = shown.indexOf(',');
-        const int decimals = separator < 0 ? 0 : int(shown.size() - separator - 1);
-        QVERIFY2(std::abs(*value - *number) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9), qPrintable(place));
+        QVERIFY2(row.value(0).section(' ', 0, 0) == line.section(' ', 0, 0), qPrintable(place));
+        for (const QRegularExpressionMatch& m : name.globalMatch(line))
+            names << m.captured(1);
+        QVERIFY2(texts == names, qPrintable(place));
+        for (const QRegularExpressionMatch& m : figure.globalMatch(QString(line).remove(name)))
+            figures << m.captured(0);
+        QVERIFY2(figures.size() >= numbers.size(), qPrintable(place));
+        figures = figures.mid(figures.size() - numbers.size());
+        for (qsizetype n = 0; n < numbers.size(); ++n)
+            QVERIFY2(sameShown(figures.at(n), numbers.at(n)), qPrintable(place));
     }
 }
 
@@ -216,48 +303,84 @@ private slots:
 
     void workbookComputesAsTheWindow_data()
     {
-        QTest::addColumn<QList<SectionPlan>>("plans");
-        QTest::newRow("water supply") << waterPlans();
-        QTest::newRow("heating") << heatingPlans();
+        QTest::addColumn<QList<Section>>("sections");
+        QTest::addColumn<report::NetworkSettings>("settings");
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<double>("length");
+        QTest::addColumn<QStringList>("handWorked");
+        const QList<Section> water = sectionsOf(waterPlans());
+        const QList<Section> heating = sectionsOf(heatingPlans());
+        QCOMPARE(water.size(), waterPlans().size());
+        QCOMPARE(heating.size(), heatingPlans().size());
+        QTest::newRow("water supply") << water << report::NetworkSettings{} << 0 << 2 * *water.first().request.length << QStringList();
+        QTest::newRow("heating") << heating << report::NetworkSettings{} << 0 << 2 * *heating.first().request.length << QStringList();
+        // The third flat's pipe of 16 mm at q = q0 = 0,2 л/с made 40 m long: v = 4·0,0002/(π·0,016²)
+        // = 0,99472 м/с, i = 0,000685·v^1,774/0,016^1,226 = 0,107984, h = 40·i = 4,319 м; Σh = 0,184
+        // (the first pipe, 32,6 mm at 0,5 л/с: v = 0,59902 м/с, i = 0,0183516, 10 m) + 4,319 = 4,503 м;
+        // the flat becomes the dictating end: H_тр = 1 + 4,503 + 2 + 2,5 + 0 + 1 = 11,003 м, 1,003 м
+        // above the 10 м at the connection.
+        report::NetworkSettings settings;
+        settings.water = {0.2, 5.6, 1.5, 2.5, 0, 1, 10};
+        QTest::newRow("water-supply network") << waterNetwork() << settings << 4 << 40.0
+                                              << QStringList{"4,319", "4,503", "11,003", "1,003"};
+        settings.heating = {20, 0.1, true};
+        QTest::newRow("heating network") << heatingNetwork() << settings << 2 << 25.0 << QStringList();
     }
-    // A length changed in the workbook gives the figures of the window with that length.
+    // A length changed in the workbook gives the figures of the window with that length, the
+    // sums down a network's paths and its results under the table.
     void workbookComputesAsTheWindow()
     {
-        QFETCH(QList<SectionPlan>, plans);
+        QFETCH(QList<Section>, sections);
+        QFETCH(report::NetworkSettings, settings);
+        QFETCH(int, changed);
+        QFETCH(double, length);
+        QFETCH(QStringList, handWorked);
         if (QStandardPaths::findExecutable("libreoffice").isEmpty())
             QSKIP("LibreOffice is not installed");
-        QList<Section> sections = sectionsOf(plans);
-        QCOMPARE(sections.size(), plans.size());
         sections.first().number = "=1+1";
         const TableKind kind = report::kindOf(sections.first());
-        const int lengthColumn = report::columnOf(kind, report::Field::Length);
-        report::workbook::Sheet sheet = report::sectionsSheet(sections, kind, titleBlock);
         for (const Section& section : sections)
             QCOMPARE(report::kindOf(section), kind);
+        const int lengthColumn = report::columnOf(kind, report::Field::Length);
+        const auto computed = [&](const QList<Section>& rows) { return report::computedTable(rows, kind, settings, record); };
+        report::workbook::Sheet sheet = report::sectionsSheet(computed(sections), kind, titleBlock);
 
-        // The window's own figures, and those of the table with the first length doubled.
+        // The window's own figures, and those of the table with the length changed.
         QList<Section> longer = sections;
-        CalculationRequest changed = longer.first().request;
-        changed.length = *changed.length * 2;
-        longer.first() = report::calculateSection(record, "=1+1", changed).section;
-        const std::pair<QList<Section>, double> cases[] = {{sections, *sections.first().request.length}, {longer, *changed.length}};
-        for (const auto& [shown, length] : cases) {
-            sheet.rows[firstSectionRow][lengthColumn].value = length;
+        Section& edited = longer[changed];
+        edited.request.length = length;
+        edited.outcome = report::calculateSection(record, edited.number, edited.request).section.outcome;
+        const int results = firstSectionRow + int(sections.size()) + 2;
+        QList<QStringList> rows;
+        for (const QList<Section>& table : {sections, longer}) {
+            const report::ComputedTable window = computed(table);
+            sheet.rows[firstSectionRow + changed][lengthColumn].value = *table.at(changed).request.length;
             const std::optional<QByteArray> xlsx = report::xlsxBytes({sheet}, "Участки");
             QVERIFY(xlsx);
-            const QList<QStringList> rows = recomputed(*xlsx);
+            rows = recomputed(*xlsx);
             QVERIFY(rows.size() > firstSectionRow + sections.size());
             QCOMPARE(rows.at(1).mid(0, 2), QStringList({"Объект", titleBlock.project}));
             QCOMPARE(rows.at(4).mid(0, 2), QStringList({"Обозначение", titleBlock.designation}));
-            const report::Table window = report::sectionsDocument(shown, kind, titleBlock).tables.first();
-            QCOMPARE(rows.at(firstSectionRow - 1).mid(0, window.header.size()), window.header);
-            for (int r = 0; r < window.rows.size(); ++r)
-                compareRow(window.rows.at(r), rows.at(firstSectionRow + r), QStringLiteral("row %1").arg(r));
+            const report::Document document = report::hasEnds(table) ? report::networkDocument(window, kind, titleBlock)
+                                                                     : report::sectionsDocument(window.shown, kind, titleBlock);
+            const report::Table& shown = document.tables.first();
+            QCOMPARE(rows.at(firstSectionRow - 1).mid(0, shown.header.size()), shown.header);
+            for (int r = 0; r < shown.rows.size(); ++r)
+                compareRow(shown.rows.at(r), rows.at(firstSectionRow + r), QStringLiteral("row %1").arg(r));
+            compareResults(window.results(), rows, results);
+        }
+        if (!handWorked.isEmpty()) {
+            const QStringList& row = rows.at(firstSectionRow + changed);
+            const QStringList computed{row.value(report::columnOf(kind, report::Field::HeadLoss)),
+                                       row.value(report::columnOf(kind, report::Field::RunningHeadLoss)),
+                                       rows.at(results + 1).value(7), rows.at(results + 2).value(1)};
+            for (int k = 0; k < handWorked.size(); ++k)
+                QVERIFY2(sameShown(handWorked.at(k), computed.at(k)), qPrintable(computed.join(" | ")));
         }
         const auto loss = [](const Section& section) {
             return section.outcome.figures.headLoss.value_or(section.outcome.figures.pressureDrop.value_or(0));
         };
-        QVERIFY(loss(longer.first()) > loss(sections.first()));
+        QVERIFY(loss(longer.at(changed)) > loss(sections.at(changed)));
     }
 
     void framedPdf_data()
@@ -311,7 +434,7 @@ private slots:
         };
         QVERIFY(run("pdfinfo", {}).contains("Page size:       " + pageSize + " pts (A4)"));
         const QString first = run("pdftotext", {"-f", "1", "-l", "1"});
-        for (const QString& graph : graphs + QStringList{"Изм.", "Кол.уч.", "№ док.", "Подп.", "Стадия", "Листов"})
+        for (const QString& graph : graphs + QStringList{"Изм.", "Кол.уч.", "№ док.", "Подп.", "Дата", "Пров.", "Н.контр.", "Утв.", "Стадия", "Листов"})
             QVERIFY2(first.contains(graph), qPrintable(graph));
         // A graph of the title block read back alone, by its place on the portrait sheet in mm
         // (the landscape sheet has the portrait frame turned a quarter clockwise).
