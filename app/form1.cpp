@@ -1,7 +1,6 @@
 #include "app/form1.h"
 
 #include "app/calculators.h"
-#include "app/requestoncalculator.h"
 #include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/messagebox.h"
@@ -53,7 +52,8 @@ frmuchastki* Form1::openSections()
             [](int number) -> const calc::TableRecord* {
                 return number >= 1 && number <= calc::tableCount ? &calc::table(number) : nullptr;
             },
-            {app::takesRequests, [this](const calc::CalculationRequest& request, const report::OpenedRow& row) {
+            {[](int table) { return table >= 1 && table <= calc::tableCount; },
+             [this](const calc::CalculationRequest& request, const report::OpenedRow& row) {
                  openWithRequest(request, row);
              }});
     bringForward(sections);
@@ -71,13 +71,13 @@ void Form1::openWithRequest(const calc::CalculationRequest& request, const repor
     if (!calculator)
         return;
     auto* screen = dynamic_cast<calc::CalculatorScreen*>(calculator);
-    if (!(screen ? screen->apply(request) : app::putOnCalculator(calculator, request))) {
+    if (!screen || !screen->apply(request)) {
         platform::showInputError(calculator, QStringLiteral("Участок не удалось поставить на калькулятор: "
                                                             "его выбор не найден среди выбора таблицы II-%1")
                                                  .arg(request.table));
         return;
     }
-    if (auto* shown = calculator->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation")))
+    if (auto* shown = calculator->findChild<calc::ShownCalculation*>())
         shown->offerReplacement(row.number, [menu = QPointer<Form1>(this), replace = row.replace](const calc::CalculationRequest& section) {
             const bool replaced = replace(section);
             if (replaced && menu)
@@ -105,7 +105,7 @@ void Form1::openCalculator(int index)
         chosen.window = createCalculator(index + 1);
         if (!chosen.window)
             return;  // not part of the program yet
-        if (auto* shown = chosen.window->findChild<calc::ShownCalculation*>(QStringLiteral("shownCalculation")))
+        if (auto* shown = chosen.window->findChild<calc::ShownCalculation*>())
             connect(shown, &calc::ShownCalculation::sectionRequested, this, &Form1::addSection);
     }
     bringForward(chosen.window);

@@ -1,6 +1,5 @@
 #include "app/form1.h"
 #include "app/calculators.h"
-#include "app/requestoncalculator.h"
 #include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/savequestion.h"
@@ -388,34 +387,6 @@ private slots:
         QCOMPARE(takeMessages(), QStringList{"Участок не заменён:\rего строки больше нет в таблице участков"});
         QCOMPARE(sectionsTable(sections)->model()->rowCount(), 1);
         QCOMPARE(rowCells(sections, 0), left);
-    }
-
-    // A request the screen cannot take is refused, not half set and called done.
-    void requestNotTaken_data()
-    {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<QList<int>>("chosen");
-        QTest::addColumn<QString>("size");
-        QTest::newRow("no such pipe") << 1 << QList<int>{0, 0, -1, 0} << "99 × 9";
-        QTest::newRow("outer diameter alone") << 1 << QList<int>{0, 0, -1, 0} << "21,3";
-        QTest::newRow("no such class") << 3 << QList<int>{2, 0} << "500";
-        QTest::newRow("no such temperature") << 9 << QList<int>{3, 40, 0} << "12 × 0,6";
-        QTest::newRow("no such size") << 8 << QList<int>{} << "1234";
-    }
-    void requestNotTaken()
-    {
-        QFETCH(int, table);
-        QFETCH(QList<int>, chosen);
-        QFETCH(QString, size);
-        QScopedPointer<QWidget> calculator(createCalculator(table));
-        calc::CalculationRequest request{.table = table, .size = size, .diameterMm = 10, .length = 5};
-        request.conditions.chosen = chosen;
-        request.conditions.flow.value = 1;
-        QVERIFY(app::takesRequests(table));
-        auto* screen = dynamic_cast<calc::CalculatorScreen*>(calculator.get());
-        QVERIFY(!(screen ? screen->apply(request) : app::putOnCalculator(calculator.get(), request)));
-        QVERIFY(!app::takesRequests(0));
-        QVERIFY(!app::takesRequests(calc::tableCount + 1));
     }
 
 private:
