@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTableView>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,9 @@ QPalette darkDesktopPalette()
                                 {QPalette::Button, QColor(49, 54, 59)}, {QPalette::WindowText, QColor(252, 252, 252)},
                                 {QPalette::Text, QColor(252, 252, 252)}, {QPalette::ButtonText, QColor(252, 252, 252)}})
         dark.setColor(role, colour);
+    // Disabled text is dimmed, as the desktop's own scheme dims it.
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(110, 113, 115));
     return dark;
 }
 
@@ -102,7 +106,8 @@ int main(int argc, char* argv[])
                 QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("tableStep")), parts.value(1));
                 window->findChild<QPushButton*>(QStringLiteral("buildTableButton"))->click();
             }
-    } else if (which == QLatin1String("sections") || which == QLatin1String("heatingsections")) {
+    } else if (which == QLatin1String("sections") || which == QLatin1String("heatingsections")
+               || which.startsWith(QLatin1String("row"))) {
         menu->findChild<QPushButton*>(QStringLiteral("sectionsButton"))->click();
         using calc::FlowUnit;
         const calc::LocalLosses fittings{false, {2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {}};
@@ -124,6 +129,14 @@ int main(int argc, char* argv[])
                 sections->addSection({1, {{0, 0, -1, 0}, {0.3, FlowUnit::LitresPerSecond}}, "21.3 × 2.8", 14.7, 10.0, {true, {}, {}}});
                 sections->addSection({5, {{3, 4}, {5, FlowUnit::LitresPerSecond}}, "110", 96.8, 100.0, {}});
                 sections->addSection({9, {{0, -1, -1}, {0.2, FlowUnit::LitresPerSecond}}, "15 × 1.0", 13, 10.0, fittings});
+                if (!which.startsWith(QLatin1String("row")))
+                    continue;
+                auto* table = sections->findChild<QTableView*>(QStringLiteral("sectionsTable"));
+                table->selectRow(1);
+                sections->findChild<QPushButton*>(QStringLiteral("openInCalculatorButton"))->click();
+                for (QWidget* calculator : QApplication::topLevelWidgets())
+                    if (calculator->objectName() == QLatin1String("frmtablII5") && which == QLatin1String("rowchanged"))
+                        QTest::keyClicks(calculator->findChild<QLineEdit*>(QStringLiteral("Text3")), QStringLiteral("5"));
             }
     } else if (which == QLatin1String("record")) {
         menu->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
@@ -190,6 +203,9 @@ int main(int argc, char* argv[])
         if (window != menu && window->isVisible()
             && (shown == menu
                 || QStringList{"frmpodbor", "frmotchet", "frmteplonositel", "frmnagruzka", "frmpribory"}.contains(window->objectName())))
+            shown = window;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("frmtablII5") && which.startsWith(QLatin1String("row")))
             shown = window;
     QTest::qWait(100);
     return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
