@@ -67,7 +67,7 @@ void ShownCalculation::showFiguresIn(const QList<QLabel*>& labels)
 {
     figures.clear();
     for (QLabel* label : labels)
-        figures.append({label, {}});
+        figures.append(FigureLabel{label, {}});
 }
 
 // Only the active and inactive text colours change: the screen may colour a label while it is
