@@ -61,6 +61,9 @@ struct TableRecord {
     // Whether these choices make a heating system, whose sizes an engineer chooses by R as well
     // as by v; none where the table serves water supply alone.
     std::function<bool(const ConditionChoices& chosen)> heating{};
+    // The code its formulas come from, as the record names it ("СП 40-104-2001"); empty for the
+    // handbook of hydraulic tables, the source of most.
+    QString formulaSource{};
 };
 
 // The choice at a position, -1 where there is none.

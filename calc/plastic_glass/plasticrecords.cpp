@@ -49,7 +49,7 @@ TableRecord polyethyleneRecord()
 
 TableRecord glassFibreRecord()
 {
-    return {7,
+    TableRecord record{7,
             QStringLiteral("для  стеклопластиковых труб СП 40-104-2001"),
             {{QStringLiteral("СП 40-104-2001"), QStringLiteral("sp40_104_2001.doc")}},
             7,
@@ -61,6 +61,8 @@ TableRecord glassFibreRecord()
             [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassFibreMaterial, request); },
             {},
             QStringLiteral("стеклопластиковые")};
+    record.formulaSource = QStringLiteral("СП 40-104-2001");
+    return record;
 }
 
 TableRecord glassRecord()

@@ -2,7 +2,7 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/fixtures/fixturekinds.h"
-#include "calc/fixtures/fixturestool.h"
+#include "calc/screen/fixturestool.h"
 #include "calc/screen/showncalculation.h"
 #include "help/formulahelp.h"
 #include "report/frmotchet.h"
