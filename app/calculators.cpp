@@ -12,7 +12,11 @@
 #include "calc/steel/frmtablII1.h"
 #include "calc/steel/frmtablII2.h"
 #include "calc/registry/tables.h"
+#include "calc/screen/calculatoropeners.h"
+#include "help/formulahelp.h"
 #include "help/helpwindows.h"
+#include "report/frmotchet.h"
+#include "select/frmpodbor.h"
 
 #include <array>
 
@@ -36,6 +40,16 @@ QWidget* createCalculator(int number)
         create<frmtablII9>, create<frmtablII10>, create<frmtablII11>};
     return number >= 1 && number <= calc::tableCount ? windows[number - 1]() : nullptr;
 }
+
+namespace app {
+
+void setCalculatorOpeners()
+{
+    calc::setCalculatorOpeners({[](const calc::TableRecord& record) { help::showFormulaHelp(record.helpWindow); },
+                                selection::showSizeSelection, report::showCalculationRecord});
+}
+
+}  // namespace app
 
 QWidget* createReference() { return help::createFrmspravka(); }
 

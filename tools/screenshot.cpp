@@ -69,6 +69,7 @@ int main(int argc, char* argv[])
         QApplication::setPalette(darkDesktopPalette());
     platform::setUpDesktop();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    app::setCalculatorOpeners();
     if (argc < 2)
         return 2;
     const QString which = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
