@@ -173,7 +173,8 @@ int openTimes(int runs)
     menu->show();
     if (!waitShown(watch, menu->windowHandle()))
         return 1;
-    for (int number = 1; number <= 11; ++number) {
+    for (const app::TableWindows& table : app::tableWindows()) {
+        const int number = table.number;
         auto* button = menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {

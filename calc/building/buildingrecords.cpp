@@ -154,7 +154,6 @@ TableRecord buildingRecord(int number, const QString& title, const QString& shor
     return {number,
             title,
             documents,
-            number,
             conditions,
             sizes,
             describer(systems->material),

@@ -40,7 +40,6 @@ struct TableRecord {
     int number = 0;  // 1 for II-1
     QString title;   // the calculator's window title
     QList<StandardDocument> documents;  // the links of the calculator, first the one of its catalog
-    int helpWindow = 0;                 // N of its formula help window frmhelpN
     QList<TableCondition> conditions;
     // The catalog sizes in list order for these choices; empty where a choice the catalog needs
     // is missing.

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/calculators.h"
 #include "app/requestoncalculator.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/savequestion.h"
 #include "tests/common/uitest.h"
