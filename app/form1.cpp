@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/calculators.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/messagebox.h"
@@ -26,13 +27,25 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     ui.setupUi(this);
     widgets::fitToScreen(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    const std::array<QPushButton*, calc::tableCount> buttons = {ui.Command1, ui.Command2, ui.Command3, ui.Command4,
-                                                              ui.Command5, ui.Command6, ui.Command7, ui.Command8,
-                                                              ui.Command9, ui.Command10, ui.Command11};
-    for (int i = 0; i < calc::tableCount; ++i) {
-        calculators[i].button = buttons[i];
-        connect(buttons[i], &QPushButton::clicked, this, [this, i] { openCalculator(i); });
+    // The material buttons above the picture buttons in the order of Tab.
+    QWidget* previous = nullptr;
+    for (const app::TableWindows& table : app::tableWindows()) {
+        auto* button = new QPushButton(QString::fromUtf8(table.menuCaption), ui.Picture1);
+        button->setObjectName(QStringLiteral("Command%1").arg(table.number));
+        button->setMinimumHeight(40);
+        ui.materialButtons->addWidget(button);
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+        const int index = int(calculators.size());
+        calculators.push_back({button});
+        connect(button, &QPushButton::clicked, this, [this, index] { openCalculator(index); });
     }
+    // The picture buttons follow them: each in turn put right after the last material button, the
+    // rightmost first (Qt keeps an order that already holds round the window).
+    for (QWidget* picture : {static_cast<QWidget*>(ui.sectionsButton), static_cast<QWidget*>(ui.Command13),
+                             static_cast<QWidget*>(ui.Command12)})
+        setTabOrder(previous, picture);
     const QSize iconSize(34, 34);
     ui.Command12->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
     ui.Command13->setIcon(platform::svgIcon(QStringLiteral(":/pictures/info.svg"), iconSize));
@@ -64,7 +77,7 @@ frmuchastki* Form1::openSections()
 // to put what it then shows in the row's place.
 void Form1::openWithRequest(const calc::CalculationRequest& request, const report::OpenedRow& row)
 {
-    if (request.table < 1 || request.table > calc::tableCount)
+    if (request.table < 1 || request.table > int(calculators.size()))
         return;
     openCalculator(request.table - 1);
     QWidget* calculator = calculators[request.table - 1].window;

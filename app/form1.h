@@ -1,14 +1,13 @@
 #pragma once
 
-#include "calc/registry/tables.h"
 #include "report/frmuchastki.h"
 #include "ui_Form1.h"
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
+#include <vector>
 
-// The main menu: one button per calculator, at most one calculator open at a time.
+// The main menu: one button per table of app::tableWindows(), at most one calculator open at a time.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +30,7 @@ private:
     void openWithRequest(const calc::CalculationRequest& request, const report::OpenedRow& row);
 
     Ui::Form1 ui;
-    std::array<Calculator, calc::tableCount> calculators;
+    std::vector<Calculator> calculators;
     QPointer<QWidget> reference;
     QPointer<QWidget> about;
     QPointer<frmuchastki> sections;

@@ -1,3 +1,4 @@
+#include "app/calculators.h"
 #include "app/form1.h"
 #include "platform/desktop.h"
 #include "platform/startup.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
     describeCommandLine(parser);
     processCommandLine(parser, QCoreApplication::arguments());
     platform::setUpDesktop();
+    app::setCalculatorOpeners();
     auto* menu = new Form1;
     menu->show();
     return app.exec();

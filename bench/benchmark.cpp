@@ -27,6 +27,7 @@
 //       computes a network of 1,000 sections again after one end's fixtures (water supply) or
 //       heat load (heating) changed, RUNS times each:
 //       "<water median ms> <water first ms> <heating median ms> <heating first ms>".
+#include "app/calculators.h"
 #include "app/form1.h"
 #include "bench/median.h"
 #include "bench/networkbench.h"
@@ -172,7 +173,8 @@ int openTimes(int runs)
     menu->show();
     if (!waitShown(watch, menu->windowHandle()))
         return 1;
-    for (int number = 1; number <= 11; ++number) {
+    for (const app::TableWindows& table : app::tableWindows()) {
+        const int number = table.number;
         auto* button = menu->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
@@ -213,6 +215,7 @@ int main(int argc, char* argv[])
     if (mode == "open" && argc == 3) {
         QApplication app(argc, argv);
         platform::setUpDesktop();
+        app::setCalculatorOpeners();
         return openTimes(std::max(1, atoi(argv[2])));
     }
     if ((mode == "typed" || mode == "handbook" || mode == "largest") && argc == 3) {

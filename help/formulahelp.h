@@ -1,9 +1,14 @@
 #pragma once
 
+class QWidget;
+
 namespace help {
 
-// Shows the formula help window frmhelpN of this number (1, or 3 to 11), creating it if needed
-// or bringing it forward; another number shows nothing. Help windows outlive their calculator.
-void showFormulaHelp(int helpWindow);
+using CreateHelpWindow = QWidget* (*)();
+
+// Shows the formula help window that `create` makes (createFrmhelp1 …), creating it once and
+// bringing it forward after; tables that share a window share its function. Help windows outlive
+// their calculator.
+void showFormulaHelp(CreateHelpWindow create);
 
 }  // namespace help

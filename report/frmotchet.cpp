@@ -1,6 +1,6 @@
 #include "report/frmotchet.h"
 
-#include "calc/common/calculationdescription.h"
+#include "report/calculationrecord.h"
 #include "report/renderings.h"
 #include "widgets/escapecloses.h"
 #include "widgets/screenfit.h"
@@ -17,7 +17,7 @@ void showCalculationRecord(const calc::TableRecord& record, const calc::Calculat
     static QPointer<frmotchet> window;
     if (!window)
         window = new frmotchet;
-    QStringList lines = calc::description::recordLines(record, request, record.calculate(request));
+    QStringList lines = recordLines(record, request, record.calculate(request));
     lines.insert(1, QStringLiteral("Дата и время расчета: ")
                         + QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
     window->setRecord(record, lines);

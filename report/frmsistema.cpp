@@ -3,7 +3,7 @@
 #include "calc/carrier/heatload.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
-#include "calc/fixtures/fixturekindchooser.h"
+#include "calc/screen/fixturekindchooser.h"
 #include "calc/network/networkfaults.h"
 #include "platform/messagebox.h"
 #include "widgets/escapecloses.h"

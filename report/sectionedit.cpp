@@ -1,6 +1,5 @@
 #include "report/sectionedit.h"
 
-#include "calc/building/buildingtexts.h"
 #include "calc/carrier/heatload.h"
 #include "calc/common/messages.h"
 #include "calc/common/numbertext.h"
@@ -21,7 +20,7 @@ namespace {
 QString checkMessage(const calc::TableRecord& record, calc::Check check)
 {
     if (check == calc::Check::LengthZero && !record.fittings.isEmpty())
-        return calc::building::messages::sectionLengthZero;
+        return calc::messages::buildingSectionLengthZero;
     return calc::messages::inputError(check, calc::messages::calculationDiameterZero);
 }
 

@@ -1,6 +1,5 @@
 #include "report/sectionsheet.h"
 
-#include "calc/building/buildingdescription.h"
 #include "calc/common/tablerecord.h"
 #include "calc/fixtures/fixtureflow.h"
 #include "report/networksheet.h"
@@ -74,15 +73,12 @@ std::optional<QString> slopeFormula(const Section& section, const RowInputs& x)
     default:
         break;
     }
-    using calc::building::Material;
-    using calc::building::SystemKind;
-    if (section.request.table < 9 || section.request.table > 11)
+    using SystemKind = calc::BuildingSystem;
+    if (section.request.table < 9 || section.request.table > 11 || !section.outcome.system)
         return std::nullopt;
-    const Material material = section.request.table == 9 ? Material::Copper
-                              : section.request.table == 10 ? Material::Pex
-                                                            : Material::PexAlPex;
-    const QString roughness = material == Material::Copper ? QStringLiteral("0.00001") : QStringLiteral("0.000001");
-    switch (calc::building::systemKindOf(material, section.request)) {
+    const bool copper = section.request.table == 9;
+    const QString roughness = copper ? QStringLiteral("0.00001") : QStringLiteral("0.000001");
+    switch (*section.outcome.system) {
     case SystemKind::Heating:
         return QStringLiteral("%1*%2*%3^2/(2*%4)").arg(x.rho, frictionLambda(x, roughness), v, d);
     case SystemKind::HotWaterSupply: {
@@ -94,7 +90,7 @@ std::optional<QString> slopeFormula(const Section& section, const RowInputs& x)
     case SystemKind::HotWater:
         break;
     }
-    if (material == Material::Copper)
+    if (copper)
         return QStringLiteral("0.0161*%1^0.25*%2^1.75*%3^(-1.25)").arg(x.nu, v, d);
     return QStringLiteral("%1*%2^2/(2*9.81*%3)").arg(frictionLambda(x, roughness), v, d);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/common/tablerecord.h"
+#include "calc/screen/calculatoropeners.h"
 #include "report/document.h"
 #include "select/sizetable.h"
 #include "ui_frmpodbor.h"
@@ -14,14 +15,8 @@
 
 namespace selection {
 
-// What a calculator hands to the size selection: its table, its conditions, flow unit and heat
-// carrier as its calculation takes them, and the flow as typed on it.
-struct Request {
-    calc::TableRecord record;
-    calc::CalculationRequest section;  // the flow's value is read from flowText
-    QString flowText;
-};
-using RequestSource = std::function<Request()>;
+using Request = calc::SizeSelectionRequest;
+using RequestSource = calc::SizeSelectionSource;
 
 // Opens the one size-selection window, or brings it up with the calculator's request. While it is
 // open it takes the calculator's request again whenever an input of the calculator changes; it

@@ -12,7 +12,6 @@
 #include "app/calculators.h"
 #include "app/form1.h"
 #include "platform/desktop.h"
-#include "help/formulahelp.h"
 #include "report/frmuchastki.h"
 
 #include <QApplication>
@@ -73,13 +72,14 @@ int main(int argc, char* argv[])
         QApplication::setPalette(darkDesktopPalette());
     platform::setUpDesktop();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    app::setCalculatorOpeners();
     if (argc < 2)
         return 2;
     const QString which = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     auto* menu = new Form1;
     menu->show();
     if (which.startsWith(QLatin1String("help")))
-        help::showFormulaHelp(which.mid(4).toInt());
+        app::showFormulaHelpOf(which.mid(4).toInt());
     else if (which == QLatin1String("reference") || which == QLatin1String("about"))
         menu->findChild<QPushButton*>(which == QLatin1String("reference") ? "Command12" : "Command13")->click();
     else if (which.startsWith(QLatin1String("select"))) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/common/calculationrequest.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,9 +10,7 @@ namespace calc::building {
 
 enum class Material { Copper, Pex, PexAlPex };
 
-// HotWater is the copper screen's circulation and the polymer screens' hot water;
-// HotWaterSupply exists on the copper screen only.
-enum class SystemKind { ColdWater, HotWater, HotWaterSupply, Heating };
+using SystemKind = BuildingSystem;
 
 bool isHotWater(SystemKind kind);
 

@@ -7,7 +7,7 @@
 #include "calc/carrier/waterproperties.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
-#include "calc/fixtures/fixturestool.h"
+#include "calc/screen/fixturestool.h"
 #include "calc/screen/advicelabel.h"
 #include "calc/screen/classicsection.h"
 #include "calc/screen/screenwidgets.h"

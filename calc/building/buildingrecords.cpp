@@ -109,6 +109,7 @@ CalculationOutcome buildingOutcome(const CalculationRequest& request, const Syst
     outcome.failed = result.failed;
     outcome.figures = result.figures;
     outcome.friction = result.friction;
+    outcome.system = input.kind;
     outcome.stopReason = result.stopReason;
     outcome.viscosityE6 = result.viscosityE6;
     outcome.waterDensity = result.waterDensity;
@@ -138,7 +139,8 @@ using Sizes = std::function<QList<CatalogSize>(const ConditionChoices& chosen)>;
 
 // The table's own conditions (a series) name the pipe with its size; the system's follow them.
 TableRecord buildingRecord(int number, const QString& title, const QString& shortName,
-                           const QList<StandardDocument>& documents, QList<TableCondition> conditions,
+                           const QList<StandardDocument>& documents, const QString& formulaSource,
+                           QList<TableCondition> conditions,
                            const std::shared_ptr<const SystemOptions>& systems, const QStringList& systemCaptions,
                            const Sizes& sizes)
 {
@@ -152,7 +154,6 @@ TableRecord buildingRecord(int number, const QString& title, const QString& shor
     return {number,
             title,
             documents,
-            number,
             conditions,
             sizes,
             describer(systems->material),
@@ -161,7 +162,8 @@ TableRecord buildingRecord(int number, const QString& title, const QString& shor
             shortName,
             naming,
             3,
-            [systems](const ConditionChoices& chosen) { return systems->kindAt(chosen) == SystemKind::Heating; }};
+            [systems](const ConditionChoices& chosen) { return systems->kindAt(chosen) == SystemKind::Heating; },
+            formulaSource};
 }
 
 // The lists hold outer diameters; the inner one is the calculation diameter, as the screen writes
@@ -181,7 +183,7 @@ TableRecord copperRecord()
 {
     return buildingRecord(
         9, QStringLiteral("для медных труб СП40-108-2004"), QStringLiteral("медные"),
-        {{QStringLiteral("СП 40-108-2004"), QStringLiteral("sp40_108_2004.doc")}}, {},
+        {{QStringLiteral("СП 40-108-2004"), QStringLiteral("sp40_108_2004.doc")}}, QStringLiteral("СП 40-108-2004"), {},
         systemOptions(Material::Copper,
                 {SystemKind::ColdWater, SystemKind::HotWater, SystemKind::HotWaterSupply, SystemKind::Heating}, 0),
         {QStringLiteral("холодного водоснабжения"), QStringLiteral("циркуляционного горячего водоснабжения"),
@@ -200,7 +202,7 @@ TableRecord pexRecord()
     const QStringList series{QStringLiteral("SDR 13,6 (S6,3)"), QStringLiteral("SDR 11 (S5)"), QStringLiteral("SDR 9 (4)"),
                              QStringLiteral("SDR 7,4 (S3,2)"), QStringLiteral("SDR 6 (2,5)")};
     return buildingRecord(10, QStringLiteral("для труб из сшитого полиэтилена (PEX) СП 41-109-2005"), QStringLiteral("PEX"),
-                          {{QStringLiteral("СП 41-109-2005"), QStringLiteral("sp41_109_2005.doc")}},
+                          {{QStringLiteral("СП 41-109-2005"), QStringLiteral("sp41_109_2005.doc")}}, QStringLiteral("СП 41-109-2005"),
                           {fixedCondition(QStringLiteral("серия"), series, 0)}, systemOptions(Material::Pex, polymerKinds, 1),
                           polymerSystems, [](const ConditionChoices& chosen) {
                               const int position = choiceAt(chosen, 0);
@@ -218,6 +220,7 @@ TableRecord pexAlPexRecord()
     return buildingRecord(11, QStringLiteral("для металлопластиковых труб (PEX-AL-PEX)"), QStringLiteral("PEX-AL-PEX"),
                           {{QStringLiteral("CП40-102-2000"), QStringLiteral("sp40_102_2000.doc")},
                            {QStringLiteral("СП 41-102-98"), QStringLiteral("sp41_102_98.doc")}},
+                          QStringLiteral("СП 41-102-98"),
                           {}, systemOptions(Material::PexAlPex, polymerKinds, 0),
                           {QStringLiteral("Холодного водоснабжения"), QStringLiteral("Горячего водоснабжения"),
                            QStringLiteral("Отопления")},

@@ -3,7 +3,7 @@
 #include "calc/building/buildingpanel.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/valueparse.h"
-#include "calc/fixtures/fixturestool.h"
+#include "calc/screen/fixturestool.h"
 #include "calc/screen/screenwidgets.h"
 #include "calc/screen/showncalculation.h"
 

@@ -123,7 +123,7 @@ QString failedCheck(Material material, SystemKind kind, Check check)
     case Check::FlowZero:
         return calc::messages::flowZero;
     case Check::LengthZero:
-        return sectionLengthZero;
+        return calc::messages::buildingSectionLengthZero;
     case Check::TemperatureMissing:
         return isHotWater(kind) ? hotWaterTemperatureMissing : heatingTemperatureMissing(material);
     case Check::ViscosityMissing:

@@ -33,8 +33,6 @@ VelocityAdvice velocityAdvice(Material material, SystemKind kind, double v);
 namespace messages {
 
 inline const QString diameterZero = QStringLiteral("диаметр не может равняться нулю!\rВведите значение диаметра в мм");
-inline const QString sectionLengthZero =
-    QStringLiteral("Длина участка не может равняться нулю\r введите значение длины участка в м");
 inline const QString copperWallMissing = QStringLiteral(
     "Диаметр выбрали,\rа как на счет толщины стенки?\rВыберите пожалуйста толщину стенки, мм");
 inline const QString hotWaterTemperatureMissing = QStringLiteral(

@@ -81,7 +81,6 @@ TableRecord castIronRecord()
     return {3,
             QStringLiteral("для чугунных труб d=50...1200мм (ГОСТ 9583-75 и ГОСТ 21053-75)"),
             {{QStringLiteral("ГОСТ 9583-75"), QStringLiteral("g9583.doc")}},
-            3,
             {fixedCondition(QStringLiteral("класс"),
                             {QStringLiteral("Класс ЛА"), QStringLiteral("Класс А")}, 0),
              fixedCondition(QStringLiteral("трубы"), {QStringLiteral("неновые"), QStringLiteral("новые")}, 0)},
@@ -111,7 +110,6 @@ TableRecord asbestosCementRecord()
     return {4,
             QStringLiteral("для асбестоцементных труб ВТ6, ВТ9, ВТ12, ВТ15 (ГОСТ 539-80)"),
             {{QStringLiteral("ГОСТ 539-80"), QStringLiteral("g539.doc")}},
-            4,
             {fixedCondition(QStringLiteral("тип труб по размерам"),
                             {QStringLiteral("Тип 1"), QStringLiteral("Тип 2"), QStringLiteral("Тип 3")}, 0),
              // Type 1 pipes are not made in ВТ15.
@@ -149,7 +147,6 @@ TableRecord reinforcedConcreteRecord()
     return {6,
             QStringLiteral("для  железебетонных труб  ГОСТ 12586.0-83"),
             {{QStringLiteral("ГОСТ 12586.0-83"), QStringLiteral("g12586.doc")}},
-            6,
             {},
             [](const ConditionChoices&) { return sizesOfItems(reinforcedconcrete::sizes(), parseValue); },
             describeReinforcedConcrete,

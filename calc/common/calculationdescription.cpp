@@ -3,7 +3,6 @@
 #include "calc/common/flowarithmetic.h"
 #include "calc/common/numbertext.h"
 #include "calc/common/rounding.h"
-#include "calc/fixtures/fixtureflow.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -118,48 +117,6 @@ QStringList classicRecord(const CalculationRequest& request, const CalculationOu
     addSimpleSectionLines(record, request, figures);
     addAdvice(record, outcome);
     return record.written();
-}
-
-namespace {
-
-// Where the formulas of each table come from, as the program reference names them.
-QString formulaSource(int table)
-{
-    switch (table) {
-    case 7:
-        return QStringLiteral("СП 40-104-2001");
-    case 9:
-        return QStringLiteral("СП 40-108-2004");
-    case 10:
-        return QStringLiteral("СП 41-109-2005");
-    case 11:
-        return QStringLiteral("СП 41-102-98");
-    default:
-        break;
-    }
-    return handbookSource();
-}
-
-}  // namespace
-
-QStringList recordLines(const TableRecord& record, const CalculationRequest& request,
-                        const CalculationOutcome& outcome)
-{
-    QStringList lines{QStringLiteral("Таблица II-%1: %2").arg(record.number).arg(record.title.simplified())};
-    const QString standard = record.documents.isEmpty() ? QString() : documentName(record.documents.front().designation);
-    const QString source = formulaSource(record.number);
-    if (standard == source) {
-        lines << QStringLiteral("Трубы и формулы: ") + source;
-    } else {
-        if (!standard.isEmpty())
-            lines << QStringLiteral("Трубы: ") + standard;
-        lines << QStringLiteral("Формулы: ") + source;
-    }
-    if (request.fixtures)
-        lines << fixtures::recordLines(*request.fixtures);
-    if (record.describe)
-        lines << record.describe(request, outcome);
-    return lines;
 }
 
 }  // namespace calc::description

@@ -2,7 +2,6 @@
 
 #include "calc/common/calculationrequest.h"
 #include "calc/common/recordfigures.h"
-#include "calc/common/tablerecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,10 +45,5 @@ QStringList classicRecord(const CalculationRequest& request, const CalculationOu
 // The velocity warning and the advice as shown, those that are not empty, and the limit a
 // velocity above it exceeds.
 void addAdvice(RecordLines& record, const CalculationOutcome& outcome);
-
-// The whole record: the table, its material, the standard of its pipes and the source of its
-// formulas, then the table's own description.
-QStringList recordLines(const TableRecord& record, const CalculationRequest& request,
-                        const CalculationOutcome& outcome);
 
 }  // namespace calc::description

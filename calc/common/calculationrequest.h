@@ -121,6 +121,11 @@ enum class FormulaBranch {
     CastIronSlow,          // non-new cast iron, v < 1,2 м/сек
 };
 
+// The system a section of a building table (II-9 to II-11) serves. HotWater is the copper
+// screen's circulation and the polymer screens' hot water; HotWaterSupply exists on the copper
+// screen only.
+enum class BuildingSystem { ColdWater, HotWater, HotWaterSupply, Heating };
+
 // The friction intermediates of the building tables' λ.
 struct FrictionIntermediates {
     double roughReynolds = 0;  // Re кв
@@ -147,6 +152,7 @@ struct CalculationOutcome {
     std::optional<EconomicVerdict> economic;  // on the tables with economic bands, once the flow is accepted
     FormulaBranch branch = FormulaBranch::Single;
     std::optional<FrictionIntermediates> friction;
+    std::optional<BuildingSystem> system;  // on the building tables, whose formulas follow it
     QString velocityWarning;  // the warning below the results; empty when none
     QString advice;           // the advice label (economic or velocity advice)
     QString headLossText;     // the section's result line: "H = i·L·(1+k)= 0,26 м"

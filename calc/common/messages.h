@@ -18,6 +18,9 @@ inline const QString noWallChosen = QStringLiteral(
 inline const QString noTemperature = QStringLiteral("Вы не ввели температуру!\r Введите значение температуры,°C ");
 inline const QString sectionLengthZero =
     QStringLiteral("Длина участка не может равняться нулю!\r введите значение длины участка в м");
+// The building screens (II-9 to II-11) word it without "!".
+inline const QString buildingSectionLengthZero =
+    QStringLiteral("Длина участка не может равняться нулю\r введите значение длины участка в м");
 // A result that is not a finite number is never shown.
 inline const QString notComputable = QStringLiteral("расчет невозможен!\r проверьте введенные значения");
 

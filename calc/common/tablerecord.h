@@ -43,7 +43,6 @@ struct TableRecord {
     int number = 0;  // 1 for II-1
     QString title;   // the calculator's window title
     QList<StandardDocument> documents;  // the links of the calculator, first the one of its catalog
-    int helpWindow = 0;                 // N of its formula help window frmhelpN
     QList<TableCondition> conditions;
     // The catalog sizes in list order for these choices; empty where a choice the catalog needs
     // is missing.
@@ -64,6 +63,9 @@ struct TableRecord {
     // Whether these choices make a heating system, whose sizes an engineer chooses by R as well
     // as by v; none where the table serves water supply alone.
     std::function<bool(const ConditionChoices& chosen)> heating{};
+    // The code its formulas come from, as the record names it ("СП 40-104-2001"); empty for the
+    // handbook of hydraulic tables, the source of most.
+    QString formulaSource{};
 };
 
 // The choice at a position, -1 where there is none.

@@ -27,7 +27,6 @@ TableRecord polyethyleneRecord()
     return {5,
             QStringLiteral(" для пластмассовых труб (ГОСТ 18599-2001)"),
             {{QStringLiteral("ГОСТ 18599-2001"), QStringLiteral("g18599.doc")}},
-            5,
             {fixedCondition(QStringLiteral("полиэтилен"), materials, 0),
              unchosenAllowed(fixedCondition(QStringLiteral("серия"), series, firstMaterialSeries))},
             [](const ConditionChoices& chosen) {
@@ -49,10 +48,9 @@ TableRecord polyethyleneRecord()
 
 TableRecord glassFibreRecord()
 {
-    return {7,
+    TableRecord record{7,
             QStringLiteral("для  стеклопластиковых труб СП 40-104-2001"),
             {{QStringLiteral("СП 40-104-2001"), QStringLiteral("sp40_104_2001.doc")}},
-            7,
             {},
             [](const ConditionChoices&) {
                 return sizesOfItems(plastic_glass::glassfibre::innerDiameters(), parseValue);
@@ -61,6 +59,8 @@ TableRecord glassFibreRecord()
             [](const CalculationRequest& request) { return simple::outcome(plastic_glass::glassFibreMaterial, request); },
             {},
             QStringLiteral("стеклопластиковые")};
+    record.formulaSource = QStringLiteral("СП 40-104-2001");
+    return record;
 }
 
 TableRecord glassRecord()
@@ -68,7 +68,6 @@ TableRecord glassRecord()
     return {8,
             QStringLiteral("для стеклянных труб ГОСТ 8894-86"),
             {{QStringLiteral("ГОСТ 8894-86"), QStringLiteral("g8894.doc")}},
-            8,
             {},
             [](const ConditionChoices&) {
                 return sizesOfItems(plastic_glass::glass::outerDiameters(), plastic_glass::glass::innerDiameter);

@@ -1,21 +1,17 @@
 #include "calc/registry/tables.h"
 
-#include "calc/building/buildingrecords.h"
-#include "calc/castiron_cement/castironrecords.h"
-#include "calc/plastic_glass/plasticrecords.h"
-#include "calc/steel/steelrecords.h"
-
 #include <QtGlobal>
 
 namespace calc {
 
 const QList<TableRecord>& tables()
 {
-    static const QList<TableRecord> all{
-        steel::waterGasRecord(),  steel::electricWeldedRecord(), castIronRecord(),
-        asbestosCementRecord(),   polyethyleneRecord(),          reinforcedConcreteRecord(),
-        glassFibreRecord(),       glassRecord(),                 building::copperRecord(),
-        building::pexRecord(),    building::pexAlPexRecord()};
+    static const QList<TableRecord> all = [] {
+        QList<TableRecord> records;
+        for (TableRecord (*record)() : recordOfTable)
+            records.append(record());
+        return records;
+    }();
     return all;
 }
 

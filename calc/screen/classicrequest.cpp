@@ -1,7 +1,7 @@
 #include "calc/screen/classicrequest.h"
 
 #include "calc/common/valueparse.h"
-#include "calc/fixtures/fixturestool.h"
+#include "calc/screen/fixturestool.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

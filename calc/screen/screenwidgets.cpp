@@ -2,11 +2,9 @@
 
 #include "calc/common/valueparse.h"
 #include "calc/fixtures/fixturekinds.h"
-#include "calc/fixtures/fixturestool.h"
+#include "calc/screen/calculatoropeners.h"
+#include "calc/screen/fixturestool.h"
 #include "calc/screen/showncalculation.h"
-#include "help/formulahelp.h"
-#include "report/frmotchet.h"
-#include "select/frmpodbor.h"
 #include "platform/palette.h"
 #include "platform/pictures.h"
 #include "widgets/clickablelabel.h"
@@ -46,14 +44,17 @@ void connectClassicButtons(QObject* context, const ClassicButtons& buttons, cons
 
 namespace {
 
-void setupHelpButton(QAbstractButton* button, int helpWindow)
+void setupHelpButton(QAbstractButton* button, const TableRecord& record)
 {
     button->setText(QString());
     button->setAccessibleName(QStringLiteral("Справка по формулам"));
     const QSize iconSize = button->size() * 0.8;
     button->setIcon(platform::svgIcon(QStringLiteral(":/pictures/help.svg"), iconSize));
     button->setIconSize(iconSize);
-    QObject::connect(button, &QAbstractButton::clicked, button, [helpWindow] { help::showFormulaHelp(helpWindow); });
+    QObject::connect(button, &QAbstractButton::clicked, button, [record] {
+        if (const auto& open = calculatorOpeners().formulaHelp)
+            open(record);
+    });
 }
 
 }  // namespace
@@ -72,14 +73,17 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
             label->setFocusPolicy(Qt::ClickFocus);
         }
     }
-    setupHelpButton(parts.helpButton, record.helpWindow);
+    setupHelpButton(parts.helpButton, record);
     QObject::connect(parts.selectSizeButton, &QAbstractButton::clicked, window, [window, record, parts] {
-        selection::showSizeSelection(
+        const auto& open = calculatorOpeners().sizeSelection;
+        if (!open)
+            return;
+        open(
             [record, parts] {
                 CalculationRequest section{.table = record.number, .conditions = parts.sizeConditions()};
                 if (parts.referenceCarrier)
                     section.carrier = parts.referenceCarrier();
-                return selection::Request{record, section, parts.flowInput->text()};
+                return SizeSelectionRequest{record, section, parts.flowInput->text()};
             },
             window);
     });
@@ -97,8 +101,9 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
         shown->takeFixturesFrom([fixtures] { return fixtures->stillApplied(); });
     }
     QObject::connect(parts.reportButton, &QAbstractButton::clicked, shown, [record, shown] {
-        if (shown->isShown())
-            report::showCalculationRecord(record, shown->input());
+        const auto& open = calculatorOpeners().calculationRecord;
+        if (shown->isShown() && open)
+            open(record, shown->input());
     });
     return shown;
 }

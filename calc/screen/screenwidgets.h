@@ -73,7 +73,8 @@ struct TableWindowParts {
 // size-selection button opens the size selection with its conditions, carrier and typed flow,
 // which follows them while it is open; its record
 // and sections buttons follow the calculation it shows, kept by the returned object, which the
-// window owns. Called once its form is set up.
+// window owns; the help, the size selection and the record open through calculatorOpeners().
+// Called once its form is set up.
 ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& record, const TableWindowParts& parts);
 
 // Tab passes from the size selection through the record and sections buttons to the help button,

@@ -140,7 +140,6 @@ TableRecord steelRecord(int number, const QString& title, const QString& shortNa
     TableRecord record{number,
             title,
             {document},
-            1,
             steelConditions(),
             [catalog](const ConditionChoices& chosen) { return steelSizes(chosen, *catalog); },
             describeCalculation,

@@ -125,8 +125,8 @@ void tst_classicscreens::screen()
 void tst_classicscreens::labelsShowTextAsItIs_data()
 {
     QTest::addColumn<int>("number");
-    for (int number = 1; number <= 11; ++number)
-        QTest::newRow(qPrintable(QString("II-%1").arg(number))) << number;
+    for (const app::TableWindows& table : app::tableWindows())
+        QTest::newRow(qPrintable(QString("II-%1").arg(table.number))) << table.number;
 }
 
 // Every label of a calculator, its results and the labels of a shared panel alike.

@@ -74,6 +74,20 @@ private slots:
         QCOMPARE(text(menu, button.toLatin1()), caption);
     }
 
+    // The material buttons from top to bottom, then the picture buttons from left to right.
+    void tabPassesTheButtonsInOrder()
+    {
+        QStringList expected;
+        for (int number = 1; number <= 11; ++number)
+            expected << QStringLiteral("Command%1").arg(number);
+        expected << "Command12" << "Command13" << "sectionsButton";
+        QStringList order;
+        for (QWidget* widget = menu->nextInFocusChain(); widget != menu; widget = widget->nextInFocusChain())
+            if (widget->focusPolicy() & Qt::TabFocus)
+                order << widget->objectName();
+        QCOMPARE(order, expected);
+    }
+
     void startsWithTheMenuOnly()
     {
         QCOMPARE(menu->windowTitle(), QString("Таблицы Тальвера       "));

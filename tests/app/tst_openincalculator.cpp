@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/calculators.h"
+#include "calc/registry/tables.h"
 #include "calc/screen/calculatorscreen.h"
 #include "calc/screen/showncalculation.h"
 #include "platform/savequestion.h"

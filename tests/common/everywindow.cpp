@@ -2,15 +2,12 @@
 
 #include "app/calculators.h"
 #include "app/form1.h"
-#include "help/formulahelp.h"
 #include "tests/common/uitest.h"
 
 #include <QApplication>
 
 namespace uitest {
 namespace {
-
-constexpr int helpWindows[] = {1, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 // A heating section of II-9 with fittings: the longest record there is.
 const char* const heatingSection[] = {"click Option4", "choose Combo3 #2", "choose Combo1 15", "choose Combo2 1.0",
@@ -36,10 +33,16 @@ QWidget* calculatedHeatingSection(QWidget* calculator)
 QStringList everyWindow()
 {
     QStringList names{QStringLiteral("Form1")};
-    for (int number = 1; number <= 11; ++number)
-        names << QStringLiteral("frmtablII%1").arg(number);
-    for (int number : helpWindows)
-        names << QStringLiteral("frmhelp%1").arg(number);
+    QList<app::CreateWindow> helpWindows;
+    for (const app::TableWindows& table : app::tableWindows()) {
+        names << QStringLiteral("frmtablII%1").arg(table.number);
+        // A help window shared by two tables is named after the first.
+        if (!helpWindows.contains(table.formulaHelp))
+            helpWindows << table.formulaHelp;
+    }
+    for (const app::TableWindows& table : app::tableWindows())
+        if (helpWindows.removeOne(table.formulaHelp))
+            names << QStringLiteral("frmhelp%1").arg(table.number);
     names << QStringLiteral("frmspravka") << QStringLiteral("frminfo") << QStringLiteral("frmpodbor")
           << QStringLiteral("frmotchet") << QStringLiteral("frmuchastki") << QStringLiteral("frmteplonositel")
           << QStringLiteral("frmnagruzka") << QStringLiteral("frmpribory");
@@ -54,7 +57,7 @@ QWidget* openWindow(const QString& name)
     } else if (name.startsWith(QLatin1StringView("frmtablII"))) {
         window = shownCalculator(name.mid(9).toInt());
     } else if (name.startsWith(QLatin1StringView("frmhelp"))) {
-        help::showFormulaHelp(name.mid(7).toInt());
+        app::showFormulaHelpOf(name.mid(7).toInt());
     } else if (name == QLatin1StringView("frmspravka")) {
         window = createReference();
     } else if (name == QLatin1StringView("frminfo")) {

@@ -1,5 +1,6 @@
 #include "tests/common/uitest.h"
 
+#include "app/calculators.h"
 #include "platform/desktop.h"
 #include "platform/documents.h"
 #include "platform/messagebox.h"
@@ -106,6 +107,7 @@ void initialise()
     // What windows remember between runs goes to the test folders, never the user's settings.
     QStandardPaths::setTestModeEnabled(true);
     platform::setUpDesktop();
+    app::setCalculatorOpeners();
     platform::setInputErrorSink([](const QString& text) { messages << text; });
     platform::setFileErrorSink([](const QString& text) { fileErrors << text; });
     platform::setDocumentOpener([](const QUrl& url) { documents << url; });

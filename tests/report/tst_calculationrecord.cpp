@@ -1,6 +1,6 @@
-#include "calc/common/calculationdescription.h"
 #include "calc/registry/tables.h"
 #include "platform/filedialogs.h"
+#include "report/calculationrecord.h"
 #include "report/frmotchet.h"
 #include "tests/common/uitest.h"
 
@@ -49,7 +49,7 @@ private slots:
         figures.slope = 0.0063704142770456065;
         figures.thousandI = 6.3704142770456065;
         figures.slopePressure = 62.4725;
-        QCOMPARE(calc::description::recordLines(calc::table(2), request, results),
+        QCOMPARE(report::recordLines(calc::table(2), request, results),
                  QStringList({"Таблица II-2: трубы стальные ГОСТ 10704-91",
                               "Трубы: ГОСТ 10704-91",
                               "Формулы: [1] Таблицы для гидравлического расчета водопроводных труб. Справочное пособие.",
@@ -115,7 +115,7 @@ private slots:
         CalculationOutcome outcome;
         outcome.figures.flow = 0.0001;
         QStringList written;
-        for (const QString& line : calc::description::recordLines(calc::table(9), request, outcome))
+        for (const QString& line : report::recordLines(calc::table(9), request, outcome))
             if (line.startsWith(QStringLiteral("Теплоноситель")) || line.contains(QStringLiteral(" Вт, ")))
                 written << line;
         QCOMPARE(written, lines);
@@ -147,7 +147,7 @@ private slots:
         QFETCH(QStringList, cited);
         CalculationRequest request;
         request.table = number;
-        const QStringList lines = calc::description::recordLines(calc::table(number), request, {});
+        const QStringList lines = report::recordLines(calc::table(number), request, {});
         QCOMPARE(lines.mid(1, cited.size()), cited);
         QVERIFY(!lines.at(cited.size() + 1).startsWith(QStringLiteral("Формулы")));
     }
@@ -196,7 +196,7 @@ private slots:
         request.length = 10;
         const CalculationOutcome outcome = calc::table(number).calculate(request);
         QVERIFY(!outcome.failed);
-        const QStringList lines = calc::description::recordLines(calc::table(number), request, outcome);
+        const QStringList lines = report::recordLines(calc::table(number), request, outcome);
         QStringList written;
         for (const QString& line : lines)
             if (line.contains(QStringLiteral("ламинар")))
@@ -225,7 +225,7 @@ private slots:
         request.localLosses.otherResistance = 2.2;
         const CalculationOutcome outcome = calc::table(9).calculate(request);
         QVERIFY(!outcome.failed);
-        const QStringList lines = calc::description::recordLines(calc::table(9), request, outcome);
+        const QStringList lines = report::recordLines(calc::table(9), request, outcome);
         QVERIFY(lines.contains(QStringLiteral("другие: ξ = 2,2")));
         QVERIFY(lines.contains(QStringLiteral("Σξ = 2,2")));
         // v = 4·0,001/(π·0,013²) = 7,534 м/с
@@ -246,7 +246,7 @@ private slots:
         request.diameterMm = 261;
         const CalculationOutcome outcome = calc::table(9).calculate(request);
         QCOMPARE(outcome.failed, std::optional(calc::Check::NotComputable));
-        const QStringList lines = calc::description::recordLines(calc::table(9), request, outcome);
+        const QStringList lines = report::recordLines(calc::table(9), request, outcome);
         // v = 4·0,02/(π·0,261²) = 0,3738 м/с
         QCOMPARE(lines.mid(lines.size() - 2),
                  QStringList({"v = 0,3738 м/с", "Расчет невозможен: уклон не положителен"}));

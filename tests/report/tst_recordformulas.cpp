@@ -1,5 +1,6 @@
 #include "calc/common/calculationdescription.h"
 #include "calc/registry/tables.h"
+#include "report/calculationrecord.h"
 #include "tests/common/uitest.h"
 
 #include <QRegularExpression>
@@ -316,7 +317,7 @@ private slots:
             if (outcome.failed)
                 continue;
             ++records;
-            for (const QString& line : calc::description::recordLines(record, request, outcome)) {
+            for (const QString& line : report::recordLines(record, request, outcome)) {
                 // The advice is copied as the calculator words it; the record's own numbers have no exponent.
                 static const QRegularExpression exponent(QStringLiteral("\\de[-+]?\\d"));
                 QVERIFY2(line == outcome.advice || !line.contains(exponent), qPrintable(line));
