@@ -452,6 +452,8 @@ void BuildingPanel::clearFlowTooltip() { ui->Text1->setToolTip(QString()); }
 
 QLineEdit* BuildingPanel::flowInput() const { return ui->Text1; }
 
+QAbstractButton* BuildingPanel::fixturesButton() const { return ui->fixturesButton; }
+
 SizeQuery BuildingPanel::sizeQuery(const TableRecord& record, ConditionChoices chosen) const
 {
     const int temperatureCondition = int(chosen.size());

@@ -20,6 +20,7 @@ class frmteplonositel;
 struct ScreenCarrier;
 class NumericInput;
 class QCheckBox;
+class QAbstractButton;
 class QLineEdit;
 class QScrollArea;
 
@@ -92,6 +93,7 @@ public:
     void clearInputs();
     void clearFlowTooltip();
     QLineEdit* flowInput() const;
+    QAbstractButton* fixturesButton() const;
 
     // The record's conditions up to the system's, as the screen gives them, followed by the
     // temperature and heat carrier the panel holds; with the flow unit and the temperature itself.

@@ -46,7 +46,8 @@ void BuildingScreen::bind(const Controls& parts)
     controls = parts;
     shown = prepareCalculatorWindow(this, record,
                                     {parts.helpButton, parts.documentLinks, parts.linkStyle, parts.selectSizeButton,
-                                     parts.reportButton, parts.addSectionButton, parts.panel->flowInput(),
+                                     parts.reportButton, parts.addSectionButton, parts.panel->fixturesButton(),
+                                     parts.panel->flowInput(),
                                      [this] { return sizeQuery(); },
                                      [this] { return controls.panel->heatingCarrier(kind()); }});
     parts.panel->takeFixtures(findChild<FixturesTool*>());

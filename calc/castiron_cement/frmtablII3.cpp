@@ -13,7 +13,7 @@ frmtablII3::frmtablII3(const TableRecord& record, QWidget* parent) : QWidget(par
     ui.setupUi(this);
     widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label1}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.fixturesButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label14},
                       .typedCaptions = {ui.Label12, ui.Label13}, .catalogOnly = {ui.Option3, ui.Option4}};
     nominal = new nominalsize::FindPanel({.window = this, .sizeCaption = ui.Label11, .size = ui.Label5, .sizeList = ui.Combo1,

@@ -22,7 +22,7 @@ frmtablII4::frmtablII4(const TableRecord& record, QWidget* parent) : QWidget(par
     ui.setupUi(this);
     widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label9}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return sizeQuery(); }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.fixturesButton, ui.Text1, [this] { return sizeQuery(); }});
     diameterSwitch = {.diameter = ui.Text2, .lists = {ui.Combo1}, .catalogCaptions = {ui.Label13}, .typedCaptions = {},
                       .catalogOnly = {ui.Option1, ui.Option2, ui.Option3, ui.Option4, ui.Option5, ui.Option6,
                                       ui.Option7, ui.Frame1, ui.Frame2}};

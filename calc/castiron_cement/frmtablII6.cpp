@@ -11,7 +11,7 @@ frmtablII6::frmtablII6(const TableRecord& record, QWidget* parent) : QWidget(par
     ui.setupUi(this);
     widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label12}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.fixturesButton, ui.Text1,
                              [this] { return sizeQuery(); }});
     // A typed diameter equal to a nominal size counts as that size in the advice.
     panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Option1, ui.Option2, ui.Text2, ui.Check1, ui.Label6, ui.Label3,

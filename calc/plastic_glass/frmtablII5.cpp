@@ -17,7 +17,7 @@ frmtablII5::frmtablII5(const TableRecord& record, QWidget* parent) : QWidget(par
     ui.setupUi(this);
     widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return catalogQuery(); }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.fixturesButton, ui.Text1, [this] { return catalogQuery(); }});
     // The advice compares the diameter shown with the results: the chosen outer diameter, or
     // the typed one, which the find shows there in typed-diameter mode.
     panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Option14, ui.Option15, ui.Text2, ui.Check1, ui.Label7, ui.Label1,

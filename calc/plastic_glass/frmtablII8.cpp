@@ -13,7 +13,7 @@ frmtablII8::frmtablII8(const TableRecord& record, QWidget* parent) : QWidget(par
     ui.setupUi(this);
     widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label17}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1,
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.fixturesButton, ui.Text1,
                              [this] { return sizeQuery(); }});
     panel = new SimpleFindPanel({this, shown, ui.Text1, ui.Option1, ui.Option2, ui.Text2, ui.Check1, ui.Label6, ui.Label3,
                                  ui.Label1, ui.Label2, ui.Text3, ui.Label10},

@@ -93,13 +93,10 @@ ShownCalculation* prepareCalculatorWindow(QWidget* window, const TableRecord& re
         widgets::makeDocumentLink(parts.documentLinks.at(k), record.documents.at(k).file, parts.linkStyle);
     auto* shown = new ShownCalculation(parts.reportButton, parts.addSectionButton, window);
     shown->watchInputs(window);
-    // Every calculator has its fixtures button beside the flow input.
-    if (auto* fixturesButton = window->findChild<QAbstractButton*>(QStringLiteral("fixturesButton"))) {
-        auto* fixtures = new FixturesTool(
-            fixturesButton, parts.flowInput, [parts] { return parts.sizeConditions().flow.unit; },
-            [record, parts] { return calc::fixtures::systemWater(record, parts.sizeConditions().chosen); }, window);
-        shown->takeFixturesFrom([fixtures] { return fixtures->stillApplied(); });
-    }
+    auto* fixtures = new FixturesTool(
+        parts.fixturesButton, parts.flowInput, [parts] { return parts.sizeConditions().flow.unit; },
+        [record, parts] { return calc::fixtures::systemWater(record, parts.sizeConditions().chosen); }, window);
+    shown->takeFixturesFrom([fixtures] { return fixtures->stillApplied(); });
     QObject::connect(parts.reportButton, &QAbstractButton::clicked, shown, [record, shown] {
         const auto& open = calculatorOpeners().calculationRecord;
         if (shown->isShown() && open)

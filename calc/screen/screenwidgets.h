@@ -59,6 +59,7 @@ struct TableWindowParts {
     QAbstractButton* selectSizeButton;
     QAbstractButton* reportButton;
     QAbstractButton* addSectionButton;
+    QAbstractButton* fixturesButton;  // beside the flow input
     QLineEdit* flowInput;
     // The conditions and flow unit the calculator holds at the moment its sizes are asked for.
     std::function<SizeQuery()> sizeConditions;

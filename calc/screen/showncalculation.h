@@ -20,7 +20,7 @@ namespace calc {
 // section, forgotten by a clear, an error box, a step that empties the results or a change of
 // any input the results were computed from (the captions stay). The record button follows any
 // shown calculation; the sections button a shown section.
-// The object is named "shownCalculation" so that the main menu can find it on a calculator.
+// The object is named "shownCalculation" so that tests can find it on a calculator.
 class ShownCalculation : public QObject {
     Q_OBJECT
 public:

@@ -13,7 +13,7 @@ frmtablII1::frmtablII1(const TableRecord& record, QWidget* parent) : QWidget(par
     ui.setupUi(this);
     widgets::fitToScreen(this);
     shown = prepareCalculatorWindow(this, record, {ui.Command5, {ui.Label11}, widgets::LinkStyle::DarkBlueWithTooltip,
-                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.Text1, [this] { return steel.sizeQuery(); }});
+                             ui.selectSizeButton, ui.reportButton, ui.addSectionButton, ui.fixturesButton, ui.Text1, [this] { return steel.sizeQuery(); }});
     steel.connectControls({[this] { chooseOuterDiameter(); }, [this] { chooseWall(); }, [this] { toggleOtherDiameter(); },
                            [this] { calculate(); }},
                           shown);
