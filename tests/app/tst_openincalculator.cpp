@@ -350,13 +350,8 @@ private slots:
     // One row, of a table whose calculator takes a request: the button is enabled only so.
     void buttonFollowsSelection()
     {
-        click(menu, "Command7");
-        QWidget* glassFibre = shownWindow("frmtablII7");
-        for (const QString& step : QStringList{"choose Combo1 #2", "type Text1 50", "type Text3 20", "click Command3"})
-            takeStep(glassFibre, step);
-        click(glassFibre, "addSectionButton");
-        click(glassFibre, "addSectionButton");
-        QWidget* sections = shownWindow("frmuchastki");
+        QWidget* glassFibre = nullptr;
+        QWidget* sections = twoGlassFibreRows(glassFibre);
         const auto enabled = [sections] { return child<QWidget>(sections, "openInCalculatorButton")->isEnabled(); };
         QVERIFY(enabled());  // the added row is selected
         selectRows(sections, {});
@@ -371,13 +366,8 @@ private slots:
     // A row removed after it was opened is not brought back by the calculator.
     void replacedRowGone()
     {
-        click(menu, "Command7");
-        QWidget* glassFibre = shownWindow("frmtablII7");
-        for (const QString& step : QStringList{"choose Combo1 #2", "type Text1 50", "type Text3 20", "click Command3"})
-            takeStep(glassFibre, step);
-        click(glassFibre, "addSectionButton");
-        click(glassFibre, "addSectionButton");
-        QWidget* sections = shownWindow("frmuchastki");
+        QWidget* glassFibre = nullptr;
+        QWidget* sections = twoGlassFibreRows(glassFibre);
         selectRows(sections, {0});
         click(sections, "openInCalculatorButton");
         QCOMPARE(text(glassFibre, "replaceSectionButton"), QString("Заменить участок №1"));
@@ -391,6 +381,18 @@ private slots:
     }
 
 private:
+    // The sections table with the same glass-fibre section twice, handed over by its calculator.
+    QWidget* twoGlassFibreRows(QWidget*& glassFibre)
+    {
+        click(menu, "Command7");
+        glassFibre = shownWindow("frmtablII7");
+        for (const QString& step : QStringList{"choose Combo1 #2", "type Text1 50", "type Text3 20", "click Command3"})
+            takeStep(glassFibre, step);
+        click(glassFibre, "addSectionButton");
+        click(glassFibre, "addSectionButton");
+        return shownWindow("frmuchastki");
+    }
+
     QPointer<Form1> menu;
 };
 
